@@ -1,0 +1,66 @@
+#pragma once
+// The settings values: every boolean with its checked state and, for the
+// settings the per-game rules can take away, its enabled and visible flags;
+// the thirteen colours; the solving-method list. Plain data with the rules of
+// the settings dialog (the priority pair), so the dialog can bind its
+// controls to it and the store can load and save it by number.
+
+#include "QVSettings.h"
+
+#include <array>
+
+class TSettingsValues : public TQVSettings {
+public:
+    static constexpr int OptionCount = 12;
+    static constexpr int ColourCount = 13;
+    static constexpr int MethodCount = 6;
+
+    TSettingsValues();
+
+    bool GetOption(int Number) const override;
+    TColor GetColour(int Number) const override;
+    bool IsMethodEnabled(int Method) const override;
+    bool PencilSelectedOnly() const override { return FPencilSelectedOnly; }
+
+    // The checked state itself; for 4, 7, 8, 9 and 10 it differs from
+    // GetOption when the control is disabled or hidden.
+    bool GetStoredOption(int Number) const;
+    // Sets the checked state; 8 and 9 then apply the priority rule, 10 sets
+    // the priority pair. Unknown numbers do nothing.
+    void SetOption(int Number, bool Value);
+    void SetColour(int Number, TColor Colour);
+    void SetMethodEnabled(int Method, bool Enabled);
+    void SetPencilSelectedOnly(bool Value) { FPencilSelectedOnly = Value; }
+
+    // Availability, set by the per-game feature rules and by the priority rule
+    // (10 covers both priority radio buttons).
+    bool IsOptionEnabled(int Number) const;
+    void SetOptionEnabled(int Number, bool Enabled);
+    bool IsOptionVisible(int Number) const;
+    void SetOptionVisible(int Number, bool Visible);
+    bool IsColourEnabled(int Number) const;
+    void SetColourEnabled(int Number, bool Enabled);
+
+    // "Inco&rrect Has Priority", the partner of setting 10.
+    bool IncorrectHasPriority() const { return !GetStoredOption(optInvalidPriority); }
+
+    // The two priority buttons are enabled exactly when both highlight boxes
+    // are checked; otherwise the button matching the remaining box is checked.
+    void SetPriorityStatus();
+
+    static TColor DefaultColour(int Number);
+
+private:
+    struct TOptionState {
+        bool Checked = true;
+        bool Enabled = true;
+        bool Visible = true;
+    };
+    static bool IsKnownOption(int Number) { return Number >= 1 && Number <= OptionCount && Number != 6; }
+
+    std::array<TOptionState, OptionCount + 1> FOptions{};
+    std::array<TColor, ColourCount + 1> FColours{};
+    std::array<bool, ColourCount + 1> FColourEnabled{};
+    std::array<bool, MethodCount> FMethods{};
+    bool FPencilSelectedOnly = false;
+};
