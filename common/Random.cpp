@@ -19,7 +19,9 @@ void SeedRandom(uint64_t Seed)
 
 uint32_t RandomBelow(uint32_t Range)
 {
-    return static_cast<uint32_t>(std::uniform_int_distribution<uint64_t>(0, Range - 1)(Generator()));
+    // The engine's output is the same on every platform; a distribution object
+    // would not be, and published files must not depend on the compiler.
+    return static_cast<uint32_t>(Generator()() % Range);
 }
 
 uint8_t RandomByte()
