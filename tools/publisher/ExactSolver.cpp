@@ -1,0 +1,281 @@
+#include "ExactSolver.h"
+
+#include "Exception.h"
+
+#include <algorithm>
+#include <bit>
+#include <numeric>
+
+namespace {
+
+constexpr uint16_t AllDigits = 0x3FE;
+
+int CellOfBox(int Box, int Square)
+{
+    return (3 * (Box / 3) + Square / 3) * 9 + 3 * (Box % 3) + Square % 3;
+}
+
+int CellOfPos(int Row, int Col)
+{
+    return Row * 9 + Col;
+}
+
+bool IsSingle(uint16_t Mask)
+{
+    return Mask != 0 && (Mask & (Mask - 1)) == 0;
+}
+
+}  // namespace
+
+std::vector<TCellLink> LayoutLinks(uint8_t LayoutType)
+{
+    std::vector<TCellLink> links;
+    for (int c = 0; c < 9; ++c) {
+        for (int i = 0; i < 9; ++i) {
+            int parent = -1;
+            int child = -1;
+            switch (LayoutType) {
+            case 0: parent = CellOfBox(c, i); child = CellOfBox(i, 4); break;
+            case 1: parent = CellOfBox(c, i); child = CellOfBox(i, i); break;
+            case 3: parent = CellOfBox(i, c); child = CellOfBox(i, 4); break;
+            case 4: parent = CellOfBox(i, c); child = CellOfBox(i, c); break;
+            case 5: parent = CellOfBox(i, c); child = CellOfBox(i, i); break;
+            case 8: parent = CellOfBox(c, i); child = CellOfBox(4, i); break;
+            case 9: parent = CellOfBox(c, i); child = CellOfBox(c, i); break;
+            case 10: parent = CellOfPos(c, i); child = CellOfPos(i, i); break;
+            case 11: parent = CellOfPos(c, i); child = CellOfPos(i, c); break;
+            case 12: parent = CellOfPos(i, c); child = CellOfPos(i, i); break;
+            case 13: parent = CellOfPos(i, c); child = CellOfPos(c, i); break;
+            default: return links;
+            }
+            links.push_back({parent, c + 1, child});
+        }
+    }
+    return links;
+}
+
+int LayoutPuzzleCount(uint8_t LayoutType)
+{
+    return LayoutType == 7 ? 2 : 10;
+}
+
+struct TExactSolver::TState {
+    std::vector<uint16_t> Candidates;  // per unknown
+    std::vector<uint8_t> Placed;       // its digit has been taken from its peers
+    std::vector<int> Pending;          // single-candidate unknowns not yet placed
+};
+
+TExactSolver::TExactSolver(int PuzzleCount, const std::vector<TCellLink>& Links)
+    : FPuzzleCount(PuzzleCount)
+{
+    if (PuzzleCount < 1) {
+        throw Exception("Exact solver: no puzzles");
+    }
+    const int cells = PuzzleCount * 81;
+    // Union-find over all cells; a link joins the parent cell and its partner.
+    std::vector<int> root(cells);
+    std::iota(root.begin(), root.end(), 0);
+    auto find = [&](int Cell) {
+        while (root[Cell] != Cell) {
+            root[Cell] = root[root[Cell]];
+            Cell = root[Cell];
+        }
+        return Cell;
+    };
+    for (const TCellLink& link : Links) {
+        if (link.ParentCell < 0 || link.ParentCell > 80 || link.ChildCell < 0 || link.ChildCell > 80 ||
+            link.Child < 1 || link.Child >= PuzzleCount) {
+            throw Exception("Exact solver: link out of range");
+        }
+        const int a = find(link.ParentCell);
+        const int b = find(link.Child * 81 + link.ChildCell);
+        if (a != b) {
+            root[std::max(a, b)] = std::min(a, b);
+        }
+    }
+    FUnknownOfCell.assign(cells, -1);
+    std::vector<int> unknownOfRoot(cells, -1);
+    int unknowns = 0;
+    for (int cell = 0; cell < cells; ++cell) {
+        const int r = find(cell);
+        if (unknownOfRoot[r] < 0) {
+            unknownOfRoot[r] = unknowns++;
+        }
+        FUnknownOfCell[cell] = unknownOfRoot[r];
+    }
+    for (int p = 0; p < PuzzleCount; ++p) {
+        for (int i = 0; i < 9; ++i) {
+            std::array<int, 9> row{};
+            std::array<int, 9> col{};
+            std::array<int, 9> box{};
+            for (int j = 0; j < 9; ++j) {
+                row[j] = FUnknownOfCell[p * 81 + CellOfPos(i, j)];
+                col[j] = FUnknownOfCell[p * 81 + CellOfPos(j, i)];
+                box[j] = FUnknownOfCell[p * 81 + CellOfBox(i, j)];
+            }
+            FHouses.push_back(row);
+            FHouses.push_back(col);
+            FHouses.push_back(box);
+        }
+    }
+    FPeers.assign(unknowns, {});
+    for (const auto& house : FHouses) {
+        for (int a : house) {
+            for (int b : house) {
+                if (a != b) {
+                    FPeers[a].push_back(b);
+                }
+            }
+        }
+    }
+    for (auto& peers : FPeers) {
+        std::sort(peers.begin(), peers.end());
+        peers.erase(std::unique(peers.begin(), peers.end()), peers.end());
+    }
+}
+
+TExactSolver TExactSolver::ForLayout(uint8_t LayoutType)
+{
+    return TExactSolver(LayoutPuzzleCount(LayoutType), LayoutLinks(LayoutType));
+}
+
+bool TExactSolver::Assign(TState& State, int Unknown, int Digit) const
+{
+    const uint16_t bit = static_cast<uint16_t>(1u << Digit);
+    if ((State.Candidates[Unknown] & bit) == 0) {
+        return false;
+    }
+    if (State.Candidates[Unknown] != bit) {
+        State.Candidates[Unknown] = bit;
+        State.Pending.push_back(Unknown);
+    } else if (!State.Placed[Unknown]) {
+        State.Pending.push_back(Unknown);
+    }
+    return true;
+}
+
+bool TExactSolver::Propagate(TState& State) const
+{
+    for (;;) {
+        while (!State.Pending.empty()) {
+            const int u = State.Pending.back();
+            State.Pending.pop_back();
+            if (State.Placed[u]) {
+                continue;
+            }
+            State.Placed[u] = 1;
+            const uint16_t bit = State.Candidates[u];
+            for (int peer : FPeers[u]) {
+                uint16_t& mask = State.Candidates[peer];
+                if (mask & bit) {
+                    mask = static_cast<uint16_t>(mask & ~bit);
+                    if (mask == 0) {
+                        return false;
+                    }
+                    if (IsSingle(mask)) {
+                        State.Pending.push_back(peer);
+                    }
+                }
+            }
+        }
+        // Hidden singles: a digit with one place left in a house goes there;
+        // a digit with no place left means a contradiction.
+        bool changed = false;
+        for (const auto& house : FHouses) {
+            uint16_t once = 0;
+            uint16_t twice = 0;
+            for (int u : house) {
+                const uint16_t mask = State.Candidates[u];
+                twice = static_cast<uint16_t>(twice | (once & mask));
+                once = static_cast<uint16_t>(once | mask);
+            }
+            if (once != AllDigits) {
+                return false;
+            }
+            uint16_t exact = static_cast<uint16_t>(once & ~twice);
+            while (exact) {
+                const uint16_t bit = static_cast<uint16_t>(exact & -exact);
+                exact = static_cast<uint16_t>(exact & ~bit);
+                for (int u : house) {
+                    if (State.Candidates[u] & bit) {
+                        if (State.Candidates[u] != bit) {
+                            State.Candidates[u] = bit;
+                            State.Pending.push_back(u);
+                            changed = true;
+                        }
+                        break;
+                    }
+                }
+            }
+        }
+        if (!changed && State.Pending.empty()) {
+            return true;
+        }
+    }
+}
+
+void TExactSolver::Search(TState& State, int Limit, int& Found, std::vector<uint16_t>* First) const
+{
+    if (!Propagate(State)) {
+        return;
+    }
+    int best = -1;
+    int bestCount = 10;
+    for (int u = 0; u < static_cast<int>(State.Candidates.size()); ++u) {
+        const int count = std::popcount(State.Candidates[u]);
+        if (count > 1 && count < bestCount) {
+            best = u;
+            bestCount = count;
+            if (count == 2) {
+                break;
+            }
+        }
+    }
+    if (best < 0) {
+        if (++Found == 1 && First) {
+            *First = State.Candidates;
+        }
+        return;
+    }
+    uint16_t options = State.Candidates[best];
+    while (options && Found < Limit) {
+        const int digit = std::countr_zero(options);
+        options = static_cast<uint16_t>(options & (options - 1));
+        TState next = State;
+        if (Assign(next, best, digit)) {
+            Search(next, Limit, Found, First);
+        }
+    }
+}
+
+int TExactSolver::CountSolutions(const std::vector<uint8_t>& Digits, int Limit, std::vector<uint8_t>* Solution) const
+{
+    if (static_cast<int>(Digits.size()) != FPuzzleCount * 81) {
+        throw Exception("Exact solver: wrong number of digits");
+    }
+    if (Limit < 1) {
+        Limit = 1;
+    }
+    TState state;
+    state.Candidates.assign(FPeers.size(), AllDigits);
+    state.Placed.assign(FPeers.size(), 0);
+    for (size_t cell = 0; cell < Digits.size(); ++cell) {
+        const int digit = Digits[cell];
+        if (digit > 9) {
+            throw Exception("Exact solver: digit out of range");
+        }
+        if (digit != 0 && !Assign(state, FUnknownOfCell[cell], digit)) {
+            return 0;
+        }
+    }
+    int found = 0;
+    std::vector<uint16_t> first;
+    Search(state, Limit, found, Solution ? &first : nullptr);
+    if (Solution && found > 0) {
+        Solution->resize(Digits.size());
+        for (size_t cell = 0; cell < Digits.size(); ++cell) {
+            (*Solution)[cell] = static_cast<uint8_t>(std::countr_zero(first[FUnknownOfCell[cell]]));
+        }
+    }
+    return found;
+}
