@@ -1,0 +1,161 @@
+#include "House.h"
+
+#include "Cell.h"
+
+THouse::THouse(TPuzzle* Puzzle) : FPuzzle(Puzzle) {}
+
+void THouse::PlaceCell(int Index, TCell* Cell)
+{
+    if (FCells[Index])
+        --FValueCount[FCells[Index]->GetValue()];
+    FCells[Index] = Cell;
+    ++FValueCount[Cell->GetValue()];
+}
+
+void THouse::ValueChanged(int OldValue, int NewValue)
+{
+    --FValueCount[OldValue];
+    ++FValueCount[NewValue];
+}
+
+bool THouse::Contains(const TCell* Cell) const
+{
+    return Cell->GetPuzzle() == FPuzzle && (Cell->RowHouse() == this || Cell->ColHouse() == this || Cell->BoxHouse() == this);
+}
+
+bool THouse::IsPresent(int Digit, const TCell* ExceptCell) const
+{
+    if (Digit < 0 || Digit > 9)
+        return false;
+    int Holders = FValueCount[Digit];
+    if (ExceptCell && ExceptCell->GetValue() == Digit && Contains(ExceptCell))
+        --Holders;
+    return Holders > 0;
+}
+
+int THouse::CountMarks(int Digit) const
+{
+    int Count = 0;
+    for (const TCell* Cell : FCells)
+        Count += Cell->HasMark(Digit) ? 1 : 0;
+    return Count;
+}
+
+void THouse::SetPossibleInHouse(int Digit, bool On, const TCell* ExceptCell)
+{
+    for (TCell* Cell : FCells) {
+        if (!Cell->SameCell(ExceptCell))
+            Cell->SetPossible(Digit, On);
+    }
+}
+
+bool THouse::EliminateExcept(int Digit, int Keep1, int Keep2, int Keep3)
+{
+    bool Asked = false;
+    for (int Index = 0; Index < 9; ++Index) {
+        if (Index == Keep1 || Index == Keep2 || Index == Keep3)
+            continue;
+        TCell* Cell = FCells[Index];
+        if (Cell->GetValue() == 0 && Cell->HasMark(Digit)) {
+            Cell->SetPossible(Digit, false);
+            Asked = true;
+        }
+    }
+    return Asked;
+}
+
+bool THouse::ScanHouse()
+{
+    bool Entered = false;
+    for (int Digit = 1; Digit <= 9; ++Digit) {
+        if (IsPresent(Digit, nullptr))
+            continue;
+        TCell* Only = nullptr;
+        int Count = 0;
+        for (TCell* Cell : FCells) {
+            if (Cell->HasMark(Digit)) {
+                ++Count;
+                Only = Cell;
+            }
+        }
+        if (Count == 1) {
+            Only->SetValue(Digit);
+            Entered = true;
+        }
+    }
+    return Entered;
+}
+
+bool THouse::PinnedInHouse(int Digit)
+{
+    if (CountMarks(Digit) != 1)
+        return false;
+    for (TCell* Cell : FCells) {
+        if (Cell->HasMark(Digit)) {
+            Cell->SetValue(Digit);
+            break;
+        }
+    }
+    return true;
+}
+
+bool THouse::LockedPairsInHouse()
+{
+    int Listed[9];
+    int ListCount = 0;
+    for (int Index = 0; Index < 9; ++Index) {
+        if (FCells[Index]->ShownCount() == 2)
+            Listed[ListCount++] = Index;
+    }
+    if (ListCount < 2)
+        return false;
+    for (int A = 0; A < ListCount; ++A) {
+        const TCell* CellA = FCells[Listed[A]];
+        for (int B = A + 1; B < ListCount; ++B) {
+            const TCell* CellB = FCells[Listed[B]];
+            // Same shown digits among 1-9.
+            if (((CellA->Shown().Bits() ^ CellB->Shown().Bits()) & AllDigitBits) != 0)
+                continue;
+            for (int Digit = 1; Digit <= 9; ++Digit) {
+                if (CellA->HasMark(Digit) && EliminateExcept(Digit, Listed[A], Listed[B], -1))
+                    return true;
+            }
+        }
+    }
+    return false;
+}
+
+bool THouse::HiddenPairsInHouse()
+{
+    // For each digit, the places of the empty cells that show it.
+    uint32_t PlacesOf[10] = {};
+    for (int Index = 0; Index < 9; ++Index) {
+        const TCell* Cell = FCells[Index];
+        if (Cell->GetValue() != 0)
+            continue;
+        for (int Digit = 1; Digit <= 9; ++Digit) {
+            if (Cell->HasMark(Digit))
+                PlacesOf[Digit] |= 1u << Index;
+        }
+    }
+    for (int A = 1; A <= 9; ++A) {
+        if (std::popcount(PlacesOf[A]) != 2)
+            continue;
+        for (int B = A + 1; B <= 9; ++B) {
+            if (std::popcount(PlacesOf[B]) != 2)
+                continue;
+            const uint32_t Both = PlacesOf[A] & PlacesOf[B];
+            if (std::popcount(Both) != 2)
+                continue;
+            TCell* First = FCells[std::countr_zero(Both)];
+            TCell* Second = FCells[31 - std::countl_zero(Both)];
+            if (First->ShownCount() <= 2 && Second->ShownCount() <= 2)
+                continue;
+            const uint32_t Pair = (1u << A) | (1u << B);
+            First->KeepOnly(Pair);
+            Second->KeepOnly(Pair);
+            return true;
+        }
+    }
+    return false;
+}

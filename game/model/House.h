@@ -1,0 +1,58 @@
+#pragma once
+// A house: nine cells of one puzzle that must hold each digit once (a row, a
+// column or a box). In a row the index is the column, in a column the row,
+// in a box the place. The puzzle owns its houses; the cells are references.
+//
+// The house counts the values its cells hold, so that presence tests are
+// constant-time; the cells report every change of their value to their
+// three houses.
+
+#include <array>
+#include <cstdint>
+
+class TCell;
+class TPuzzle;
+
+class THouse {
+public:
+    explicit THouse(TPuzzle* Puzzle);
+    virtual ~THouse() = default;
+    THouse(const THouse&) = delete;
+    THouse& operator=(const THouse&) = delete;
+
+    TCell* CellAt(int Index) const { return FCells[Index]; }
+    TPuzzle* GetPuzzle() const { return FPuzzle; }
+    void PlaceCell(int Index, TCell* Cell);
+
+    // Some cell other than ExceptCell (nullptr = none) holds Digit as value.
+    bool IsPresent(int Digit, const TCell* ExceptCell) const;
+    bool IsAbsent(int Digit, const TCell* ExceptCell) const { return !IsPresent(Digit, ExceptCell); }
+    // Cells (values or not) whose shown marks hold Digit.
+    int CountMarks(int Digit) const;
+    void SetPossibleInHouse(int Digit, bool On, const TCell* ExceptCell);
+    // Strikes Digit out of every empty cell that shows it, except the three
+    // indices (-1 = none); true when at least one cell was asked.
+    bool EliminateExcept(int Digit, int Keep1, int Keep2, int Keep3);
+
+    // Solving steps (see TPuzzle::Solve).
+    bool ScanHouse();
+    bool PinnedInHouse(int Digit);
+    bool LockedPairsInHouse();
+    bool HiddenPairsInHouse();
+
+    // Kept current by the cells.
+    void ValueChanged(int OldValue, int NewValue);
+
+private:
+    bool Contains(const TCell* Cell) const;
+
+    std::array<TCell*, 9> FCells{};
+    TPuzzle* FPuzzle;
+    // How many cells hold each value 0-9.
+    std::array<uint8_t, 10> FValueCount{};
+};
+
+class TBox : public THouse {
+public:
+    using THouse::THouse;
+};

@@ -1,0 +1,424 @@
+#include "Puzzle.h"
+
+#include "Format.h"
+#include "NoPossibilities.h"
+#include "QVSettings.h"
+
+#include <cstdio>
+
+// Runs a bulk update: the flag is down again however the update ends, so a
+// failed load never leaves the puzzle silent.
+class TUpdateScope {
+public:
+    explicit TUpdateScope(TPuzzle& Puzzle) : FPuzzle(Puzzle) { FPuzzle.FUpdating = true; }
+    ~TUpdateScope() { FPuzzle.FUpdating = false; }
+    TUpdateScope(const TUpdateScope&) = delete;
+    TUpdateScope& operator=(const TUpdateScope&) = delete;
+
+private:
+    TPuzzle& FPuzzle;
+};
+
+class TUndoScope {
+public:
+    explicit TUndoScope(TPuzzle& Puzzle) : FPuzzle(Puzzle) { FPuzzle.FUndoing = true; }
+    ~TUndoScope() { FPuzzle.FUndoing = false; }
+    TUndoScope(const TUndoScope&) = delete;
+    TUndoScope& operator=(const TUndoScope&) = delete;
+
+private:
+    TPuzzle& FPuzzle;
+};
+
+TPuzzle::TPuzzle()
+{
+    {
+        TUpdateScope Update(*this);
+        for (int Index = 0; Index < 9; ++Index) {
+            FRows[Index].emplace(this);
+            FColumns[Index].emplace(this);
+            FBoxes[Index].emplace(this);
+        }
+        for (int Row = 0; Row < 9; ++Row) {
+            for (int Col = 0; Col < 9; ++Col) {
+                const TPosition Position{Row, Col};
+                THouse* BoxHouse = &*FBoxes[Position.Box()];
+                TCell& Cell = FCells[Position.Index()].emplace(this, Position, &*FRows[Row], &*FColumns[Col], BoxHouse);
+                FRows[Row]->PlaceCell(Col, &Cell);
+                FColumns[Col]->PlaceCell(Row, &Cell);
+                BoxHouse->PlaceCell(Position.Place(), &Cell);
+            }
+        }
+        FSolved = false;
+        ClearUserMarks();
+        FUndoList.resize(InitialUndoRoom);
+        FCheckpoints.resize(InitialCheckpointRoom);
+        FCheckpointCount = 0;
+        FChanged = false;
+    }
+}
+
+TPuzzle::~TPuzzle() = default;
+
+void TPuzzle::SetShading(bool Shaded)
+{
+    const TColor Colour = Settings().GetColour(Shaded ? colShadedBg : colNormalBg);
+    for (auto& Cell : FCells) {
+        if (Cell->ParentLinkOfCell())
+            Cell->SetColour(Colour);
+    }
+}
+
+TCell* TPuzzle::CellAt(const TPosition& Position)
+{
+    return CellAt(Position.Row, Position.Col);
+}
+
+TCell* TPuzzle::CellAt(int Row, int Col)
+{
+    if (Row < 0 || Row > 8 || Col < 0 || Col > 8)
+        return nullptr;
+    return &*FCells[Row * 9 + Col];
+}
+
+const TCell* TPuzzle::CellAt(int Row, int Col) const
+{
+    return const_cast<TPuzzle*>(this)->CellAt(Row, Col);
+}
+
+TCell* TPuzzle::CellByIndex(int Index)
+{
+    if (Index < 0 || Index > 80)
+        return nullptr;
+    return &*FCells[Index];
+}
+
+const TCell* TPuzzle::CellByIndex(int Index) const
+{
+    return const_cast<TPuzzle*>(this)->CellByIndex(Index);
+}
+
+TCell* TPuzzle::BoxCell(int Box, int Place)
+{
+    if (Box < 0 || Box > 8 || Place < 0 || Place > 8)
+        return nullptr;
+    return CellAt(TPosition::FromBoxPlace(Box, Place));
+}
+
+void TPuzzle::SetChildLink(int Box, int Place, TCell* Link)
+{
+    if (TCell* Cell = BoxCell(Box, Place))
+        Cell->SetChildLinkOfCell(Link);
+}
+
+void TPuzzle::SetChildLink(const TPosition& Position, TCell* Link)
+{
+    if (TCell* Cell = CellAt(Position))
+        Cell->SetChildLinkOfCell(Link);
+}
+
+void TPuzzle::SetParentLink(int Box, int Place, TCell* Link)
+{
+    if (TCell* Cell = BoxCell(Box, Place))
+        Cell->SetParentLinkOfCell(Link);
+}
+
+void TPuzzle::SetParentLink(const TPosition& Position, TCell* Link)
+{
+    if (TCell* Cell = CellAt(Position))
+        Cell->SetParentLinkOfCell(Link);
+}
+
+void TPuzzle::CellChanged(const TPosition& Position)
+{
+    FChanged = true;
+    FSolved = false;
+    if (FDisplayLink)
+        FDisplayLink->CellChanged(Position);
+}
+
+void TPuzzle::Refresh()
+{
+    if (!FUpdating && FDisplayLink)
+        FDisplayLink->PuzzleChanged();
+}
+
+void TPuzzle::AddUndoRecord(int Row, int Col, int NewValue, int OldValue)
+{
+    // Grow as the last free slot is taken, so there is always room ahead.
+    if (FUndoCount >= static_cast<int>(FUndoList.size()) - 1)
+        FUndoList.resize(FUndoList.size() + UndoGrowth);
+    FUndoList[FUndoCount] = TUndoRecord{Row, Col, NewValue, OldValue};
+    ++FUndoCount;
+}
+
+void TPuzzle::ClearHistory()
+{
+    FUndoCount = 0;
+    FCheckpointCount = 0;
+}
+
+void TPuzzle::ResetAll(bool CopyLinks, bool ClearSolution)
+{
+    for (auto& Cell : FCells)
+        Cell->Reset(ClearSolution);
+    if (CopyLinks || ClearSolution) {
+        for (auto& Cell : FCells)
+            Cell->CopyParentSolution();
+    }
+    Refresh();
+    FChanged = false;
+}
+
+void TPuzzle::ClearUserMarks()
+{
+    for (auto& Cell : FCells) {
+        TBitMask& Marks = Cell->MaskOfKind(mkUserMarks);
+        Marks.SetBits(Marks.Bits() & ~AllDigitBits);
+    }
+    Refresh();
+}
+
+void TPuzzle::ClearEntries()
+{
+    {
+        TUpdateScope Update(*this);
+        for (auto& Cell : FCells) {
+            if (!Cell->GetRevealed())
+                Cell->SetValue(0);
+        }
+        FUndoCount = 0;
+        FCheckpointCount = 0;
+        FSolved = false;
+    }
+    FChanged = false;
+}
+
+void TPuzzle::LoadPuzzle(std::span<const uint8_t, 81> SolutionDigits, std::span<const uint8_t, 81> GivenFlags)
+{
+    {
+        TUpdateScope Update(*this);
+        ResetAll(true, true);
+        for (int Index = 0; Index < 81; ++Index)
+            FCells[Index]->SetSolution(SolutionDigits[Index]);
+        ResetAll(true, false);
+        for (int Index = 0; Index < 81; ++Index)
+            FCells[Index]->SetRevealed(GivenFlags[Index] != 0);
+        for (auto& Cell : FCells) {
+            if (Cell->GetValue() == 0)
+                Cell->RecomputePossible();
+        }
+    }
+    FChanged = false;
+    Refresh();
+}
+
+void TPuzzle::LoadEntries(const std::string& Text)
+{
+    // Checked before anything changes, so a bad text leaves the game as it was.
+    for (int Index = 0; Index < 81; ++Index) {
+        if (Index >= static_cast<int>(Text.size()))
+            throw Exception(Format("Invalid entries text: cell %d is missing", Index));
+        const char Character = Text[Index];
+        if (Character < '0' || Character > '9')
+            throw Exception(Format("Invalid entries text: cell %d is not a number", Index));
+    }
+    ClearEntries();
+    for (int Index = 0; Index < 81; ++Index) {
+        TCell& Cell = *FCells[Index];
+        if (!Cell.GetRevealed())
+            Cell.SetValue(Text[Index] - '0');
+    }
+    FUpdating = false;
+    FChanged = false;
+    Refresh();
+}
+
+namespace {
+
+int HexDigitValue(char Character)
+{
+    if (Character >= '0' && Character <= '9')
+        return Character - '0';
+    if (Character >= 'A' && Character <= 'F')
+        return Character - 'A' + 10;
+    if (Character >= 'a' && Character <= 'f')
+        return Character - 'a' + 10;
+    return -1;
+}
+
+// One cell's four characters: "$" and three hex digits, or four decimal
+// digits. Answers -1 when they are neither.
+int ParseMarksField(const char* Field)
+{
+    int Value = 0;
+    if (Field[0] == '$') {
+        for (int Position = 1; Position < 4; ++Position) {
+            const int Digit = HexDigitValue(Field[Position]);
+            if (Digit < 0)
+                return -1;
+            Value = Value * 16 + Digit;
+        }
+        return Value;
+    }
+    for (int Position = 0; Position < 4; ++Position) {
+        if (Field[Position] < '0' || Field[Position] > '9')
+            return -1;
+        Value = Value * 10 + (Field[Position] - '0');
+    }
+    return Value;
+}
+
+} // namespace
+
+void TPuzzle::LoadMarks(const std::string& Text, int Kind)
+{
+    if (Text.empty())
+        return;
+    uint32_t Masks[81];
+    for (int Index = 0; Index < 81; ++Index) {
+        const size_t Start = static_cast<size_t>(Index) * 4;
+        if (Start + 4 > Text.size())
+            throw Exception(Format("Invalid marks text: cell %d is missing", Index));
+        const int Value = ParseMarksField(Text.data() + Start);
+        if (Value < 0)
+            throw Exception(Format("Invalid marks text: cell %d is not a number", Index));
+        Masks[Index] = static_cast<uint32_t>(Value);
+    }
+    for (int Index = 0; Index < 81; ++Index)
+        FCells[Index]->MaskOfKind(Kind).SetBits(Masks[Index]);
+    // Recomputed for both kinds: the user-mark styles show the loaded marks.
+    SetMarkStyle(FMarkStyle, true);
+}
+
+void TPuzzle::LoadUserMarks(const std::string& Text)
+{
+    LoadMarks(Text, mkUserMarks);
+}
+
+void TPuzzle::LoadErasures(const std::string& Text)
+{
+    LoadMarks(Text, mkErased);
+}
+
+std::string TPuzzle::EntriesToString() const
+{
+    std::string Text(81, '0');
+    for (int Index = 0; Index < 81; ++Index) {
+        const TCell& Cell = *FCells[Index];
+        if (!Cell.GetRevealed())
+            Text[Index] = static_cast<char>('0' + Cell.GetValue());
+    }
+    return Text;
+}
+
+std::string TPuzzle::MarksToString(int Kind) const
+{
+    bool Any = false;
+    for (const auto& Cell : FCells)
+        Any = Any || Cell->MaskOfKind(Kind).Bits() != 0;
+    if (!Any)
+        return std::string();
+    std::string Text;
+    Text.reserve(81 * 4);
+    char Field[16];
+    for (const auto& Cell : FCells) {
+        std::snprintf(Field, sizeof Field, "$%03X", static_cast<unsigned>(Cell->MaskOfKind(Kind).Bits()));
+        Text += Field;
+    }
+    return Text;
+}
+
+std::string TPuzzle::UserMarksToString() const
+{
+    return MarksToString(mkUserMarks);
+}
+
+std::string TPuzzle::ErasuresToString() const
+{
+    return MarksToString(mkErased);
+}
+
+void TPuzzle::SetMarkStyle(uint8_t Style, bool Force)
+{
+    if (!Force && Style == FMarkStyle)
+        return;
+    FMarkStyle = Style;
+    if (Style == msHidden)
+        return;
+    for (auto& Cell : FCells)
+        Cell->ComputeShown(Style);
+}
+
+bool TPuzzle::IsSolved()
+{
+    if (FSolved)
+        return true;
+    for (int Index = 0; Index < 9; ++Index) {
+        for (int Digit = 1; Digit <= 9; ++Digit) {
+            if (!FRows[Index]->IsPresent(Digit, nullptr) || !FColumns[Index]->IsPresent(Digit, nullptr) ||
+                !FBoxes[Index]->IsPresent(Digit, nullptr))
+                return false;
+        }
+    }
+    FSolved = true;
+    return true;
+}
+
+bool TPuzzle::Progress(int& Filled, int& Total) const
+{
+    Filled = 0;
+    Total = 81;
+    for (const auto& Cell : FCells) {
+        if (Cell->GetRevealed())
+            --Total;
+        else if (Cell->GetValue() != 0)
+            ++Filled;
+    }
+    return Filled == Total;
+}
+
+int TPuzzle::DigitRowCount(int Digit) const
+{
+    int Count = 0;
+    for (const auto& Row : FRows)
+        Count += Row->IsPresent(Digit, nullptr) ? 1 : 0;
+    return Count;
+}
+
+bool TPuzzle::Undo(int Count)
+{
+    TUndoScope Replay(*this);
+    for (int Step = 0; Step < Count; ++Step) {
+        if (FUndoCount == 0)
+            return false;
+        --FUndoCount;
+        const TUndoRecord Record = FUndoList[FUndoCount];
+        CellAt(Record.Row, Record.Col)->SetValue(Record.OldValue);
+    }
+    return true;
+}
+
+void TPuzzle::Checkpoint()
+{
+    if (FUndoCount == 0)
+        return;
+    if (FCheckpointCount > 0 && FCheckpoints[FCheckpointCount] == FUndoCount)
+        return;
+    ++FCheckpointCount;
+    if (FCheckpointCount >= static_cast<int>(FCheckpoints.size()))
+        FCheckpoints.resize(FCheckpoints.size() + CheckpointGrowth);
+    FCheckpoints[FCheckpointCount] = FUndoCount;
+}
+
+void TPuzzle::BackToCheckpoint()
+{
+    if (FCheckpointCount == 0)
+        return;
+    const int Last = FCheckpoints[FCheckpointCount];
+    if (Last == FUndoCount)
+        return;
+    if (FUndoCount - Last > 0)
+        Undo(FUndoCount - Last);
+    --FCheckpointCount;
+}
