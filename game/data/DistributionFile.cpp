@@ -1,0 +1,187 @@
+#include "DistributionFile.h"
+
+#include "DataFields.h"
+
+#include "CopyStream.h"
+#include "Encrypt.h"
+#include "Exception.h"
+#include "FileStream.h"
+#include "Format.h"
+#include "Platform.h"
+
+#include <algorithm>
+
+namespace {
+
+// A stored stream's length word plus its record: what each game takes at
+// least, so a header's game count never reserves more than the payload holds.
+constexpr int64_t MinimumGameSize = 4 + TPuzzleInfo::RecordSize;
+
+}  // namespace
+
+TDistributionFile::TDistributionFile(const std::string& FileName)
+{
+    TMemoryStream payload;
+    {
+        TFileStream source(FileName, TFileMode::fmOpenRead);
+        ReadPayload(source, FileName, payload);
+    }
+    ReadAllGames(payload);
+}
+
+TDistributionFile::TDistributionFile(const std::string& ProgramFolder, const std::string& Name,
+                                     uint32_t RecordPosition)
+{
+    TMemoryStream payload;
+    {
+        TFileStream source(IssueFolder(ProgramFolder) + Name, TFileMode::fmOpenRead);
+        ReadPayload(source, Name, payload);
+    }
+    ReadOneGame(payload, RecordPosition);
+}
+
+std::unique_ptr<TDistributionFile> TDistributionFile::ReadIssue(TStream& Source, const std::string& FileName)
+{
+    std::unique_ptr<TDistributionFile> issue(new TDistributionFile());
+    TMemoryStream payload;
+    issue->ReadPayload(Source, FileName, payload);
+    issue->ReadAllGames(payload);
+    return issue;
+}
+
+std::unique_ptr<TDistributionFile> TDistributionFile::ReadGame(TStream& Source, const std::string& FileName,
+                                                               uint32_t RecordPosition)
+{
+    std::unique_ptr<TDistributionFile> issue(new TDistributionFile());
+    TMemoryStream payload;
+    issue->ReadPayload(Source, FileName, payload);
+    issue->ReadOneGame(payload, RecordPosition);
+    return issue;
+}
+
+std::string TDistributionFile::IssueFolder(const std::string& ProgramFolder)
+{
+    const char separator = Platform::PathSeparator();
+    std::string folder = ProgramFolder;
+    if (!folder.empty() && folder.back() != separator && folder.back() != '/') {
+        folder += separator;
+    }
+    return folder + "ISSUES" + separator;
+}
+
+void TDistributionFile::ReadPayload(TStream& Source, const std::string& FileName, TMemoryStream& Payload)
+{
+    if (!VerifyStream(Source, Payload)) {
+        throw Exception(Format("Invalid file %s - Wrong signature", FileName.c_str()));
+    }
+    Payload.SetPosition(0);
+    Payload.ReadBuffer(FHeader.data(), HeaderSize);
+    if (GetVersion() != FormatVersion) {
+        throw Exception(Format("Invalid file %s - Wrong version", FileName.c_str()));
+    }
+}
+
+void TDistributionFile::ReadAllGames(TMemoryStream& Payload)
+{
+    const uint32_t count = GetHeaderGameCount();
+    const int64_t room = (Payload.GetSize() - HeaderSize) / MinimumGameSize;
+    const size_t reserve = static_cast<size_t>(std::min<int64_t>(count, room));
+    FStreams.reserve(reserve);
+    FRecords.reserve(reserve);
+    FRecordPositions.reserve(reserve);
+
+    for (uint32_t game = 0; game < count; ++game) {
+        const uint32_t length = Payload.ReadUInt32();
+        auto stored = std::make_unique<TMemoryStream>();
+        CopyStream(Payload, Payload.GetPosition(), *stored, length);
+        stored->SetPosition(0);
+        FStreams.push_back(std::move(stored));
+    }
+    // One record object reused: each new one would draw its filler bytes
+    // from the program's generator.
+    TPuzzleInfo record;
+    for (uint32_t game = 0; game < count; ++game) {
+        FRecordPositions.push_back(static_cast<uint32_t>(Payload.GetPosition()));
+        record.LoadFromStream(Payload);
+        FRecords.push_back(record);
+    }
+}
+
+void TDistributionFile::ReadOneGame(TMemoryStream& Payload, uint32_t Position)
+{
+    TPuzzleInfo record;
+    Payload.SetPosition(Position);
+    record.LoadFromStream(Payload);
+
+    Payload.SetPosition(record.GetStreamPosition());
+    const uint32_t length = Payload.ReadUInt32();
+    auto stored = std::make_unique<TMemoryStream>();
+    CopyStream(Payload, Payload.GetPosition(), *stored, length);
+    stored->SetPosition(0);
+
+    FStreams.push_back(std::move(stored));
+    FRecords.push_back(record);
+    FRecordPositions.push_back(Position);
+}
+
+uint32_t TDistributionFile::GetVersion() const
+{
+    return DataFields::GetUInt32(FHeader.data() + ofsVersion);
+}
+
+uint32_t TDistributionFile::GetIssueNumber() const
+{
+    return DataFields::GetUInt32(FHeader.data() + ofsIssueNumber);
+}
+
+std::string TDistributionFile::GetDescription() const
+{
+    return DataFields::GetText(FHeader.data() + ofsDescription, DescriptionSize);
+}
+
+uint32_t TDistributionFile::GetHeaderGameCount() const
+{
+    return DataFields::GetUInt32(FHeader.data() + ofsGameCount);
+}
+
+void TDistributionFile::CheckIndex(int Index) const
+{
+    if (Index < 0 || Index >= GameCount()) {
+        throw Exception(Format("Game index %d out of range (%d games)", Index, GameCount()));
+    }
+}
+
+const TPuzzleInfo& TDistributionFile::GameRecord(int Index) const
+{
+    CheckIndex(Index);
+    return FRecords[static_cast<size_t>(Index)];
+}
+
+uint32_t TDistributionFile::RecordPosition(int Index) const
+{
+    CheckIndex(Index);
+    return FRecordPositions[static_cast<size_t>(Index)];
+}
+
+const TMemoryStream& TDistributionFile::StoredStream(int Index) const
+{
+    CheckIndex(Index);
+    return *FStreams[static_cast<size_t>(Index)];
+}
+
+TMemoryStream& TDistributionFile::PuzzleStream(int Index)
+{
+    CheckIndex(Index);
+    TMemoryStream& stored = *FStreams[static_cast<size_t>(Index)];
+    if (!FRecords[static_cast<size_t>(Index)].IsEnciphered()) {
+        stored.SetPosition(0);
+        return stored;
+    }
+    // The cipher writes over the output without truncating it; emptied first
+    // so that a shorter stream never carries the tail of a longer one.
+    FOutput.Clear();
+    stored.SetPosition(0);
+    DecryptStream(stored, FOutput, Key());
+    FOutput.SetPosition(0);
+    return FOutput;
+}

@@ -1,0 +1,379 @@
+#include "GamesFile.h"
+
+#include "DataFields.h"
+#include "DistributionFile.h"
+
+#include "CopyStream.h"
+#include "Exception.h"
+#include "FileStream.h"
+#include "Format.h"
+#include "MemoryStream.h"
+#include "Platform.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <unordered_set>
+
+using DataFields::GetText;
+using DataFields::GetUInt32;
+using DataFields::PutText;
+using DataFields::PutUInt32;
+
+// ---- TGameEntry
+
+TGameEntry::TGameEntry(const TPuzzleInfo& Record, uint32_t RecordPosition)
+{
+    PutUInt32(&FBytes[ofsRecordFormat], Record.GetRecordFormat());
+    PutUInt32(&FBytes[ofsIssueNumber], Record.GetIssueNumber());
+    PutUInt32(&FBytes[ofsGameNumber], Record.GetGameNumber());
+    FBytes[ofsLayoutType] = Record.GetLayoutType();
+    PutUInt32(&FBytes[ofsRebuildFlag], Record.GetRebuildFlag());
+    FBytes[ofsByte16] = Record.GetByte16();
+    // Copied as stored, so a name that fills its field keeps all 64 bytes.
+    std::copy_n(Record.Data() + TPuzzleInfo::ofsGameName, TPuzzleInfo::TextSize, &FBytes[ofsGameName]);
+    std::copy_n(Record.Data() + TPuzzleInfo::ofsGameDescription, TPuzzleInfo::TextSize, &FBytes[ofsGameDescription]);
+    FBytes[ofsStreamKind] = Record.GetStreamKind();
+    PutUInt32(&FBytes[ofsRecordPosition], RecordPosition);
+}
+
+uint32_t TGameEntry::GetRecordFormat() const { return GetUInt32(&FBytes[ofsRecordFormat]); }
+uint32_t TGameEntry::GetIssueNumber() const { return GetUInt32(&FBytes[ofsIssueNumber]); }
+uint32_t TGameEntry::GetGameNumber() const { return GetUInt32(&FBytes[ofsGameNumber]); }
+uint32_t TGameEntry::GetRebuildFlag() const { return GetUInt32(&FBytes[ofsRebuildFlag]); }
+std::string TGameEntry::GetGameName() const { return GetText(&FBytes[ofsGameName], TPuzzleInfo::TextSize); }
+std::string TGameEntry::GetGameDescription() const
+{
+    return GetText(&FBytes[ofsGameDescription], TPuzzleInfo::TextSize);
+}
+uint32_t TGameEntry::GetRecordPosition() const { return GetUInt32(&FBytes[ofsRecordPosition]); }
+
+// ---- TIssueEntry
+
+TIssueEntry::TIssueEntry(uint32_t Version, uint32_t IssueNumber, const std::string& Description,
+                         const std::string& FileName)
+{
+    PutUInt32(&FBytes[ofsVersion], Version);
+    PutUInt32(&FBytes[ofsIssueNumber], IssueNumber);
+    FBytes[ofsKind] = 'F';
+    PutText(&FBytes[ofsDescription], TextSize, Description);
+    PutText(&FBytes[ofsFileName], TextSize, FileName);
+}
+
+uint32_t TIssueEntry::GetVersion() const { return GetUInt32(&FBytes[ofsVersion]); }
+uint32_t TIssueEntry::GetIssueNumber() const { return GetUInt32(&FBytes[ofsIssueNumber]); }
+std::string TIssueEntry::GetDescription() const { return GetText(&FBytes[ofsDescription], TextSize); }
+std::string TIssueEntry::GetFileName() const { return GetText(&FBytes[ofsFileName], TextSize); }
+uint32_t TIssueEntry::GetGameCount() const { return GetUInt32(&FBytes[ofsGameCount]); }
+
+void TIssueEntry::AddGame(const TGameEntry& Game)
+{
+    FGames.push_back(Game);
+    PutUInt32(&FBytes[ofsGameCount], static_cast<uint32_t>(FGames.size()));
+}
+
+// ---- TGamesDataFile
+
+namespace {
+
+bool HasIssueExtension(const std::string& Name)
+{
+    static const char extension[] = ".iss";
+    if (Name.size() < 4) {
+        return false;
+    }
+    for (size_t i = 0; i < 4; ++i) {
+        char c = Name[Name.size() - 4 + i];
+        if (c >= 'A' && c <= 'Z') {
+            c = static_cast<char>(c - 'A' + 'a');
+        }
+        if (c != extension[i]) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// A stored name must name a file of the issue folder, nothing beside or
+// above it.
+bool IsPlainFileName(const std::string& Name)
+{
+    return !Name.empty() && Name != "." && Name != ".." && Name.find('/') == std::string::npos &&
+           Name.find('\\') == std::string::npos && Name.find(':') == std::string::npos;
+}
+
+}  // namespace
+
+TGamesDataFile::TGamesDataFile(const std::string& ProgramFolder, TDataReporter& Reporter)
+    : FProgramFolder(ProgramFolder), FIssueFolder(TDistributionFile::IssueFolder(ProgramFolder)), FReporter(Reporter)
+{
+    Load();
+}
+
+std::string TGamesDataFile::FileName() const
+{
+    return FIssueFolder + "GAMES.DAT";
+}
+
+void TGamesDataFile::Load()
+{
+    bool changed = false;
+    try {
+        TFileStream source(FileName(), TFileMode::fmOpenRead);
+        uint8_t header[HeaderSize];
+        source.ReadBuffer(header, HeaderSize);
+        FVersion = GetUInt32(header);
+        const uint32_t issueCount = GetUInt32(header + 4);
+        const uint32_t gameCount = GetUInt32(header + 8);
+        FGameCount = gameCount;
+        // A damaged catalogue is cut back to what was read; saving it makes
+        // the file agree again instead of reporting the same damage forever.
+        changed = !ReadEntries(source, issueCount, gameCount);
+    } catch (const Exception&) {
+        // Missing or without a whole header: a new, empty catalogue.
+        FVersion = 1;
+        FGameCount = 0;
+        FIssues.clear();
+        changed = true;
+    }
+    if (ScanIssueFolder()) {
+        changed = true;
+    }
+    if (changed) {
+        Save();
+    }
+}
+
+bool TGamesDataFile::ReadEntries(TStream& Source, uint32_t IssueCountRead, uint32_t GameCountRead)
+{
+    uint32_t issuesFound = 0;
+    uint32_t gamesFound = 0;
+    try {
+        const int64_t size = Source.GetSize();
+        while (Source.GetPosition() < size) {
+            TIssueEntry entry;
+            Source.ReadBuffer(entry.FBytes.data(), TIssueEntry::EntrySize);
+            PutUInt32(&entry.FBytes[TIssueEntry::ofsGamesLink], 0);
+            // The stated count is not trusted for sizing: the games are read
+            // one by one and a damaged count ends in a read error.
+            const uint32_t games = entry.GetGameCount();
+            for (uint32_t game = 0; game < games; ++game) {
+                TGameEntry gameEntry;
+                Source.ReadBuffer(gameEntry.Bytes().data(), TGameEntry::EntrySize);
+                entry.FGames.push_back(gameEntry);
+            }
+            ++issuesFound;
+            gamesFound += games;
+            // Entries beyond the header's count are counted for the message
+            // but never held.
+            if (FIssues.size() < IssueCountRead) {
+                FIssues.push_back(std::move(entry));
+            }
+        }
+        if (issuesFound != IssueCountRead || gamesFound != GameCountRead) {
+            throw Exception(Format("Problem with GAMES.DAT file. Expected %u issues, %u games: found %u and %u",
+                                   IssueCountRead, GameCountRead, issuesFound, gamesFound));
+        }
+        return true;
+    } catch (const Exception& error) {
+        FReporter.ShowMessage(error.Message());
+        uint32_t held = 0;
+        for (const TIssueEntry& issue : FIssues) {
+            held += static_cast<uint32_t>(issue.Games().size());
+        }
+        FGameCount = held;
+        return false;
+    }
+}
+
+std::vector<std::string> TGamesDataFile::ListIssueFiles() const
+{
+    namespace fs = std::filesystem;
+    std::vector<std::string> names;
+    std::error_code error;
+    fs::directory_iterator it(fs::path(FIssueFolder), error);
+    if (error) {
+        return names;
+    }
+    for (const fs::directory_iterator end; it != end; it.increment(error)) {
+        if (error) {
+            break;
+        }
+        std::error_code kindError;
+        if (!it->is_regular_file(kindError)) {
+            continue;
+        }
+        std::string name = it->path().filename().string();
+        if (HasIssueExtension(name)) {
+            names.push_back(std::move(name));
+        }
+    }
+    // Name order, so the catalogue comes out the same on every machine.
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+bool TGamesDataFile::ScanIssueFolder()
+{
+    std::unordered_set<std::string> listed;
+    for (const TIssueEntry& issue : FIssues) {
+        const std::string stored = issue.GetFileName();
+        listed.insert(stored);
+        listed.insert(DataFields::TrimBlanks(stored));
+    }
+    bool changed = false;
+    try {
+        for (const std::string& name : ListIssueFiles()) {
+            if (listed.count(name) != 0) {
+                continue;
+            }
+            if (name.size() > static_cast<size_t>(MaxFileNameLength)) {
+                // A shortened name would never match its file again and the
+                // issue would be taken in at every start.
+                FReporter.ShowMessage(Format("Issue file %s is not used: its name is longer than %d characters",
+                                             name.c_str(), MaxFileNameLength));
+                continue;
+            }
+            TakeIn(name);
+            listed.insert(name);
+            changed = true;
+        }
+    } catch (const std::exception& error) {
+        // Issues taken in so far stay and are saved by the caller.
+        FReporter.ShowInstallationError(error.what());
+    }
+    return changed;
+}
+
+void TGamesDataFile::TakeIn(const std::string& Name)
+{
+    TDistributionFile issue(FIssueFolder + Name);
+    TIssueEntry entry(issue.GetVersion(), issue.GetIssueNumber(), issue.GetDescription(), Name);
+    entry.FGames.reserve(static_cast<size_t>(issue.GameCount()));
+    for (int game = 0; game < issue.GameCount(); ++game) {
+        entry.AddGame(TGameEntry(issue.GameRecord(game), issue.RecordPosition(game)));
+    }
+    FGameCount += static_cast<uint32_t>(entry.Games().size());
+    FIssues.push_back(std::move(entry));
+}
+
+std::vector<uint8_t> TGamesDataFile::Serialise() const
+{
+    size_t size = HeaderSize;
+    for (const TIssueEntry& issue : FIssues) {
+        size += TIssueEntry::EntrySize + issue.Games().size() * TGameEntry::EntrySize;
+    }
+    std::vector<uint8_t> bytes;
+    bytes.reserve(size);
+    uint8_t header[HeaderSize];
+    PutUInt32(header, FVersion);
+    PutUInt32(header + 4, static_cast<uint32_t>(FIssues.size()));
+    PutUInt32(header + 8, FGameCount);
+    bytes.insert(bytes.end(), header, header + HeaderSize);
+
+    uint32_t written = 0;
+    for (const TIssueEntry& issue : FIssues) {
+        TIssueEntry::TBytes entry = issue.FBytes;
+        PutUInt32(&entry[TIssueEntry::ofsGamesLink], 0);
+        bytes.insert(bytes.end(), entry.begin(), entry.end());
+        for (const TGameEntry& game : issue.Games()) {
+            bytes.insert(bytes.end(), game.Bytes().begin(), game.Bytes().end());
+            ++written;
+        }
+    }
+    if (written != FGameCount) {
+        throw Exception(
+            Format("Problem with GAMES.DAT file. Expected to write %u games: wrote %u", FGameCount, written));
+    }
+    return bytes;
+}
+
+bool TGamesDataFile::Save()
+{
+    const std::string target = FileName();
+    const std::string temporary = target + ".new";
+    try {
+        const std::vector<uint8_t> bytes = Serialise();
+        {
+            TFileStream file(temporary, TFileMode::fmCreate);
+            file.WriteBuffer(bytes.data(), static_cast<int64_t>(bytes.size()));
+            file.Flush();
+        }
+        if (!Platform::ReplaceFile(temporary, target)) {
+            throw Exception(Format("Could not replace %s", target.c_str()));
+        }
+        return true;
+    } catch (const Exception& error) {
+        std::error_code ignored;
+        std::filesystem::remove(std::filesystem::path(temporary), ignored);
+        FReporter.ShowMessage(error.Message());
+        return false;
+    }
+}
+
+const TIssueEntry& TGamesDataFile::Issue(int Index) const
+{
+    if (FIssues.empty()) {
+        throw Exception("There are no issues listed in the games file");
+    }
+    if (Index < 0 || static_cast<size_t>(Index) >= FIssues.size()) {
+        return FIssues.front();
+    }
+    return FIssues[static_cast<size_t>(Index)];
+}
+
+int TGamesDataFile::IssueIndex(uint32_t IssueNumber) const
+{
+    for (size_t i = 0; i < FIssues.size(); ++i) {
+        if (FIssues[i].GetIssueNumber() == IssueNumber) {
+            return static_cast<int>(i);
+        }
+    }
+    return -1;
+}
+
+const TIssueEntry& TGamesDataFile::IssueByNumber(uint32_t IssueNumber) const
+{
+    return Issue(IssueIndex(IssueNumber));
+}
+
+const TGameEntry& TGamesDataFile::FindGame(uint32_t GameNumber) const
+{
+    return *FindGameAndIssue(GameNumber).second;
+}
+
+std::pair<const TIssueEntry*, const TGameEntry*> TGamesDataFile::FindGameAndIssue(uint32_t GameNumber) const
+{
+    if (FIssues.empty()) {
+        throw Exception("There are no games listed in the games file");
+    }
+    for (const TIssueEntry& issue : FIssues) {
+        for (const TGameEntry& game : issue.Games()) {
+            if (game.GetGameNumber() == GameNumber) {
+                return {&issue, &game};
+            }
+        }
+    }
+    const TIssueEntry& first = FIssues.front();
+    if (first.Games().empty()) {
+        throw Exception(Format("Game %u is not listed in the games file and its first issue has no games", GameNumber));
+    }
+    return {&first, &first.Games().front()};
+}
+
+void TGamesDataFile::OpenGame(uint32_t /*IssueNumber*/, uint32_t GameNumber, TPuzzleInfo& Record,
+                              TStream& Stream) const
+{
+    // The issue is the one whose entry holds the game: a game record whose
+    // issue number disagrees with its issue header still opens from its own
+    // file.
+    const auto [issue, game] = FindGameAndIssue(GameNumber);
+    const std::string name = issue->GetFileName();
+    if (!IsPlainFileName(name)) {
+        throw Exception(Format("Invalid issue file name \"%s\" in the games file", name.c_str()));
+    }
+    TDistributionFile file(FProgramFolder, name, game->GetRecordPosition());
+    Record.Assign(file.GameRecord(0));
+    TMemoryStream& puzzle = file.PuzzleStream(0);
+    CopyStream(puzzle, 0, Stream, puzzle.GetSize());
+    Stream.SetPosition(0);
+}
