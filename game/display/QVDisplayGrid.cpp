@@ -1,0 +1,391 @@
+#include "QVDisplayGrid.h"
+
+#include "Cell.h"
+#include "Exception.h"
+#include "Format.h"
+#include "Puzzle.h"
+#include "QVSettings.h"
+
+namespace {
+
+constexpr int ValueFontSize = 24;
+constexpr int MarkFontSize = -11;
+constexpr int PrintValueFontSize = 21;
+constexpr int PrintMarkFontSize = -8;
+// Print style draws each square inset by this much on every side.
+constexpr int PrintInset = 2;
+
+// The marks a cell shows and whether its puzzle hides them. Cells of this
+// system are TCell; another TQVCell is read through HasMark.
+struct TCellMarks {
+    bool Hidden = false;
+    uint32_t Bits = 0;
+    int Count = 0;
+};
+
+TCellMarks MarksOf(const TQVCell& Cell)
+{
+    TCellMarks Marks;
+    if (const auto* Own = dynamic_cast<const TCell*>(&Cell)) {
+        const TPuzzle* Puzzle = Own->GetPuzzle();
+        if (Puzzle != nullptr && Puzzle->MarkStyle() == msHidden) {
+            Marks.Hidden = true;
+            return Marks;
+        }
+        const TBitMask Shown = Own->ShownMarks();
+        Marks.Bits = Shown.Bits();
+        Marks.Count = Shown.Count();
+        return Marks;
+    }
+    for (int Digit = 1; Digit <= 9; ++Digit) {
+        if (Cell.HasMark(Digit)) {
+            Marks.Bits |= 1u << Digit;
+            ++Marks.Count;
+        }
+    }
+    return Marks;
+}
+
+// The digits drawn: the set's own digits, or with Filled the digits 1-9 that
+// are not in the set.
+uint32_t DigitsDrawn(uint32_t Bits, bool Filled)
+{
+    return (Filled ? ~Bits : Bits) & AllDigitBits;
+}
+
+}  // namespace
+
+// ---- TGridSquare ----------------------------------------------------------
+
+TGridSquare::TGridSquare(TGrid* Grid, int X, int Y, int Box, int Square)
+    : FGrid(Grid), FX(X), FY(Y), FBox(Box), FSquare(Square)
+{
+}
+
+bool TGridSquare::Contains(int PointX, int PointY) const
+{
+    return FGrid->FSquareRect.PlacedAt(FX, FY).ContainsInclusive(PointX, PointY);
+}
+
+void TGridSquare::Paint(TPaintStyle Style)
+{
+    if (FGrid->FLink == nullptr || FGrid->FCanvas == nullptr)
+        return;
+    if (Style == TPaintStyle::Screen)
+        PaintScreen();
+    else
+        PaintPrint();
+}
+
+void TGridSquare::PaintScreen()
+{
+    TGrid& Grid = *FGrid;
+    TQVCanvas& Canvas = *Grid.FCanvas;
+    const TQVCell* Cell = Grid.FLink->CellAt(FBox, FSquare);
+    if (Cell == nullptr)
+        return;
+    const int X = FX + Grid.FOrigin.X;
+    const int Y = FY + Grid.FOrigin.Y;
+    const bool Hovered = Grid.FHoverBox == FBox && Grid.FHoverSquare == FSquare;
+    const TQVSettings& Options = Settings();
+
+    Canvas.SetBrushStyle(TBrushStyle::Solid);
+    Canvas.SetBrushColour(Grid.FParentStyle ? Cell->GetShownColour() : Cell->GetColour());
+    Grid.FScratchRect = Grid.FSquareRect.PlacedAt(X, Y);
+    Canvas.FillRect(Grid.FScratchRect);
+
+    const int Value = Cell->GetValue();
+    if (Value > 0) {
+        if (Value > 9)
+            return;
+        Canvas.SetFontSize(ValueFontSize);
+        TColor Colour = Options.GetColour(colEntered);
+        if (Hovered)
+            Colour = Options.GetColour(colPenSelected);
+        if (Options.GetOption(optIncorrect) && !Cell->IsCorrect())
+            Colour = Options.GetColour(colIncorrect);
+        if (Cell->GetRevealed())
+            Colour = Options.GetColour(colRevealed);
+        // The colour so far is compared by value: whatever chose the
+        // "Incorrect entry" colour, an invalid entry keeps it unless invalid
+        // entries have priority.
+        if (Options.GetOption(optInvalid) && Cell->IsInvalid()
+            && !(Colour == Options.GetColour(colIncorrect) && !Options.GetOption(optInvalidPriority)))
+            Colour = Options.GetColour(colInvalid);
+        Canvas.SetFontColour(Colour);
+        const QString& Text = Grid.DigitText(Value);
+        const TSize Extent = Canvas.TextExtent(Text);
+        Canvas.SetBrushStyle(TBrushStyle::Clear);
+        Canvas.TextOut(X + (Grid.FSquareWidth - Extent.Width) / 2, Y + (Grid.FSquareHeight - Extent.Height) / 2,
+                       Text);
+        Canvas.SetBrushStyle(TBrushStyle::Solid);
+        return;
+    }
+
+    const TCellMarks Marks = MarksOf(*Cell);
+    if (Marks.Hidden)
+        return;
+    Canvas.SetFontSize(MarkFontSize);
+    const TColor Selected = Options.GetColour(colPenSelected);
+    TColor Colour = Hovered ? Selected : Options.GetColour(colPencilMarks);
+    const uint32_t Drawn = DigitsDrawn(Marks.Bits, Grid.FFilled);
+    const int Highlight = Grid.FHighlight;
+    const bool Highlighted = (Highlight == HighlightPairs && Marks.Count == 2)
+        || (Highlight >= 1 && Highlight <= 9 && ((Drawn >> Highlight) & 1u) != 0);
+    if (Highlighted) {
+        const TRect& R = Grid.FScratchRect;
+        Grid.FScratchPolygon = {TPoint{R.Left, R.Top}, TPoint{R.Right, R.Top}, TPoint{R.Right, R.Bottom},
+                                TPoint{R.Left, R.Bottom}};
+        Canvas.SetBrushColour(Options.GetColour(colHiLiteBack));
+        Canvas.SetPenColour(Grid.FGridColour);
+        Canvas.Polygon(Grid.FScratchPolygon.data(), static_cast<int>(Grid.FScratchPolygon.size()));
+        if (Colour != Selected)
+            Colour = Options.GetColour(colHiLiteFore);
+    }
+    Canvas.SetFontColour(Colour);
+    if (Drawn == 0 || (Options.PencilSelectedOnly() && !Hovered))
+        return;
+    Canvas.SetBrushStyle(TBrushStyle::Clear);
+    for (int Digit = 1; Digit <= 9; ++Digit) {
+        if (((Drawn >> Digit) & 1u) == 0)
+            continue;
+        const TPoint Offset = Grid.MarkOffset(Digit);
+        Canvas.TextOut(X + Offset.X, Y + Offset.Y, Grid.DigitText(Digit));
+    }
+    Canvas.SetBrushStyle(TBrushStyle::Solid);
+}
+
+void TGridSquare::PaintPrint()
+{
+    TGrid& Grid = *FGrid;
+    TQVCanvas& Canvas = *Grid.FCanvas;
+    const TQVCell* Cell = Grid.FLink->CellAt(FBox, FSquare);
+    if (Cell == nullptr)
+        return;
+    const int X = FX + Grid.FOrigin.X + PrintInset;
+    const int Y = FY + Grid.FOrigin.Y + PrintInset;
+
+    Canvas.SetBrushStyle(TBrushStyle::Solid);
+    Canvas.SetBrushColour(Cell->GetColour());
+    Grid.FScratchRect = TRect{X, Y, X + Grid.FSquareWidth - 2 * PrintInset, Y + Grid.FSquareHeight - 2 * PrintInset};
+    Canvas.FillRect(Grid.FScratchRect);
+
+    const int Value = Cell->GetValue();
+    if (Value > 0) {
+        if (Value > 9)
+            return;
+        Canvas.SetFontSize(PrintValueFontSize);
+        Canvas.SetFontColour(clBlack);
+        Canvas.SetFontBold(true);
+        const QString& Text = Grid.DigitText(Value);
+        const TSize Extent = Canvas.TextExtent(Text);
+        // The text is placed as on screen, over the whole square's size.
+        Canvas.SetBrushStyle(TBrushStyle::Clear);
+        Canvas.TextOut(X + (Grid.FSquareWidth - Extent.Width) / 2, Y + (Grid.FSquareHeight - Extent.Height) / 2,
+                       Text);
+        Canvas.SetBrushStyle(TBrushStyle::Solid);
+        return;
+    }
+
+    const TCellMarks Marks = MarksOf(*Cell);
+    if (Marks.Hidden)
+        return;
+    const uint32_t Drawn = DigitsDrawn(Marks.Bits, Grid.FFilled);
+    if (Drawn == 0)
+        return;
+    Canvas.SetFontSize(PrintMarkFontSize);
+    Canvas.SetFontColour(clBlack);
+    Canvas.SetFontBold(false);
+    // Transparent text: the marks sit partly over the inset border, which
+    // must stay drawn.
+    Canvas.SetBrushStyle(TBrushStyle::Clear);
+    for (int Digit = 1; Digit <= 9; ++Digit) {
+        if (((Drawn >> Digit) & 1u) == 0)
+            continue;
+        const TPoint Offset = Grid.MarkOffset(Digit);
+        Canvas.TextOut(X + Offset.X + 6, Y + Offset.Y - 2, Grid.DigitText(Digit));
+    }
+    Canvas.SetBrushStyle(TBrushStyle::Solid);
+}
+
+// ---- TGridRegion ----------------------------------------------------------
+
+TGridRegion::TGridRegion(TGrid* Grid, int X, int Y, int ColourIndex)
+    : FGrid(Grid), FX(X), FY(Y), FColourIndex(ColourIndex)
+{
+    const int Pitch = Grid->FSquareWidth + Grid->FSquareGap;
+    const int PitchY = Grid->FSquareHeight + Grid->FSquareGap;
+    for (int Square = 0; Square < 9; ++Square) {
+        const int Row = Square / 3;
+        const int Col = Square % 3;
+        FSquares[static_cast<size_t>(Square)] = std::make_unique<TGridSquare>(
+            Grid, X + Grid->FBoxMargin + Col * Pitch, Y + Grid->FBoxMargin + Row * PitchY, ColourIndex, Square);
+    }
+}
+
+bool TGridRegion::Contains(int PointX, int PointY) const
+{
+    return FGrid->FBoxRect.PlacedAt(FX, FY).ContainsInclusive(PointX, PointY);
+}
+
+int TGridRegion::SquareAt(int PointX, int PointY) const
+{
+    for (int Square = 0; Square < 9; ++Square) {
+        if (FSquares[static_cast<size_t>(Square)]->Contains(PointX, PointY))
+            return Square;
+    }
+    return -1;
+}
+
+void TGridRegion::Paint(TPaintStyle Style)
+{
+    if (Style == TPaintStyle::Screen && FGrid->FCanvas != nullptr) {
+        TQVCanvas& Canvas = *FGrid->FCanvas;
+        Canvas.SetBrushStyle(TBrushStyle::Solid);
+        Canvas.SetBrushColour(FGrid->FBoxColours[static_cast<size_t>(FColourIndex)]);
+        FGrid->FScratchRect = FGrid->FBoxRect.PlacedAt(FX + FGrid->FOrigin.X, FY + FGrid->FOrigin.Y);
+        Canvas.FillRect(FGrid->FScratchRect);
+    }
+    for (const auto& Square : FSquares)
+        Square->Paint(Style);
+}
+
+// ---- TGrid ----------------------------------------------------------------
+
+TGrid::TGrid(TQVCanvas* Canvas, bool ParentStyle, int Width, int Height, TColor GridColour, int BoxRows,
+             int BoxColumns)
+    : FGridColour(GridColour), FParentStyle(ParentStyle)
+{
+    if (BoxRows != 3 || BoxColumns != 3)
+        throw Exception(Format("TGrid: unsupported box shape %d x %d", BoxRows, BoxColumns));
+    FBoxColours.fill(GridColour);
+    FGridRect = TRect{0, 0, Width, Height};
+    const int PitchX = (Width - 2 * FOuterMargin) / 3;
+    const int PitchY = (Height - 2 * FOuterMargin) / 3;
+    FBoxRect = TRect{0, 0, PitchX - 1, PitchY - 1};
+    FSquareHeight = (PitchY - 2 * FBoxMargin - 2 * FSquareGap) / 3;
+    FSquareWidth = (PitchX - 2 * FBoxMargin - 2 * FSquareGap) / 3;
+    FSquareRect = TRect{0, 0, FSquareWidth, FSquareHeight};
+    // Both mark coordinates follow the square's width: squares are square in
+    // every use.
+    const int MarkPitch = (FSquareWidth - 3) / 3;
+    for (int k = 0; k < 9; ++k)
+        FMarkOffsets[static_cast<size_t>(k)] = TPoint{MarkPitch * (k % 3) + 3, MarkPitch * (k / 3) + 1};
+    for (int Box = 0; Box < 9; ++Box) {
+        FBoxes[static_cast<size_t>(Box)] = std::make_unique<TGridRegion>(
+            this, FOuterMargin + (Box % 3) * PitchX, FOuterMargin + (Box / 3) * PitchY, Box);
+    }
+    for (int Digit = 0; Digit <= 9; ++Digit)
+        FDigitTexts[static_cast<size_t>(Digit)] = QString::number(Digit);
+    SetCanvas(Canvas);
+}
+
+TGrid::~TGrid() = default;
+
+void TGrid::SetCanvas(TQVCanvas* Canvas)
+{
+    FCanvas = Canvas;
+    if (FCanvas != nullptr) {
+        FCanvas->SetFontName(QStringLiteral("Arial"));
+        FCanvas->SetFontBold(true);
+    }
+}
+
+void TGrid::SetLink(TQVDisplayLink* Link)
+{
+    FLink = Link;
+    FHoverCell = nullptr;
+    if (FLink != nullptr && FHoverBox >= 0 && FHoverSquare >= 0)
+        FHoverCell = FLink->CellAt(FHoverBox, FHoverSquare);
+}
+
+void TGrid::PaintAll(TPaintStyle Style)
+{
+    if (FCanvas == nullptr)
+        return;
+    FCanvas->SetBrushStyle(TBrushStyle::Solid);
+    FCanvas->SetBrushColour(FGridColour);
+    FScratchRect = FGridRect.PlacedAt(FOrigin.X, FOrigin.Y);
+    FCanvas->FillRect(FScratchRect);
+    for (const auto& Box : FBoxes)
+        Box->Paint(Style);
+}
+
+void TGrid::RepaintSquare(int Box, int Square)
+{
+    if (Box < 0 || Box > 8 || Square < 0 || Square > 8)
+        return;
+    FBoxes[static_cast<size_t>(Box)]->Square(Square).Paint(TPaintStyle::Screen);
+}
+
+void TGrid::RepaintAll()
+{
+    PaintAll(TPaintStyle::Screen);
+}
+
+void TGrid::PaintBox(int Box)
+{
+    if (Box >= 0 && Box <= 8)
+        FBoxes[static_cast<size_t>(Box)]->Paint(TPaintStyle::Screen);
+}
+
+void TGrid::SetHighlight(int Digit)
+{
+    if (Digit == FHighlight)
+        return;
+    FHighlight = Digit;
+    RepaintAll();
+}
+
+void TGrid::HitTestSquares(int X, int Y)
+{
+    FHoverSquare = -1;
+    const int Square = FBoxes[static_cast<size_t>(FHoverBox)]->SquareAt(X, Y);
+    if (Square >= 0) {
+        FHoverSquare = Square;
+        FHoverCell = FLink->CellAt(FHoverBox, Square);
+    }
+}
+
+void TGrid::MouseMove(int X, int Y)
+{
+    FPointerInside = true;
+    if (FLink == nullptr)
+        return;
+    const int OldBox = FHoverBox;
+    const int OldSquare = FHoverSquare;
+    if (FHoverBox >= 0) {
+        const TGridRegion& Hovered = *FBoxes[static_cast<size_t>(FHoverBox)];
+        if (!Hovered.Contains(X, Y)) {
+            // Leaving the box: unmark it, but the pointer is still over the
+            // grid, so PointerInside stays set for the idle check.
+            FHoverBox = -1;
+            FHoverSquare = -1;
+            PaintBox(OldBox);
+        } else if (FHoverSquare >= 0 && Hovered.Square(FHoverSquare).Contains(X, Y)) {
+            return;
+        }
+    }
+    for (int Box = 0; Box < 9; ++Box) {
+        if (FBoxes[static_cast<size_t>(Box)]->Contains(X, Y)) {
+            FHoverBox = Box;
+            HitTestSquares(X, Y);
+            // Moving inside a box repaints it only when the square changed.
+            if (FHoverBox != OldBox || FHoverSquare != OldSquare)
+                PaintBox(Box);
+            return;
+        }
+    }
+}
+
+void TGrid::MouseLeave()
+{
+    if (!FPointerInside)
+        return;
+    FPointerInside = false;
+    const int OldBox = FHoverBox;
+    FHoverBox = -1;
+    FHoverSquare = -1;
+    if (OldBox >= 0)
+        PaintBox(OldBox);
+}

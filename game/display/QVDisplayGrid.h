@@ -1,0 +1,176 @@
+#pragma once
+// The display grid: draws one puzzle of the pyramid as nine boxes of nine
+// squares on a canvas (the screen bitmap of a picture, or the printer) and
+// tells which square lies under the mouse pointer.
+//
+// Ownership: the grid owns its boxes and each box its squares. The canvas and
+// the display link are references; the link (and the puzzle behind it) must
+// stay alive while it is set, and the canvas while the grid paints.
+//
+// Painting goes straight onto the canvas and allocates nothing: the grid
+// keeps its scratch rectangles, its digit texts and its canvas fonts.
+
+#include "Canvas.h"
+#include "DisplayGridBase.h"
+#include "DisplayLink.h"
+
+#include <QString>
+
+#include <array>
+#include <memory>
+
+class TCell;
+class TGrid;
+
+enum class TPaintStyle { Screen, Print };
+
+// Highlight value for "all pairs"; 1-9 highlight a digit, 0 nothing.
+constexpr int HighlightPairs = 10;
+
+// One square: its top-left corner on the grid (without the origin) and its
+// box and square numbers.
+class TGridSquare {
+public:
+    TGridSquare(TGrid* Grid, int X, int Y, int Box, int Square);
+
+    int X() const { return FX; }
+    int Y() const { return FY; }
+    int Box() const { return FBox; }
+    int Square() const { return FSquare; }
+    // Whether (X, Y) lies in the square, its right and bottom edges included.
+    bool Contains(int PointX, int PointY) const;
+    void Paint(TPaintStyle Style);
+
+private:
+    void PaintScreen();
+    void PaintPrint();
+
+    TGrid* FGrid;
+    int FX;
+    int FY;
+    int FBox;
+    int FSquare;
+};
+
+// One box of nine squares.
+class TGridRegion {
+public:
+    TGridRegion(TGrid* Grid, int X, int Y, int ColourIndex);
+
+    int X() const { return FX; }
+    int Y() const { return FY; }
+    int ColourIndex() const { return FColourIndex; }
+    TGridSquare& Square(int Index) { return *FSquares[static_cast<size_t>(Index)]; }
+    const TGridSquare& Square(int Index) const { return *FSquares[static_cast<size_t>(Index)]; }
+    bool Contains(int PointX, int PointY) const;
+    // The first square 0-8 that contains the point, -1 when none does.
+    int SquareAt(int PointX, int PointY) const;
+    void Paint(TPaintStyle Style);
+
+private:
+    TGrid* FGrid;
+    std::array<std::unique_ptr<TGridSquare>, 9> FSquares;
+    int FX;
+    int FY;
+    int FColourIndex;
+};
+
+class TGrid : public TQVDisplayGrid {
+public:
+    // Width and Height are the size of the drawing in pixels of the canvas;
+    // only 3 x 3 boxes are supported (Exception for anything else).
+    TGrid(TQVCanvas* Canvas, bool ParentStyle, int Width, int Height, TColor GridColour, int BoxRows = 3,
+          int BoxColumns = 3);
+    ~TGrid() override;
+    TGrid(const TGrid&) = delete;
+    TGrid& operator=(const TGrid&) = delete;
+
+    // Stores the surface and sets its font to "Arial", bold.
+    void SetCanvas(TQVCanvas* Canvas);
+    TQVCanvas* Canvas() const { return FCanvas; }
+    // Chooses what to draw; does not repaint. HoverCell is moved to the new
+    // puzzle's cell under the hovered square, or cleared, so that it never
+    // names a cell of the puzzle shown before.
+    void SetLink(TQVDisplayLink* Link);
+    TQVDisplayLink* Link() const { return FLink; }
+
+    void PaintAll(TPaintStyle Style);
+    void RepaintSquare(int Box, int Square) override;
+    void RepaintAll() override;
+
+    // (HoverBox, HoverSquare); -1 where none.
+    TBoxSquare GetHover() const { return {FHoverBox, FHoverSquare}; }
+    int HoverBox() const { return FHoverBox; }
+    int HoverSquare() const { return FHoverSquare; }
+    // The cell of the square last entered by the pointer; nullptr until one
+    // is entered and after the link changes with no square hovered.
+    TQVCell* HoverCell() const { return FHoverCell; }
+    bool PointerInside() const { return FPointerInside; }
+
+    int Highlight() const { return FHighlight; }
+    // Repaints everything when the value changes, nothing otherwise.
+    void SetHighlight(int Digit);
+    bool Filled() const { return FFilled; }
+    void SetFilled(bool Filled) { FFilled = Filled; }
+
+    // Pointer tracking in grid coordinates (the origin is not applied).
+    void MouseMove(int X, int Y);
+    void MouseLeave();
+
+    // Added to every drawn position; printing places the grid with it.
+    TPoint Origin() const { return FOrigin; }
+    void SetOrigin(TPoint Origin) { FOrigin = Origin; }
+
+    bool ParentStyle() const { return FParentStyle; }
+    TColor GridColour() const { return FGridColour; }
+    TColor BoxColour(int Box) const { return FBoxColours[static_cast<size_t>(Box)]; }
+    int OuterMargin() const { return FOuterMargin; }
+    int BoxMargin() const { return FBoxMargin; }
+    int SquareGap() const { return FSquareGap; }
+    int SquareWidth() const { return FSquareWidth; }
+    int SquareHeight() const { return FSquareHeight; }
+    const TRect& GridRect() const { return FGridRect; }
+    const TRect& BoxRect() const { return FBoxRect; }
+    const TRect& SquareRect() const { return FSquareRect; }
+    // Where pencil digit Digit (1-9) sits inside a square.
+    TPoint MarkOffset(int Digit) const { return FMarkOffsets[static_cast<size_t>(Digit - 1)]; }
+    TGridRegion& Box(int Index) { return *FBoxes[static_cast<size_t>(Index)]; }
+    const TGridRegion& Box(int Index) const { return *FBoxes[static_cast<size_t>(Index)]; }
+
+private:
+    friend class TGridSquare;
+    friend class TGridRegion;
+
+    // Hit-tests the squares of the hovered box and, on a hit, takes the cell.
+    void HitTestSquares(int X, int Y);
+    void PaintBox(int Box);
+    const QString& DigitText(int Digit) const { return FDigitTexts[static_cast<size_t>(Digit)]; }
+
+    TQVDisplayLink* FLink = nullptr;
+    int FOuterMargin = 2;
+    TColor FGridColour;
+    int FBoxMargin = 2;
+    std::array<TColor, 9> FBoxColours{};
+    bool FParentStyle;
+    int FSquareGap = 1;
+    std::array<std::unique_ptr<TGridRegion>, 9> FBoxes;
+    TQVCanvas* FCanvas = nullptr;
+    TRect FGridRect;
+    TRect FBoxRect;
+    TRect FSquareRect;
+    int FSquareHeight = 0;
+    int FSquareWidth = 0;
+    std::array<TPoint, 9> FMarkOffsets{};
+    int FHoverBox = -1;
+    int FHoverSquare = -1;
+    TQVCell* FHoverCell = nullptr;
+    int FHighlight = 0;
+    bool FFilled = false;
+    TPoint FOrigin;
+    bool FPointerInside = false;
+
+    // Scratch state of the paint routines, kept so painting allocates nothing.
+    TRect FScratchRect;
+    std::array<TPoint, 4> FScratchPolygon{};
+    std::array<QString, 10> FDigitTexts;
+};
