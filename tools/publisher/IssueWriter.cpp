@@ -80,7 +80,7 @@ TPublishedGame SampleGame(uint32_t GameNumber, uint8_t StreamKind, size_t Length
     game.Record.SetGameDescription("Sample game " + std::to_string(GameNumber));
     game.Record.SetLayoutType(static_cast<uint8_t>(GameNumber % 14));
     game.StreamKind = StreamKind;
-    // Its own generator, so that sample games leave the program's one alone.
+    // The stream comes from its own generator, repeatable for a seed.
     uint64_t state = Seed * 0x9E3779B97F4A7C15ull + GameNumber + 1;
     game.PuzzleStream.resize(Length);
     for (uint8_t& byte : game.PuzzleStream) {
