@@ -10,7 +10,11 @@
 #include "DistributionFile.h"
 #include "GamesFile.h"
 
+#include "Exception.h"
+#include "Format.h"
+
 #include <cstdio>
+#include <memory>
 #include <string>
 
 namespace {
@@ -46,7 +50,18 @@ int RunList(const std::vector<std::string>& Args)
     if (Args.size() != 1) {
         throw EUsage();
     }
-    TDistributionFile issue(Args[0]);
+    std::unique_ptr<TDistributionFile> read;
+    try {
+        read = std::make_unique<TDistributionFile>(Args[0]);
+    } catch (const Exception& error) {
+        // A signature that does not hold is an answer, not an error.
+        if (error.Message() != Format("Invalid file %s - Wrong signature", Args[0].c_str())) {
+            throw;
+        }
+        std::printf("%s\n", error.what());
+        return 1;
+    }
+    TDistributionFile& issue = *read;
     std::printf("issue %u, version %u, \"%s\", %d games\n", issue.GetIssueNumber(), issue.GetVersion(),
                 DataFields::TrimBlanks(issue.GetDescription()).c_str(), issue.GameCount());
     for (int i = 0; i < issue.GameCount(); ++i) {

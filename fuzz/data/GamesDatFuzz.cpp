@@ -1,0 +1,69 @@
+// Loading GAMES.DAT from arbitrary bytes: the catalogue must report what it
+// cannot read, keep a consistent catalogue, save it and answer lookups
+// without crashing.
+
+#include "DataReporter.h"
+#include "GamesFile.h"
+
+#include "Exception.h"
+
+#include <cstddef>
+#include <cstdlib>
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <string>
+
+namespace {
+
+class TQuietReporter : public TDataReporter {
+public:
+    void ShowMessage(const std::string&) override {}
+    void ShowInstallationError(const std::string&) override {}
+};
+
+std::filesystem::path ProgramFolder()
+{
+    static const std::filesystem::path folder = [] {
+        auto path = std::filesystem::temp_directory_path() / ("tavrel-fuzz-games-" + std::to_string(std::random_device()()));
+        std::filesystem::create_directories(path / "ISSUES");
+        std::atexit([] {
+            std::error_code ignored;
+            std::filesystem::remove_all(ProgramFolder(), ignored);
+        });
+        return path;
+    }();
+    return folder;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size)
+{
+    const std::filesystem::path folder = ProgramFolder();
+    {
+        std::ofstream out(folder / "ISSUES" / "GAMES.DAT", std::ios::binary | std::ios::trunc);
+        out.write(reinterpret_cast<const char*>(Data), static_cast<std::streamsize>(Size));
+    }
+    TQuietReporter reporter;
+    TGamesDataFile catalogue((folder / "").string(), reporter);
+
+    uint32_t held = 0;
+    for (int i = 0; i < catalogue.IssueCount(); ++i) {
+        const TIssueEntry& issue = catalogue.Issue(i);
+        if (issue.GetGameCount() != issue.Games().size()) {
+            __builtin_trap();
+        }
+        held += static_cast<uint32_t>(issue.Games().size());
+        (void)catalogue.IssueIndex(issue.GetIssueNumber());
+    }
+    if (held != catalogue.GameCount()) {
+        __builtin_trap();
+    }
+    try {
+        (void)catalogue.FindGame(Size >= 20 ? Data[19] : 0);
+    } catch (const Exception&) {
+    }
+    return 0;
+}
