@@ -23,18 +23,21 @@ public:
     void ShowInstallationError(const std::string&) override {}
 };
 
-std::filesystem::path ProgramFolder()
+// Made once per run and never destroyed, so the exit handler that removes
+// the folder can still name it.
+const std::filesystem::path& ProgramFolder()
 {
-    static const std::filesystem::path folder = [] {
-        auto path = std::filesystem::temp_directory_path() / ("tavrel-fuzz-games-" + std::to_string(std::random_device()()));
-        std::filesystem::create_directories(path / "ISSUES");
+    static const std::filesystem::path* folder = [] {
+        auto* path = new std::filesystem::path(std::filesystem::temp_directory_path() /
+                                               ("tavrel-fuzz-games-" + std::to_string(std::random_device()())));
+        std::filesystem::create_directories(*path / "ISSUES");
         std::atexit([] {
             std::error_code ignored;
             std::filesystem::remove_all(ProgramFolder(), ignored);
         });
         return path;
     }();
-    return folder;
+    return *folder;
 }
 
 }  // namespace
