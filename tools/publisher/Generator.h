@@ -1,0 +1,57 @@
+#pragma once
+// The pyramid puzzle generator: from a consistent solution of any layout it
+// chooses the givens of the parent and every child so that the pyramid has
+// exactly one solution and the game's "Solve Tavrel" (five methods, linked
+// automatic candidates) finishes every puzzle from the givens alone, then
+// takes givens away as long as that stays true.
+//
+// A requested grade is met exactly: the methods are limited to the grade's
+// level while givens are removed, and a result that turns out easier (or,
+// for the plain grades, needs the links) is thrown away and made again from
+// the next solution, up to MaxAttempts times.
+//
+// Plain grades keep every puzzle solvable on its own: each puzzle that holds
+// givens (the children of a linked layout, every puzzle of an unlinked one;
+// a linked parent cell is given exactly when its child partner is) is made
+// minimal alone. Pyramid grades go on from there and remove givens of the
+// whole pyramid while SolvePyramid still finishes it, which leaves children
+// that need what the links carry.
+//
+// The result depends only on the options: the generator draws from its own
+// engine seeded with Seed and never from the program's random generator.
+
+#include "Grader.h"
+#include "PuzzleStreamWriter.h"
+#include "SolutionMaker.h"
+
+#include <cstdint>
+
+enum TSymmetry : int {
+    symNone = 0,
+    // Givens come and go in pairs of cells opposite through each puzzle's centre.
+    symRotate = 1,
+};
+
+struct TGeneratorOptions {
+    uint8_t LayoutType = 0;
+    TGrade Grade;
+    TSymmetry Symmetry = symNone;
+    uint64_t Seed = 1;
+    int MaxAttempts = 40;
+};
+
+struct TGeneratedPyramid {
+    TPyramidSolution Solution;
+    TPyramidGivens Givens;  // after the link rule
+    TGradeReport Report;    // Report.Grade equals the requested grade
+    int Attempts = 0;       // solutions tried
+};
+
+// Raises Exception when the grade cannot exist for the layout (a pyramid
+// grade without links) or was not met within MaxAttempts, and when a result
+// fails the final uniqueness check of the exact solver (a fault of the
+// methods, never expected).
+TGeneratedPyramid GeneratePyramid(const TGeneratorOptions& Options);
+
+// Whether a grade can be asked for on a layout: pyramid grades need links.
+bool GradeFitsLayout(const TGrade& Grade, uint8_t LayoutType);

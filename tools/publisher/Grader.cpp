@@ -1,0 +1,159 @@
+#include "Grader.h"
+
+#include "Format.h"
+#include "MemoryStream.h"
+#include "Puzzle.h"
+#include "PuzzleXLink.h"
+#include "PyramidLinks.h"
+#include "QVSettings.h"
+#include "SettingsValues.h"
+
+#include <span>
+
+namespace {
+
+const char* const LevelNames[MethodLevelCount] = {"Singles", "Locked Pairs", "Hidden Locked Pairs"};
+const char* const LevelKeywords[MethodLevelCount] = {"singles", "pairs", "hidden"};
+
+// The highest method number that a level switches on.
+int LastMethodOf(TMethodLevel Level)
+{
+    switch (Level) {
+    case mlSingles: return smSequence;
+    case mlLockedPairs: return smLockedPairs;
+    case mlHiddenPairs: return smHiddenPairs;
+    }
+    return smSequence;
+}
+
+bool PuzzleHoldsSolution(const TPuzzle& Puzzle)
+{
+    for (int index = 0; index < 81; ++index) {
+        const TCell* cell = Puzzle.CellByIndex(index);
+        if (cell->GetValue() == 0 || cell->GetValue() != cell->GetSolution()) {
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+std::string GradeName(const TGrade& Grade)
+{
+    const std::string level = LevelNames[Grade.Level];
+    return Grade.Pyramid ? "Pyramid, " + level : level;
+}
+
+std::string GradeKeyword(const TGrade& Grade)
+{
+    if (!Grade.Pyramid) {
+        return LevelKeywords[Grade.Level];
+    }
+    return Grade.Level == mlSingles ? "pyramid" : std::string("pyramid-") + LevelKeywords[Grade.Level];
+}
+
+bool ParseGrade(const std::string& Text, TGrade& Grade)
+{
+    for (int level = 0; level < MethodLevelCount; ++level) {
+        for (bool pyramid : {false, true}) {
+            const TGrade candidate{static_cast<TMethodLevel>(level), pyramid};
+            if (Text == GradeKeyword(candidate)) {
+                Grade = candidate;
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+TMethodLevelScope::TMethodLevelScope(TMethodLevel Level)
+    : FPrevious(&Settings()), FValues(new TSettingsValues)
+{
+    for (int method = 0; method < TSettingsValues::MethodCount; ++method) {
+        FValues->SetMethodEnabled(method, method <= LastMethodOf(Level));
+    }
+    InstallSettings(FValues);
+}
+
+TMethodLevelScope::~TMethodLevelScope()
+{
+    InstallSettings(FPrevious);
+    delete FValues;
+}
+
+bool PyramidStreamSolves(uint8_t LayoutType, const std::vector<uint8_t>& Stream, TMethodLevel Level)
+{
+    TMethodLevelScope scope(Level);
+    TPuzzleXLink pyramid(LayoutType, nullptr, 1, 1);
+    TMemoryStream input(Stream);
+    pyramid.LoadFromStream(input);
+    pyramid.SetPencilMode(msAutoPencilLinked);
+    pyramid.SolvePyramid();
+    for (int index = 0; index <= pyramid.ChildCount(); ++index) {
+        if (!PuzzleHoldsSolution(*pyramid.GetPuzzle(index))) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool PyramidSolves(const TPyramidSolution& Solution, const TPyramidGivens& Givens, TMethodLevel Level)
+{
+    return PyramidStreamSolves(Solution.LayoutType, MakePuzzleStream(Solution, Givens), Level);
+}
+
+bool PuzzleSolvesAlone(const TGridDigits& Solution, const TGridDigits& Givens, TMethodLevel Level)
+{
+    TMethodLevelScope scope(Level);
+    TPuzzle puzzle;
+    puzzle.LoadPuzzle(std::span<const uint8_t, 81>(Solution), std::span<const uint8_t, 81>(Givens));
+    puzzle.SetMarkStyle(msAutoPencilLinked, false);
+    puzzle.Solve();
+    return PuzzleHoldsSolution(puzzle);
+}
+
+int CountGivens(uint8_t LayoutType, const TPyramidGivens& Givens)
+{
+    TPyramidGivens spread = Givens;
+    ApplyGivenLinkRule(LayoutType, spread);
+    int count = 0;
+    for (const TGridDigits& flags : spread) {
+        for (uint8_t flag : flags) {
+            count += flag != 0;
+        }
+    }
+    // Each linked pair was counted in the parent and in the child.
+    if (!spread.empty()) {
+        for (const TPyramidLink& link : PyramidLinks(LayoutType)) {
+            count -= spread[0][link.ParentIndex()] != 0;
+        }
+    }
+    return count;
+}
+
+TGradeReport GradePyramid(const TPyramidSolution& Solution, const TPyramidGivens& Givens)
+{
+    TGradeReport report;
+    TPyramidGivens spread = Givens;
+    ApplyGivenLinkRule(Solution.LayoutType, spread);
+    report.GivenCount = CountGivens(Solution.LayoutType, spread);
+    const std::vector<uint8_t> stream = MakePuzzleStream(Solution, spread);
+    for (int level = 0; level < MethodLevelCount && !report.Solvable; ++level) {
+        if (PyramidStreamSolves(Solution.LayoutType, stream, static_cast<TMethodLevel>(level))) {
+            report.Solvable = true;
+            report.Grade.Level = static_cast<TMethodLevel>(level);
+        }
+    }
+    if (report.Solvable && LayoutHasLinks(Solution.LayoutType)) {
+        for (size_t child = 1; child < Solution.Puzzles.size() && !report.Grade.Pyramid; ++child) {
+            report.Grade.Pyramid = !PuzzleSolvesAlone(Solution.Puzzles[child], spread[child], report.Grade.Level);
+        }
+    }
+    return report;
+}
+
+std::string DescribeGrade(const TGrade& Grade, int GivenCount)
+{
+    return Format("%s, %d givens", GradeName(Grade).c_str(), GivenCount);
+}

@@ -1,0 +1,79 @@
+#pragma once
+// Grading of pyramids by what the game's own "Solve Tavrel" needs: the
+// pyramid is loaded from its puzzle stream, every puzzle shows the linked
+// automatic candidates (mark style 6) and SolvePyramid runs with only the
+// methods up to a level switched on. The hardest level needed is the grade's
+// method; a pyramid in which some puzzle cannot be finished from its own
+// givens alone, without what the links carry, is of the "pyramid" kind.
+//
+// Every check installs its own settings object for the duration of the call
+// and puts back the one in force before (also when an exception leaves).
+
+#include "PuzzleStreamWriter.h"
+#include "SolutionMaker.h"
+
+#include <cstdint>
+#include <string>
+
+// The method levels, each enabling the solving methods of the ones before.
+enum TMethodLevel : int {
+    mlSingles = 0,      // "Scanning", "Pinned", "Complete 1-9 sequence"
+    mlLockedPairs = 1,  // and "Locked Pairs"
+    mlHiddenPairs = 2,  // and "Hidden Locked Pairs"
+};
+constexpr int MethodLevelCount = 3;
+
+struct TGrade {
+    TMethodLevel Level = mlSingles;
+    bool Pyramid = false;
+    friend bool operator==(const TGrade&, const TGrade&) = default;
+};
+
+// "Singles", "Locked Pairs", "Hidden Locked Pairs"; the pyramid kind reads
+// "Pyramid, Singles" and so on.
+std::string GradeName(const TGrade& Grade);
+// The command-line names: "singles", "pairs", "hidden", "pyramid" (a pyramid
+// that singles finish), "pyramid-pairs", "pyramid-hidden". False for others.
+bool ParseGrade(const std::string& Text, TGrade& Grade);
+std::string GradeKeyword(const TGrade& Grade);
+
+// Installs settings with the solving methods up to Level enabled (XWings off,
+// it has no step) and restores the previous settings when it goes.
+class TMethodLevelScope {
+public:
+    explicit TMethodLevelScope(TMethodLevel Level);
+    ~TMethodLevelScope();
+    TMethodLevelScope(const TMethodLevelScope&) = delete;
+    TMethodLevelScope& operator=(const TMethodLevelScope&) = delete;
+
+private:
+    const class TQVSettings* FPrevious;
+    class TSettingsValues* FValues;
+};
+
+// Whether SolvePyramid with the methods up to Level fills every puzzle of the
+// pyramid with its solution digits, starting from the givens alone.
+bool PyramidSolves(const TPyramidSolution& Solution, const TPyramidGivens& Givens, TMethodLevel Level);
+// The same from a puzzle stream (as issue files carry it).
+bool PyramidStreamSolves(uint8_t LayoutType, const std::vector<uint8_t>& Stream, TMethodLevel Level);
+// Whether one puzzle on its own (no links) is finished by Solve with the
+// methods up to Level from the given cells of Givens (non-zero = given).
+bool PuzzleSolvesAlone(const TGridDigits& Solution, const TGridDigits& Givens, TMethodLevel Level);
+
+// The distinct given cells of a pyramid: a linked pair counts once.
+int CountGivens(uint8_t LayoutType, const TPyramidGivens& Givens);
+
+struct TGradeReport {
+    bool Solvable = false;  // SolvePyramid finishes it with all methods
+    TGrade Grade;           // meaningful when Solvable
+    int GivenCount = 0;
+};
+
+// Grades a pyramid: the lowest level at which SolvePyramid finishes it, and
+// whether some puzzle then fails alone. The givens are taken after the link
+// rule (ApplyGivenLinkRule).
+TGradeReport GradePyramid(const TPyramidSolution& Solution, const TPyramidGivens& Givens);
+
+// The game's description text: grade and given count, e.g.
+// "Locked Pairs, 212 givens".
+std::string DescribeGrade(const TGrade& Grade, int GivenCount);
