@@ -11,6 +11,7 @@
 #include "Platform.h"
 
 #include <algorithm>
+#include <cstring>
 #include <filesystem>
 #include <unordered_set>
 
@@ -262,21 +263,21 @@ std::vector<uint8_t> TGamesDataFile::Serialise() const
     for (const TIssueEntry& issue : FIssues) {
         size += TIssueEntry::EntrySize + issue.Games().size() * TGameEntry::EntrySize;
     }
-    std::vector<uint8_t> bytes;
-    bytes.reserve(size);
-    uint8_t header[HeaderSize];
-    PutUInt32(header, FVersion);
-    PutUInt32(header + 4, static_cast<uint32_t>(FIssues.size()));
-    PutUInt32(header + 8, FGameCount);
-    bytes.insert(bytes.end(), header, header + HeaderSize);
+    std::vector<uint8_t> bytes(size);
+    uint8_t* at = bytes.data();
+    PutUInt32(at, FVersion);
+    PutUInt32(at + 4, static_cast<uint32_t>(FIssues.size()));
+    PutUInt32(at + 8, FGameCount);
+    at += HeaderSize;
 
     uint32_t written = 0;
     for (const TIssueEntry& issue : FIssues) {
-        TIssueEntry::TBytes entry = issue.FBytes;
-        PutUInt32(&entry[TIssueEntry::ofsGamesLink], 0);
-        bytes.insert(bytes.end(), entry.begin(), entry.end());
+        std::memcpy(at, issue.FBytes.data(), TIssueEntry::EntrySize);
+        PutUInt32(at + TIssueEntry::ofsGamesLink, 0);
+        at += TIssueEntry::EntrySize;
         for (const TGameEntry& game : issue.Games()) {
-            bytes.insert(bytes.end(), game.Bytes().begin(), game.Bytes().end());
+            std::memcpy(at, game.Bytes().data(), TGameEntry::EntrySize);
+            at += TGameEntry::EntrySize;
             ++written;
         }
     }
