@@ -6,6 +6,16 @@
 #include <bit>
 #include <cstdint>
 
+// Number of set bits. Inline arithmetic rather than std::popcount, which
+// becomes a library call on targets built without the popcount instruction.
+constexpr int BitCount(uint32_t Value)
+{
+    Value = Value - ((Value >> 1) & 0x55555555u);
+    Value = (Value & 0x33333333u) + ((Value >> 2) & 0x33333333u);
+    Value = (Value + (Value >> 4)) & 0x0F0F0F0Fu;
+    return static_cast<int>((Value * 0x01010101u) >> 24);
+}
+
 class TBitMask {
 public:
     explicit constexpr TBitMask(int HighBit = 9) : FHighBit(HighBit) {}
@@ -19,15 +29,18 @@ public:
     constexpr void SetBit(int Bit, bool On)
     {
         const uint32_t Mask = 1u << (static_cast<unsigned>(Bit) & 31u);
+        const uint32_t Old = FBits;
         FBits = On ? (FBits | Mask) : (FBits & ~Mask);
-        Recount();
+        // Only the one bit can have changed the count.
+        if (Old != FBits && (Mask & CountMask()) != 0)
+            FCount += On ? 1 : -1;
     }
     constexpr void SetBits(uint32_t Value)
     {
         FBits = Value;
         Recount();
     }
-    constexpr void Recount() { FCount = std::popcount(FBits & CountMask()); }
+    constexpr void Recount() { FCount = BitCount(FBits & CountMask()); }
 
     friend constexpr bool operator==(const TBitMask& A, const TBitMask& B) { return A.FBits == B.FBits; }
 

@@ -76,11 +76,10 @@ void TCell::SetSolution(int NewValue)
     StoreDigit(FSolution, NewValue, false);
 }
 
-void TCell::SetPossible(int Digit, bool On)
+void TCell::ChangePossible(int Digit, bool On)
 {
-    if (FPossible.IsSet(Digit) == On)
-        return;
-    if (On && (FRowHouse->IsPresent(Digit, this) || FColHouse->IsPresent(Digit, this) || FBoxHouse->IsPresent(Digit, this)))
+    if (On && (FRowHouse->HoldsBesides(Digit, FValue) || FColHouse->HoldsBesides(Digit, FValue) ||
+               FBoxHouse->HoldsBesides(Digit, FValue)))
         return;
     FPossible.SetBit(Digit, On);
     NotifyChange(false);
@@ -155,6 +154,10 @@ const TBitMask& TCell::MaskOfKind(int Kind) const
 
 void TCell::ComputeShown(int Style)
 {
+    if (Style < msUserMarksSeparate || Style > msAutoPencilLinked) {
+        FShown = FPossible;
+        return;
+    }
     uint32_t Bits;
     switch (Style) {
     case msUserMarksSeparate:

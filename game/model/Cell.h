@@ -23,7 +23,7 @@ enum TMarkKind {
     mkErased = 2,
 };
 
-class TCell : public TQVCell {
+class TCell final : public TQVCell {
 public:
     TCell(TPuzzle* Puzzle, const TPosition& Position, THouse* RowHouse, THouse* ColHouse, THouse* BoxHouse);
     TCell(const TCell&) = delete;
@@ -39,7 +39,11 @@ public:
     // Adds or removes an automatic candidate. A digit entered elsewhere in the
     // cell's houses is never added. Raises ENoPossibilities when a removal
     // empties the candidates during a bulk update.
-    void SetPossible(int Digit, bool On) override;
+    void SetPossible(int Digit, bool On) override
+    {
+        if (FPossible.IsSet(Digit) != On)
+            ChangePossible(Digit, On);
+    }
     bool HasUserMark(int Digit) const override { return FUserMarks.IsSet(Digit); }
     void SetUserMark(int Digit, bool On) override;
     int GetSolution() const override { return FSolution; }
@@ -97,6 +101,7 @@ private:
     // by SetValue and SetSolution; answers false when nothing changed.
     bool StoreDigit(int& Target, int NewValue, bool IsValue);
     void StoreValueOnly(int NewValue);
+    void ChangePossible(int Digit, bool On);
 
     int FValue = 0;
     int FSolution = 0;

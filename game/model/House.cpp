@@ -23,12 +23,10 @@ bool THouse::Contains(const TCell* Cell) const
     return Cell->GetPuzzle() == FPuzzle && (Cell->RowHouse() == this || Cell->ColHouse() == this || Cell->BoxHouse() == this);
 }
 
-bool THouse::IsPresent(int Digit, const TCell* ExceptCell) const
+bool THouse::IsPresentBesides(int Digit, const TCell* ExceptCell) const
 {
-    if (Digit < 0 || Digit > 9)
-        return false;
     int Holders = FValueCount[Digit];
-    if (ExceptCell && ExceptCell->GetValue() == Digit && Contains(ExceptCell))
+    if (ExceptCell->GetValue() == Digit && Contains(ExceptCell))
         --Holders;
     return Holders > 0;
 }
@@ -43,10 +41,23 @@ int THouse::CountMarks(int Digit) const
 
 void THouse::SetPossibleInHouse(int Digit, bool On, const TCell* ExceptCell)
 {
+    // A position has exactly one cell object, so identity is SameCell here.
     for (TCell* Cell : FCells) {
-        if (!Cell->SameCell(ExceptCell))
+        if (Cell != ExceptCell)
             Cell->SetPossible(Digit, On);
     }
+}
+
+uint32_t THouse::MarkedOnce() const
+{
+    uint32_t Once = 0;
+    uint32_t More = 0;
+    for (const TCell* Cell : FCells) {
+        const uint32_t Marks = Cell->Shown().Bits();
+        More |= Once & Marks;
+        Once |= Marks;
+    }
+    return Once & ~More;
 }
 
 bool THouse::EliminateExcept(int Digit, int Keep1, int Keep2, int Keep3)
@@ -67,21 +78,19 @@ bool THouse::EliminateExcept(int Digit, int Keep1, int Keep2, int Keep3)
 bool THouse::ScanHouse()
 {
     bool Entered = false;
+    // Recomputed after every entry: each later digit sees the earlier ones.
+    uint32_t Once = MarkedOnce();
     for (int Digit = 1; Digit <= 9; ++Digit) {
-        if (IsPresent(Digit, nullptr))
+        if (!((Once >> Digit) & 1u) || IsPresent(Digit, nullptr))
             continue;
-        TCell* Only = nullptr;
-        int Count = 0;
         for (TCell* Cell : FCells) {
             if (Cell->HasMark(Digit)) {
-                ++Count;
-                Only = Cell;
+                Cell->SetValue(Digit);
+                break;
             }
         }
-        if (Count == 1) {
-            Only->SetValue(Digit);
-            Entered = true;
-        }
+        Entered = true;
+        Once = MarkedOnce();
     }
     return Entered;
 }
@@ -139,13 +148,13 @@ bool THouse::HiddenPairsInHouse()
         }
     }
     for (int A = 1; A <= 9; ++A) {
-        if (std::popcount(PlacesOf[A]) != 2)
+        if (BitCount(PlacesOf[A]) != 2)
             continue;
         for (int B = A + 1; B <= 9; ++B) {
-            if (std::popcount(PlacesOf[B]) != 2)
+            if (BitCount(PlacesOf[B]) != 2)
                 continue;
             const uint32_t Both = PlacesOf[A] & PlacesOf[B];
-            if (std::popcount(Both) != 2)
+            if (BitCount(Both) != 2)
                 continue;
             TCell* First = FCells[std::countr_zero(Both)];
             TCell* Second = FCells[31 - std::countl_zero(Both)];

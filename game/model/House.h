@@ -25,10 +25,17 @@ public:
     void PlaceCell(int Index, TCell* Cell);
 
     // Some cell other than ExceptCell (nullptr = none) holds Digit as value.
-    bool IsPresent(int Digit, const TCell* ExceptCell) const;
+    bool IsPresent(int Digit, const TCell* ExceptCell) const
+    {
+        if (Digit < 0 || Digit > 9)
+            return false;
+        return ExceptCell ? IsPresentBesides(Digit, ExceptCell) : FValueCount[Digit] > 0;
+    }
     bool IsAbsent(int Digit, const TCell* ExceptCell) const { return !IsPresent(Digit, ExceptCell); }
     // Cells (values or not) whose shown marks hold Digit.
     int CountMarks(int Digit) const;
+    // The digits (as bits) that exactly one cell of the house shows.
+    uint32_t MarkedOnce() const;
     void SetPossibleInHouse(int Digit, bool On, const TCell* ExceptCell);
     // Strikes Digit out of every empty cell that shows it, except the three
     // indices (-1 = none); true when at least one cell was asked.
@@ -42,9 +49,15 @@ public:
 
     // Kept current by the cells.
     void ValueChanged(int OldValue, int NewValue);
+    // IsPresent for a cell of this house holding MemberValue as ExceptCell.
+    bool HoldsBesides(int Digit, int MemberValue) const
+    {
+        return Digit >= 0 && Digit <= 9 && FValueCount[Digit] > (MemberValue == Digit ? 1 : 0);
+    }
 
 private:
     bool Contains(const TCell* Cell) const;
+    bool IsPresentBesides(int Digit, const TCell* ExceptCell) const;
 
     std::array<TCell*, 9> FCells{};
     TPuzzle* FPuzzle;

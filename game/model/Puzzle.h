@@ -49,7 +49,7 @@ enum TSolveMethod {
     smXWings = 5,
 };
 
-class TPuzzle : public TQVGrid {
+class TPuzzle final : public TQVGrid {
 public:
     static constexpr int InitialUndoRoom = 60;
     static constexpr int UndoGrowth = 20;

@@ -14,7 +14,12 @@ bool TPuzzle::ScanStep()
 
 bool TPuzzle::PinnedStep()
 {
+    // Nothing changes before the first hit, so each house's singly marked
+    // digits can be taken once; PinnedInHouse confirms the count.
     for (int Index = 0; Index < 9; ++Index) {
+        const uint32_t Candidates = FRows[Index]->MarkedOnce() | FColumns[Index]->MarkedOnce();
+        if ((Candidates & AllDigitBits) == 0)
+            continue;
         for (int Digit = 1; Digit <= 9; ++Digit) {
             if (!FRows[Index]->IsPresent(Digit, nullptr) && FRows[Index]->PinnedInHouse(Digit))
                 return true;
