@@ -64,6 +64,15 @@ constexpr TFamilyStandIn FamilyStandIns[] = {
     {"Courier New", "Liberation Mono"},
 };
 
+// The character cell (ascent plus descent) of the face at an em of PixelSize.
+int CellHeightAt(const QFont& Face, int PixelSize)
+{
+    QFont Sized(Face);
+    Sized.setPixelSize(PixelSize);
+    const QFontMetricsF Metrics(Sized);
+    return static_cast<int>(std::lround(Metrics.ascent() + Metrics.descent()));
+}
+
 }  // namespace
 
 QColor QColorOf(TColor Colour)
@@ -200,15 +209,18 @@ TQVCanvas::TFontEntry TQVCanvas::MakeFont() const
         const double ProbeCell = ProbeMetrics.ascent() + ProbeMetrics.descent();
         PixelSize = ProbeCell > 0 ? static_cast<int>(std::lround(Cell * 200.0 / ProbeCell)) : Cell;
         PixelSize = std::max(PixelSize, 1);
-        // Integer metrics round per font; step down until the cell fits.
-        for (;;) {
-            QFont Trial(Font);
-            Trial.setPixelSize(PixelSize);
-            const QFontMetrics TrialMetrics(Trial);
-            if (PixelSize <= 1 || TrialMetrics.ascent() + TrialMetrics.descent() <= Cell)
-                break;
-            --PixelSize;
+        // Rounding of the scaled metrics can miss by a pixel: take the
+        // neighbour whose cell comes closest.
+        int Best = PixelSize;
+        int BestMiss = 1 << 30;
+        for (int Trial = std::max(PixelSize - 2, 1); Trial <= PixelSize + 2; ++Trial) {
+            const int Miss = std::abs(CellHeightAt(Font, Trial) - Cell);
+            if (Miss < BestMiss) {
+                Best = Trial;
+                BestMiss = Miss;
+            }
         }
+        PixelSize = Best;
     }
     PixelSize = std::max(PixelSize, 1);
     Font.setPixelSize(PixelSize);
@@ -216,8 +228,9 @@ TQVCanvas::TFontEntry TQVCanvas::MakeFont() const
     Entry.Font = Font;
     Entry.Metrics = QFontMetrics(Font);
     Entry.PixelSize = PixelSize;
-    Entry.Ascent = Entry.Metrics.ascent();
-    Entry.Height = Entry.Metrics.ascent() + Entry.Metrics.descent();
+    const QFontMetricsF Exact(Font);
+    Entry.Ascent = static_cast<int>(std::lround(Exact.ascent()));
+    Entry.Height = CellHeightAt(Font, PixelSize);
     return Entry;
 }
 

@@ -1,6 +1,7 @@
 #include "ProgressRules.h"
 
 #include "Puzzle.h"
+#include "PuzzleXLink.h"
 #include "QVSettings.h"
 
 #include <QProgressBar>
@@ -21,6 +22,16 @@ TBarValues OverallBarValues(std::span<const TBarValues> Bars)
         Sum.Position += Bar.Position;
     }
     return Sum;
+}
+
+std::array<TBarValues, 10> PyramidBarValues(const TPuzzleXLink& Pyramid)
+{
+    std::array<TBarValues, 10> Bars{};
+    for (int Index = 0; Index < 10; ++Index) {
+        const TPuzzle* Puzzle = Index <= Pyramid.ChildCount() ? Pyramid.GetPuzzle(Index) : nullptr;
+        Bars[static_cast<size_t>(Index)] = Puzzle != nullptr ? PuzzleBarValues(*Puzzle) : TBarValues{0, 0};
+    }
+    return Bars;
 }
 
 void ApplyBarValues(QProgressBar& Bar, const TBarValues& Values)
@@ -48,6 +59,15 @@ TSolvedVerdict SolvedTest(std::span<TPuzzle* const> Puzzles, bool Test)
             return TSolvedVerdict::Warn;
     }
     return TSolvedVerdict::Congratulate;
+}
+
+TSolvedVerdict SolvedTest(const TPuzzleXLink& Pyramid, bool Test)
+{
+    std::array<TPuzzle*, 10> Puzzles{};
+    int Count = 0;
+    for (int Index = 0; Index <= Pyramid.ChildCount() && Count < 10; ++Index)
+        Puzzles[static_cast<size_t>(Count++)] = Pyramid.GetPuzzle(Index);
+    return SolvedTest(std::span<TPuzzle* const>(Puzzles.data(), static_cast<size_t>(Count)), Test);
 }
 
 TColor LedColour(int Count)

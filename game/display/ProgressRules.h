@@ -10,6 +10,7 @@
 
 class QProgressBar;
 class TPuzzle;
+class TPuzzleXLink;
 
 // What one bar shows. The defaults are those of a bar never filled.
 struct TBarValues {
@@ -24,6 +25,10 @@ struct TBarValues {
 TBarValues PuzzleBarValues(const TPuzzle& Puzzle);
 // The overall bar: the sums of the puzzle bars' Max and Position.
 TBarValues OverallBarValues(std::span<const TBarValues> Bars);
+// The ten puzzle bars of a pyramid, parent first; the bars of children a
+// one-child pyramid lacks are empty (Max 0, Position 0) so they add nothing
+// to the sums.
+std::array<TBarValues, 10> PyramidBarValues(const TPuzzleXLink& Pyramid);
 // Max first, then Position, as the bar needs its range before its value.
 void ApplyBarValues(QProgressBar& Bar, const TBarValues& Values);
 
@@ -43,6 +48,8 @@ constexpr const char* SolutionNotCorrectText = "Sorry your solution is not corre
 // are equal. The sums are counted from the puzzles themselves, so the answer
 // does not depend on whether the bars are on show.
 TSolvedVerdict SolvedTest(std::span<TPuzzle* const> Puzzles, bool Test);
+// The same over every puzzle of the pyramid, parent and each child.
+TSolvedVerdict SolvedTest(const TPuzzleXLink& Pyramid, bool Test);
 
 // LED colour for a digit standing in Count rows: "9 Entries Present" at 9,
 // "8 Entries present" at 8, "Off" otherwise (settings colours 7, 6, 5).
