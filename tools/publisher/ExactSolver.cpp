@@ -20,6 +20,18 @@ int CellOfPos(int Row, int Col)
     return Row * 9 + Col;
 }
 
+// Candidate counts by mask (bits 0-9); the portable popcount may be a call.
+struct TCountTable {
+    uint8_t Count[1024];
+    constexpr TCountTable() : Count{}
+    {
+        for (int mask = 1; mask < 1024; ++mask) {
+            Count[mask] = static_cast<uint8_t>(Count[mask >> 1] + (mask & 1));
+        }
+    }
+};
+constexpr TCountTable CountTable;
+
 bool IsSingle(uint16_t Mask)
 {
     return Mask != 0 && (Mask & (Mask - 1)) == 0;
@@ -222,7 +234,7 @@ void TExactSolver::Search(TState& State, int Limit, int& Found, std::vector<uint
     int best = -1;
     int bestCount = 10;
     for (int u = 0; u < static_cast<int>(State.Candidates.size()); ++u) {
-        const int count = std::popcount(State.Candidates[u]);
+        const int count = CountTable.Count[State.Candidates[u] & 0x3FF];
         if (count > 1 && count < bestCount) {
             best = u;
             bestCount = count;
