@@ -209,6 +209,9 @@ void TPuzzle::LoadPuzzle(std::span<const uint8_t, 81> SolutionDigits, std::span<
                 Cell->RecomputePossible();
         }
     }
+    // The cached answer belonged to the previous contents; the load's own
+    // changes are silent and would not drop it.
+    FSolved = false;
     FChanged = false;
     Refresh();
 }

@@ -385,8 +385,12 @@ TEST(PuzzleTest, AnyValidFillingIsSolved)
     for (int Index = 0; Index < 81; ++Index)
         Wrong += Puzzle.CellByIndex(Index)->IsCorrect() ? 0 : 1;
     EXPECT_EQ(Wrong, 18);
-    // The cached answer goes with the next change.
+    // The cached answer goes with the next change, and with a new load.
     Puzzle.CellByIndex(40)->SetValue(0);
+    EXPECT_FALSE(Puzzle.IsSolved());
+    Puzzle.CellByIndex(40)->SetValue(Other[40]);
+    EXPECT_TRUE(Puzzle.IsSolved());
+    Puzzle.LoadPuzzle(Stored, NoGivens());
     EXPECT_FALSE(Puzzle.IsSolved());
 }
 
