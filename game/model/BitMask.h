@@ -40,6 +40,13 @@ public:
         FBits = Value;
         Recount();
     }
+    // Takes another mask's bits and count (same HighBit); word by word,
+    // which is cheaper right after the source was written than a copy.
+    constexpr void CopyFrom(const TBitMask& Source)
+    {
+        FBits = Source.FBits;
+        FCount = Source.FCount;
+    }
     constexpr void Recount() { FCount = BitCount(FBits & CountMask()); }
 
     friend constexpr bool operator==(const TBitMask& A, const TBitMask& B) { return A.FBits == B.FBits; }

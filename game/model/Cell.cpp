@@ -155,7 +155,7 @@ const TBitMask& TCell::MaskOfKind(int Kind) const
 void TCell::ComputeShown(int Style)
 {
     if (Style < msUserMarksSeparate || Style > msAutoPencilLinked) {
-        FShown = FPossible;
+        FShown.CopyFrom(FPossible);
         return;
     }
     uint32_t Bits;
