@@ -14,6 +14,7 @@
 
 namespace {
 
+#if defined(__linux__)
 std::string Shell(const std::string& Command, int* Status = nullptr)
 {
     std::string output;
@@ -42,6 +43,7 @@ void WriteAll(const std::string& FileName, const std::string& Bytes)
 {
     std::ofstream(FileName, std::ios::binary) << Bytes;
 }
+#endif
 
 TEST(Library, ExportsOnlyTheSixFunctions)
 {
