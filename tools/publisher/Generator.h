@@ -28,7 +28,9 @@
 
 enum TSymmetry : int {
     symNone = 0,
-    // Givens come and go in pairs of cells opposite through each puzzle's centre.
+    // Givens come and go in pairs of cells opposite through the centre of
+    // each puzzle that holds givens; a linked parent mirrors its children
+    // and so follows their pattern through the links, not its own centre.
     symRotate = 1,
 };
 
