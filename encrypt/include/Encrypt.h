@@ -36,13 +36,19 @@ ENCRYPT_API bool GetHash2(int32_t Mode, int32_t Order, const char* TextA, const 
                           uint8_t* Digest);
 
 // AES-256 in ECB over whole blocks, with a final block that carries the count
-// of its data bytes. Both leave Dest at position 0.
+// of its data bytes. The block count comes from Source's size, the bytes from
+// its current position; Dest is written from its current position, never
+// truncated, and left at position 0. A source that ends inside a block, or a
+// deciphered final block whose count is above 15, raises "Invalid file
+// format"; the blocks written before stay in Dest.
 ENCRYPT_API void EncryptStream(TStream& Source, TStream& Dest, const uint8_t* Key);
 ENCRYPT_API void DecryptStream(TStream& Source, TStream& Dest, const uint8_t* Key);
 
 // Checks the RSA signature of the signed container read from Source's current
-// position; on success copies the payload into Dest, leaves Dest at 0 and
-// answers true. On failure Dest is untouched.
+// position; on success copies the payload into Dest at its position, leaves
+// Dest at 0 and answers true. A signature that does not hold (or a header cut
+// short) answers false with Dest untouched; a key index outside 1 to 10
+// raises "Invalid signature key requested".
 ENCRYPT_API bool VerifyStream(TStream& Source, TStream& Dest);
 
 }
