@@ -156,7 +156,8 @@ TEST(Hash, LongStreamsAndFailingStreams)
 
 TEST(Hash, DigestObjectHashesFiles)
 {
-    const std::string name = ::testing::TempDir() + "tavrel_md5_file.txt";
+    const std::string name = ::testing::TempDir() + "tavrel_md5_" +
+                             std::to_string(reinterpret_cast<uintptr_t>(&name)) + ".txt";
     std::FILE* file = std::fopen(name.c_str(), "wb");
     ASSERT_NE(file, nullptr);
     std::fputs("message digest", file);

@@ -4,8 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#if defined(__linux__)
+#include <unistd.h>
+#endif
+
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <set>
@@ -84,7 +89,11 @@ TEST(Library, IssueProgramRoundTrips)
     GTEST_SKIP() << "runs the program through the shell";
 #else
     const std::string program = TAVREL_ISSUE_PROGRAM;
-    const std::string folder = ::testing::TempDir();
+    // A folder of this run's own, so that builds testing side by side do not meet.
+    const std::filesystem::path scratch =
+        std::filesystem::path(::testing::TempDir()) / ("tavrel_crypto_" + std::to_string(getpid()));
+    std::filesystem::create_directories(scratch);
+    const std::string folder = scratch.string() + "/";
     const std::string plain = folder + "tavrel_crypto_plain.bin";
     std::string bytes;
     for (int i = 0; i < 1000; ++i) {
@@ -129,6 +138,7 @@ TEST(Library, IssueProgramRoundTrips)
     EXPECT_NE(message.find("Invalid signature key requested"), std::string::npos) << message;
     Shell(program + " sign 0 " + plain + " " + plain + ".iss", &status);
     EXPECT_EQ(status, 2);
+    std::filesystem::remove_all(scratch);
 #endif
 }
 
