@@ -4,6 +4,7 @@
 #include "Exception.h"
 #include "Format.h"
 #include "MemoryStream.h"
+#include "NoPossibilities.h"
 #include "Puzzle.h"
 #include "PyramidLinks.h"
 #include "PyramidTestSupport.h"
@@ -309,4 +310,16 @@ TEST(PuzzleXLink, CallersParentLinkIsWiredButNeverFreedOrLeftDangling)
 
     TQVDisplayPark Empty(3, 3);
     EXPECT_THROW(TPuzzleXLink(0, &Empty, 1, 1), Exception);
+}
+
+TEST(PuzzleXLink, ContradictoryDigitsRaiseAndLeaveNoPuzzleUpdating)
+{
+    std::vector<uint8_t> Bytes = MakePuzzleStream(MakePyramidSolution(3, 13), RandomGivens(3, 30, 14));
+    for (int Cell = 0; Cell < 81; ++Cell)
+        Bytes[2 * 176 + TPuzzleXLink::StreamDigitsOffset + Cell] = 5; // child 2: nothing but fives
+    TPuzzleXLink P(3, nullptr, 1, 1);
+    TMemoryStream Stream(Bytes);
+    EXPECT_THROW(P.LoadFromStream(Stream), ENoPossibilities);
+    for (int Index = 0; Index <= P.ChildCount(); ++Index)
+        EXPECT_FALSE(P.GetPuzzle(Index)->Updating()) << Index;
 }
