@@ -1,0 +1,145 @@
+// Speed of the display grid on the 394 x 394 screen bitmap: one square, the
+// whole grid, and one entered value from SetValue to its repainted squares
+// with the parent and the child on screen.
+#include "Canvas.h"
+#include "Cell.h"
+#include "Puzzle.h"
+#include "PyramidTestSupport.h"
+#include "QVDisplayGrid.h"
+#include "SettingsValues.h"
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QtGlobal>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+constexpr int GridSize = 394;
+
+struct TBenchRig {
+    TSettingsValues Values;
+    TTestPyramid Game;
+    QImage ParentImage = MakeScreenBitmap(GridSize, GridSize);
+    QImage ChildImage = MakeScreenBitmap(GridSize, GridSize);
+    TQVCanvas ParentCanvas{&ParentImage};
+    TQVCanvas ChildCanvas{&ChildImage};
+    TGrid ParentGrid{&ParentCanvas, true, GridSize, GridSize, clSkyBlue};
+    TGrid ChildGrid{&ChildCanvas, false, GridSize, GridSize, clSkyBlue};
+
+    TBenchRig()
+    {
+        InstallSettings(&Values);
+        Game = MakeTestPyramid(0, 5, 30);
+        Game.Pyramid->SetPencilMode(4);
+        Attach(ParentGrid, 0);
+        Attach(ChildGrid, 1);
+        ParentGrid.RepaintAll();
+        ChildGrid.RepaintAll();
+    }
+    ~TBenchRig()
+    {
+        Game.Pyramid->GetLink(0)->SetDisplay(nullptr);
+        Game.Pyramid->GetLink(1)->SetDisplay(nullptr);
+        InstallSettings(nullptr);
+    }
+    void Attach(TGrid& Grid, int Index)
+    {
+        Game.Pyramid->GetLink(Index)->SetDisplay(&Grid);
+        Grid.SetLink(Game.Pyramid->GetLink(Index));
+    }
+};
+
+void BM_RepaintSquare(benchmark::State& State)
+{
+    TBenchRig Rig;
+    int Place = 0;
+    for (auto _ : State) {
+        Rig.ChildGrid.RepaintSquare(Place / 9, Place % 9);
+        Place = (Place + 1) % 81;
+    }
+    State.SetLabel("all 81 squares in turn, values and candidates");
+}
+BENCHMARK(BM_RepaintSquare);
+
+// The dearest square: nine candidate digits, highlighted.
+void BM_RepaintSquareNineMarks(benchmark::State& State)
+{
+    TBenchRig Rig;
+    TCell* Cell = nullptr;
+    int Box = 0;
+    int Square = 0;
+    for (int Index = 0; Index < 81 && Cell == nullptr; ++Index) {
+        TCell* Candidate = Rig.Game.Pyramid->GetPuzzle(1)->CellByIndex(Index);
+        if (Candidate->GetValue() == 0) {
+            Cell = Candidate;
+            Box = Candidate->GetPosition().Box();
+            Square = Candidate->GetPosition().Place();
+        }
+    }
+    Rig.Game.Pyramid->SetPencilMode(3);
+    for (int Digit = 1; Digit <= 9; ++Digit)
+        Cell->SetUserMark(Digit, true);
+    Rig.ChildGrid.SetHighlight(5);
+    for (auto _ : State)
+        Rig.ChildGrid.RepaintSquare(Box, Square);
+}
+BENCHMARK(BM_RepaintSquareNineMarks);
+
+void BM_PaintAllScreen(benchmark::State& State)
+{
+    TBenchRig Rig;
+    for (auto _ : State)
+        Rig.ChildGrid.PaintAll(TPaintStyle::Screen);
+}
+BENCHMARK(BM_PaintAllScreen)->Unit(benchmark::kMicrosecond);
+
+void BM_PaintAllPrint(benchmark::State& State)
+{
+    TBenchRig Rig;
+    for (auto _ : State)
+        Rig.ChildGrid.PaintAll(TPaintStyle::Print);
+}
+BENCHMARK(BM_PaintAllPrint)->Unit(benchmark::kMicrosecond);
+
+// A value entered in a linked child cell and cleared again: candidates of
+// three houses in two puzzles change, and every changed square is repainted
+// in both grids. Two entries per iteration.
+void BM_EnterValueBothGrids(benchmark::State& State)
+{
+    TBenchRig Rig;
+    TCell* Cell = nullptr;
+    for (int Box = 0; Box < 9 && Cell == nullptr; ++Box) {
+        TCell* Centre = Rig.Game.Pyramid->GetPuzzle(1)->BoxCell(Box, 4);
+        if (!Centre->GetRevealed() && Centre->GetValue() == 0)
+            Cell = Centre;
+    }
+    if (Cell == nullptr) {
+        State.SkipWithError("no free linked cell");
+        return;
+    }
+    const int Digit = Cell->GetSolution();
+    for (auto _ : State) {
+        Cell->SetValue(Digit);
+        Cell->SetValue(0);
+    }
+    State.SetItemsProcessed(2 * State.iterations());
+    State.SetLabel("entries (set and clear) of a linked cell");
+}
+BENCHMARK(BM_EnterValueBothGrids)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication App(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
