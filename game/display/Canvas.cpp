@@ -143,6 +143,8 @@ bool TQVCanvas::Begin(QPaintDevice* Device)
     FPainter.setRenderHint(QPainter::TextAntialiasing, true);
     FPainterFont = -1;
     FCurrentFont = -1;
+    FPainterPenSet = false;
+    FPainterBrushSet = false;
     return true;
 }
 
@@ -231,6 +233,20 @@ TQVCanvas::TFontEntry TQVCanvas::MakeFont() const
     const QFontMetricsF Exact(Font);
     Entry.Ascent = static_cast<int>(std::lround(Exact.ascent()));
     Entry.Height = CellHeightAt(Font, PixelSize);
+    Entry.Raw = QRawFont::fromFont(Font);
+    for (int Digit = 0; Digit <= 9; ++Digit) {
+        const QString Text(QChar(u'0' + Digit));
+        Entry.DigitWidths[static_cast<size_t>(Digit)] = Entry.Metrics.horizontalAdvance(Text);
+        if (!Entry.Raw.isValid())
+            continue;
+        const QList<quint32> Glyphs = Entry.Raw.glyphIndexesForString(Text);
+        if (Glyphs.size() != 1 || Glyphs[0] == 0)
+            continue;
+        QGlyphRun& Run = Entry.Digits[static_cast<size_t>(Digit)];
+        Run.setRawFont(Entry.Raw);
+        Run.setGlyphIndexes(Glyphs);
+        Run.setPositions({QPointF(0, 0)});
+    }
     return Entry;
 }
 
@@ -256,6 +272,47 @@ void TQVCanvas::ApplyFontToPainter(const TFontEntry& Entry)
         FPainter.setFont(Entry.Font);
         FPainterFont = FCurrentFont;
     }
+}
+
+int TQVCanvas::DigitOf(const QString& Text)
+{
+    if (Text.size() == 1 && Text[0] >= u'0' && Text[0] <= u'9')
+        return Text[0].unicode() - u'0';
+    return -1;
+}
+
+void TQVCanvas::UsePen(TColor Colour)
+{
+    if (FPainterPenSet && FPainterPen == Colour)
+        return;
+    const QPen* Found = nullptr;
+    for (const auto& [Key, Pen] : FPens)
+        if (Key == Colour)
+            Found = &Pen;
+    if (Found == nullptr) {
+        FPens.emplace_back(Colour, QPen(QColorOf(Colour), 0));
+        Found = &FPens.back().second;
+    }
+    FPainter.setPen(*Found);
+    FPainterPenSet = true;
+    FPainterPen = Colour;
+}
+
+void TQVCanvas::UseBrush(TColor Colour)
+{
+    if (FPainterBrushSet && FPainterBrush == Colour)
+        return;
+    const QBrush* Found = nullptr;
+    for (const auto& [Key, Brush] : FBrushes)
+        if (Key == Colour)
+            Found = &Brush;
+    if (Found == nullptr) {
+        FBrushes.emplace_back(Colour, QBrush(QColorOf(Colour)));
+        Found = &FBrushes.back().second;
+    }
+    FPainter.setBrush(*Found);
+    FPainterBrushSet = true;
+    FPainterBrush = Colour;
 }
 
 void TQVCanvas::FillRect(const TRect& Rect)
@@ -285,13 +342,14 @@ void TQVCanvas::Polygon(const TPoint* Points, int Count)
     FPolygon.resize(static_cast<size_t>(Count));
     for (int i = 0; i < Count; ++i)
         FPolygon[static_cast<size_t>(i)] = QPoint(Points[i].X, Points[i].Y);
-    FPainter.setPen(QPen(QColorOf(FPenColour), 0));
-    if (FBrushStyle == TBrushStyle::Solid)
-        FPainter.setBrush(QColorOf(FBrushColour));
-    else
+    UsePen(FPenColour);
+    if (FBrushStyle == TBrushStyle::Solid) {
+        UseBrush(FBrushColour);
+    } else {
         FPainter.setBrush(Qt::NoBrush);
+        FPainterBrushSet = false;
+    }
     FPainter.drawPolygon(FPolygon.data(), Count);
-    FPainter.setBrush(Qt::NoBrush);
 }
 
 void TQVCanvas::TextOut(int X, int Y, const QString& Text)
@@ -299,17 +357,27 @@ void TQVCanvas::TextOut(int X, int Y, const QString& Text)
     if (!IsActive() || Text.isEmpty())
         return;
     const TFontEntry& Entry = CurrentFont();
-    ApplyFontToPainter(Entry);
+    int Digit = DigitOf(Text);
+    if (Digit >= 0 && Entry.Digits[static_cast<size_t>(Digit)].isEmpty())
+        Digit = -1;
+    if (Digit < 0)
+        ApplyFontToPainter(Entry);
     if (FBrushStyle == TBrushStyle::Solid) {
-        const int Width = Entry.Metrics.horizontalAdvance(Text);
+        const int Width =
+            Digit >= 0 ? Entry.DigitWidths[static_cast<size_t>(Digit)] : Entry.Metrics.horizontalAdvance(Text);
         FPainter.fillRect(X, Y, Width, Entry.Height, QColorOf(FBrushColour));
     }
-    FPainter.setPen(QColorOf(FFontColour));
-    FPainter.drawText(X, Y + Entry.Ascent, Text);
+    UsePen(FFontColour);
+    if (Digit >= 0)
+        FPainter.drawGlyphRun(QPointF(X, Y + Entry.Ascent), Entry.Digits[static_cast<size_t>(Digit)]);
+    else
+        FPainter.drawText(X, Y + Entry.Ascent, Text);
 }
 
 TSize TQVCanvas::TextExtent(const QString& Text)
 {
     const TFontEntry& Entry = CurrentFont();
-    return {Entry.Metrics.horizontalAdvance(Text), Entry.Height};
+    const int Digit = DigitOf(Text);
+    return {Digit >= 0 ? Entry.DigitWidths[static_cast<size_t>(Digit)] : Entry.Metrics.horizontalAdvance(Text),
+            Entry.Height};
 }

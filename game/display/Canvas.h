@@ -25,8 +25,14 @@
 #include <QColor>
 #include <QFont>
 #include <QFontMetrics>
+#include <QBrush>
 #include <QPainter>
+#include <QPen>
+#include <QGlyphRun>
+#include <QRawFont>
 #include <QString>
+
+#include <array>
 
 #include <vector>
 
@@ -138,6 +144,12 @@ private:
         int PixelSize = 0;
         int Ascent = 0;
         int Height = 0;
+        // The single digits as glyph runs of this face: digits are most of
+        // what is drawn, and drawing a prepared run needs no font change on
+        // the painter, so it builds nothing.
+        QRawFont Raw;
+        std::array<QGlyphRun, 10> Digits;
+        std::array<int, 10> DigitWidths{};
     };
 
     // The cached font for the current name, size and bold, made current on
@@ -145,6 +157,11 @@ private:
     const TFontEntry& CurrentFont();
     TFontEntry MakeFont() const;
     void ApplyFontToPainter(const TFontEntry& Entry);
+    // Pens and brushes are kept per colour, so that setting one again only
+    // shares it.
+    void UsePen(TColor Colour);
+    void UseBrush(TColor Colour);
+    static int DigitOf(const QString& Text);
 
     QPainter FPainter;
     QPaintDevice* FDevice = nullptr;
@@ -164,4 +181,10 @@ private:
     int FPainterFont = -1;        // index of the font last given to the painter
     // Scratch polygon storage, kept so polygons allocate only the first time.
     std::vector<QPoint> FPolygon;
+    std::vector<std::pair<TColor, QPen>> FPens;
+    std::vector<std::pair<TColor, QBrush>> FBrushes;
+    bool FPainterPenSet = false;
+    TColor FPainterPen = 0;
+    bool FPainterBrushSet = false;
+    TColor FPainterBrush = 0;
 };
