@@ -2,6 +2,20 @@
 
 #include "Exception.h"
 
+int64_t TStream::ReadUpTo(void* Buffer, int64_t Count)
+{
+    auto* bytes = static_cast<uint8_t*>(Buffer);
+    int64_t total = 0;
+    while (total < Count) {
+        const int64_t got = Read(bytes + total, Count - total);
+        if (got <= 0) {
+            break;
+        }
+        total += got;
+    }
+    return total;
+}
+
 void TStream::ReadBuffer(void* Buffer, int64_t Count)
 {
     if (Count <= 0) {

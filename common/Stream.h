@@ -31,6 +31,9 @@ public:
     int64_t GetPosition() { return Seek(0, TSeekOrigin::soCurrent); }
     void SetPosition(int64_t Position) { Seek(Position, TSeekOrigin::soBeginning); }
 
+    // Reads until Count bytes came or a read brings none; answers the count
+    // read. For callers that judge short reads themselves.
+    int64_t ReadUpTo(void* Buffer, int64_t Count);
     // Raises EReadError ("Stream read error") when fewer than Count bytes come.
     void ReadBuffer(void* Buffer, int64_t Count);
     // Raises EWriteError ("Stream write error") when fewer than Count bytes go.

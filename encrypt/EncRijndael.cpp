@@ -54,20 +54,6 @@ private:
     TEvpCipherCtx FCtx;
 };
 
-// Reads until Count bytes came or a read brings none; answers the count read.
-int64_t ReadUpTo(TStream& Source, uint8_t* Buffer, int64_t Count)
-{
-    int64_t total = 0;
-    while (total < Count) {
-        const int64_t got = Source.Read(Buffer + total, Count - total);
-        if (got <= 0) {
-            break;
-        }
-        total += got;
-    }
-    return total;
-}
-
 // Passes Count whole blocks from Source through Cipher to Dest. Blocks that
 // came whole before a short read are written before the failure is raised.
 void PassBlocks(TStream& Source, TStream& Dest, TBlockCipher& Cipher, int64_t Count)
@@ -75,7 +61,7 @@ void PassBlocks(TStream& Source, TStream& Dest, TBlockCipher& Cipher, int64_t Co
     std::array<uint8_t, RunBlocks * TEncRijndael::BlockSize> run;
     while (Count > 0) {
         const int64_t wanted = std::min(Count, RunBlocks);
-        const int64_t got = ReadUpTo(Source, run.data(), wanted * TEncRijndael::BlockSize);
+        const int64_t got = Source.ReadUpTo(run.data(), wanted * TEncRijndael::BlockSize);
         const int64_t whole = got / TEncRijndael::BlockSize;
         if (whole > 0) {
             Cipher.Blocks(run.data(), whole);
@@ -132,7 +118,7 @@ void TEncRijndael::EncryptStream(TStream& Source, TStream& Dest)
 
     std::array<uint8_t, BlockSize> block{};
     const int64_t rest = size % BlockSize;
-    if (ReadUpTo(Source, block.data(), rest) != rest) {
+    if (Source.ReadUpTo(block.data(), rest) != rest) {
         throw ECipherException(InvalidFormat);
     }
     block[BlockSize - 1] = static_cast<uint8_t>(rest);
@@ -152,7 +138,7 @@ void TEncRijndael::DecryptStream(TStream& Source, TStream& Dest)
     }
 
     std::array<uint8_t, BlockSize> block{};
-    if (ReadUpTo(Source, block.data(), BlockSize) != BlockSize) {
+    if (Source.ReadUpTo(block.data(), BlockSize) != BlockSize) {
         throw ECipherException(InvalidFormat);
     }
     cipher.Blocks(block.data(), 1);

@@ -31,25 +31,10 @@ bool Refuse(uint8_t* Digest)
     return false;
 }
 
-// Reads up to Count bytes, as many as the stream has; short reads are for the
-// caller to judge.
-int64_t ReadUpTo(TStream& Source, uint8_t* Buffer, int64_t Count)
-{
-    int64_t total = 0;
-    while (total < Count) {
-        const int64_t got = Source.Read(Buffer + total, Count - total);
-        if (got <= 0) {
-            break;
-        }
-        total += got;
-    }
-    return total;
-}
-
 bool ReadUInt32(TStream& Source, uint32_t& Value)
 {
     uint8_t bytes[4] = {0, 0, 0, 0};
-    const bool whole = ReadUpTo(Source, bytes, 4) == 4;
+    const bool whole = Source.ReadUpTo(bytes, 4) == 4;
     Value = static_cast<uint32_t>(bytes[0]) | (static_cast<uint32_t>(bytes[1]) << 8) |
             (static_cast<uint32_t>(bytes[2]) << 16) | (static_cast<uint32_t>(bytes[3]) << 24);
     return whole;
@@ -147,7 +132,7 @@ ENCRYPT_API bool VerifyStream(TStream& Source, TStream& Dest)
     // Short reads of the header are not failures by themselves: a missing key
     // index is refused below, a missing length or signature fails the check.
     uint8_t head[4];
-    ReadUpTo(Source, head, sizeof(head));
+    Source.ReadUpTo(head, sizeof(head));
     uint32_t keyIndex = 0;
     const bool haveIndex = ReadUInt32(Source, keyIndex);
     uint32_t signatureLength = 0;
@@ -155,7 +140,7 @@ ENCRYPT_API bool VerifyStream(TStream& Source, TStream& Dest)
     std::array<uint8_t, SignatureBufferSize> signature{};
     int64_t signatureRead = 0;
     if (signatureLength <= SignatureBufferSize) {
-        signatureRead = ReadUpTo(Source, signature.data(), signatureLength);
+        signatureRead = Source.ReadUpTo(signature.data(), signatureLength);
     }
     const int64_t payloadStart = Source.GetPosition();
 
