@@ -243,7 +243,9 @@ TEST(GridPaintTest, ValueColoursFollowTheirOrderOfRules)
     TGridRig Rig;
     TSettingsValues& Values = Rig.Scoped.Values;
     const QImage& Image = Rig.ChildImage;
-    const auto [Box, Square] = Rig.FreeChildSquare(-1, 2);
+    const std::pair<int, int> Free = Rig.FreeChildSquare(-1, 2);
+    const int Box = Free.first;
+    const int Square = Free.second;
     TCell& Cell = Rig.ChildCell(Box, Square);
     const TRect Area = SquareArea(Rig.ChildGrid, Box, Square);
     const auto Shows = [&](TColor Colour) { return CountColour(Image, Area, Colour) > 20; };
@@ -348,7 +350,9 @@ TEST(GridPaintTest, PencilMarksAsCandidatesOrFilledAndHidden)
     TGridRig Rig(msUserMarksSeparate);
     TGrid& Grid = Rig.ChildGrid;
     const QImage& Image = Rig.ChildImage;
-    const auto [Box, Square] = Rig.FreeChildSquare();
+    const std::pair<int, int> Free = Rig.FreeChildSquare();
+    const int Box = Free.first;
+    const int Square = Free.second;
     TCell& Cell = Rig.ChildCell(Box, Square);
     for (int Digit : {1, 5, 9, 6})
         Cell.SetUserMark(Digit, true);
@@ -390,7 +394,9 @@ TEST(GridPaintTest, AutomaticCandidatesAreDrawnAtTheirOffsets)
 {
     TGridRig Rig(msAutoPencilSeparate);
     TGrid& Grid = Rig.ChildGrid;
-    const auto [Box, Square] = Rig.FreeChildSquare();
+    const std::pair<int, int> Free = Rig.FreeChildSquare();
+    const int Box = Free.first;
+    const int Square = Free.second;
     const TCell& Cell = Rig.ChildCell(Box, Square);
     ASSERT_GT(Cell.Shown().Count(), 0);
     for (int Digit = 1; Digit <= 9; ++Digit) {
@@ -404,8 +410,12 @@ TEST(GridPaintTest, DigitAndPairHighlights)
     TGridRig Rig(msUserMarksSeparate);
     TGrid& Grid = Rig.ChildGrid;
     const QImage& Image = Rig.ChildImage;
-    const auto [PairBox, PairSquare] = Rig.FreeChildSquare();
-    const auto [ManyBox, ManySquare] = Rig.FreeChildSquare(PairBox * 9 + PairSquare);
+    const std::pair<int, int> PairPlace = Rig.FreeChildSquare();
+    const int PairBox = PairPlace.first;
+    const int PairSquare = PairPlace.second;
+    const std::pair<int, int> ManyPlace = Rig.FreeChildSquare(PairBox * 9 + PairSquare);
+    const int ManyBox = ManyPlace.first;
+    const int ManySquare = ManyPlace.second;
     TCell& Pair = Rig.ChildCell(PairBox, PairSquare);
     TCell& Many = Rig.ChildCell(ManyBox, ManySquare);
     Pair.SetUserMark(3, true);
@@ -469,7 +479,9 @@ TEST(GridPaintTest, PencilMarksOnTheSelectedSquareOnly)
             }
         }
     }
-    const auto [Box, Square] = Rig.FreeChildSquare();
+    const std::pair<int, int> Free = Rig.FreeChildSquare();
+    const int Box = Free.first;
+    const int Square = Free.second;
     Rig.Hover(Grid, Box, Square);
     const TRect Area = SquareArea(Grid, Box, Square);
     EXPECT_GT(CountInk(Rig.ChildImage, Area, TestSelected), 3);
@@ -479,7 +491,9 @@ TEST(GridPaintTest, PencilMarksOnTheSelectedSquareOnly)
 TEST(GridPaintTest, PrintStyleInsetsSquaresInTheirOwnColour)
 {
     TGridRig Rig(msUserMarksSeparate);
-    const auto [Box, Square] = Rig.FreeChildSquare();
+    const std::pair<int, int> Free = Rig.FreeChildSquare();
+    const int Box = Free.first;
+    const int Square = Free.second;
     Rig.ChildCell(Box, Square).SetUserMark(4, true);
     Rig.ChildGrid.SetHighlight(4);
 
@@ -555,7 +569,9 @@ TEST(GridRepaintTest, OneChangeRepaintsOnlyItsSquares)
     // An unlinked child cell: its square in the child grid, nothing in the
     // parent's. (A value would also repaint the squares whose candidates it
     // changes; a mark changes only its cell.)
-    const auto [Box, Square] = Rig.FreeChildSquare();
+    const std::pair<int, int> Free = Rig.FreeChildSquare();
+    const int Box = Free.first;
+    const int Square = Free.second;
     const auto Inclusive = [](TRect Area) { return TRect{Area.Left, Area.Top, Area.Right - 1, Area.Bottom - 1}; };
     Mark(Rig.ChildImage);
     Mark(Rig.ParentImage);
