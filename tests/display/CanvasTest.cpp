@@ -1,6 +1,7 @@
 #include "Canvas.h"
 #include "DisplayTestSupport.h"
 
+#include <QFile>
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QImage>
@@ -168,10 +169,16 @@ TEST(CanvasTest, InactiveCanvasDrawsNothingAndPrinterSurfacesWork)
     EXPECT_EQ(Canvas.FontPixelSize(), 200);
     Canvas.SetBrushColour(clBlack);
     Canvas.FrameRect(TRect{100, 100, 1000, 1000});
-    Canvas.TextOut(200, 200, "Cover");
+    // Digits take the prepared glyph runs; they must reach the printer too,
+    // which embeds the face they use.
+    Canvas.TextOut(200, 200, "7");
     Canvas.End();
     EXPECT_FALSE(Canvas.IsActive());
-    EXPECT_GT(QFileInfo(Dir.filePath("canvas.pdf")).size(), 100);
+    QFile Pdf(Dir.filePath("canvas.pdf"));
+    ASSERT_TRUE(Pdf.open(QIODevice::ReadOnly));
+    const QByteArray Bytes = Pdf.readAll();
+    EXPECT_TRUE(Bytes.contains("/FontFile2")) << "no embedded face";
+    EXPECT_TRUE(Bytes.contains(ResolveFontFamily("Arial").remove(' ').toLatin1()));
 }
 
 }  // namespace
