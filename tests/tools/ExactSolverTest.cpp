@@ -18,7 +18,7 @@ std::vector<uint8_t> Digits(const std::string& Text)
     return digits;
 }
 
-// A puzzle with one solution that singles alone do not finish.
+// A puzzle with one solution.
 const std::string Puzzle = "53..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79";
 const std::string Answer = "534678912672195348198342567859761423426853791713924856961537284287419635345286179";
 
@@ -201,4 +201,15 @@ TEST(ExactSolverTest, LinksCarryGivensAcrossPuzzles)
     std::vector<uint8_t> solution;
     EXPECT_EQ(linked2.CountSolutions(pyramid, 3, &solution), 1);
     EXPECT_EQ(std::vector<uint8_t>(solution.begin(), solution.begin() + 81), answer);
+}
+
+TEST(ExactSolverTest, StepLimitLeavesTheCountUndecided)
+{
+    const TExactSolver solver = TExactSolver::ForLayout(3);
+    const std::vector<uint8_t> empty(810, 0);
+    EXPECT_EQ(solver.CountSolutions(empty, 1000, nullptr, 20), -1);
+    EXPECT_EQ(solver.CountSolutions(empty, 2, nullptr, 100000), 2);
+    // A decided answer inside the limit is the same as without one.
+    const TExactSolver single(1, {});
+    EXPECT_EQ(single.CountSolutions(Digits(Puzzle), 2, nullptr, 50), 1);
 }

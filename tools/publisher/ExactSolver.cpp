@@ -115,6 +115,10 @@ TExactSolver::TExactSolver(int PuzzleCount, const std::vector<TCellLink>& Links)
         }
         FUnknownOfCell[cell] = unknownOfRoot[r];
     }
+    FPuzzleOfUnknown.assign(unknowns, 0);
+    for (int cell = 0; cell < cells; ++cell) {
+        FPuzzleOfUnknown[FUnknownOfCell[cell]] = cell / 81;  // the child's, for a linked pair
+    }
     for (int p = 0; p < PuzzleCount; ++p) {
         for (int i = 0; i < 9; ++i) {
             std::array<int, 9> row{};
@@ -128,6 +132,29 @@ TExactSolver::TExactSolver(int PuzzleCount, const std::vector<TCellLink>& Links)
             FHouses.push_back(row);
             FHouses.push_back(col);
             FHouses.push_back(box);
+        }
+    }
+    // Each box with each of the three rows and three columns through it.
+    for (int p = 0; p < PuzzleCount; ++p) {
+        for (int b = 0; b < 9; ++b) {
+            for (int k = 0; k < 3; ++k) {
+                TIntersection row;
+                row.Box = p * 27 + 3 * b + 2;
+                const int r = 3 * (b / 3) + k;
+                row.Line = p * 27 + 3 * r;
+                TIntersection col;
+                col.Box = row.Box;
+                const int c = 3 * (b % 3) + k;
+                col.Line = p * 27 + 3 * c + 1;
+                for (int j = 0; j < 3; ++j) {
+                    row.LinePlaces |= 1u << (3 * (b % 3) + j);
+                    row.BoxPlaces |= 1u << (3 * k + j);
+                    col.LinePlaces |= 1u << (3 * (b / 3) + j);
+                    col.BoxPlaces |= 1u << (3 * j + k);
+                }
+                FIntersections.push_back(row);
+                FIntersections.push_back(col);
+            }
         }
     }
     FPeers.assign(unknowns, {});
@@ -220,47 +247,182 @@ bool TExactSolver::Propagate(TState& State) const
                 }
             }
         }
-        if (!changed && State.Pending.empty()) {
+        if (changed || !State.Pending.empty()) {
+            continue;
+        }
+        // Only when singles are exhausted: pairs and box-line intersections.
+        // They rarely fire but keep the search from guessing where a short
+        // argument decides, and refute wrong guesses early.
+        int outcome = PairsAndIntersections(State);
+        if (outcome < 0) {
+            return false;
+        }
+        if (outcome == 0) {
             return true;
         }
     }
 }
 
-void TExactSolver::Search(TState& State, int Limit, int& Found, std::vector<uint16_t>* First) const
+int TExactSolver::PairsAndIntersections(TState& State) const
 {
+    bool changed = false;
+    bool failed = false;
+    auto eliminate = [&](int Unknown, uint16_t Digits) {
+        uint16_t& mask = State.Candidates[Unknown];
+        if ((mask & Digits) == 0) {
+            return;
+        }
+        mask = static_cast<uint16_t>(mask & ~Digits);
+        changed = true;
+        if (mask == 0) {
+            failed = true;
+        } else if (IsSingle(mask)) {
+            State.Pending.push_back(Unknown);
+        }
+    };
+    for (const auto& house : FHouses) {
+        // Naked pairs: two cells with the same two candidates.
+        for (int a = 0; a < 9; ++a) {
+            const uint16_t mask = State.Candidates[house[a]];
+            if (CountTable.Count[mask] != 2) {
+                continue;
+            }
+            for (int b = a + 1; b < 9; ++b) {
+                if (State.Candidates[house[b]] == mask) {
+                    for (int c = 0; c < 9; ++c) {
+                        if (c != a && c != b) {
+                            eliminate(house[c], mask);
+                        }
+                    }
+                }
+            }
+        }
+        // Hidden pairs: two digits with the same two places.
+        uint16_t places[10] = {};
+        for (int position = 0; position < 9; ++position) {
+            const uint16_t mask = State.Candidates[house[position]];
+            for (int digit = 1; digit <= 9; ++digit) {
+                if (mask & (1u << digit)) {
+                    places[digit] = static_cast<uint16_t>(places[digit] | (1u << position));
+                }
+            }
+        }
+        for (int a = 1; a <= 9; ++a) {
+            if (CountTable.Count[places[a]] != 2) {
+                continue;
+            }
+            for (int b = a + 1; b <= 9; ++b) {
+                if (places[b] == places[a]) {
+                    const uint16_t keep = static_cast<uint16_t>((1u << a) | (1u << b));
+                    for (int position = 0; position < 9; ++position) {
+                        if (places[a] & (1u << position)) {
+                            eliminate(house[position], static_cast<uint16_t>(AllDigits & ~keep));
+                        }
+                    }
+                }
+            }
+        }
+        if (failed) {
+            return -1;
+        }
+    }
+    // A digit of a box confined to one line leaves the rest of the line, and
+    // a digit of a line confined to one box leaves the rest of the box.
+    for (const TIntersection& cross : FIntersections) {
+        const auto& line = FHouses[cross.Line];
+        const auto& box = FHouses[cross.Box];
+        uint16_t inside = 0;
+        uint16_t lineRest = 0;
+        uint16_t boxRest = 0;
+        for (int position = 0; position < 9; ++position) {
+            const uint16_t lineMask = State.Candidates[line[position]];
+            const uint16_t boxMask = State.Candidates[box[position]];
+            if (cross.LinePlaces & (1u << position)) {
+                inside = static_cast<uint16_t>(inside | lineMask);
+            } else {
+                lineRest = static_cast<uint16_t>(lineRest | lineMask);
+            }
+            if (!(cross.BoxPlaces & (1u << position))) {
+                boxRest = static_cast<uint16_t>(boxRest | boxMask);
+            }
+        }
+        const uint16_t pointing = static_cast<uint16_t>(inside & ~boxRest & lineRest);
+        const uint16_t claiming = static_cast<uint16_t>(inside & ~lineRest & boxRest);
+        for (int position = 0; position < 9; ++position) {
+            if (pointing && !(cross.LinePlaces & (1u << position))) {
+                eliminate(line[position], pointing);
+            }
+            if (claiming && !(cross.BoxPlaces & (1u << position))) {
+                eliminate(box[position], claiming);
+            }
+        }
+        if (failed) {
+            return -1;
+        }
+    }
+    return changed ? 1 : 0;
+}
+
+int TExactSolver::ChooseUnknown(const TState& State, int& Focus) const
+{
+    // Branching stays inside the puzzle of the previous branch while it has
+    // open cells. A wrong guess in one child is then refuted inside that
+    // child, instead of once for every combination of guesses in the others.
+    auto better = [&](int Unknown, int& Best, int& BestCount) {
+        const int count = CountTable.Count[State.Candidates[Unknown] & 0x3FF];
+        if (count > 1 && count < BestCount) {
+            Best = Unknown;
+            BestCount = count;
+        }
+    };
+    int best = -1;
+    int bestCount = 10;
+    if (Focus >= 0) {
+        for (int cell = Focus * 81; cell < Focus * 81 + 81 && bestCount > 2; ++cell) {
+            better(FUnknownOfCell[cell], best, bestCount);
+        }
+        if (best >= 0) {
+            return best;
+        }
+    }
+    for (int u = 0; u < static_cast<int>(State.Candidates.size()) && bestCount > 2; ++u) {
+        better(u, best, bestCount);
+    }
+    if (best >= 0) {
+        Focus = FPuzzleOfUnknown[best];
+    }
+    return best;
+}
+
+void TExactSolver::Search(TState& State, int Focus, TSearch& Run) const
+{
+    if (Run.Nodes++ >= Run.MaxNodes) {
+        Run.Exhausted = true;
+        return;
+    }
     if (!Propagate(State)) {
         return;
     }
-    int best = -1;
-    int bestCount = 10;
-    for (int u = 0; u < static_cast<int>(State.Candidates.size()); ++u) {
-        const int count = CountTable.Count[State.Candidates[u] & 0x3FF];
-        if (count > 1 && count < bestCount) {
-            best = u;
-            bestCount = count;
-            if (count == 2) {
-                break;
-            }
-        }
-    }
+    const int best = ChooseUnknown(State, Focus);
     if (best < 0) {
-        if (++Found == 1 && First) {
-            *First = State.Candidates;
+        if (++Run.Found == 1 && Run.First) {
+            *Run.First = State.Candidates;
         }
         return;
     }
     uint16_t options = State.Candidates[best];
-    while (options && Found < Limit) {
+    while (options && Run.Found < Run.Limit && !Run.Exhausted) {
         const int digit = std::countr_zero(options);
         options = static_cast<uint16_t>(options & (options - 1));
         TState next = State;
         if (Assign(next, best, digit)) {
-            Search(next, Limit, Found, First);
+            Search(next, Focus, Run);
         }
     }
 }
 
-int TExactSolver::CountSolutions(const std::vector<uint8_t>& Digits, int Limit, std::vector<uint8_t>* Solution) const
+int TExactSolver::CountSolutions(const std::vector<uint8_t>& Digits, int Limit, std::vector<uint8_t>* Solution,
+                                 int64_t MaxNodes) const
 {
     if (static_cast<int>(Digits.size()) != FPuzzleCount * 81) {
         throw Exception("Exact solver: wrong number of digits");
@@ -280,9 +442,16 @@ int TExactSolver::CountSolutions(const std::vector<uint8_t>& Digits, int Limit, 
             return 0;
         }
     }
-    int found = 0;
     std::vector<uint16_t> first;
-    Search(state, Limit, found, Solution ? &first : nullptr);
+    TSearch run;
+    run.Limit = Limit;
+    run.MaxNodes = MaxNodes > 0 ? MaxNodes : INT64_MAX;
+    run.First = Solution ? &first : nullptr;
+    Search(state, -1, run);
+    if (run.Exhausted) {
+        return -1;
+    }
+    const int found = run.Found;
     if (Solution && found > 0) {
         Solution->resize(Digits.size());
         for (size_t cell = 0; cell < Digits.size(); ++cell) {

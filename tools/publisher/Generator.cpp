@@ -11,6 +11,10 @@ namespace {
 
 using TEngine = std::mt19937_64;
 
+// Search steps the exact solver may take to refuse a removal before the
+// methods decide.
+constexpr int64_t PrefilterSteps = 2000;
+
 // Orders of removal a puzzle tries to need its grade's methods alone.
 constexpr int PuzzleTries = 16;
 
@@ -122,7 +126,9 @@ std::vector<uint8_t> GivenDigits(const TPyramidSolution& Solution, const TPyrami
 // Removes givens of the owning puzzles while the whole pyramid stays unique
 // and SolvePyramid at Level finishes it. The exact solver goes first: a
 // removal that opens a second solution is refused without running the
-// methods, which could not finish such a pyramid anyway.
+// methods, which could not finish such a pyramid anyway. The methods make
+// sound deductions only, so a pyramid they finish has one solution; the
+// final check of the exact solver confirms it for the result.
 void MinimisePyramid(const TPyramidSolution& Solution, TPyramidGivens& Givens, TMethodLevel Level,
                      TSymmetry Symmetry, const TExactSolver& Exact, TEngine& Engine)
 {
@@ -147,7 +153,10 @@ void MinimisePyramid(const TPyramidSolution& Solution, TPyramidGivens& Givens, T
             trial[puzzle][cell] = 0;
         }
         MirrorParent(layout, trial);
-        if (Exact.IsUnique(GivenDigits(Solution, trial)) && PyramidSolves(Solution, trial, Level)) {
+        // An undecided count (-1, the search ran out of steps) leaves the
+        // decision to the methods, whose finishing proves uniqueness.
+        const int solutions = Exact.CountSolutions(GivenDigits(Solution, trial), 2, nullptr, PrefilterSteps);
+        if (solutions != 2 && PyramidSolves(Solution, trial, Level)) {
             Givens = std::move(trial);
         }
     }
