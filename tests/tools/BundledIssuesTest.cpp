@@ -157,8 +157,11 @@ TEST(BundledIssuesTest, GenerateCommandIsRepeatable)
     fs::remove_all(folder);
     fs::create_directories(folder);
     auto run = [&](const std::string& Arguments) {
-        const std::string command = "\"" + program.string() + "\" generate " + Arguments + " > \"" +
-                                    (folder / "out.txt").string() + "\" 2>&1";
+        std::string command = "\"" + program.string() + "\" generate " + Arguments + " > \"" +
+                              (folder / "out.txt").string() + "\" 2>&1";
+#ifdef _WIN32
+        command = "\"" + command + "\"";  // cmd.exe strips one pair of outer quotes
+#endif
         return std::system(command.c_str());
     };
     const std::string arguments = " --issue 12 --seed 7 --layouts 7,2 --grades hidden,pairs --kind plain";

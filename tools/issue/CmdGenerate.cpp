@@ -236,9 +236,12 @@ int RunGenerate(const std::vector<std::string>& Args)
     // Written beside the target and moved over it, so that a failed write
     // never leaves a cut issue file under the real name.
     const std::string partial = output + ".partial";
-    {
+    try {
         TFileStream file(partial, TFileMode::fmCreate);
         file.WriteBuffer(made.File.data(), static_cast<int64_t>(made.File.size()));
+    } catch (...) {
+        std::remove(partial.c_str());
+        throw;
     }
     if (!Platform::ReplaceFile(partial, output)) {
         std::remove(partial.c_str());

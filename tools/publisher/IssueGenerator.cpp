@@ -54,7 +54,13 @@ TGeneratedIssue GenerateIssue(const TIssueSpec& Spec)
 
     TGeneratedIssue issue;
     std::vector<TPublishedGame> games;
-    uint64_t number = Spec.FirstGameNumber != 0 ? Spec.FirstGameNumber : uint64_t{Spec.IssueNumber} * 100 + 1;
+    uint64_t number = Spec.FirstGameNumber;
+    if (number == 0) {
+        number = uint64_t{Spec.IssueNumber} * 100 + 1;
+        if (number > UINT32_MAX) {
+            number = 1;  // issue numbers this high have no range of their own
+        }
+    }
     for (size_t index = 0; index < Spec.Games.size(); ++index) {
         const TGameSpec& spec = Spec.Games[index];
         while (number <= UINT32_MAX && Spec.UsedGameNumbers.count(static_cast<uint32_t>(number)) != 0) {

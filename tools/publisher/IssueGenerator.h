@@ -36,7 +36,7 @@ struct TIssueSpec {
     uint32_t KeyIndex = 1;  // container signing key, 1 to 10
     uint64_t Seed = 1;
     // Game numbers are handed out upwards from here, skipping the used ones;
-    // 0 starts at IssueNumber x 100 + 1.
+    // 0 starts at IssueNumber x 100 + 1 (at 1 when that leaves 32 bits).
     uint32_t FirstGameNumber = 0;
     std::set<uint32_t> UsedGameNumbers;
     std::vector<TGameSpec> Games;
