@@ -113,12 +113,7 @@ void TGridSquare::PaintScreen()
             && !(Colour == Options.GetColour(colIncorrect) && !Options.GetOption(optInvalidPriority)))
             Colour = Options.GetColour(colInvalid);
         Canvas.SetFontColour(Colour);
-        const QString& Text = Grid.DigitText(Value);
-        const TSize Extent = Canvas.TextExtent(Text);
-        Canvas.SetBrushStyle(TBrushStyle::Clear);
-        Canvas.TextOut(X + (Grid.FSquareWidth - Extent.Width) / 2, Y + (Grid.FSquareHeight - Extent.Height) / 2,
-                       Text);
-        Canvas.SetBrushStyle(TBrushStyle::Solid);
+        DrawValue(X, Y, Value);
         return;
     }
 
@@ -155,6 +150,17 @@ void TGridSquare::PaintScreen()
     Canvas.SetBrushStyle(TBrushStyle::Solid);
 }
 
+void TGridSquare::DrawValue(int X, int Y, int Value)
+{
+    TGrid& Grid = *FGrid;
+    TQVCanvas& Canvas = *Grid.FCanvas;
+    const QString& Text = Grid.DigitText(Value);
+    const TSize Extent = Canvas.TextExtent(Text);
+    Canvas.SetBrushStyle(TBrushStyle::Clear);
+    Canvas.TextOut(X + (Grid.FSquareWidth - Extent.Width) / 2, Y + (Grid.FSquareHeight - Extent.Height) / 2, Text);
+    Canvas.SetBrushStyle(TBrushStyle::Solid);
+}
+
 void TGridSquare::PaintPrint()
 {
     TGrid& Grid = *FGrid;
@@ -177,13 +183,8 @@ void TGridSquare::PaintPrint()
         Canvas.SetFontSize(PrintValueFontSize);
         Canvas.SetFontColour(clBlack);
         Canvas.SetFontBold(true);
-        const QString& Text = Grid.DigitText(Value);
-        const TSize Extent = Canvas.TextExtent(Text);
-        // The text is placed as on screen, over the whole square's size.
-        Canvas.SetBrushStyle(TBrushStyle::Clear);
-        Canvas.TextOut(X + (Grid.FSquareWidth - Extent.Width) / 2, Y + (Grid.FSquareHeight - Extent.Height) / 2,
-                       Text);
-        Canvas.SetBrushStyle(TBrushStyle::Solid);
+        // Placed as on screen, over the whole square's size.
+        DrawValue(X, Y, Value);
         return;
     }
 

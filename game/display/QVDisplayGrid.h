@@ -44,6 +44,9 @@ public:
 private:
     void PaintScreen();
     void PaintPrint();
+    // The value centred over the whole square's size, with a clear brush so
+    // the text cell does not paint over the background.
+    void DrawValue(int X, int Y, int Value);
 
     TGrid* FGrid;
     int FX;
