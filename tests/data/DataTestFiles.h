@@ -3,12 +3,14 @@
 // issue writer in a temporary folder that is removed afterwards.
 
 #include "DataReporter.h"
+#include "Exception.h"
 #include "IssueWriter.h"
 
 #include <chrono>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <string>
 #include <vector>
@@ -56,6 +58,17 @@ public:
     std::vector<std::string> Messages;
     std::vector<std::string> InstallationErrors;
 };
+
+// The message of the Exception that Action raises, or "(no exception)".
+inline std::string MessageOf(const std::function<void()>& Action)
+{
+    try {
+        Action();
+    } catch (const Exception& error) {
+        return error.Message();
+    }
+    return "(no exception)";
+}
 
 inline std::vector<uint8_t> ReadFileBytes(const std::string& FileName)
 {

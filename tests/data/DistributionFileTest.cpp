@@ -17,16 +17,6 @@
 
 namespace {
 
-std::string MessageOf(const std::function<void()>& Action)
-{
-    try {
-        Action();
-    } catch (const Exception& error) {
-        return error.Message();
-    }
-    return "(no exception)";
-}
-
 std::vector<uint8_t> StreamBytes(TMemoryStream& Stream)
 {
     EXPECT_EQ(Stream.GetPosition(), 0);

@@ -17,16 +17,6 @@
 
 namespace {
 
-std::string MessageOf(const std::function<void()>& Action)
-{
-    try {
-        Action();
-    } catch (const Exception& error) {
-        return error.Message();
-    }
-    return "(no exception)";
-}
-
 class GamesFileTest : public ::testing::Test {
 protected:
     // Writes an issue file of Count sample games numbered from First.
