@@ -139,17 +139,24 @@ TEST(GeneratorTest, SameSeedSameGivensAndSymmetry)
     EXPECT_EQ(a.Givens, b.Givens);
     const TGeneratedPyramid c = Generate(8, "pairs", 43, symRotate);
     EXPECT_NE(a.Solution.Puzzles, c.Solution.Puzzles);
-    // The children hold the givens of a linked layout; the parent mirrors
-    // them and follows their pattern through the links.
+    // Every puzzle shows a pattern symmetric through its centre, the parent
+    // too, although its givens come from the children.
     for (const TGeneratedPyramid* made : {&a, &c}) {
-        for (size_t child = 1; child < made->Givens.size(); ++child) {
-            const TGridDigits& flags = made->Givens[child];
+        for (const TGridDigits& flags : made->Givens) {
             for (int cell = 0; cell < 81; ++cell) {
                 EXPECT_EQ(flags[cell] != 0, flags[80 - cell] != 0);
             }
         }
     }
     CheckPyramid(a, TGrade{mlLockedPairs, false});
+
+    const TGeneratedPyramid pyramid = Generate(0, "pyramid", 8, symRotate);
+    for (const TGridDigits& flags : pyramid.Givens) {
+        for (int cell = 0; cell < 81; ++cell) {
+            EXPECT_EQ(flags[cell] != 0, flags[80 - cell] != 0);
+        }
+    }
+    CheckPyramid(pyramid, TGrade{mlSingles, true});
 }
 
 TEST(GeneratorTest, PyramidGradesNeedLinks)

@@ -5,6 +5,7 @@
 #include "Format.h"
 #include "PyramidLinks.h"
 
+#include <algorithm>
 #include <random>
 
 namespace {
@@ -15,8 +16,16 @@ using TEngine = std::mt19937_64;
 // methods decide.
 constexpr int64_t PrefilterSteps = 2000;
 
-// Orders of removal a puzzle tries to need its grade's methods alone.
-constexpr int PuzzleTries = 16;
+// Orders of removal tried to find a puzzle that needs the grade's methods.
+constexpr int HardTries = 16;
+
+// A cell of the pyramid: puzzle index and cell index.
+struct TPlace {
+    int Puzzle;
+    int Cell;
+};
+// Places whose givens come and go together.
+using TGroup = std::vector<TPlace>;
 
 // Fisher-Yates with the engine's raw output, so that the order is the same
 // with every standard library (std::shuffle's is not specified).
@@ -29,30 +38,62 @@ void Shuffle(std::vector<T>& Items, TEngine& Engine)
     }
 }
 
-// The groups of cells of one puzzle whose givens come and go together.
-std::vector<std::vector<int>> CellGroups(TSymmetry Symmetry)
+// The puzzles that own givens: a linked parent only mirrors its children.
+bool OwnsGivens(uint8_t LayoutType, int Puzzle)
 {
-    std::vector<std::vector<int>> groups;
-    for (int cell = 0; cell < 81; ++cell) {
-        if (Symmetry == symRotate) {
-            if (cell <= 80 - cell) {
-                groups.push_back(cell == 40 ? std::vector<int>{40} : std::vector<int>{cell, 80 - cell});
-            }
-        } else {
-            groups.push_back({cell});
-        }
-    }
-    return groups;
+    return Puzzle > 0 || !LayoutHasLinks(LayoutType);
 }
 
-// The puzzles that own givens: a linked parent only mirrors its children.
-std::vector<int> OwningPuzzles(uint8_t LayoutType, int PuzzleCount)
+// The groups of owning places, in index order. Without symmetry each place
+// is its own group. Under rotation a place goes with its opposite through
+// the centre of its puzzle and with its link partner, and so on until the
+// group is closed, so that every puzzle, the parent included, shows a
+// symmetric pattern.
+std::vector<TGroup> PyramidGroups(uint8_t LayoutType, int PuzzleCount, TSymmetry Symmetry)
 {
-    std::vector<int> puzzles;
-    for (int p = LayoutHasLinks(LayoutType) ? 1 : 0; p < PuzzleCount; ++p) {
-        puzzles.push_back(p);
+    const int places = PuzzleCount * 81;
+    std::vector<int> root(places);
+    for (int i = 0; i < places; ++i) {
+        root[i] = i;
     }
-    return puzzles;
+    auto find = [&](int Place) {
+        while (root[Place] != Place) {
+            root[Place] = root[root[Place]];
+            Place = root[Place];
+        }
+        return Place;
+    };
+    auto join = [&](int A, int B) {
+        A = find(A);
+        B = find(B);
+        if (A != B) {
+            root[std::max(A, B)] = std::min(A, B);
+        }
+    };
+    if (Symmetry == symRotate) {
+        for (int p = 0; p < PuzzleCount; ++p) {
+            for (int cell = 0; cell < 81; ++cell) {
+                join(p * 81 + cell, p * 81 + 80 - cell);
+            }
+        }
+        for (const TPyramidLink& link : PyramidLinks(LayoutType)) {
+            join(link.ParentIndex(), link.Child * 81 + link.ChildIndex());
+        }
+    }
+    std::vector<int> groupOfRoot(places, -1);
+    std::vector<TGroup> groups;
+    for (int place = 0; place < places; ++place) {
+        if (!OwnsGivens(LayoutType, place / 81)) {
+            continue;
+        }
+        int& group = groupOfRoot[find(place)];
+        if (group < 0) {
+            group = static_cast<int>(groups.size());
+            groups.emplace_back();
+        }
+        groups[group].push_back({place / 81, place % 81});
+    }
+    return groups;
 }
 
 // The parent flags of a linked layout, copied from the child partners.
@@ -66,48 +107,51 @@ void MirrorParent(uint8_t LayoutType, TPyramidGivens& Givens)
     }
 }
 
-// Removes givens of one puzzle, group by group in the order given, as long
-// as the puzzle alone stays solvable at Level.
-void MinimiseAlone(const TGridDigits& Solution, TGridDigits& Flags, TMethodLevel Level,
-                   const std::vector<std::vector<int>>& Groups)
+bool AnyGiven(const TPyramidGivens& Givens, const TGroup& Group)
 {
-    for (const auto& group : Groups) {
-        bool given = false;
-        for (int cell : group) {
-            given = given || Flags[cell] != 0;
-        }
-        if (!given) {
-            continue;
-        }
-        TGridDigits trial = Flags;
-        for (int cell : group) {
-            trial[cell] = 0;
-        }
-        if (PuzzleSolvesAlone(Solution, trial, Level)) {
-            Flags = trial;
+    for (const TPlace& place : Group) {
+        if (Givens[place.Puzzle][place.Cell] != 0) {
+            return true;
         }
     }
+    return false;
 }
 
-// The groups of a puzzle in a random order, split into those without a
-// linked cell and those with one.
-void SplitGroups(TSymmetry Symmetry, const std::vector<int>& LinkedCells, TEngine& Engine,
-                 std::vector<std::vector<int>>& Free, std::vector<std::vector<int>>& Linked)
+// Removes givens group by group, in the order given, as long as every puzzle
+// the group touches stays solvable on its own at Level.
+void MinimiseAlone(const TPyramidSolution& Solution, TPyramidGivens& Givens, TMethodLevel Level,
+                   const std::vector<TGroup>& Groups)
 {
-    auto groups = CellGroups(Symmetry);
-    Shuffle(groups, Engine);
-    std::vector<bool> linked(81, false);
-    for (int cell : LinkedCells) {
-        linked[cell] = true;
-    }
-    Free.clear();
-    Linked.clear();
-    for (auto& group : groups) {
-        bool touches = false;
-        for (int cell : group) {
-            touches = touches || linked[cell];
+    for (const TGroup& group : Groups) {
+        if (!AnyGiven(Givens, group)) {
+            continue;
         }
-        (touches ? Linked : Free).push_back(std::move(group));
+        std::vector<int> touched;
+        for (const TPlace& place : group) {
+            if (std::find(touched.begin(), touched.end(), place.Puzzle) == touched.end()) {
+                touched.push_back(place.Puzzle);
+            }
+        }
+        std::vector<TGridDigits> trial;
+        bool solvable = true;
+        for (int puzzle : touched) {
+            TGridDigits flags = Givens[puzzle];
+            for (const TPlace& place : group) {
+                if (place.Puzzle == puzzle) {
+                    flags[place.Cell] = 0;
+                }
+            }
+            solvable = solvable && PuzzleSolvesAlone(Solution.Puzzles[puzzle], flags, Level);
+            trial.push_back(flags);
+            if (!solvable) {
+                break;
+            }
+        }
+        if (solvable) {
+            for (size_t k = 0; k < touched.size(); ++k) {
+                Givens[touched[k]] = trial[k];
+            }
+        }
     }
 }
 
@@ -123,36 +167,24 @@ std::vector<uint8_t> GivenDigits(const TPyramidSolution& Solution, const TPyrami
     return digits;
 }
 
-// Removes givens of the owning puzzles while the whole pyramid stays unique
-// and SolvePyramid at Level finishes it. The exact solver goes first: a
-// removal that opens a second solution is refused without running the
-// methods, which could not finish such a pyramid anyway. The methods make
-// sound deductions only, so a pyramid they finish has one solution; the
-// final check of the exact solver confirms it for the result.
+// Removes givens group by group while the whole pyramid stays unique and
+// SolvePyramid at Level finishes it. The exact solver goes first: a removal
+// that opens a second solution is refused without running the methods,
+// which could not finish such a pyramid anyway. The methods make sound
+// deductions only, so a pyramid they finish has one solution; the final
+// check of the exact solver confirms it for the result.
 void MinimisePyramid(const TPyramidSolution& Solution, TPyramidGivens& Givens, TMethodLevel Level,
-                     TSymmetry Symmetry, const TExactSolver& Exact, TEngine& Engine)
+                     const std::vector<TGroup>& Groups, const TExactSolver& Exact)
 {
-    const uint8_t layout = Solution.LayoutType;
-    std::vector<std::pair<int, std::vector<int>>> groups;
-    for (int p : OwningPuzzles(layout, static_cast<int>(Solution.Puzzles.size()))) {
-        for (auto& group : CellGroups(Symmetry)) {
-            groups.emplace_back(p, std::move(group));
-        }
-    }
-    Shuffle(groups, Engine);
-    for (const auto& [puzzle, cells] : groups) {
-        bool given = false;
-        for (int cell : cells) {
-            given = given || Givens[puzzle][cell] != 0;
-        }
-        if (!given) {
+    for (const TGroup& group : Groups) {
+        if (!AnyGiven(Givens, group)) {
             continue;
         }
         TPyramidGivens trial = Givens;
-        for (int cell : cells) {
-            trial[puzzle][cell] = 0;
+        for (const TPlace& place : group) {
+            trial[place.Puzzle][place.Cell] = 0;
         }
-        MirrorParent(layout, trial);
+        MirrorParent(Solution.LayoutType, trial);
         // An undecided count (-1, the search ran out of steps) leaves the
         // decision to the methods, whose finishing proves uniqueness.
         const int solutions = Exact.CountSolutions(GivenDigits(Solution, trial), 2, nullptr, PrefilterSteps);
@@ -190,48 +222,62 @@ TGeneratedPyramid GeneratePyramid(const TGeneratorOptions& Options)
         linkedCells[0].push_back(link.ParentIndex());
         linkedCells[link.Child].push_back(link.ChildIndex());
     }
+    const int puzzleCount = 1 + PyramidChildCount(layout);
+    const std::vector<TGroup> groups = PyramidGroups(layout, puzzleCount, Options.Symmetry);
     const int attempts = Options.MaxAttempts > 0 ? Options.MaxAttempts : 1;
     for (int attempt = 1; attempt <= attempts; ++attempt) {
         TGeneratedPyramid result;
         result.Attempts = attempt;
         result.Solution = MakePyramidSolution(layout, engine());
-        const int puzzleCount = static_cast<int>(result.Solution.Puzzles.size());
         TGridDigits all{};
         all.fill(1);
-        result.Givens.assign(puzzleCount, all);
-        // A grade above singles needs one puzzle that the grade's
-        // methods finish alone even with everything its links could carry.
-        // Its cells without a partner are thinned first with the linked cells
-        // kept given; if it then needs the grade's methods, it stays hard
-        // whatever the linked cells do afterwards. Puzzles try a few orders
-        // until one such puzzle is found.
-        bool hardFound = wanted.Level == mlSingles;
-        for (int p : OwningPuzzles(layout, puzzleCount)) {
-            const TGridDigits& digits = result.Solution.Puzzles[p];
-            const int tries = hardFound ? 1 : PuzzleTries;
-            std::vector<std::vector<int>> free;
-            std::vector<std::vector<int>> linked;
-            for (int t = 0; t < tries; ++t) {
-                SplitGroups(Options.Symmetry, linkedCells[p], engine, free, linked);
-                result.Givens[p] = all;
-                MinimiseAlone(digits, result.Givens[p], wanted.Level, free);
-                if (!hardFound) {
-                    if (PuzzleSolvesAlone(digits, result.Givens[p], static_cast<TMethodLevel>(wanted.Level - 1))) {
-                        continue;
-                    }
-                    hardFound = true;
+
+        // First every puzzle is made minimal on its own. A grade above
+        // singles needs a puzzle that the grade's methods alone finish even
+        // with everything its links could carry: the groups without linked
+        // cells are thinned first, with the linked cells kept given; a
+        // puzzle that then needs the grade's methods stays hard whatever the
+        // linked cells do afterwards. Orders are tried until one is found.
+        const bool needHard = wanted.Level > mlSingles;
+        std::vector<TGroup> free;
+        std::vector<TGroup> linked;
+        for (int t = 0; t < (needHard ? HardTries : 1); ++t) {
+            std::vector<TGroup> order = groups;
+            Shuffle(order, engine);
+            free.clear();
+            linked.clear();
+            for (TGroup& group : order) {
+                bool touches = false;
+                for (const TPlace& place : group) {
+                    touches = touches || std::find(linkedCells[place.Puzzle].begin(), linkedCells[place.Puzzle].end(),
+                                                   place.Cell) != linkedCells[place.Puzzle].end();
                 }
-                MinimiseAlone(digits, result.Givens[p], wanted.Level, linked);
+                (touches ? linked : free).push_back(std::move(group));
+            }
+            result.Givens.assign(puzzleCount, all);
+            MinimiseAlone(result.Solution, result.Givens, wanted.Level, free);
+            bool hard = !needHard;
+            for (int p = 0; p < puzzleCount && !hard; ++p) {
+                if (!OwnsGivens(layout, p)) {
+                    continue;
+                }
+                TGridDigits helped = result.Givens[p];
+                for (int cell : linkedCells[p]) {
+                    helped[cell] = 1;
+                }
+                hard = !PuzzleSolvesAlone(result.Solution.Puzzles[p], helped,
+                                          static_cast<TMethodLevel>(wanted.Level - 1));
+            }
+            if (hard) {
                 break;
             }
-            if (!hardFound) {
-                // This puzzle did not come out hard; keep it minimal anyway.
-                MinimiseAlone(digits, result.Givens[p], wanted.Level, linked);
-            }
         }
+        MinimiseAlone(result.Solution, result.Givens, wanted.Level, linked);
         MirrorParent(layout, result.Givens);
         if (wanted.Pyramid) {
-            MinimisePyramid(result.Solution, result.Givens, wanted.Level, Options.Symmetry, exact, engine);
+            std::vector<TGroup> order = groups;
+            Shuffle(order, engine);
+            MinimisePyramid(result.Solution, result.Givens, wanted.Level, order, exact);
         }
         ApplyGivenLinkRule(layout, result.Givens);
         result.Report = GradePyramid(result.Solution, result.Givens);

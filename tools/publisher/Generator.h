@@ -28,9 +28,9 @@
 
 enum TSymmetry : int {
     symNone = 0,
-    // Givens come and go in pairs of cells opposite through the centre of
-    // each puzzle that holds givens; a linked parent mirrors its children
-    // and so follows their pattern through the links, not its own centre.
+    // Givens come and go with the cell opposite through the centre of each
+    // puzzle and with their link partners, so every puzzle, the parent
+    // included, shows a pattern symmetric through its centre.
     symRotate = 1,
 };
 
