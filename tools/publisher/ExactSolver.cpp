@@ -1,6 +1,7 @@
 #include "ExactSolver.h"
 
 #include "Exception.h"
+#include "PyramidLinks.h"
 
 #include <algorithm>
 #include <bit>
@@ -41,34 +42,18 @@ bool IsSingle(uint16_t Mask)
 
 std::vector<TCellLink> LayoutLinks(uint8_t LayoutType)
 {
+    // The pyramid's own table, so the solver can never disagree with the game
+    // about which cells are one unknown.
     std::vector<TCellLink> links;
-    for (int c = 0; c < 9; ++c) {
-        for (int i = 0; i < 9; ++i) {
-            int parent = -1;
-            int child = -1;
-            switch (LayoutType) {
-            case 0: parent = CellOfBox(c, i); child = CellOfBox(i, 4); break;
-            case 1: parent = CellOfBox(c, i); child = CellOfBox(i, i); break;
-            case 3: parent = CellOfBox(i, c); child = CellOfBox(i, 4); break;
-            case 4: parent = CellOfBox(i, c); child = CellOfBox(i, c); break;
-            case 5: parent = CellOfBox(i, c); child = CellOfBox(i, i); break;
-            case 8: parent = CellOfBox(c, i); child = CellOfBox(4, i); break;
-            case 9: parent = CellOfBox(c, i); child = CellOfBox(c, i); break;
-            case 10: parent = CellOfPos(c, i); child = CellOfPos(i, i); break;
-            case 11: parent = CellOfPos(c, i); child = CellOfPos(i, c); break;
-            case 12: parent = CellOfPos(i, c); child = CellOfPos(i, i); break;
-            case 13: parent = CellOfPos(i, c); child = CellOfPos(c, i); break;
-            default: return links;
-            }
-            links.push_back({parent, c + 1, child});
-        }
+    for (const TPyramidLink& link : PyramidLinks(LayoutType)) {
+        links.push_back({link.ParentIndex(), link.Child, link.ChildIndex()});
     }
     return links;
 }
 
 int LayoutPuzzleCount(uint8_t LayoutType)
 {
-    return LayoutType == 7 ? 2 : 10;
+    return 1 + PyramidChildCount(LayoutType);
 }
 
 struct TExactSolver::TState {

@@ -24,9 +24,8 @@ struct TCellLink {
     int ChildCell;
 };
 
-// The link pairs of a layout type, in the order the table of layout types
-// lists them (children c = 0..8, then i = 0..8). No links for 2, 6, 7 and
-// codes above 13.
+// The link pairs of a layout type, from the pyramid's link table, as cell
+// indexes. No links for 2, 6, 7 and codes above 13.
 std::vector<TCellLink> LayoutLinks(uint8_t LayoutType);
 // 1 + the child count of a layout type (2 for layout 7, else 10).
 int LayoutPuzzleCount(uint8_t LayoutType);
