@@ -2,6 +2,8 @@
 // only the six exports are visible, and tavrel-issue round-trips files
 // through encrypt/decrypt and sign/verify with the exit statuses it promises.
 
+#include "ShellCommand.h"
+
 #include <gtest/gtest.h>
 
 #if defined(__linux__)
@@ -20,24 +22,6 @@
 namespace {
 
 #if defined(__linux__)
-std::string Shell(const std::string& Command, int* Status = nullptr)
-{
-    std::string output;
-    std::FILE* pipe = popen((Command + " 2>&1").c_str(), "r");
-    if (!pipe) {
-        return output;
-    }
-    char buffer[512];
-    while (std::fgets(buffer, sizeof(buffer), pipe)) {
-        output += buffer;
-    }
-    const int status = pclose(pipe);
-    if (Status) {
-        *Status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    }
-    return output;
-}
-
 std::string ReadAll(const std::string& FileName)
 {
     std::ifstream in(FileName, std::ios::binary);
