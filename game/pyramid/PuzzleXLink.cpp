@@ -113,13 +113,7 @@ void TPuzzleXLink::LoadFromStream(TStream& Stream)
     std::vector<std::array<uint8_t, StreamRecordSize>> Records(RecordCount);
     for (int Index = 0; Index < RecordCount; ++Index) {
         // Read may deliver a record in pieces; only a read of nothing ends it.
-        int64_t Got = 0;
-        while (Got < StreamRecordSize) {
-            const int64_t Part = Stream.Read(Records[Index].data() + Got, StreamRecordSize - Got);
-            if (Part <= 0)
-                break;
-            Got += Part;
-        }
+        const int64_t Got = Stream.ReadUpTo(Records[Index].data(), StreamRecordSize);
         if (Got < StreamRecordSize)
             throw Exception(Format("Puzzle stream too short: record %d of %d (%s) has %d of %d bytes", Index + 1,
                                    RecordCount, PuzzleName(Index).c_str(), static_cast<int>(Got),
