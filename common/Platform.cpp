@@ -5,6 +5,7 @@
 
 #if defined(_WIN32)
 #include <io.h>
+#include <share.h>
 #include <windows.h>
 #else
 #include <sys/types.h>
@@ -25,11 +26,9 @@ char PathSeparator()
 std::FILE* OpenFile(const std::string& FileName, const char* Mode)
 {
 #if defined(_WIN32)
-    std::FILE* file = nullptr;
-    if (fopen_s(&file, FileName.c_str(), Mode) != 0) {
-        return nullptr;
-    }
-    return file;
+    // Others may read and write the file while we hold it, as a file opened
+    // by the system's own dialogs would allow.
+    return _fsopen(FileName.c_str(), Mode, _SH_DENYNO);
 #else
     return std::fopen(FileName.c_str(), Mode);
 #endif

@@ -234,6 +234,13 @@ bool TGamesDataFile::ScanIssueFolder()
                                              name.c_str(), MaxFileNameLength));
                 continue;
             }
+            if (!IsPlainFileName(name)) {
+                // Such a name (a colon or backslash is legal in some file
+                // systems) could never be opened as a game again.
+                FReporter.ShowMessage(Format("Issue file %s is not used: its name holds a path character",
+                                             name.c_str()));
+                continue;
+            }
             TakeIn(name);
             listed.insert(name);
             changed = true;

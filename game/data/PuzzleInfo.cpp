@@ -1,10 +1,11 @@
 #include "PuzzleInfo.h"
 
+#include "DataFields.h"
+
 #include "Exception.h"
 #include "Random.h"
 #include "Stream.h"
 
-#include <cstring>
 
 namespace {
 
@@ -45,33 +46,25 @@ void TPuzzleInfo::SetAidFlags(uint16_t Value)
 uint32_t TPuzzleInfo::GetUInt32(int Offset) const
 {
     CheckField(Offset, 4);
-    return static_cast<uint32_t>(FBytes[Offset]) | (static_cast<uint32_t>(FBytes[Offset + 1]) << 8) |
-           (static_cast<uint32_t>(FBytes[Offset + 2]) << 16) | (static_cast<uint32_t>(FBytes[Offset + 3]) << 24);
+    return DataFields::GetUInt32(FBytes.data() + Offset);
 }
 
 void TPuzzleInfo::SetUInt32(int Offset, uint32_t Value)
 {
     CheckField(Offset, 4);
-    for (int i = 0; i < 4; ++i)
-        FBytes[Offset + i] = static_cast<uint8_t>(Value >> (8 * i));
+    DataFields::PutUInt32(FBytes.data() + Offset, Value);
 }
 
 std::string TPuzzleInfo::GetText(int Offset) const
 {
     CheckField(Offset, TextSize);
-    const char* Start = reinterpret_cast<const char*>(FBytes.data() + Offset);
-    size_t Length = 0;
-    while (Length < TextSize && Start[Length] != '\0')
-        ++Length;
-    return std::string(Start, Length);
+    return DataFields::GetText(FBytes.data() + Offset, TextSize);
 }
 
 void TPuzzleInfo::SetText(int Offset, const std::string& Value)
 {
     CheckField(Offset, TextSize);
-    size_t Length = Value.size() < TextSize ? Value.size() : TextSize;
-    std::memset(FBytes.data() + Offset, 0, TextSize);
-    std::memcpy(FBytes.data() + Offset, Value.data(), Length);
+    DataFields::PutText(FBytes.data() + Offset, TextSize, Value);
 }
 
 void TPuzzleInfo::LoadFromStream(TStream& Stream)
@@ -88,13 +81,5 @@ void TPuzzleInfo::SaveToStream(TStream& Stream) const
 
 std::string TPuzzleInfo::Trimmed(const std::string& Text)
 {
-    // Blanks are the space and the control characters, as the text fields of
-    // our files may carry either.
-    size_t First = 0;
-    size_t Last = Text.size();
-    while (First < Last && static_cast<unsigned char>(Text[First]) <= ' ')
-        ++First;
-    while (Last > First && static_cast<unsigned char>(Text[Last - 1]) <= ' ')
-        --Last;
-    return Text.substr(First, Last - First);
+    return DataFields::TrimBlanks(Text);
 }

@@ -134,6 +134,20 @@ TEST_F(GamesFileTest, LongFileNames)
     EXPECT_EQ(Reporter.Messages.size(), 1u);
 }
 
+#if !defined(_WIN32)
+TEST_F(GamesFileTest, NamesThatCouldNotBeOpenedAgainAreNotTakenIn)
+{
+    // Legal file names here, but no game of them could be opened later.
+    AddIssue("a:b.ISS", 1, 10, 1);
+    AddIssue("c\\d.ISS", 2, 20, 1);
+    AddIssue("e.ISS", 3, 30, 1);
+    TGamesDataFile catalogue(Folder.Folder(), Reporter);
+    EXPECT_EQ(IssueNames(catalogue), (std::vector<std::string>{"e.ISS"}));
+    ASSERT_EQ(Reporter.Messages.size(), 2u);
+    EXPECT_EQ(Reporter.Messages[0], "Issue file a:b.ISS is not used: its name holds a path character");
+}
+#endif
+
 TEST_F(GamesFileTest, FindingAndOpeningGames)
 {
     const auto a = AddIssue("A.ISS", 10, 100, 4);
