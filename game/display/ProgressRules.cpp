@@ -40,34 +40,19 @@ void ApplyBarValues(QProgressBar& Bar, const TBarValues& Values)
     Bar.setValue(Values.Position);
 }
 
-TSolvedVerdict SolvedTest(std::span<TPuzzle* const> Puzzles, bool Test)
+TSolvedVerdict SolvedTest(const TPuzzleXLink& Pyramid, bool Test)
 {
-    if (!Test || !Settings().GetOption(optCongrats) || Puzzles.empty())
+    if (!Test || !Settings().GetOption(optCongrats))
         return TSolvedVerdict::None;
-    TBarValues Sum{0, 0};
-    for (const TPuzzle* Puzzle : Puzzles) {
-        if (Puzzle == nullptr)
-            return TSolvedVerdict::None;
-        const TBarValues Bar = PuzzleBarValues(*Puzzle);
-        Sum.Max += Bar.Max;
-        Sum.Position += Bar.Position;
-    }
-    if (Sum.Max != Sum.Position)
+    const std::array<TBarValues, 10> Bars = PyramidBarValues(Pyramid);
+    const TBarValues Overall = OverallBarValues(Bars);
+    if (Overall.Max != Overall.Position)
         return TSolvedVerdict::None;
-    for (TPuzzle* Puzzle : Puzzles) {
-        if (!Puzzle->IsSolved())
+    for (int Index = 0; Index <= Pyramid.ChildCount(); ++Index) {
+        if (!Pyramid.GetPuzzle(Index)->IsSolved())
             return TSolvedVerdict::Warn;
     }
     return TSolvedVerdict::Congratulate;
-}
-
-TSolvedVerdict SolvedTest(const TPuzzleXLink& Pyramid, bool Test)
-{
-    std::array<TPuzzle*, 10> Puzzles{};
-    int Count = 0;
-    for (int Index = 0; Index <= Pyramid.ChildCount() && Count < 10; ++Index)
-        Puzzles[static_cast<size_t>(Count++)] = Pyramid.GetPuzzle(Index);
-    return SolvedTest(std::span<TPuzzle* const>(Puzzles.data(), static_cast<size_t>(Count)), Test);
 }
 
 TColor LedColour(int Count)

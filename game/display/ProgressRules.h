@@ -46,9 +46,8 @@ constexpr const char* SolutionNotCorrectText = "Sorry your solution is not corre
 // entries; solving commands, undo and loading pass false) and "Show
 // congratulations when game solved" in force, and only when the overall sums
 // are equal. The sums are counted from the puzzles themselves, so the answer
-// does not depend on whether the bars are on show.
-TSolvedVerdict SolvedTest(std::span<TPuzzle* const> Puzzles, bool Test);
-// The same over every puzzle of the pyramid, parent and each child.
+// does not depend on whether the bars are on show. Every puzzle of the
+// pyramid, parent and each child, must then be solved.
 TSolvedVerdict SolvedTest(const TPuzzleXLink& Pyramid, bool Test);
 
 // LED colour for a digit standing in Count rows: "9 Entries Present" at 9,

@@ -25,24 +25,18 @@ struct TCellMarks {
 
 TCellMarks MarksOf(const TQVCell& Cell)
 {
+    // Every cell of a puzzle is a TCell (the class is final); the shown marks
+    // and the mark style are not part of the abstract cell.
+    const auto& Own = static_cast<const TCell&>(Cell);
     TCellMarks Marks;
-    if (const auto* Own = dynamic_cast<const TCell*>(&Cell)) {
-        const TPuzzle* Puzzle = Own->GetPuzzle();
-        if (Puzzle != nullptr && Puzzle->MarkStyle() == msHidden) {
-            Marks.Hidden = true;
-            return Marks;
-        }
-        const TBitMask Shown = Own->ShownMarks();
-        Marks.Bits = Shown.Bits();
-        Marks.Count = Shown.Count();
+    const TPuzzle* Puzzle = Own.GetPuzzle();
+    if (Puzzle != nullptr && Puzzle->MarkStyle() == msHidden) {
+        Marks.Hidden = true;
         return Marks;
     }
-    for (int Digit = 1; Digit <= 9; ++Digit) {
-        if (Cell.HasMark(Digit)) {
-            Marks.Bits |= 1u << Digit;
-            ++Marks.Count;
-        }
-    }
+    const TBitMask Shown = Own.ShownMarks();
+    Marks.Bits = Shown.Bits();
+    Marks.Count = Shown.Count();
     return Marks;
 }
 
@@ -351,8 +345,13 @@ void TGrid::HitTestSquares(int X, int Y)
 void TGrid::MouseMove(int X, int Y)
 {
     FPointerInside = true;
-    if (FLink == nullptr)
+    if (FLink == nullptr) {
+        // Nothing is hovered without a puzzle; a position kept from before
+        // would name the wrong cell once the next puzzle is attached.
+        FHoverBox = -1;
+        FHoverSquare = -1;
         return;
+    }
     const int OldBox = FHoverBox;
     const int OldSquare = FHoverSquare;
     if (FHoverBox >= 0) {

@@ -199,6 +199,14 @@ TEST(GridGeometryTest, HoverCellFollowsSquaresAndNeverOutlivesTheLink)
     Grid.MouseMove(50, 50);
     EXPECT_TRUE(Grid.PointerInside());
     EXPECT_EQ(Grid.HoverCell(), nullptr);
+    // A square hovered before the link went does not name a cell of the
+    // next puzzle once the pointer has moved on in between.
+    Grid.SetLink(Rig.Game.Pyramid->GetLink(1));
+    Grid.MouseMove(4, 4);
+    Grid.SetLink(nullptr);
+    Grid.MouseMove(389, 389);
+    Grid.SetLink(Rig.Game.Pyramid->GetLink(2));
+    EXPECT_EQ(Grid.HoverCell(), nullptr);
 }
 
 TEST(GridPaintTest, BackgroundsShowGridLinkedAndShownColours)

@@ -216,8 +216,9 @@ std::vector<std::string> RenderPreview(const TPreviewOptions& Options)
     // The program's default settings, for this rendering only.
     TSettingsValues Values;
     struct TInstall {
-        explicit TInstall(const TQVSettings* Settings) { InstallSettings(Settings); }
-        ~TInstall() { InstallSettings(nullptr); }
+        explicit TInstall(const TQVSettings* Settings) : Previous(&::Settings()) { InstallSettings(Settings); }
+        ~TInstall() { InstallSettings(Previous); }
+        const TQVSettings* Previous;
     } Install(&Values);
 
     auto Pyramid = TPuzzleXLink::CreateFromHeader(Issue.GameRecord(Index), nullptr, 1, 1);
