@@ -187,8 +187,7 @@ void TPuzzle::ClearEntries()
             if (!Cell->GetRevealed())
                 Cell->SetValue(0);
         }
-        FUndoCount = 0;
-        FCheckpointCount = 0;
+        ClearHistory();
         FSolved = false;
     }
     FChanged = false;

@@ -118,7 +118,12 @@ void TPuzzleXLink::LoadFromStream(TStream& Stream)
             throw Exception(Format("Puzzle stream too short: record %d of %d (%s) has %d of %d bytes", Index + 1,
                                    RecordCount, PuzzleName(Index).c_str(), static_cast<int>(Got),
                                    StreamRecordSize));
+        const TPuzzle& Puzzle = *GetPuzzle(Index);
         for (int Cell = 0; Cell < 81; ++Cell) {
+            // A linked child cell takes its parent partner's digit instead of
+            // its own, so its own is never used and need not be valid.
+            if (Puzzle.CellByIndex(Cell)->ParentLinkOfCell() != nullptr)
+                continue;
             const int Digit = Records[Index][StreamDigitsOffset + Cell];
             if (Digit < 1 || Digit > 9)
                 throw Exception(Format("Puzzle stream record %d (%s): solution digit %d in cell %d is not 1 to 9",
@@ -136,7 +141,7 @@ void TPuzzleXLink::LoadFromStream(TStream& Stream)
     // not updating, so the parent recorded them as undoable entries; undoing
     // one would empty a given cell. A freshly loaded game has no history.
     for (int Index = 0; Index < RecordCount; ++Index)
-        GetPuzzle(Index)->ClearEntries();
+        GetPuzzle(Index)->ClearHistory();
 }
 
 void TPuzzleXLink::SetPencilMode(uint8_t Mode)

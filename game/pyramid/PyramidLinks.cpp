@@ -56,10 +56,12 @@ std::vector<TPyramidLink> PyramidLinks(uint8_t LayoutType)
             if (ByBox) {
                 int PBox, PSquare, CBox, CSquare;
                 BoxLink(LayoutType, c, i, PBox, PSquare, CBox, CSquare);
-                Link.ParentRow = RowOfSquare(PBox, PSquare);
-                Link.ParentCol = ColOfSquare(PBox, PSquare);
-                Link.ChildRow = RowOfSquare(CBox, CSquare);
-                Link.ChildCol = ColOfSquare(CBox, CSquare);
+                const TPosition Parent = TPosition::FromBoxPlace(PBox, PSquare);
+                const TPosition Child = TPosition::FromBoxPlace(CBox, CSquare);
+                Link.ParentRow = Parent.Row;
+                Link.ParentCol = Parent.Col;
+                Link.ChildRow = Child.Row;
+                Link.ChildCol = Child.Col;
             } else {
                 GridLink(LayoutType, c, i, Link.ParentRow, Link.ParentCol, Link.ChildRow, Link.ChildCol);
             }

@@ -6,15 +6,10 @@
 // Layout codes are unsigned bytes; 2, 6, 7 and every code above 13 link
 // nothing. Layout 7 has a single child, every other code nine.
 
+#include "QVClasses.h"
+
 #include <cstdint>
 #include <vector>
-
-// Board geometry shared by the pyramid and the tools: boxes and the squares
-// inside a box are numbered 0 to 8 row by row.
-inline int BoxOfCell(int Row, int Col) { return 3 * (Row / 3) + Col / 3; }
-inline int SquareOfCell(int Row, int Col) { return 3 * (Row % 3) + Col % 3; }
-inline int RowOfSquare(int Box, int Square) { return 3 * (Box / 3) + Square / 3; }
-inline int ColOfSquare(int Box, int Square) { return 3 * (Box % 3) + Square % 3; }
 
 // One linked pair: the parent's cell (ParentRow, ParentCol) and the cell
 // (ChildRow, ChildCol) of child Child (1 to the child count) hold one digit.

@@ -174,9 +174,10 @@ TEST(PuzzleXLink, SolutionDigitsOutsideOneToNineAreRefused)
 {
     TPyramidSolution Solution = MakePyramidSolution(9, 6);
     const std::vector<uint8_t> Good = MakePuzzleStream(Solution, RandomGivens(9, 30, 7));
+    // Child 3 of layout 9 shares its box 2 with the parent; cell 40 is its own.
     for (const uint8_t Bad : {uint8_t(0), uint8_t(10), uint8_t(255)}) {
         std::vector<uint8_t> Bytes = Good;
-        Bytes[3 * 176 + TPuzzleXLink::StreamDigitsOffset + 17] = Bad;
+        Bytes[3 * 176 + TPuzzleXLink::StreamDigitsOffset + 40] = Bad;
         TPuzzleXLink P(9, nullptr, 1, 1);
         TMemoryStream Stream(Bytes);
         try {
@@ -184,10 +185,18 @@ TEST(PuzzleXLink, SolutionDigitsOutsideOneToNineAreRefused)
             FAIL() << "digit " << int(Bad) << " accepted";
         } catch (const Exception& E) {
             EXPECT_NE(E.Message().find("record 4 (child 3)"), std::string::npos) << E.Message();
-            EXPECT_NE(E.Message().find("cell 17"), std::string::npos) << E.Message();
+            EXPECT_NE(E.Message().find("cell 40"), std::string::npos) << E.Message();
         }
         EXPECT_EQ(P.GetPuzzle(0)->CellAt(0, 0)->GetSolution(), 0);
     }
+    // A linked child cell takes its partner's digit, so its own may be anything.
+    std::vector<uint8_t> Bytes = Good;
+    Bytes[3 * 176 + TPuzzleXLink::StreamDigitsOffset + 17] = 0;
+    TPuzzleXLink P(9, nullptr, 1, 1);
+    TMemoryStream Stream(Bytes);
+    P.LoadFromStream(Stream);
+    EXPECT_EQ(P.GetPuzzle(3)->CellAt(1, 8)->GetSolution(), P.GetPuzzle(0)->CellAt(1, 8)->GetSolution());
+    EXPECT_NE(P.GetPuzzle(3)->CellAt(1, 8)->GetSolution(), 0);
 }
 
 TEST(PuzzleXLink, SolvedPyramidEndsAfterOnePass)

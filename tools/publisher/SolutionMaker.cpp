@@ -26,7 +26,7 @@ public:
             if (Digit == 0)
                 continue;
             const uint16_t Bit = static_cast<uint16_t>(1u << Digit);
-            const int Row = Index / 9, Col = Index % 9, Box = BoxOfCell(Row, Col);
+            const int Row = Index / 9, Col = Index % 9, Box = TPosition{Row, Col}.Box();
             if ((FRows[Row] | FCols[Col] | FBoxes[Box]) & Bit)
                 return false;
             Place(Index, Digit);
@@ -51,7 +51,7 @@ private:
         FGrid[Index] = static_cast<uint8_t>(Digit);
         FRows[Row] |= Bit;
         FCols[Col] |= Bit;
-        FBoxes[BoxOfCell(Row, Col)] |= Bit;
+        FBoxes[TPosition{Row, Col}.Box()] |= Bit;
     }
 
     void Remove(int Index)
@@ -61,13 +61,13 @@ private:
         FGrid[Index] = 0;
         FRows[Row] &= static_cast<uint16_t>(~Bit);
         FCols[Col] &= static_cast<uint16_t>(~Bit);
-        FBoxes[BoxOfCell(Row, Col)] &= static_cast<uint16_t>(~Bit);
+        FBoxes[TPosition{Row, Col}.Box()] &= static_cast<uint16_t>(~Bit);
     }
 
     uint16_t Candidates(int Index) const
     {
         const int Row = Index / 9, Col = Index % 9;
-        return static_cast<uint16_t>(AllDigits & ~(FRows[Row] | FCols[Col] | FBoxes[BoxOfCell(Row, Col)]));
+        return static_cast<uint16_t>(AllDigits & ~(FRows[Row] | FCols[Col] | FBoxes[TPosition{Row, Col}.Box()]));
     }
 
     TResult Search()
@@ -158,7 +158,7 @@ std::string CheckGrid(const TGridDigits& Grid, int Puzzle)
             return Format("puzzle %d cell %d holds %d", Puzzle, Index, Digit);
         const int Row = Index / 9, Col = Index % 9;
         const uint16_t Bit = static_cast<uint16_t>(1u << Digit);
-        for (const int House : {Row, 9 + Col, 18 + BoxOfCell(Row, Col)}) {
+        for (const int House : {Row, 9 + Col, 18 + TPosition{Row, Col}.Box()}) {
             if (Seen[House] & Bit)
                 return Format("puzzle %d repeats %d in house %d", Puzzle, Digit, House);
             Seen[House] |= Bit;
