@@ -94,7 +94,7 @@ uint8_t ParseLayout(const std::string& Text)
     return static_cast<uint8_t>(ParseNumber(Text, 13, "layout type (0 to 13)"));
 }
 
-// One --game specification over the defaults.
+// One --game option laid over the defaults.
 TGameSpec ParseGameSpec(const std::string& Text, const TGameSpec& Defaults)
 {
     TGameSpec spec = Defaults;

@@ -4,7 +4,7 @@
 // its grade and given count, and the issue is written and signed by the
 // issue writer.
 //
-// The issue is the same, byte for byte, for the same specification: game
+// The issue is the same, byte for byte, for the same request: game
 // seeds and the issue key are drawn from the issue's seed, and the program's
 // random generator (the records' filler) is seeded with it before the
 // records are made.
