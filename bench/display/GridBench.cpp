@@ -4,9 +4,9 @@
 #include "Canvas.h"
 #include "Cell.h"
 #include "Puzzle.h"
-#include "PyramidTestSupport.h"
+#include "GridPairRig.h"
 #include "QVDisplayGrid.h"
-#include "SettingsValues.h"
+#include "ScopedSettings.h"
 
 #include <QGuiApplication>
 #include <QImage>
@@ -16,38 +16,15 @@
 
 namespace {
 
-constexpr int GridSize = 394;
-
-struct TBenchRig {
-    TSettingsValues Values;
-    TTestPyramid Game;
-    QImage ParentImage = MakeScreenBitmap(GridSize, GridSize);
-    QImage ChildImage = MakeScreenBitmap(GridSize, GridSize);
-    TQVCanvas ParentCanvas{&ParentImage};
-    TQVCanvas ChildCanvas{&ChildImage};
-    TGrid ParentGrid{&ParentCanvas, true, GridSize, GridSize, clSkyBlue};
-    TGrid ChildGrid{&ChildCanvas, false, GridSize, GridSize, clSkyBlue};
+struct TBenchRig : TGridPair {
+    TScopedSettings Scoped;
 
     TBenchRig()
     {
-        InstallSettings(&Values);
         Game = MakeTestPyramid(0, 5, 30);
         Game.Pyramid->SetPencilMode(4);
-        Attach(ParentGrid, 0);
-        Attach(ChildGrid, 1);
-        ParentGrid.RepaintAll();
-        ChildGrid.RepaintAll();
-    }
-    ~TBenchRig()
-    {
-        Game.Pyramid->GetLink(0)->SetDisplay(nullptr);
-        Game.Pyramid->GetLink(1)->SetDisplay(nullptr);
-        InstallSettings(nullptr);
-    }
-    void Attach(TGrid& Grid, int Index)
-    {
-        Game.Pyramid->GetLink(Index)->SetDisplay(&Grid);
-        Grid.SetLink(Game.Pyramid->GetLink(Index));
+        Show(ParentGrid, 0);
+        Show(ChildGrid, 1);
     }
 };
 

@@ -1,7 +1,7 @@
 // Speed of the puzzle model: solving ordinary singles puzzles from load to
 // solved, one value entry with its candidate upkeep, and one undo.
 
-#include "../../tests/support/SinglesPuzzles.h"
+#include "SinglesPuzzles.h"
 #include "Puzzle.h"
 
 #include <benchmark/benchmark.h>

@@ -3,6 +3,7 @@
 // the saved-game texts) and checks that empty cells keep exactly the
 // candidates their houses allow.
 
+#include "CandidateOracle.h"
 #include "NoPossibilities.h"
 #include "Puzzle.h"
 
@@ -38,17 +39,7 @@ void CheckCandidates(TPuzzle& Puzzle)
 {
     for (int Index = 0; Index < 81; ++Index) {
         const TCell* Cell = Puzzle.CellByIndex(Index);
-        if (Cell->GetValue() != 0)
-            continue;
-        uint32_t Expected = AllDigitBits;
-        for (int Other = 0; Other < 81; ++Other) {
-            const TCell* Peer = Puzzle.CellByIndex(Other);
-            const TPosition A = Cell->GetPosition();
-            const TPosition B = Peer->GetPosition();
-            if (Other != Index && (A.Row == B.Row || A.Col == B.Col || A.Box() == B.Box()))
-                Expected &= ~(1u << Peer->GetValue());
-        }
-        if (Cell->Possible().Bits() != Expected)
+        if (Cell->GetValue() == 0 && Cell->Possible().Bits() != FreeDigitsOfCell(Puzzle, Index))
             std::abort();
     }
 }

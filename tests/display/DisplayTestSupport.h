@@ -3,21 +3,10 @@
 // test's lifetime, pixel reading in $00BBGGRR and counting colours in areas.
 
 #include "Canvas.h"
-#include "QVSettings.h"
-#include "SettingsValues.h"
+#include "ScopedSettings.h"
 
 #include <QImage>
 
-// Installs its own settings for as long as it lives.
-class TScopedSettings {
-public:
-    TScopedSettings() { InstallSettings(&Values); }
-    ~TScopedSettings() { InstallSettings(nullptr); }
-    TScopedSettings(const TScopedSettings&) = delete;
-    TScopedSettings& operator=(const TScopedSettings&) = delete;
-
-    TSettingsValues Values;
-};
 
 inline TColor PixelAt(const QImage& Image, int X, int Y)
 {

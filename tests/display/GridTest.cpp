@@ -3,6 +3,7 @@
 // print style, and which pixels a change repaints.
 #include "Cell.h"
 #include "DisplayTestSupport.h"
+#include "GridPairRig.h"
 #include "PyramidTestSupport.h"
 #include "Puzzle.h"
 #include "QVDisplayGrid.h"
@@ -15,22 +16,15 @@
 
 namespace {
 
-constexpr int GridSize = 394;
+constexpr int GridSize = TGridPair::GridSize;
 constexpr TColor Marker = 0x123456;
 // Colours chosen apart so every rule shows which one won.
 constexpr TColor TestSelected = 0x0080FF;
 
 // A layout-0 pyramid (child c holds the centres of the child's boxes for
 // parent box c - 1) shown on two screen grids: the parent and child 1.
-struct TGridRig {
+struct TGridRig : TGridPair {
     TScopedSettings Scoped;
-    TTestPyramid Game;
-    QImage ParentImage = MakeScreenBitmap(GridSize, GridSize);
-    QImage ChildImage = MakeScreenBitmap(GridSize, GridSize);
-    TQVCanvas ParentCanvas{&ParentImage};
-    TQVCanvas ChildCanvas{&ChildImage};
-    TGrid ParentGrid{&ParentCanvas, true, GridSize, GridSize, clSkyBlue};
-    TGrid ChildGrid{&ChildCanvas, false, GridSize, GridSize, clSkyBlue};
 
     explicit TGridRig(uint8_t Mode = msAutoPencilSeparate, uint64_t Seed = 7)
     {
@@ -49,15 +43,6 @@ struct TGridRig {
             ChildImage.save(QString::fromUtf8(Dump) + "/" + Name + "-child.png");
             ParentImage.save(QString::fromUtf8(Dump) + "/" + Name + "-parent.png");
         }
-        for (int Index = 0; Index <= Game.Pyramid->ChildCount(); ++Index)
-            Game.Pyramid->GetLink(Index)->SetDisplay(nullptr);
-    }
-    void Show(TGrid& Grid, int Index)
-    {
-        TQVDisplayLink* Link = Game.Pyramid->GetLink(Index);
-        Link->SetDisplay(&Grid);
-        Grid.SetLink(Link);
-        Grid.RepaintAll();
     }
     TPuzzle& Child() { return *Game.Pyramid->GetPuzzle(1); }
     TPuzzle& Parent() { return *Game.Pyramid->GetPuzzle(0); }

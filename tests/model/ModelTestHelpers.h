@@ -4,30 +4,14 @@
 // puzzles linked by hand the way the pyramid links parent and child.
 
 #include "Puzzle.h"
+#include "ScopedSettings.h"
 #include "SettingsValues.h"
 #include "SinglesPuzzles.h"
 
 #include <vector>
 
-// Installs its own settings for the life of the object.
-class TSettingsScope {
-public:
-    TSettingsScope() { InstallSettings(&Values); }
-    ~TSettingsScope() { InstallSettings(nullptr); }
-    TSettingsScope(const TSettingsScope&) = delete;
-    TSettingsScope& operator=(const TSettingsScope&) = delete;
-
-    // Leaves exactly the listed methods checked.
-    void OnlyMethods(std::initializer_list<int> Methods)
-    {
-        for (int Method = 0; Method < TSettingsValues::MethodCount; ++Method)
-            Values.SetMethodEnabled(Method, false);
-        for (int Method : Methods)
-            Values.SetMethodEnabled(Method, true);
-    }
-
-    TSettingsValues Values;
-};
+// One test's own settings.
+using TSettingsScope = TScopedSettings;
 
 class TRecordingDisplay : public TQVDisplayNotify {
 public:
