@@ -304,13 +304,16 @@ void TGrid::PaintAll(TPaintStyle Style)
     FCanvas->FillRect(FScratchRect);
     for (const auto& Box : FBoxes)
         Box->Paint(Style);
+    Painted(FGridRect.PlacedAt(FOrigin.X, FOrigin.Y));
 }
 
 void TGrid::RepaintSquare(int Box, int Square)
 {
     if (Box < 0 || Box > 8 || Square < 0 || Square > 8)
         return;
-    FBoxes[static_cast<size_t>(Box)]->Square(Square).Paint(TPaintStyle::Screen);
+    TGridSquare& Painting = FBoxes[static_cast<size_t>(Box)]->Square(Square);
+    Painting.Paint(TPaintStyle::Screen);
+    Painted(FSquareRect.PlacedAt(Painting.X() + FOrigin.X, Painting.Y() + FOrigin.Y));
 }
 
 void TGrid::RepaintAll()
@@ -320,8 +323,11 @@ void TGrid::RepaintAll()
 
 void TGrid::PaintBox(int Box)
 {
-    if (Box >= 0 && Box <= 8)
-        FBoxes[static_cast<size_t>(Box)]->Paint(TPaintStyle::Screen);
+    if (Box < 0 || Box > 8)
+        return;
+    TGridRegion& Painting = *FBoxes[static_cast<size_t>(Box)];
+    Painting.Paint(TPaintStyle::Screen);
+    Painted(FBoxRect.PlacedAt(Painting.X() + FOrigin.X, Painting.Y() + FOrigin.Y));
 }
 
 void TGrid::SetHighlight(int Digit)

@@ -24,6 +24,16 @@ class TGrid;
 
 enum class TPaintStyle { Screen, Print };
 
+// Told which part of the surface a grid has just painted, so that whatever
+// shows the surface (the picture widget of the main window) can bring that
+// part to the screen without the window having to remember to refresh.
+class TGridPaintListener {
+public:
+    virtual ~TGridPaintListener() = default;
+    // Area is in surface pixels, Right and Bottom outside.
+    virtual void GridPainted(const TRect& Area) = 0;
+};
+
 // Highlight value for "all pairs"; 1-9 highlight a digit, 0 nothing.
 constexpr int HighlightPairs = 10;
 
@@ -98,6 +108,8 @@ public:
     TQVDisplayLink* Link() const { return FLink; }
 
     void PaintAll(TPaintStyle Style);
+    // The listener told after each paint (not owned; nullptr for none).
+    void SetPaintListener(TGridPaintListener* Listener) { FPaintListener = Listener; }
     void RepaintSquare(int Box, int Square) override;
     void RepaintAll() override;
 
@@ -147,6 +159,11 @@ private:
     // Hit-tests the squares of the hovered box and, on a hit, takes the cell.
     void HitTestSquares(int X, int Y);
     void PaintBox(int Box);
+    void Painted(const TRect& Area)
+    {
+        if (FPaintListener != nullptr)
+            FPaintListener->GridPainted(Area);
+    }
     const QString& DigitText(int Digit) const { return FDigitTexts[static_cast<size_t>(Digit)]; }
 
     TQVDisplayLink* FLink = nullptr;
@@ -171,6 +188,7 @@ private:
     bool FFilled = false;
     TPoint FOrigin;
     bool FPointerInside = false;
+    TGridPaintListener* FPaintListener = nullptr;
 
     // Scratch state of the paint routines, kept so painting allocates nothing.
     TRect FScratchRect;

@@ -1,0 +1,63 @@
+#include "GridImage.h"
+
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+
+TGridImage::TGridImage(int Width, int Height, QWidget* Owner)
+    : QWidget(Owner), FBitmap(MakeScreenBitmap(Width, Height))
+{
+    FCanvas.Begin(&FBitmap);
+    setFixedSize(Width, Height);
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+TGridImage::~TGridImage()
+{
+    FCanvas.End();
+}
+
+void TGridImage::GridPainted(const TRect& Area)
+{
+    // Outlines reach one pixel past Right and Bottom.
+    update(QRect(Area.Left, Area.Top, Area.Width() + 1, Area.Height() + 1));
+}
+
+void TGridImage::paintEvent(QPaintEvent* Event)
+{
+    QPainter Painter(this);
+    const QRect Area = Event->rect();
+    Painter.drawImage(Area, FBitmap, Area);
+}
+
+void TGridImage::mouseMoveEvent(QMouseEvent* Event)
+{
+    const QPoint Position = Event->position().toPoint();
+    emit MouseMoved(Position.x(), Position.y());
+}
+
+void TGridImage::mousePressEvent(QMouseEvent* Event)
+{
+    if (Event->button() == Qt::LeftButton)
+        FLeftPressed = true;
+}
+
+void TGridImage::mouseDoubleClickEvent(QMouseEvent* Event)
+{
+    // Quick clicks on two squares are two entries, so the second press of a
+    // double click counts as a press of its own.
+    mousePressEvent(Event);
+}
+
+void TGridImage::mouseReleaseEvent(QMouseEvent* Event)
+{
+    const QPoint Position = Event->position().toPoint();
+    if (Event->button() == Qt::LeftButton) {
+        const bool Click = FLeftPressed && rect().contains(Position);
+        FLeftPressed = false;
+        if (Click)
+            emit Clicked();
+    }
+    emit MouseReleased(Event->button(), Position);
+}

@@ -1,0 +1,131 @@
+#include "Prompter.h"
+
+#include <QApplication>
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+
+namespace {
+
+class TQtPrompter final : public TPrompter {
+public:
+    void Message(QWidget* Owner, TMessageKind Kind, const QString& Caption, const QString& Text) override
+    {
+        QMessageBox::Icon Icon = QMessageBox::NoIcon;
+        QString Title = Caption;
+        switch (Kind) {
+        case TMessageKind::Plain: break;
+        case TMessageKind::Information: Icon = QMessageBox::Information; break;
+        case TMessageKind::Warning:
+            Icon = QMessageBox::Warning;
+            if (Title.isEmpty())
+                Title = QStringLiteral("Warning");
+            break;
+        case TMessageKind::Error:
+            Icon = QMessageBox::Critical;
+            if (Title.isEmpty())
+                Title = QStringLiteral("Error");
+            break;
+        }
+        if (Title.isEmpty())
+            Title = QApplication::applicationDisplayName();
+        QMessageBox Box(Icon, Title, Text, QMessageBox::Ok, Owner);
+        Box.exec();
+    }
+
+    TAnswer Confirm(QWidget* Owner, const QString& Text) override
+    {
+        QMessageBox Box(QMessageBox::Question, QStringLiteral("Confirm"), Text,
+                        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, Owner);
+        switch (Box.exec()) {
+        case QMessageBox::Yes: return TAnswer::Yes;
+        case QMessageBox::No: return TAnswer::No;
+        default: return TAnswer::Cancel;
+        }
+    }
+
+    QString SaveFileName(QWidget* Owner, const TFileDialogSpec& Spec) override
+    {
+        QFileDialog Dialog(Owner, Spec.Title);
+        Prepare(Dialog, Spec);
+        Dialog.setAcceptMode(QFileDialog::AcceptSave);
+        Dialog.setFileMode(QFileDialog::AnyFile);
+        if (!Spec.PromptOverwrite)
+            Dialog.setOption(QFileDialog::DontConfirmOverwrite);
+        return Dialog.exec() == QDialog::Accepted && !Dialog.selectedFiles().isEmpty() ? Dialog.selectedFiles().first()
+                                                                                       : QString();
+    }
+
+    QString OpenFileName(QWidget* Owner, const TFileDialogSpec& Spec) override
+    {
+        QFileDialog Dialog(Owner, Spec.Title);
+        Prepare(Dialog, Spec);
+        Dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        Dialog.setFileMode(QFileDialog::ExistingFile);
+        return Dialog.exec() == QDialog::Accepted && !Dialog.selectedFiles().isEmpty() ? Dialog.selectedFiles().first()
+                                                                                       : QString();
+    }
+
+    bool ChooseColour(QWidget* Owner, QColor& Colour) override
+    {
+        const QColor Chosen = QColorDialog::getColor(Colour, Owner);
+        if (!Chosen.isValid())
+            return false;
+        Colour = Chosen;
+        return true;
+    }
+
+    bool ChoosePrinter(QWidget* Owner, QPrinter& Printer) override
+    {
+        QPrintDialog Dialog(&Printer, Owner);
+        return Dialog.exec() == QDialog::Accepted;
+    }
+
+private:
+    static void Prepare(QFileDialog& Dialog, const TFileDialogSpec& Spec)
+    {
+        Dialog.setNameFilters(QtNameFilters(Spec.Filter));
+        if (!Spec.Folder.isEmpty())
+            Dialog.setDirectory(Spec.Folder);
+        if (!Spec.FileName.isEmpty())
+            Dialog.selectFile(Spec.FileName);
+        if (!Spec.DefaultSuffix.isEmpty())
+            Dialog.setDefaultSuffix(Spec.DefaultSuffix);
+    }
+};
+
+TQtPrompter& QtPrompter()
+{
+    static TQtPrompter Prompter;
+    return Prompter;
+}
+
+TPrompter* Installed = nullptr;
+
+}  // namespace
+
+TPrompter& Prompts()
+{
+    return Installed != nullptr ? *Installed : QtPrompter();
+}
+
+void InstallPrompter(TPrompter* Prompter)
+{
+    Installed = Prompter;
+}
+
+QStringList QtNameFilters(const QString& Filter)
+{
+    // Pairs of description and pattern list; Qt wants the description alone
+    // when it already names the patterns in brackets.
+    const QStringList Parts = Filter.split(QLatin1Char('|'));
+    QStringList Filters;
+    for (int Index = 0; Index + 1 < Parts.size(); Index += 2) {
+        const QString& Description = Parts[Index];
+        const QString Patterns = QString(Parts[Index + 1]).replace(QLatin1Char(';'), QLatin1Char(' '));
+        Filters << (Description.contains(QLatin1Char('(')) ? Description : Description + " (" + Patterns + ")");
+    }
+    return Filters;
+}

@@ -1,0 +1,94 @@
+#include "QVUtils.h"
+
+#include "Exception.h"
+#include "Prompter.h"
+
+namespace {
+
+QString& HelpFileName()
+{
+    static QString Name;
+    return Name;
+}
+
+QWidget* ActiveOwner()
+{
+    return QApplication::activeWindow();
+}
+
+}  // namespace
+
+QString ErrorDialogText(const QString& Message)
+{
+    return Message + QStringLiteral("\nPlease check your installation. Also check if there has been an update.\n"
+                                    "Please inform us of this error message.");
+}
+
+void ShowApplicationError(const QString& Message)
+{
+    Prompts().Message(ActiveOwner(), TMessageKind::Error, QString(), ErrorDialogText(Message));
+}
+
+void ShowApplicationError(const std::exception& Error)
+{
+    ShowApplicationError(ToQString(Error.what()));
+}
+
+bool RunGuarded(const std::function<void()>& Action)
+{
+    try {
+        Action();
+        return true;
+    } catch (const std::exception& Error) {
+        ShowApplicationError(Error);
+    } catch (...) {
+        ShowApplicationError(QStringLiteral("Unknown error"));
+    }
+    return false;
+}
+
+TTavrelApplication::TTavrelApplication(int& Argc, char** Argv) : QApplication(Argc, Argv)
+{
+}
+
+bool TTavrelApplication::notify(QObject* Receiver, QEvent* Event)
+{
+    bool Result = false;
+    RunGuarded([&] { Result = QApplication::notify(Receiver, Event); });
+    return Result;
+}
+
+void TTavrelApplication::SetHelpFile(const QString& Name)
+{
+    HelpFileName() = Name;
+}
+
+QString TTavrelApplication::HelpFile()
+{
+    return HelpFileName();
+}
+
+void TMessageReporter::ShowMessage(const std::string& Message)
+{
+    Prompts().Message(ActiveOwner(), TMessageKind::Plain, QString(), ToQString(Message));
+}
+
+void TMessageReporter::ShowInstallationError(const std::string& Message)
+{
+    Prompts().Message(ActiveOwner(), TMessageKind::Error, QString(), ToQString(InstallationErrorText(Message)));
+}
+
+QString ToQString(const std::string& Text)
+{
+    return QString::fromLocal8Bit(Text.data(), static_cast<qsizetype>(Text.size()));
+}
+
+std::string ToStdString(const QString& Text)
+{
+    return Text.toLocal8Bit().toStdString();
+}
+
+QString FromDataText(const std::string& Text)
+{
+    return QString::fromLatin1(Text.data(), static_cast<qsizetype>(Text.size()));
+}

@@ -1,0 +1,55 @@
+#pragma once
+// Program-wide services of the game's windows: the application object whose
+// event dispatch is the one place every escaping error is shown, the texts
+// of the error and installation boxes, and the catalogue's reporter.
+
+#include "DataReporter.h"
+
+#include <QApplication>
+#include <QString>
+
+#include <exception>
+#include <functional>
+#include <string>
+
+// The error dialog's text: the message, then the lines that send the player
+// to the installation and to us.
+QString ErrorDialogText(const QString& Message);
+// Shows an error that reached the top in the error dialog (through the
+// prompter); the program then goes on.
+void ShowApplicationError(const std::exception& Error);
+void ShowApplicationError(const QString& Message);
+
+// Runs Action; an exception that escapes it is shown in the error dialog
+// instead of ending the program. Answers false when one did.
+bool RunGuarded(const std::function<void()>& Action);
+
+// The game's application object. Every event (a menu command, a click, a
+// key, a dialog's button) is dispatched through notify, which catches what
+// escapes a handler and shows it.
+class TTavrelApplication : public QApplication {
+    Q_OBJECT
+
+public:
+    TTavrelApplication(int& Argc, char** Argv);
+    bool notify(QObject* Receiver, QEvent* Event) override;
+
+    // The help file name the program was given at start.
+    static void SetHelpFile(const QString& Name);
+    static QString HelpFile();
+};
+
+// The catalogue's reporter: plain messages and the installation error box
+// through the prompter.
+class TMessageReporter final : public TDataReporter {
+public:
+    void ShowMessage(const std::string& Message) override;
+    void ShowInstallationError(const std::string& Message) override;
+};
+
+// Messages and file names: the system's own 8-bit encoding (the one the
+// file functions of the lower layers take).
+QString ToQString(const std::string& Text);
+std::string ToStdString(const QString& Text);
+// Texts of the data files (game names and descriptions): 8-bit characters.
+QString FromDataText(const std::string& Text);
