@@ -1,0 +1,1 @@
+#include "ChoosePuzzle.h"
