@@ -285,7 +285,8 @@ void TPuzzle::LoadMarks(const std::string& Text, int Kind)
         const int Value = ParseMarksField(Text.data() + Start);
         if (Value < 0)
             throw Exception(Format("Invalid marks text: cell %d is not a number", Index));
-        Masks[Index] = static_cast<uint32_t>(Value);
+        // Only digits 1-9 are marks; other bits of a damaged text are dropped.
+        Masks[Index] = static_cast<uint32_t>(Value) & AllDigitBits;
     }
     for (int Index = 0; Index < 81; ++Index)
         FCells[Index]->MaskOfKind(Kind).SetBits(Masks[Index]);

@@ -17,7 +17,7 @@ public:
         QString Title = Caption;
         switch (Kind) {
         case TMessageKind::Plain: break;
-        case TMessageKind::Information: Icon = QMessageBox::Information; break;
+        case TMessageKind::Exclamation: Icon = QMessageBox::Warning; break;
         case TMessageKind::Warning:
             Icon = QMessageBox::Warning;
             if (Title.isEmpty())

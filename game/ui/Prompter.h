@@ -13,7 +13,7 @@ class QWidget;
 
 enum class TMessageKind {
     Plain,        // a plain message box with OK
-    Information,  // exclamation icon, OK
+    Exclamation,  // exclamation icon, OK
     Warning,      // warning dialog, OK
     Error,        // error dialog, OK
 };

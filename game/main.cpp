@@ -1,0 +1,78 @@
+// The game program: the application object, the main window, the settings
+// dialog and the choose-game dialog, in this order, then the message loop.
+//
+// One diagnostic switch: --screenshot FILE starts exactly as usual, saves
+// the main window as a PNG file once it has been painted, and exits.
+
+#include "ChoosePuzzle.h"
+#include "Options.h"
+#include "Platform.h"
+#include "QVMain.h"
+#include "QVUtils.h"
+
+#include <QEvent>
+#include <QPixmap>
+#include <QString>
+#include <QTimer>
+
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+// Saves the window once its first paint has reached the screen.
+class TScreenshotTaker : public QObject {
+public:
+    TScreenshotTaker(QWidget& Window, QString FileName) : FWindow(Window), FFileName(std::move(FileName))
+    {
+        FWindow.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* Watched, QEvent* Event) override
+    {
+        if (Watched == &FWindow && Event->type() == QEvent::Paint && !FTaken) {
+            FTaken = true;
+            // After this paint has been delivered, not inside it.
+            QTimer::singleShot(0, this, [this] {
+                const bool Saved = FWindow.grab().save(FFileName, "PNG");
+                if (!Saved)
+                    std::fprintf(stderr, "TavrelSudoku: cannot write %s\n", FFileName.toLocal8Bit().constData());
+                QCoreApplication::exit(Saved ? 0 : 1);
+            });
+        }
+        return false;
+    }
+
+private:
+    QWidget& FWindow;
+    QString FFileName;
+    bool FTaken = false;
+};
+
+}  // namespace
+
+int main(int Argc, char** Argv)
+{
+    QString Screenshot;
+    for (int Index = 1; Index + 1 < Argc; ++Index)
+        if (std::strcmp(Argv[Index], "--screenshot") == 0)
+            Screenshot = QString::fromLocal8Bit(Argv[Index + 1]);
+
+    TTavrelApplication App(Argc, Argv);
+    QApplication::setApplicationName(QStringLiteral("Tavrel Sudoku"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Tavrel Sudoku"));
+    TTavrelApplication::SetHelpFile(QStringLiteral("TavrelSudoku.HLP"));
+
+    TfrmMain Main(Platform::ProgramFolder());
+    TfrmOptions Options(&Main);
+    TfrmChoosePuzzle Choose(&Main);
+    Main.SetDialogs(&Options, &Choose);
+    QObject::connect(&Main, &TfrmMain::Closed, &App, &QApplication::quit, Qt::QueuedConnection);
+
+    std::unique_ptr<TScreenshotTaker> Taker;
+    if (!Screenshot.isEmpty())
+        Taker = std::make_unique<TScreenshotTaker>(Main, Screenshot);
+    Main.show();
+    return App.exec();
+}

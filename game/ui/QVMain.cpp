@@ -1,0 +1,136 @@
+// The main window's creation, first showing, closing and the events it
+// watches for its controls: previewed keys, hints, leaving the grids, and a
+// release over a child's bar.
+#include "QVMain.h"
+
+#include "ButtonPageControl.h"
+#include "ChoosePuzzle.h"
+#include "HideOpts.h"
+#include "MyProgressBar.h"
+#include "Options.h"
+#include "PuzzleXLink.h"
+#include "QVDisplayGrid.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLayout>
+#include <QMouseEvent>
+
+TfrmMain::TfrmMain(const std::string& ProgramFolder, QWidget* Owner)
+    : QMainWindow(Owner,
+                  Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                      | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+      FProgramFolder(ProgramFolder)
+{
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QStringLiteral("Tavrel Sudoku"));
+    BuildPanels();
+    BuildMenus();
+    BuildPopupMenu();
+    // The window keeps the size of its panels; ArrangePanels changes it.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    FCatalogue = std::make_unique<TGamesDataFile>(FProgramFolder, FReporter);
+    EnableGameMenus();
+    AssignShortcuts();
+    FHideOpts = std::make_unique<THideOpts>(*this);
+    // Keys are seen by the window before its controls, and hints follow
+    // setting 11.
+    qApp->installEventFilter(this);
+}
+
+TfrmMain::~TfrmMain()
+{
+    qApp->removeEventFilter(this);
+    // The grids go before the pyramid they draw, so nothing paints through a
+    // freed link.
+    ForgetPyramid();
+    FChildGrid.reset();
+    FParentGrid.reset();
+}
+
+void TfrmMain::SetDialogs(TfrmOptions* Options, TfrmChoosePuzzle* Choose)
+{
+    FOptions = Options;
+    FChoose = Choose;
+    if (FOptions != nullptr)
+        connect(FOptions, &TfrmOptions::HelpRequested, this, [this](int Topic) { ShowHelp(Topic); });
+    if (FChoose != nullptr)
+        connect(FChoose, &TfrmChoosePuzzle::HelpRequested, this, [this](int Topic) { ShowHelp(Topic); });
+}
+
+TViewControls TfrmMain::ViewControls() const
+{
+    TViewControls View;
+    View.UserMarksLinked = FUserMarksLinked;
+    View.UserMarksSeparate = FUserMarksSeparate;
+    View.HidePencilMarks = FHidePencilMarks;
+    View.AutoPencilLinked = FAutoPencilLinked;
+    View.AutoPencilSeparate = FAutoPencilSeparate;
+    View.Candidates = FCandidates;
+    View.Filled = FFilled;
+    View.ChildOnly = FChildOnly;
+    View.ParentOnly = FParentOnly;
+    View.Both = FBoth;
+    View.ParentChoosesChild = FChooseChild;
+    return View;
+}
+
+void TfrmMain::showEvent(QShowEvent* Event)
+{
+    QMainWindow::showEvent(Event);
+    if (FShown)
+        return;
+    FShown = true;
+    FormShow();
+}
+
+void TfrmMain::closeEvent(QCloseEvent* Event)
+{
+    // A save that fails keeps the window open, so the game is not lost.
+    bool MayClose = false;
+    RunGuarded([&] { MayClose = QuerySave(); });
+    if (MayClose) {
+        Event->accept();
+        emit Closed();
+    } else {
+        Event->ignore();
+    }
+}
+
+bool TfrmMain::eventFilter(QObject* Watched, QEvent* Event)
+{
+    switch (Event->type()) {
+    case QEvent::Leave:
+        if (Watched == FPnl2Grids) {
+            for (TGrid* Grid : {FParentGrid.get(), FChildGrid.get()})
+                if (Grid != nullptr && Grid->PointerInside())
+                    Grid->MouseLeave();
+        }
+        break;
+    case QEvent::MouseButtonRelease:
+        if (auto* Bar = qobject_cast<TMyProgressBar*>(Watched); Bar != nullptr && Bar->parentWidget() == FPnlBars) {
+            const int Tag = Bar->property("Tag").toInt();
+            if (Tag >= 1 && Tag <= 9 && Bar->rect().contains(static_cast<QMouseEvent*>(Event)->position().toPoint()))
+                SelectChild(Tag);
+        }
+        break;
+    case QEvent::KeyPress:
+        if (auto* Widget = qobject_cast<QWidget*>(Watched); Widget != nullptr && Widget->window() == this) {
+            const auto* Key = static_cast<QKeyEvent*>(Event);
+            if (FormKeyDown(Key->key(), Key->modifiers()))
+                return true;
+        }
+        break;
+    case QEvent::ToolTip:
+        if (auto* Widget = qobject_cast<QWidget*>(Watched); Widget != nullptr && Widget->window() == this && !FShowHints)
+            return true;
+        break;
+    default:
+        break;
+    }
+    return QMainWindow::eventFilter(Watched, Event);
+}

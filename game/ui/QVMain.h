@@ -1,0 +1,298 @@
+#pragma once
+// The main window: the parent grid and one child grid side by side, the two
+// LED rows, the entry-mode strip, the progress bars and the menus. Every
+// command of the player arrives here and goes on to the pyramid, its puzzles
+// or the grids; afterwards the window refreshes LEDs, bars and grids.
+//
+// The class is one window, but its code is kept in files by concern:
+// QVMain.cpp (creation, showing, closing, the previewed keys),
+// QVMainCompose.cpp (panels and widgets), QVMainMenus.cpp (main and pop-up
+// menus), QVMainGame.cpp (start-up, game loading, children, commands),
+// QVMainEntry.cpp (mouse, pop-up, pencil, erase, highlight, mark styles,
+// undo), QVMainRefresh.cpp (LEDs, bars, panels, caption), QVMainFiles.cpp
+// (saved games, printing, help).
+//
+// Ownership: the window owns the pyramid, both grids, the catalogue and its
+// reporter; the settings and choose-game dialogs are the program's and are
+// only referenced (they must outlive the window's use of them).
+
+#include "GamesFile.h"
+#include "PuzzleInfo.h"
+#include "QVUtils.h"
+#include "SettingsStore.h"
+
+#include <QMainWindow>
+#include <QString>
+
+#include <array>
+#include <memory>
+#include <string>
+
+class QAction;
+class QActionGroup;
+class QCheckBox;
+class QLabel;
+class QMenu;
+class QToolButton;
+class QWidget;
+class TButtonPageControl;
+class TCell;
+class TfrmChoosePuzzle;
+class TfrmOptions;
+class TGrid;
+class TGridImage;
+class THideOpts;
+class TLedShape;
+class TMyProgressBar;
+class TPuzzle;
+class TPuzzleXLink;
+class TQVCell;
+class TStream;
+
+class TfrmMain : public QMainWindow {
+    Q_OBJECT
+
+public:
+    static constexpr int GridImageSize = 394;
+    static constexpr int ClientWidth = 800;
+    static constexpr int LedPanelHeight = 21;
+    static constexpr int GridPanelHeight = 394;
+    static constexpr int ControlPanelHeight = 55;
+    static constexpr int BarPanelHeight = 84;
+    static constexpr int PyramidSlots = 10;
+
+    // Sheets of the entry-mode strip.
+    enum TSheet { shEnter = 0, shPencil = 1, shErase = 2, shHiLite = 3 };
+
+    // Opens the catalogue of ProgramFolder (ending in a separator) and builds
+    // the window; the game starts when the window is first shown.
+    explicit TfrmMain(const std::string& ProgramFolder, QWidget* Owner = nullptr);
+    ~TfrmMain() override;
+
+    // The program's settings dialog and choose-game dialog; both must be set
+    // before the window is first shown.
+    void SetDialogs(TfrmOptions* Options, TfrmChoosePuzzle* Choose);
+
+    // Games and children.
+    void LoadGame(uint32_t Issue, uint32_t Game);
+    void StartGame(const TPuzzleInfo& Record, TStream& Stream);
+    bool SelectChild(int N);
+    void AttachGrids();
+    void EnableGameMenus();
+
+    // Refresh cycle.
+    void RefreshAll(bool Check);
+    void UpdateLeds(int Which);
+    void UpdateProgress(bool Check);
+    void ArrangePanels();
+    void SetCaption(const QString& FileName);
+
+    // Entry.
+    void SetHiLite(int N);
+    void Pencil(int Digit);
+    void Erase(int Digit);
+    void CandidatesToggle();
+    void PencilMarkStyle();
+    void ChangeHiliting();
+    void ClearSpeedButtons(TSheet Sheet);
+
+    // Saving and loading; false when the player cancelled.
+    bool QuerySave();
+    void SaveAs1Click(bool SaveAs);
+    void LoadSavedGame(const QString& FileName);
+
+    // State, for the other windows of the program and for tests.
+    TPuzzleXLink* XLink() const { return FXLink; }
+    int CurrentChild() const { return FCurrentChild; }
+    int UndoPuzzle() const { return FUndoPuzzle; }
+    int EnterValue() const { return FEnterValue; }
+    bool Saved() const { return FSaved; }
+    const QString& GameName() const { return FGameName; }
+    const TPuzzleInfo& GameRecord() const { return FGameRecord; }
+    TGrid* ParentGrid() const { return FParentGrid.get(); }
+    TGrid* ChildGrid() const { return FChildGrid.get(); }
+    TGridImage* ParentImage() const { return FImage1; }
+    TGridImage* ChildImage() const { return FImage2; }
+    TGamesDataFile* Catalogue() const { return FCatalogue.get(); }
+    TSettingsStore& Store() { return FStore; }
+    TfrmOptions* Options() const { return FOptions; }
+    TButtonPageControl* PageControl() const { return FPageControl; }
+    QMenu* PopupMenu() const { return FPopup; }
+    QCheckBox* ChooseChildBox() const { return FChooseChild; }
+    TQVCell* PopupCell() const { return FPopupCell; }
+    // The save dialog's file name: the file in use, empty for a new game.
+    const QString& SaveFileName() const { return FSaveFileName; }
+    void SetSaveFileName(const QString& Name) { FSaveFileName = Name; }
+    // Where the value dialogs start.
+    const QString& ValueDialogFolder() const { return FDialogFolder; }
+    // The items whose state the settings store keeps as the view settings.
+    TViewControls ViewControls() const;
+
+signals:
+    // The window closed for good (the player did not cancel).
+    void Closed();
+
+protected:
+    void showEvent(QShowEvent* Event) override;
+    void closeEvent(QCloseEvent* Event) override;
+    bool eventFilter(QObject* Watched, QEvent* Event) override;
+
+private:
+    // Composition.
+    void BuildPanels();
+    void BuildLedPanel(QWidget* Panel);
+    void BuildGridPanel(QWidget* Panel);
+    void BuildControlPanel(QWidget* Panel);
+    void BuildBarPanel(QWidget* Panel);
+    void BuildMenus();
+    void BuildPopupMenu();
+    QAction* AddItem(QMenu* Menu, const char* Name, const QString& Caption, const QKeySequence& Shortcut = {});
+    void AssignShortcuts();
+    void FitClientHeight();
+
+    // Start-up and games.
+    void FormShow();
+    void StartUpGame();
+    void NewXLink(const TPuzzleInfo& Record, std::unique_ptr<TPuzzleXLink> Pyramid);
+    void ForgetPyramid();
+    void ShowNoGames();
+    TPuzzle* Puzzle(int Index) const;
+    TCell* PopupTarget() const;
+
+    // Command handlers.
+    void ChooseGameClick();
+    void LoadValuesClick();
+    void SettingsClick();
+    void PrintClick();
+    void SaveBookletPdfClick();
+    void ResetCurrentClick();
+    void ResetAllClick();
+    void ResetMasterClick();
+    void SolveChildClick();
+    void SolveChildrenClick();
+    void SolveMasterClick();
+    void SolvePyramidClick();
+    void Undo1Click();
+    void Checkpoint1Click();
+    void Backtocheckpoint1Click();
+    void GameHelpClick();
+    void HomePageClick();
+    void AboutClick();
+    void ShowHelp(int Topic);
+
+    // Entry handlers.
+    void ImageMouseMove(bool Parent, int X, int Y);
+    void ImageMouseUp(bool Parent, Qt::MouseButton Button, QPoint Position);
+    void ImageClick(bool Parent);
+    void SbValueClick(int Tag);
+    void SetSbHiLite(int Tag, bool Down);
+    void MenuSetValue(int Tag);
+    void MenuPencil(int Tag);
+    void MenuErase(int Tag);
+    bool FormKeyDown(int Key, Qt::KeyboardModifiers Modifiers);
+    bool UserMarksStyle() const;
+    TSheet ActiveSheet() const;
+
+    // Saving.
+    void WriteSavedGame(const QString& FileName);
+    QString ProposedFileName() const;
+    QString GridsFolder() const;
+
+    std::string FProgramFolder;
+    TMessageReporter FReporter;
+    TSettingsStore FStore;
+    TfrmOptions* FOptions = nullptr;
+    TfrmChoosePuzzle* FChoose = nullptr;
+    std::unique_ptr<THideOpts> FHideOpts;
+
+    // Window state.
+    QString FGameName;
+    std::unique_ptr<TGrid> FParentGrid;
+    std::unique_ptr<TGrid> FChildGrid;
+    TPuzzleXLink* FXLink = nullptr;
+    std::array<std::unique_ptr<TPuzzleXLink>, PyramidSlots> FXLinks;
+    int FEnterValue = 0;
+    int FCurrentChild = 0;
+    int FUndoPuzzle = 0;
+    TQVCell* FPopupCell = nullptr;
+    TPuzzle* FPopupPuzzle = nullptr;
+    bool FSaved = true;
+    std::unique_ptr<TGamesDataFile> FCatalogue;
+    TPuzzleInfo FGameRecord;
+    QString FSaveFileName;
+    QString FDialogFolder;
+    bool FShown = false;
+    bool FShowHints = true;
+
+    // Panels and controls.
+    QWidget* FClient = nullptr;
+    QWidget* FPnlLeds = nullptr;
+    QWidget* FPnl2Grids = nullptr;
+    QWidget* FPnlControls = nullptr;
+    QWidget* FPnlBars = nullptr;
+    std::array<TLedShape*, 18> FLeds{};
+    TGridImage* FImage1 = nullptr;
+    TGridImage* FImage2 = nullptr;
+    QLabel* FNoGames = nullptr;
+    QCheckBox* FChooseChild = nullptr;
+    TButtonPageControl* FPageControl = nullptr;
+    std::array<QWidget*, 4> FSheets{};
+    std::array<QToolButton*, 10> FValueButtons{};   // by tag, 0 = "Del"
+    std::array<QToolButton*, 10> FPencilButtons{};  // 1-9
+    std::array<QToolButton*, 10> FEraseButtons{};   // 1-9
+    std::array<QToolButton*, 11> FHiLiteButtons{};  // 1-9, 10 = pairs
+    std::array<TMyProgressBar*, 10> FBars{};        // by puzzle index
+    TMyProgressBar* FProgressOverAll = nullptr;
+
+    // Menus.
+    QMenu* FMnuFile = nullptr;
+    QMenu* FMnuEdit = nullptr;
+    QMenu* FMnuView = nullptr;
+    QMenu* FMnuChild = nullptr;
+    QMenu* FMnuPuzzle = nullptr;
+    QMenu* FMnuHiLites = nullptr;
+    QAction* FFileOpen = nullptr;
+    QAction* FLoadValues = nullptr;
+    QAction* FSave = nullptr;
+    QAction* FSaveAs = nullptr;
+    QAction* FPrint = nullptr;
+    QAction* FSaveBookletPdf = nullptr;
+    QAction* FPageSetup = nullptr;
+    QAction* FAutoPencilLinked = nullptr;
+    QAction* FAutoPencilSeparate = nullptr;
+    QAction* FUserMarksLinked = nullptr;
+    QAction* FUserMarksSeparate = nullptr;
+    QAction* FUserMarksSeparator = nullptr;
+    QAction* FHidePencilMarks = nullptr;
+    QAction* FCandidatesSeparator = nullptr;
+    QAction* FCandidates = nullptr;
+    QAction* FFilled = nullptr;
+    QAction* FHiLitesSeparator = nullptr;
+    QAction* FHiLitesMenu = nullptr;
+    QAction* FChildOnly = nullptr;
+    QAction* FParentOnly = nullptr;
+    QAction* FBoth = nullptr;
+    std::array<QAction*, 10> FChildItems{};  // 1-9
+    QAction* FLevelSeparator = nullptr;
+    QAction* FLevel1 = nullptr;
+    QAction* FLevel2 = nullptr;
+    QAction* FSolveSeparator = nullptr;
+    QAction* FSolveChild = nullptr;
+    QAction* FSolveChildren = nullptr;
+    QAction* FSolveMaster = nullptr;
+    QAction* FSolvePyramid = nullptr;
+
+    // Pop-up menu.
+    QMenu* FPopup = nullptr;
+    QAction* FEnterNow = nullptr;
+    QAction* FEraseNow = nullptr;
+    QAction* FPencilNow = nullptr;
+    QAction* FBarNow = nullptr;
+    QMenu* FPopPencil = nullptr;
+    QMenu* FPopErase = nullptr;
+    QMenu* FPopHiLite = nullptr;
+    std::array<QAction*, 11> FPopHiLiteItems{};  // by tag, 0 = none, 10 = pairs
+    std::array<QAction*, 10> FPopChildItems{};   // 1-9
+
+    friend class THideOpts;
+};

@@ -1,0 +1,255 @@
+// The main window's panels and controls, top to bottom: the LED strip, the
+// two grids, the entry-mode strip and the progress bars.
+#include "QVMain.h"
+
+#include "ButtonPageControl.h"
+#include "Canvas.h"
+#include "GridImage.h"
+#include "LedShape.h"
+#include "MyProgressBar.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString LedHint = QStringLiteral("These LEDs can be used to select the child puzzle");
+const QString BarHint = QStringLiteral("These bars can be used to select the child puzzle");
+const QString PageHint = QStringLiteral("This option sets the value");
+
+// The left and right edges of the two grids; every panel lines up with them.
+constexpr int LeftX = 2;
+constexpr int RightX = 399;
+
+QWidget* MakePanel(QWidget* Owner, const char* Name, int Height)
+{
+    auto* Panel = new QWidget(Owner);
+    Panel->setObjectName(QString::fromLatin1(Name));
+    Panel->setFixedSize(TfrmMain::ClientWidth, Height);
+    return Panel;
+}
+
+QToolButton* MakeSpeedButton(QWidget* Sheet, const QString& Name, const QString& Caption, int Tag)
+{
+    auto* Button = new QToolButton(Sheet);
+    Button->setObjectName(Name);
+    Button->setText(Caption);
+    Button->setProperty("Tag", Tag);
+    Button->setCheckable(true);
+    Button->setFocusPolicy(Qt::NoFocus);
+    Button->setFixedSize(Caption.size() > 1 ? 40 : 28, 24);
+    Sheet->layout()->addWidget(Button);
+    return Button;
+}
+
+QWidget* MakeSheet(const char* Name)
+{
+    auto* Sheet = new QWidget;
+    Sheet->setObjectName(QString::fromLatin1(Name));
+    auto* Layout = new QHBoxLayout(Sheet);
+    Layout->setContentsMargins(0, 0, 0, 0);
+    Layout->setSpacing(2);
+    return Sheet;
+}
+
+QPushButton* MakeClearButton(QWidget* Sheet, const char* Name)
+{
+    auto* Button = new QPushButton(QStringLiteral("Clr"), Sheet);
+    Button->setObjectName(QString::fromLatin1(Name));
+    Button->setFocusPolicy(Qt::NoFocus);
+    Button->setFixedSize(40, 24);
+    Sheet->layout()->addWidget(Button);
+    return Button;
+}
+
+}  // namespace
+
+void TfrmMain::BuildPanels()
+{
+    FClient = new QWidget(this);
+    FClient->setObjectName(QStringLiteral("ClientArea"));
+    FClient->setAutoFillBackground(true);
+    QPalette Palette = FClient->palette();
+    Palette.setColor(QPalette::Window, QColorOf(clMoneyGreen));
+    FClient->setPalette(Palette);
+    auto* Layout = new QVBoxLayout(FClient);
+    Layout->setContentsMargins(0, 0, 0, 0);
+    Layout->setSpacing(0);
+
+    FPnlLeds = MakePanel(FClient, "pnlLeds", LedPanelHeight);
+    FPnl2Grids = MakePanel(FClient, "pnl2Grids", GridPanelHeight);
+    FPnlControls = MakePanel(FClient, "pnlControls", ControlPanelHeight);
+    FPnlBars = MakePanel(FClient, "pnlAllProgressBars", BarPanelHeight);
+    for (QWidget* Panel : {FPnlLeds, FPnl2Grids, FPnlControls, FPnlBars})
+        Layout->addWidget(Panel);
+    Layout->addStretch(1);
+    BuildLedPanel(FPnlLeds);
+    BuildGridPanel(FPnl2Grids);
+    BuildControlPanel(FPnlControls);
+    BuildBarPanel(FPnlBars);
+    setCentralWidget(FClient);
+}
+
+void TfrmMain::BuildLedPanel(QWidget* Panel)
+{
+    // Nine lamps with their digits over each grid: the parent's counts on the
+    // left, the current child's on the right.
+    const char* RowNames[2] = {"pnlMasterLeds", "pnlChildLeds"};
+    for (int Row = 0; Row < 2; ++Row) {
+        auto* Strip = new QWidget(Panel);
+        Strip->setObjectName(QString::fromLatin1(RowNames[Row]));
+        Strip->setGeometry(Row == 0 ? LeftX : RightX, 0, GridImageSize, LedPanelHeight);
+        for (int Digit = 1; Digit <= 9; ++Digit) {
+            const int Number = Row * 9 + Digit;
+            const int X = 8 + (Digit - 1) * 43;
+            auto* Led = new TLedShape(Digit, Strip);
+            Led->setObjectName(QStringLiteral("Shape%1").arg(Number));
+            Led->setGeometry(X, 4, 14, 14);
+            auto* Label = new QLabel(QString::number(Digit), Strip);
+            Label->setObjectName(QStringLiteral("lblLed%1").arg(Number));
+            Label->setGeometry(X + 17, 2, 12, 17);
+            if (Row == 1) {
+                Led->setToolTip(LedHint);
+                Label->setToolTip(LedHint);
+                connect(Led, &TLedShape::MouseUp, this, [this](int Tag) { SelectChild(Tag); });
+            }
+            FLeds[static_cast<size_t>(Number - 1)] = Led;
+        }
+    }
+}
+
+void TfrmMain::BuildGridPanel(QWidget* Panel)
+{
+    FImage1 = new TGridImage(GridImageSize, GridImageSize, Panel);
+    FImage1->setObjectName(QStringLiteral("Image1"));
+    FImage1->move(LeftX, 0);
+    FImage2 = new TGridImage(GridImageSize, GridImageSize, Panel);
+    FImage2->setObjectName(QStringLiteral("Image2"));
+    FImage2->move(RightX, 0);
+    for (TGridImage* Image : {FImage1, FImage2}) {
+        const bool Parent = Image == FImage1;
+        connect(Image, &TGridImage::MouseMoved, this, [this, Parent](int X, int Y) { ImageMouseMove(Parent, X, Y); });
+        connect(Image, &TGridImage::Clicked, this, [this, Parent] { ImageClick(Parent); });
+        connect(Image, &TGridImage::MouseReleased, this,
+                [this, Parent](Qt::MouseButton Button, QPoint Position) { ImageMouseUp(Parent, Button, Position); });
+    }
+    // Shown instead of the grids when there is no game to play.
+    FNoGames = new QLabel(Panel);
+    FNoGames->setObjectName(QStringLiteral("lblNoGames"));
+    FNoGames->setGeometry(0, 0, ClientWidth, GridPanelHeight);
+    FNoGames->setAlignment(Qt::AlignCenter);
+    FNoGames->setWordWrap(true);
+    FNoGames->setMargin(40);
+    FNoGames->setAutoFillBackground(true);
+    FNoGames->hide();
+    // Leaving the grids' panel ends the hover marking.
+    Panel->installEventFilter(this);
+}
+
+void TfrmMain::BuildControlPanel(QWidget* Panel)
+{
+    FChooseChild = new QCheckBox(QStringLiteral("Parent click selects child"), Panel);
+    FChooseChild->setObjectName(QStringLiteral("ChooseChild"));
+    FChooseChild->setChecked(true);
+    FChooseChild->setGeometry(8, 26, 180, 22);
+    FChooseChild->setFocusPolicy(Qt::NoFocus);
+    connect(FChooseChild, &QCheckBox::clicked, this, [this] { FStore.SaveViewOptions(ViewControls()); });
+
+    FPageControl = new TButtonPageControl(Panel);
+    FPageControl->setObjectName(QStringLiteral("pgcControls"));
+    FPageControl->setToolTip(PageHint);
+    FPageControl->setGeometry(196, 2, ClientWidth - 200, ControlPanelHeight - 4);
+
+    QWidget* Enter = MakeSheet("tsValue");
+    for (int Tag = 1; Tag <= 9; ++Tag)
+        FValueButtons[static_cast<size_t>(Tag)] =
+            MakeSpeedButton(Enter, QStringLiteral("sbValue%1").arg(Tag), QString::number(Tag), Tag);
+    FValueButtons[0] = MakeSpeedButton(Enter, QStringLiteral("sbValue0"), QStringLiteral("Del"), 0);
+    FValueButtons[0]->setChecked(true);
+    auto* ValueGroup = new QButtonGroup(Enter);
+    ValueGroup->setExclusive(true);
+    for (QToolButton* Button : FValueButtons) {
+        ValueGroup->addButton(Button);
+        connect(Button, &QToolButton::clicked, this, [this, Button] { SbValueClick(Button->property("Tag").toInt()); });
+    }
+    qobject_cast<QHBoxLayout*>(Enter->layout())->addStretch(1);
+
+    QWidget* Pencil = MakeSheet("tsPencil");
+    QWidget* Erase = MakeSheet("tsErase");
+    for (int Tag = 1; Tag <= 9; ++Tag) {
+        FPencilButtons[static_cast<size_t>(Tag)] =
+            MakeSpeedButton(Pencil, QStringLiteral("sbPencil%1").arg(Tag), QString::number(Tag), Tag);
+        FEraseButtons[static_cast<size_t>(Tag)] =
+            MakeSpeedButton(Erase, QStringLiteral("sbErase%1").arg(Tag), QString::number(Tag), Tag);
+    }
+    connect(MakeClearButton(Pencil, "cmdClrPencilSbs"), &QPushButton::clicked, this,
+            [this] { ClearSpeedButtons(shPencil); });
+    connect(MakeClearButton(Erase, "cmdClrEraseSbs"), &QPushButton::clicked, this,
+            [this] { ClearSpeedButtons(shErase); });
+    qobject_cast<QHBoxLayout*>(Pencil->layout())->addStretch(1);
+    qobject_cast<QHBoxLayout*>(Erase->layout())->addStretch(1);
+
+    QWidget* HiLite = MakeSheet("tsHiLite");
+    for (int Tag = 1; Tag <= 10; ++Tag) {
+        const QString Name = Tag == 10 ? QStringLiteral("sbHilitePr") : QStringLiteral("sbHilite%1").arg(Tag);
+        QToolButton* Button =
+            MakeSpeedButton(HiLite, Name, Tag == 10 ? QStringLiteral("..") : QString::number(Tag), Tag);
+        FHiLiteButtons[static_cast<size_t>(Tag)] = Button;
+        connect(Button, &QToolButton::clicked, this, [this, Tag](bool Down) { SetSbHiLite(Tag, Down); });
+    }
+    qobject_cast<QHBoxLayout*>(HiLite->layout())->addStretch(1);
+
+    FSheets = {Enter, Pencil, Erase, HiLite};
+    FPageControl->AddPage(Enter, QStringLiteral("&Enter"));
+    FPageControl->AddPage(Pencil, QStringLiteral("&Pencil"));
+    FPageControl->AddPage(Erase, QStringLiteral("Era&se"));
+    FPageControl->AddPage(HiLite, QStringLiteral("&Hi Lite"));
+}
+
+void TfrmMain::BuildBarPanel(QWidget* Panel)
+{
+    // The children's bars come first among the panel's controls, in tag
+    // order; then the parent's and the overall bar.
+    constexpr int BarTop = 20;
+    constexpr int BarHeight = 22;
+    constexpr int ChildPitch = 44;
+    for (int Tag = 1; Tag <= 9; ++Tag) {
+        auto* Bar = new TMyProgressBar(Panel);
+        Bar->setObjectName(QStringLiteral("Progress%1").arg(Tag));
+        Bar->setProperty("Tag", Tag);
+        Bar->setToolTip(BarHint);
+        Bar->setGeometry(RightX + (Tag - 1) * ChildPitch, BarTop, ChildPitch - 4, BarHeight);
+        Bar->installEventFilter(this);
+        FBars[static_cast<size_t>(Tag)] = Bar;
+    }
+    auto* Master = new TMyProgressBar(Panel);
+    Master->setObjectName(QStringLiteral("ProgressMaster"));
+    Master->setProperty("Tag", 0);
+    Master->setGeometry(LeftX, BarTop, GridImageSize, BarHeight);
+    FBars[0] = Master;
+    FProgressOverAll = new TMyProgressBar(Panel);
+    FProgressOverAll->setObjectName(QStringLiteral("ProgressOverAll"));
+    FProgressOverAll->setProperty("Tag", 0);
+    FProgressOverAll->setGeometry(LeftX + 92, 52, ClientWidth - LeftX - 92 - 9, BarHeight);
+    for (TMyProgressBar* Bar : FBars)
+        Bar->SetBarColor(clMoneyGreen);
+    FProgressOverAll->SetBarColor(clMoneyGreen);
+
+    const auto Caption = [Panel](const QString& Text, const QRect& Place, Qt::Alignment Align) {
+        auto* Label = new QLabel(Text, Panel);
+        Label->setGeometry(Place);
+        Label->setAlignment(Align | Qt::AlignVCenter);
+        return Label;
+    };
+    Caption(QStringLiteral("Parent"), QRect(LeftX, 2, GridImageSize, 16), Qt::AlignHCenter);
+    for (int Tag = 1; Tag <= 9; ++Tag)
+        Caption(QStringLiteral("%1").arg(Tag), QRect(RightX + (Tag - 1) * ChildPitch, 2, ChildPitch - 4, 16),
+                Qt::AlignHCenter)
+            ->setToolTip(BarHint);
+    Caption(QStringLiteral("Whole pyramid"), QRect(LeftX, 52, 88, BarHeight), Qt::AlignLeft);
+}

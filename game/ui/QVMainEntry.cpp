@@ -1,0 +1,311 @@
+// The player's hands: the pointer over the grids, clicks in each entry mode,
+// the pop-up menu, the number buttons, the highlight keys, the mark styles
+// of the View menu, and undo and checkpoints.
+#include "QVMain.h"
+
+#include "ButtonPageControl.h"
+#include "Cell.h"
+#include "GridImage.h"
+#include "HideOpts.h"
+#include "Options.h"
+#include "Puzzle.h"
+#include "PuzzleXLink.h"
+#include "QVDisplayGrid.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCursor>
+#include <QMenu>
+#include <QToolButton>
+
+namespace {
+
+// Every cell of the game's puzzles is a TCell; the grid hands them out as
+// the abstract cell.
+TCell* AsCell(TQVCell* Cell)
+{
+    return static_cast<TCell*>(Cell);
+}
+
+}  // namespace
+
+void TfrmMain::ImageMouseMove(bool Parent, int X, int Y)
+{
+    if (!FParentGrid || !FChildGrid)
+        return;
+    TGrid& Tracking = Parent ? *FParentGrid : *FChildGrid;
+    TGrid& Other = Parent ? *FChildGrid : *FParentGrid;
+    Tracking.MouseMove(X, Y);
+    Other.MouseLeave();
+}
+
+void TfrmMain::ImageMouseUp(bool Parent, Qt::MouseButton Button, QPoint Position)
+{
+    TGrid* Grid = Parent ? FParentGrid.get() : FChildGrid.get();
+    if (Grid == nullptr || Grid->HoverCell() == nullptr)
+        return;
+    FPopupCell = Grid->HoverCell();
+    FPopupPuzzle = Puzzle(Parent ? 0 : FCurrentChild);
+    if (Button == Qt::RightButton)
+        FPopup->popup((Parent ? static_cast<QWidget*>(FImage1) : FImage2)->mapToGlobal(Position));
+}
+
+void TfrmMain::ImageClick(bool Parent)
+{
+    if (FXLink == nullptr)
+        return;
+    TGrid* Grid = Parent ? FParentGrid.get() : FChildGrid.get();
+    FUndoPuzzle = Parent ? 0 : FCurrentChild;
+    // With "Parent click selects child", a click on a parent cell of another
+    // child only shows that child.
+    if (Parent && FChooseChild->isChecked() && SelectChild(0))
+        return;
+    TCell* Cell = AsCell(Grid->HoverCell());
+    if (Cell == nullptr || Cell->GetRevealed())
+        return;
+    FSaved = false;
+    if (FOptions->GetOption(optSingleValue) && !UserMarksStyle() && Cell->FillSingle()) {
+        RefreshAll(true);
+        return;
+    }
+    switch (ActiveSheet()) {
+    case shEnter:
+        Cell->SetValue(FEnterValue);
+        RefreshAll(true);
+        break;
+    case shPencil:
+        FPopupCell = Cell;
+        for (int Digit = 1; Digit <= 9; ++Digit)
+            if (FPencilButtons[static_cast<size_t>(Digit)]->isChecked())
+                Pencil(Digit);
+        break;
+    case shErase:
+        FPopupCell = Cell;
+        for (int Digit = 1; Digit <= 9; ++Digit)
+            if (FEraseButtons[static_cast<size_t>(Digit)]->isChecked())
+                Erase(Digit);
+        break;
+    case shHiLite:
+        break;
+    }
+}
+
+TfrmMain::TSheet TfrmMain::ActiveSheet() const
+{
+    for (int Sheet = shEnter; Sheet <= shHiLite; ++Sheet)
+        if (FPageControl->ActivePage() == FSheets[static_cast<size_t>(Sheet)])
+            return static_cast<TSheet>(Sheet);
+    return shEnter;
+}
+
+bool TfrmMain::UserMarksStyle() const
+{
+    return FUserMarksLinked->isChecked() || FUserMarksSeparate->isChecked();
+}
+
+TCell* TfrmMain::PopupTarget() const
+{
+    // The pop-up edits act on the cell under the last release; a given cell
+    // keeps its value and has no marks to edit.
+    TCell* Cell = AsCell(FPopupCell);
+    return Cell != nullptr && !Cell->GetRevealed() ? Cell : nullptr;
+}
+
+void TfrmMain::SbValueClick(int Tag)
+{
+    FEnterValue = Tag;
+}
+
+void TfrmMain::SetSbHiLite(int Tag, bool Down)
+{
+    SetHiLite(Down ? Tag : 0);
+}
+
+void TfrmMain::MenuSetValue(int Tag)
+{
+    TCell* Cell = PopupTarget();
+    if (Cell == nullptr || Tag == Cell->GetValue())
+        return;
+    FSaved = false;
+    Cell->SetValue(Tag);
+    RefreshAll(true);
+}
+
+void TfrmMain::MenuPencil(int Tag)
+{
+    if (PopupTarget() != nullptr && Tag >= 1 && Tag <= 9)
+        Pencil(Tag);
+}
+
+void TfrmMain::MenuErase(int Tag)
+{
+    if (PopupTarget() != nullptr && Tag >= 1 && Tag <= 9)
+        Erase(Tag);
+}
+
+void TfrmMain::Pencil(int Digit)
+{
+    TCell* Cell = AsCell(FPopupCell);
+    if (Cell == nullptr)
+        return;
+    FSaved = false;
+    if (UserMarksStyle())
+        Cell->MaskOfKind(mkUserMarks).SetBit(Digit, true);
+    else
+        Cell->MaskOfKind(mkErased).SetBit(Digit, false);
+    Cell->NotifyChange(false);
+}
+
+void TfrmMain::Erase(int Digit)
+{
+    TCell* Cell = AsCell(FPopupCell);
+    if (Cell == nullptr)
+        return;
+    FSaved = false;
+    if (UserMarksStyle()) {
+        Cell->MaskOfKind(mkUserMarks).SetBit(Digit, false);
+    } else {
+        // The solution digit stays among the automatic marks while setting 7
+        // is in force.
+        if (FOptions->GetOption(optNoRemoveSoln) && Digit == Cell->GetSolution())
+            return;
+        Cell->MaskOfKind(mkErased).SetBit(Digit, true);
+    }
+    Cell->NotifyChange(false);
+}
+
+void TfrmMain::SetHiLite(int N)
+{
+    if (N >= 1 && N <= 9) {
+        if (FOptions->GetOption(optHiLiteToErase)) {
+            for (int Digit = 1; Digit <= 9; ++Digit)
+                FEraseButtons[static_cast<size_t>(Digit)]->setChecked(Digit == N);
+        }
+        if (FOptions->GetOption(optHiLiteToValue)) {
+            FEnterValue = N;
+            FValueButtons[static_cast<size_t>(N)]->setChecked(true);
+        }
+    }
+    if (FPageControl->IsTabVisible(FSheets[shHiLite])) {
+        if (FParentGrid)
+            FParentGrid->SetHighlight(FParentOnly->isChecked() || FBoth->isChecked() ? N : 0);
+        if (FChildGrid)
+            FChildGrid->SetHighlight(FChildOnly->isChecked() || FBoth->isChecked() ? N : 0);
+        const bool Digit = N >= 1 && N <= 9;
+        const QStringList Captions = {QStringLiteral("Enter "), QStringLiteral("Erase "), QStringLiteral("Pencil ")};
+        const std::array<QAction*, 3> Quick = {FEnterNow, FEraseNow, FPencilNow};
+        for (size_t Index = 0; Index < Quick.size(); ++Index) {
+            Quick[Index]->setText(Digit ? Captions[static_cast<int>(Index)] + QString::number(N)
+                                        : Captions[static_cast<int>(Index)]);
+            Quick[Index]->setProperty("Tag", Digit ? N : 0);
+            Quick[Index]->setVisible(Digit);
+        }
+        FBarNow->setProperty("Tag", Digit ? N : 0);
+        FBarNow->setVisible(Digit);
+    }
+    for (int Tag = 1; Tag <= 10; ++Tag)
+        FHiLiteButtons[static_cast<size_t>(Tag)]->setChecked(Tag == N);
+    if (N >= 0 && N <= 10)
+        FPopHiLiteItems[static_cast<size_t>(N)]->setChecked(true);
+}
+
+bool TfrmMain::FormKeyDown(int Key, Qt::KeyboardModifiers Modifiers)
+{
+    // Only Ctrl itself, with no Shift or Alt; the keypad marks its keys but
+    // is not a key the player holds.
+    if ((Modifiers & ~Qt::KeypadModifier) != Qt::ControlModifier)
+        return false;
+    if (Key >= Qt::Key_0 && Key <= Qt::Key_9) {
+        SetHiLite(Key - Qt::Key_0);
+        return true;
+    }
+    if (Key == Qt::Key_Slash) {
+        SetHiLite(HighlightPairs);
+        return true;
+    }
+    return false;
+}
+
+void TfrmMain::CandidatesToggle()
+{
+    FStore.SaveViewOptions(ViewControls());
+    FHideOpts->ApplyPencilFeatures(!FHidePencilMarks->isChecked(), FGameRecord);
+    if (!FParentGrid || !FChildGrid)
+        return;
+    FParentGrid->SetFilled(false);
+    FChildGrid->SetFilled(false);
+    uint8_t Style;
+    if (FHidePencilMarks->isChecked()) {
+        Style = msHidden;
+    } else if (FUserMarksLinked->isChecked()) {
+        Style = msUserMarksLinked;
+    } else if (FUserMarksSeparate->isChecked()) {
+        Style = msUserMarksSeparate;
+    } else {
+        FParentGrid->SetFilled(FFilled->isChecked());
+        FChildGrid->SetFilled(FFilled->isChecked());
+        Style = FAutoPencilLinked->isChecked() ? msAutoPencilLinked : msAutoPencilSeparate;
+    }
+    for (const auto& Slot : FXLinks)
+        if (Slot)
+            Slot->SetPencilMode(Style);
+    FParentGrid->RepaintAll();
+    FChildGrid->RepaintAll();
+}
+
+void TfrmMain::PencilMarkStyle()
+{
+    FStore.SaveViewOptions(ViewControls());
+    if (!FParentGrid || !FChildGrid)
+        return;
+    FParentGrid->SetFilled(FFilled->isChecked());
+    FChildGrid->SetFilled(FFilled->isChecked());
+    FParentGrid->RepaintAll();
+    FChildGrid->RepaintAll();
+}
+
+void TfrmMain::ChangeHiliting()
+{
+    if (FParentGrid && FChildGrid)
+        SetHiLite(std::max(FParentGrid->Highlight(), FChildGrid->Highlight()));
+}
+
+void TfrmMain::ClearSpeedButtons(TSheet Sheet)
+{
+    switch (Sheet) {
+    case shEnter:
+        // Exactly one Enter button is always down.
+        break;
+    case shPencil:
+    case shErase:
+        for (int Digit = 1; Digit <= 9; ++Digit)
+            (Sheet == shPencil ? FPencilButtons : FEraseButtons)[static_cast<size_t>(Digit)]->setChecked(false);
+        break;
+    case shHiLite:
+        for (int Tag = 1; Tag <= 10; ++Tag)
+            FHiLiteButtons[static_cast<size_t>(Tag)]->setChecked(false);
+        break;
+    }
+}
+
+void TfrmMain::Undo1Click()
+{
+    if (TPuzzle* Target = Puzzle(FUndoPuzzle)) {
+        Target->Undo(1);
+        RefreshAll(false);
+    }
+}
+
+void TfrmMain::Checkpoint1Click()
+{
+    if (TPuzzle* Target = Puzzle(FUndoPuzzle))
+        Target->Checkpoint();
+}
+
+void TfrmMain::Backtocheckpoint1Click()
+{
+    if (TPuzzle* Target = Puzzle(FUndoPuzzle)) {
+        Target->BackToCheckpoint();
+        RefreshAll(false);
+    }
+}

@@ -1,0 +1,151 @@
+// Saved games, the printed booklet and the Help menu.
+#include "QVMain.h"
+
+#include "Exception.h"
+#include "FileStream.h"
+#include "Format.h"
+#include "Prompter.h"
+#include "PuzzleXLink.h"
+#include "SavedGame.h"
+
+#include <QDate>
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+namespace {
+
+const QString SaveFilter = QStringLiteral("Tavrel sudoku save files (*.sav)|*.sav|All files (*.*)|*.*");
+
+QString FolderOf(const QString& FileName)
+{
+    return QFileInfo(FileName).absolutePath();
+}
+
+}  // namespace
+
+QString TfrmMain::GridsFolder() const
+{
+    // "Grids" beside the program where the player may write there, else in
+    // the player's documents; the last folder used wins over both.
+    if (!FDialogFolder.isEmpty() && QFileInfo(FDialogFolder).isDir())
+        return FDialogFolder;
+    const QString Program = ToQString(FProgramFolder);
+    const QFileInfo Beside(Program + QStringLiteral("Grids"));
+    if (Beside.isDir() ? Beside.isWritable() : QFileInfo(Program).isWritable())
+        return Beside.absoluteFilePath();
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + QStringLiteral("/Grids");
+}
+
+QString TfrmMain::ProposedFileName() const
+{
+    const QDate Today = QDate::currentDate();
+    return ToQString(ProposedSaveName(ToStdString(FGameName), Today.month(), Today.day()));
+}
+
+void TfrmMain::SaveAs1Click(bool SaveAs)
+{
+    if (FXLink == nullptr)
+        return;
+    QString Name = FSaveFileName;
+    if (Name.isEmpty() || SaveAs) {
+        TFileDialogSpec Spec;
+        Spec.Title = QStringLiteral("Save puzzle entries");
+        Spec.Filter = SaveFilter;
+        Spec.Folder = Name.isEmpty() ? GridsFolder() : FolderOf(Name);
+        QDir().mkpath(Spec.Folder);
+        Spec.FileName = Name.isEmpty() ? ProposedFileName() : QFileInfo(Name).fileName();
+        Spec.DefaultSuffix = QStringLiteral("sav");
+        Spec.PromptOverwrite = true;
+        const QString Chosen = Prompts().SaveFileName(this, Spec);
+        if (Chosen.isEmpty())
+            return;
+        Name = Chosen;
+    }
+    WriteSavedGame(Name);
+    FSaveFileName = Name;
+    FDialogFolder = FolderOf(Name);
+    FStore.SaveLastGame(0, 0, QDir::toNativeSeparators(QFileInfo(Name).absoluteFilePath()));
+    SetCaption(Name);
+    FSaved = true;
+}
+
+void TfrmMain::WriteSavedGame(const QString& FileName)
+{
+    // The old file is replaced only by a complete new one.
+    const std::string Text = SavedGameText(*FXLink, FGameRecord.GetIssueNumber(), FGameRecord.GetGameNumber());
+    QSaveFile File(FileName);
+    if (!File.open(QIODevice::WriteOnly)
+        || File.write(Text.data(), static_cast<qint64>(Text.size())) != static_cast<qint64>(Text.size())
+        || !File.commit()) {
+        const QString Reason = File.errorString();
+        File.cancelWriting();
+        throw Exception(Format("Cannot save the game in %s: %s", ToStdString(QDir::toNativeSeparators(FileName)).c_str(),
+                               ToStdString(Reason).c_str()));
+    }
+}
+
+void TfrmMain::LoadValuesClick()
+{
+    if (!QuerySave())
+        return;
+    TFileDialogSpec Spec;
+    Spec.Title = QStringLiteral("Open previous entries");
+    Spec.Filter = SaveFilter;
+    Spec.Folder = GridsFolder();
+    const QString Chosen = Prompts().OpenFileName(this, Spec);
+    if (!Chosen.isEmpty())
+        LoadSavedGame(Chosen);
+}
+
+void TfrmMain::LoadSavedGame(const QString& FileName)
+{
+    // Whatever fails, the window ends on child 1 and shows what was loaded.
+    const auto Finish = [this] {
+        SelectChild(1);
+        RefreshAll(false);
+    };
+    try {
+        TFileStream Source(ToStdString(FileName), TFileMode::fmOpenRead);
+        TSavedGameReader Reader(Source);
+        const TSavedGameName Name = Reader.ReadName();
+        LoadGame(Name.Issue, Name.Game);
+        SetCaption(FileName);
+        Reader.LoadInto(*FXLink);
+        const QString Full = QDir::toNativeSeparators(QFileInfo(FileName).absoluteFilePath());
+        FStore.SaveLastGame(0, 0, Full);
+        FDialogFolder = FolderOf(FileName);
+        FSaveFileName = FileName;
+        FSaved = true;
+    } catch (...) {
+        Finish();
+        throw;
+    }
+    Finish();
+}
+
+void TfrmMain::PrintClick()
+{
+}
+
+void TfrmMain::SaveBookletPdfClick()
+{
+}
+
+void TfrmMain::ShowHelp(int)
+{
+}
+
+void TfrmMain::GameHelpClick()
+{
+    ShowHelp(2);
+}
+
+void TfrmMain::HomePageClick()
+{
+}
+
+void TfrmMain::AboutClick()
+{
+}

@@ -1,0 +1,339 @@
+// Start-up, loading and starting games, choosing the child shown, and the
+// commands of the File and Puzzle menus that act on the whole game.
+#include "QVMain.h"
+
+#include "ButtonPageControl.h"
+#include "ChoosePuzzle.h"
+#include "Exception.h"
+#include "GridImage.h"
+#include "HideOpts.h"
+#include "LedShape.h"
+#include "MemoryStream.h"
+#include "MyProgressBar.h"
+#include "Options.h"
+#include "ProgressRules.h"
+#include "Prompter.h"
+#include "Puzzle.h"
+#include "PuzzleXLink.h"
+#include "QVDisplayGrid.h"
+
+#include <QAction>
+#include <QDir>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QScreen>
+#include <QToolButton>
+
+namespace {
+
+constexpr const char* UnreadablePuzzle = "Unable to read puzzle - contact Tavrel Sudoku about your game files";
+
+}  // namespace
+
+void TfrmMain::FormShow()
+{
+    FParentGrid = std::make_unique<TGrid>(FImage1->Canvas(), true, GridImageSize, GridImageSize, clSkyBlue);
+    FChildGrid = std::make_unique<TGrid>(FImage2->Canvas(), false, GridImageSize, GridImageSize, clSkyBlue);
+    FParentGrid->SetPaintListener(FImage1);
+    FChildGrid->SetPaintListener(FImage2);
+    FParentGrid->RepaintAll();
+    FChildGrid->RepaintAll();
+
+    FStore.LoadOptions(*FOptions);
+    FStore.LoadViewOptions(ViewControls());
+    FShowHints = FOptions->GetOption(optMainHints);
+    FSaved = true;
+    StartUpGame();
+    ArrangePanels();
+    FPageSetup->setVisible(false);
+
+    if (const QScreen* Screen = screen()) {
+        const QRect Available = Screen->availableGeometry();
+        move(Available.center() - QPoint(frameGeometry().width() / 2, frameGeometry().height() / 2));
+    }
+}
+
+void TfrmMain::StartUpGame()
+{
+    // The last saved game, or the last catalogue game. When that cannot be
+    // restored the error is shown and the window falls back, first to the
+    // last catalogue game, then to the catalogue's first game, so that a game
+    // is on the board whenever the catalogue has one.
+    const TLastGame Last = FStore.ReadLastGame();
+    FDialogFolder = Last.Folder;
+    if (!Last.Saved.isEmpty())
+        RunGuarded([&] { LoadSavedGame(Last.Saved); });
+    if (FXLink == nullptr)
+        RunGuarded([&] { LoadGame(Last.Issue, Last.Game); });
+    if (FXLink == nullptr) {
+        for (int Index = 0; Index < FCatalogue->IssueCount(); ++Index) {
+            const TIssueEntry& Issue = FCatalogue->Issue(Index);
+            if (!Issue.Games().empty()) {
+                const TGameEntry& First = Issue.Games().front();
+                RunGuarded([&] { LoadGame(First.GetIssueNumber(), First.GetGameNumber()); });
+                break;
+            }
+        }
+    }
+    if (FXLink == nullptr)
+        ShowNoGames();
+}
+
+void TfrmMain::ShowNoGames()
+{
+    const QString Folder = QDir::toNativeSeparators(ToQString(FProgramFolder) + QStringLiteral("ISSUES"));
+    FNoGames->setText(QStringLiteral("<p style='font-size:13pt'><b>No games were found.</b></p>"
+                                     "<p>Tavrel Sudoku looks for its issue files (*.ISS) in the folder<br><b>%1</b></p>"
+                                     "<p>Put the issue files there and start the game again.</p>")
+                          .arg(Folder.toHtmlEscaped()));
+    FNoGames->show();
+    FNoGames->raise();
+}
+
+void TfrmMain::LoadGame(uint32_t Issue, uint32_t Game)
+{
+    try {
+        TMemoryStream Stream;
+        TPuzzleInfo Record;
+        FCatalogue->OpenGame(Issue, Game, Record, Stream);
+        StartGame(Record, Stream);
+    } catch (const std::exception&) {
+        throw Exception(UnreadablePuzzle);
+    }
+    FStore.SaveLastGame(Issue, Game, QString());
+}
+
+void TfrmMain::StartGame(const TPuzzleInfo& Record, TStream& Stream)
+{
+    // The new pyramid is built and loaded before it replaces the old one, so
+    // a stream that fails to load leaves the game being played as it was.
+    if (Record.GetRebuildFlag() == 1 || FXLink == nullptr) {
+        std::unique_ptr<TPuzzleXLink> Pyramid = TPuzzleXLink::CreateFromHeader(Record, nullptr, 1, 1);
+        Pyramid->LoadFromStream(Stream);
+        FGameRecord.Assign(Record);
+        NewXLink(Record, std::move(Pyramid));
+    } else {
+        FXLink->LoadFromStream(Stream);
+        FGameRecord.Assign(Record);
+    }
+    FNoGames->hide();
+    FSaved = true;
+    CandidatesToggle();
+    FHideOpts->ApplyGameFeatures(Record);
+    // After the feature rules: the view settings consult what they show.
+    FStore.LoadViewOptions(ViewControls());
+    AttachGrids();
+    SelectChild(1);
+    RefreshAll(false);
+    ClearSpeedButtons(shPencil);
+    ClearSpeedButtons(shErase);
+    ClearSpeedButtons(shHiLite);
+    SetHiLite(0);
+    FEnterValue = 0;
+    FValueButtons[0]->setChecked(true);
+    FPageControl->SetActivePage(FSheets[shEnter]);
+    FGameName = FromDataText(Record.GameNameTrimmed());
+    SetCaption(QString());
+    CandidatesToggle();
+}
+
+void TfrmMain::ForgetPyramid()
+{
+    if (FParentGrid)
+        FParentGrid->SetLink(nullptr);
+    if (FChildGrid)
+        FChildGrid->SetLink(nullptr);
+    FPopupCell = nullptr;
+    FPopupPuzzle = nullptr;
+    FXLink = nullptr;
+    for (auto& Slot : FXLinks)
+        Slot.reset();
+}
+
+void TfrmMain::NewXLink(const TPuzzleInfo&, std::unique_ptr<TPuzzleXLink> Pyramid)
+{
+    ForgetPyramid();
+    for (QAction* Item : {FLevelSeparator, FLevel1, FLevel2})
+        Item->setVisible(false);
+    FXLinks[0] = std::move(Pyramid);
+    FXLink = FXLinks[0].get();
+    // A one-child pyramid has nothing for the controls of children 2 to 9.
+    for (int Tag = 2; Tag <= 9; ++Tag) {
+        const bool Exists = Tag <= FXLink->ChildCount();
+        FChildItems[static_cast<size_t>(Tag)]->setEnabled(Exists);
+        FPopChildItems[static_cast<size_t>(Tag)]->setEnabled(Exists);
+        FLeds[static_cast<size_t>(9 + Tag - 1)]->setEnabled(Exists);
+        FBars[static_cast<size_t>(Tag)]->setEnabled(Exists);
+    }
+    AttachGrids();
+}
+
+void TfrmMain::AttachGrids()
+{
+    if (FXLink == nullptr || !FParentGrid || !FChildGrid)
+        return;
+    // Before the first game, and after a pyramid with fewer children, the
+    // child shown is child 1 until SelectChild makes it current.
+    const int Shown = FCurrentChild >= 1 && FCurrentChild <= FXLink->ChildCount() ? FCurrentChild : 1;
+    TQVDisplayLink* ParentLink = FXLink->GetLink(0);
+    TQVDisplayLink* ChildLink = FXLink->GetLink(Shown);
+    ParentLink->SetDisplay(nullptr);
+    ChildLink->SetDisplay(nullptr);
+    FParentGrid->SetLink(nullptr);
+    FChildGrid->SetLink(nullptr);
+    ChildLink->SetDisplay(FChildGrid.get());
+    FChildGrid->SetLink(ChildLink);
+    ParentLink->SetDisplay(FParentGrid.get());
+    FParentGrid->SetLink(ParentLink);
+    Puzzle(0)->Refresh();
+    Puzzle(Shown)->Refresh();
+}
+
+bool TfrmMain::SelectChild(int N)
+{
+    if (FXLink == nullptr)
+        return false;
+    if (N == 0) {
+        // The pointer on a line between squares names no cell.
+        const TBoxSquare Hover = FParentGrid->GetHover();
+        if (Hover.Box < 0 || Hover.Square < 0)
+            return false;
+        N = FXLink->ChildForSquare(Hover.Box, Hover.Square);
+    }
+    if (N < 1 || N > FXLink->ChildCount() || N == FCurrentChild)
+        return false;
+    if (TQVDisplayLink* Old = FXLink->GetLink(FCurrentChild); FCurrentChild >= 1 && Old != nullptr)
+        Old->SetDisplay(nullptr);
+    for (TMyProgressBar* Bar : FBars)
+        Bar->SetBarColor(ChildBarColour(Bar->property("Tag").toInt(), N));
+    FProgressOverAll->SetBarColor(ChildBarColour(0, N));
+    FCurrentChild = N;
+    FChildItems[static_cast<size_t>(N)]->setChecked(true);
+    FPopChildItems[static_cast<size_t>(N)]->setChecked(true);
+    TQVDisplayLink* Link = FXLink->GetLink(N);
+    Link->SetDisplay(FChildGrid.get());
+    FChildGrid->SetLink(Link);
+    RefreshAll(false);
+    return true;
+}
+
+void TfrmMain::EnableGameMenus()
+{
+    const bool Enabled = FCatalogue && FCatalogue->IssueCount() > 0;
+    for (QAction* Item : {FFileOpen, FLoadValues, FSave, FSaveAs, FMnuEdit->menuAction(), FMnuView->menuAction(),
+                          FMnuChild->menuAction(), FMnuPuzzle->menuAction()})
+        Item->setEnabled(Enabled);
+}
+
+TPuzzle* TfrmMain::Puzzle(int Index) const
+{
+    return FXLink != nullptr ? FXLink->GetPuzzle(Index) : nullptr;
+}
+
+bool TfrmMain::QuerySave()
+{
+    if (FSaved)
+        return true;
+    switch (Prompts().Confirm(this, QStringLiteral("Do you want to save your current solution?"))) {
+    case TAnswer::Cancel:
+        return false;
+    case TAnswer::Yes:
+        SaveAs1Click(false);
+        return true;
+    case TAnswer::No:
+        return true;
+    }
+    return true;
+}
+
+void TfrmMain::ChooseGameClick()
+{
+    if (!QuerySave() || FChoose == nullptr)
+        return;
+    FChoose->SetCatalogue(FCatalogue.get());
+    if (FChoose->exec() != QDialog::Accepted)
+        return;
+    const std::optional<TGameEntry> Game = FChoose->GetSelectedGame();
+    if (!Game)
+        return;
+    LoadGame(Game->GetIssueNumber(), Game->GetGameNumber());
+    FSaveFileName.clear();
+}
+
+void TfrmMain::SettingsClick()
+{
+    if (FOptions->exec() == QDialog::Accepted) {
+        ArrangePanels();
+        FShowHints = FOptions->GetOption(optMainHints);
+        RefreshAll(false);
+        if (TPuzzle* Child = Puzzle(FCurrentChild))
+            Child->SetShading(true);
+        if (FXLink != nullptr) {
+            FParentGrid->RepaintAll();
+            FChildGrid->RepaintAll();
+        }
+        FStore.SaveOptions(*FOptions);
+    } else {
+        FStore.LoadOptions(*FOptions);
+    }
+}
+
+void TfrmMain::ResetCurrentClick()
+{
+    if (TPuzzle* Child = Puzzle(FCurrentChild)) {
+        Child->ClearEntries();
+        RefreshAll(false);
+    }
+}
+
+void TfrmMain::ResetAllClick()
+{
+    if (FXLink == nullptr)
+        return;
+    for (int Index = 1; Index <= FXLink->ChildCount(); ++Index)
+        Puzzle(Index)->ClearEntries();
+    Puzzle(0)->ClearEntries();
+    RefreshAll(false);
+}
+
+void TfrmMain::ResetMasterClick()
+{
+    if (TPuzzle* Parent = Puzzle(0)) {
+        Parent->ClearEntries();
+        RefreshAll(false);
+    }
+}
+
+void TfrmMain::SolveChildClick()
+{
+    if (TPuzzle* Child = Puzzle(FCurrentChild)) {
+        Child->Solve();
+        RefreshAll(false);
+    }
+}
+
+void TfrmMain::SolveChildrenClick()
+{
+    if (FXLink == nullptr)
+        return;
+    for (int Index = 1; Index <= FXLink->ChildCount(); ++Index)
+        Puzzle(Index)->Solve();
+    RefreshAll(false);
+}
+
+void TfrmMain::SolveMasterClick()
+{
+    if (TPuzzle* Parent = Puzzle(0)) {
+        Parent->Solve();
+        RefreshAll(false);
+    }
+}
+
+void TfrmMain::SolvePyramidClick()
+{
+    if (FXLink == nullptr)
+        return;
+    FXLink->SolvePyramid();
+    RefreshAll(false);
+}

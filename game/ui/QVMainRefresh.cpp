@@ -1,0 +1,94 @@
+// The refresh cycle: LEDs, progress bars with the solved test, the panels
+// shown and the caption.
+#include "QVMain.h"
+
+#include "LedShape.h"
+#include "MyProgressBar.h"
+#include "Options.h"
+#include "ProgressRules.h"
+#include "Prompter.h"
+#include "Puzzle.h"
+#include "PuzzleXLink.h"
+#include "QVDisplayGrid.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QLayout>
+
+void TfrmMain::RefreshAll(bool Check)
+{
+    UpdateLeds(FCurrentChild);
+    UpdateLeds(0);
+    UpdateProgress(Check);
+    if (FXLink != nullptr && FParentGrid && FChildGrid) {
+        FParentGrid->RepaintAll();
+        FChildGrid->RepaintAll();
+    }
+}
+
+void TfrmMain::UpdateLeds(int Which)
+{
+    const TPuzzle* Shown = Puzzle(Which);
+    if (Shown == nullptr)
+        return;
+    const std::array<TColor, 9> Colours = LedColours(*Shown);
+    const size_t First = Which == 0 ? 0 : 9;
+    for (size_t Digit = 0; Digit < 9; ++Digit)
+        FLeds[First + Digit]->SetBrushColor(Colours[Digit]);
+}
+
+void TfrmMain::UpdateProgress(bool Check)
+{
+    if (FXLink == nullptr)
+        return;
+    if (FPnlBars->isVisibleTo(this)) {
+        const std::array<TBarValues, 10> Values = PyramidBarValues(*FXLink);
+        for (size_t Index = 0; Index < Values.size(); ++Index)
+            ApplyBarValues(*FBars[Index], Values[Index]);
+        ApplyBarValues(*FProgressOverAll, OverallBarValues(Values));
+    }
+    switch (SolvedTest(*FXLink, Check)) {
+    case TSolvedVerdict::None:
+        break;
+    case TSolvedVerdict::Congratulate:
+        Prompts().Message(this, TMessageKind::Exclamation, QString::fromLatin1(CongratulationsCaption),
+                          QString::fromLatin1(PuzzleSolvedText));
+        break;
+    case TSolvedVerdict::Warn:
+        Prompts().Message(this, TMessageKind::Warning, QString(), QString::fromLatin1(SolutionNotCorrectText));
+        break;
+    }
+}
+
+void TfrmMain::ArrangePanels()
+{
+    // The boxes' own checked state decides, whatever the game offers.
+    const bool Leds = FOptions->GetStoredOption(optShowLeds);
+    const bool Bars = FOptions->GetStoredOption(optProgressBars);
+    FPnlLeds->setVisible(Leds);
+    FPnlBars->setVisible(Bars);
+    if (Bars)
+        UpdateProgress(false);
+    FitClientHeight();
+}
+
+void TfrmMain::FitClientHeight()
+{
+    // The window takes the height of the panels it shows; a hidden controls
+    // panel (a paper game) leaves no empty band.
+    int Height = GridPanelHeight;
+    for (QWidget* Panel : {FPnlLeds, FPnlControls, FPnlBars})
+        if (Panel->isVisibleTo(this))
+            Height += Panel->height();
+    FClient->setFixedSize(ClientWidth, Height);
+    layout()->activate();
+}
+
+void TfrmMain::SetCaption(const QString& FileName)
+{
+    QString Text = QStringLiteral("Tavrel Sudoku: ") + FGameName;
+    if (!FileName.isEmpty())
+        Text += QStringLiteral(" - ") + QFileInfo(FileName).fileName();
+    setWindowTitle(Text);
+    QApplication::setApplicationDisplayName(Text);
+}

@@ -1,0 +1,283 @@
+#include "SettingsStore.h"
+
+#include "Options.h"
+#include "QVUtils.h"
+#include "SettingsValues.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QSettings>
+
+#include <optional>
+
+namespace {
+
+QString& FileOverride()
+{
+    static QString Name;
+    return Name;
+}
+
+// The boolean settings in the order they are stored.
+constexpr int StoredOptions[] = {optHiLiteToErase, optHiLiteToValue, optSingleValue, optShowLeds,
+                                 optProgressBars, optNoRemoveSoln, optInvalid, optIncorrect,
+                                 optInvalidPriority, optMainHints, optCongrats};
+
+// An integer as a 32-bit word, whether the store kept it as a signed or an
+// unsigned number or as text; nothing when it is missing or not a number.
+std::optional<uint32_t> ReadWord(const QSettings& Store, const QString& Name)
+{
+    const QVariant Value = Store.value(Name);
+    if (!Value.isValid())
+        return std::nullopt;
+    bool Ok = false;
+    const qlonglong Number = Value.toLongLong(&Ok);
+    if (Ok && Number >= INT32_MIN && Number <= UINT32_MAX)
+        return static_cast<uint32_t>(Number);
+    return std::nullopt;
+}
+
+// A colour value the colour boxes can hold: $00BBGGRR, or a system colour
+// $FF0000nn with a known index.
+bool IsColourValue(uint32_t Value)
+{
+    if ((Value & 0xFF000000u) == 0)
+        return true;
+    return (Value & 0xFFFFFF00u) == 0xFF000000u && (Value & 0xFFu) <= 30;
+}
+
+QString Key(const char* Group, const char* Name)
+{
+    return QString::fromLatin1(Group) + QLatin1Char('/') + QString::fromLatin1(Name);
+}
+
+// A radio item set from a stored value: true checks it (its group unchecks
+// the others), false unchecks it and checks no other.
+void SetItem(QAction* Item, bool Value)
+{
+    if (Item != nullptr)
+        Item->setChecked(Value);
+}
+
+bool Checked(const QAction* Item)
+{
+    return Item != nullptr && Item->isChecked();
+}
+
+}  // namespace
+
+class TSettingsStore::TScope {
+public:
+    explicit TScope(TSettingsStore& Store) : FStore(Store) { ++FStore.FDepth; }
+    ~TScope()
+    {
+        if (--FStore.FDepth == 0)
+            FStore.FSettings.reset();
+    }
+    TScope(const TScope&) = delete;
+    TScope& operator=(const TScope&) = delete;
+
+private:
+    TSettingsStore& FStore;
+};
+
+TSettingsStore::TSettingsStore() = default;
+TSettingsStore::~TSettingsStore() = default;
+
+void TSettingsStore::UseFile(const QString& FileName)
+{
+    FileOverride() = FileName;
+}
+
+QString TSettingsStore::Location()
+{
+    if (!FileOverride().isEmpty())
+        return FileOverride();
+    return QSettings(QSettings::NativeFormat, QSettings::UserScope, Organisation, Application).fileName();
+}
+
+QSettings& TSettingsStore::Open()
+{
+    if (!FSettings) {
+        if (FileOverride().isEmpty())
+            FSettings = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, Organisation,
+                                                    Application);
+        else
+            FSettings = std::make_unique<QSettings>(FileOverride(), QSettings::IniFormat);
+        // The file is replaced whole or not at all, so a run killed while
+        // writing never leaves half a store behind.
+        FSettings->setAtomicSyncRequired(true);
+    }
+    return *FSettings;
+}
+
+bool TSettingsStore::GroupExists(const char* Group)
+{
+    QSettings& Store = Open();
+    Store.beginGroup(QString::fromLatin1(Group));
+    const bool Exists = !Store.childKeys().isEmpty();
+    Store.endGroup();
+    return Exists;
+}
+
+const char* TSettingsStore::OptionName(int Number)
+{
+    switch (Number) {
+    case optHiLiteToErase: return "HiLiteToErase";
+    case optHiLiteToValue: return "HiLiteToValue";
+    case optSingleValue: return "ClickSetsValue";
+    case optShowLeds: return "ShowLeds";
+    case optProgressBars: return "ShowProgressBars";
+    case optNoRemoveSoln: return "NoEraseSolution";
+    case optInvalid: return "HiLiteInvalid";
+    case optIncorrect: return "HiLiteIncorrect";
+    case optInvalidPriority: return "InvalidHasPriority";
+    case optMainHints: return "MainHints";
+    case optCongrats: return "Congratulations";
+    default: return nullptr;
+    }
+}
+
+const char* TSettingsStore::ColourName(int Number)
+{
+    static const char* const Names[] = {"NormalBgColor",   "ShadedBgColor", "RevealedColor",    "EnteredColor",
+                                        "LEDoffColor",     "LED8Color",     "LED9Color",        "InvalidColor",
+                                        "IncorrectColor",  "PencilMarksColor", "SelectedColor", "HiLiteFontColor",
+                                        "HiLiteBackColor"};
+    return Number >= 1 && Number <= TSettingsValues::ColourCount ? Names[Number - 1] : nullptr;
+}
+
+void TSettingsStore::SaveLastGame(uint32_t Issue, uint32_t Game, const QString& File)
+{
+    TScope Scope(*this);
+    QSettings& Store = Open();
+    if (Issue != 0) {
+        Store.setValue(Key(GamesGroup, "LastIssue"), static_cast<int>(Issue));
+        Store.setValue(Key(GamesGroup, "LastPuzzle"), static_cast<int>(Game));
+    }
+    Store.setValue(Key(GamesGroup, "LastSaved"), File);
+    if (!File.isEmpty())
+        Store.setValue(Key(GamesGroup, "LastFolder"),
+                       QDir::toNativeSeparators(QFileInfo(File).absolutePath() + QLatin1Char('/')));
+}
+
+TLastGame TSettingsStore::ReadLastGame()
+{
+    TScope Scope(*this);
+    TLastGame Last;
+    if (!GroupExists(GamesGroup))
+        return Last;
+    QSettings& Store = Open();
+    Last.Issue = ReadWord(Store, Key(GamesGroup, "LastIssue")).value_or(1);
+    Last.Game = ReadWord(Store, Key(GamesGroup, "LastPuzzle")).value_or(1);
+    Last.Saved = Store.value(Key(GamesGroup, "LastSaved")).toString();
+    Last.Folder = Store.value(Key(GamesGroup, "LastFolder")).toString();
+    return Last;
+}
+
+void TSettingsStore::SaveOptions(const TfrmOptions& Options)
+{
+    TScope Scope(*this);
+    QSettings& Store = Open();
+    for (int Number : StoredOptions)
+        Store.setValue(Key(OptionsGroup, OptionName(Number)), Options.GetStoredOption(Number) ? 1 : 0);
+    for (int Number = 1; Number <= TSettingsValues::ColourCount; ++Number)
+        Store.setValue(Key(OptionsGroup, ColourName(Number)), static_cast<uint>(Options.GetColour(Number)));
+}
+
+void TSettingsStore::LoadOptions(TfrmOptions& Options)
+{
+    TScope Scope(*this);
+    if (!GroupExists(OptionsGroup)) {
+        SaveOptions(Options);
+        return;
+    }
+    QSettings& Store = Open();
+    for (int Number : StoredOptions) {
+        const std::optional<uint32_t> Value = ReadWord(Store, Key(OptionsGroup, OptionName(Number)));
+        Options.SetOption(Number, !Value || *Value != 0);
+    }
+    for (int Number = 1; Number <= TSettingsValues::ColourCount; ++Number) {
+        const std::optional<uint32_t> Value = ReadWord(Store, Key(OptionsGroup, ColourName(Number)));
+        Options.SetColour(Number, Value && IsColourValue(*Value) ? *Value : TSettingsValues::DefaultColour(Number));
+    }
+}
+
+void TSettingsStore::SaveViewOptions(const TViewControls& View)
+{
+    TScope Scope(*this);
+    QSettings& Store = Open();
+    const auto Write = [&](const char* Name, bool Value) { Store.setValue(Key(OptionsGroup, Name), Value ? 1 : 0); };
+    Write("UserMarksLinked", Checked(View.UserMarksLinked));
+    Write("UserMarksSeparate", Checked(View.UserMarksSeparate));
+    Write("HidePencilMarks", Checked(View.HidePencilMarks));
+    Write("AutoPencilLinked", Checked(View.AutoPencilLinked));
+    Write("AutoPencilSeparate", Checked(View.AutoPencilSeparate));
+    Write("Candidates", Checked(View.Candidates));
+    Write("HiLiteChildOnly", Checked(View.ChildOnly));
+    Write("HiLiteParentOnly", Checked(View.ParentOnly));
+    Write("HiLiteBoth", Checked(View.Both));
+    Write("ParentChoosesChild", View.ParentChoosesChild != nullptr && View.ParentChoosesChild->isChecked());
+}
+
+void TSettingsStore::LoadViewOptions(const TViewControls& View)
+{
+    TScope Scope(*this);
+    if (!GroupExists(OptionsGroup))
+        return;
+    QSettings& Store = Open();
+    // Each step reads one value; the first that is missing ends the reading.
+    bool Complete = false;
+    const auto Read = [&](const char* Name, bool& Value) {
+        const std::optional<uint32_t> Word = ReadWord(Store, Key(OptionsGroup, Name));
+        if (!Word)
+            return false;
+        Value = *Word != 0;
+        return true;
+    };
+    [&] {
+        bool Value = false;
+        if (View.AutoPencilLinked != nullptr && View.AutoPencilLinked->isVisible()) {
+            if (!Read("AutoPencilLinked", Value))
+                return;
+            SetItem(View.AutoPencilLinked, Value);
+            if (!Read("AutoPencilSeparate", Value))
+                return;
+            SetItem(View.AutoPencilSeparate, Value);
+            if (!Read("Candidates", Value))
+                return;
+            SetItem(View.Candidates, Value);
+            SetItem(View.Filled, !Value);
+        }
+        if (!Read("UserMarksLinked", Value))
+            return;
+        SetItem(View.UserMarksLinked, Value);
+        if (!Read("UserMarksSeparate", Value))
+            return;
+        SetItem(View.UserMarksSeparate, Value);
+        if ((View.AutoPencilLinked == nullptr || !View.AutoPencilLinked->isVisible()) && !Checked(View.UserMarksLinked)
+            && !Checked(View.UserMarksSeparate))
+            SetItem(View.UserMarksLinked, true);
+        if (!Read("HidePencilMarks", Value))
+            return;
+        SetItem(View.HidePencilMarks, Value);
+        if (!Read("HiLiteChildOnly", Value))
+            return;
+        SetItem(View.ChildOnly, Value);
+        if (!Read("HiLiteParentOnly", Value))
+            return;
+        SetItem(View.ParentOnly, Value);
+        if (!Read("HiLiteBoth", Value))
+            return;
+        SetItem(View.Both, Value);
+        if (!Read("ParentChoosesChild", Value))
+            return;
+        if (View.ParentChoosesChild != nullptr)
+            View.ParentChoosesChild->setChecked(Value);
+        Complete = true;
+    }();
+    if (!Complete)
+        SaveViewOptions(View);
+}

@@ -1,0 +1,96 @@
+#pragma once
+// Where the settings live between runs: the last game and saved file (group
+// "Games") and the settings of the settings dialog with the state of the
+// View menu (group "Options"), under "Tavrel Sudoku International" /
+// "Tavrel Sudoku" in the system's per-user store (the registry under the
+// current user on Windows, Qt's per-user settings file elsewhere).
+//
+// Booleans, colours and numbers are stored as 32-bit integers (DWORDs in a
+// registry), texts as strings. What is read is never trusted: a missing or
+// garbled boolean reads true, a garbled colour its design default, a garbled
+// number 1.
+//
+// One store object serves the window; an operation running inside another
+// reuses the outer one's open settings object.
+
+#include <QString>
+
+#include <cstdint>
+#include <memory>
+
+class QAction;
+class QCheckBox;
+class QSettings;
+class TfrmOptions;
+
+// The home of the view settings: the View menu's items and the "Parent
+// click selects child" box, as the window holds them.
+struct TViewControls {
+    QAction* UserMarksLinked = nullptr;
+    QAction* UserMarksSeparate = nullptr;
+    QAction* HidePencilMarks = nullptr;
+    QAction* AutoPencilLinked = nullptr;
+    QAction* AutoPencilSeparate = nullptr;
+    QAction* Candidates = nullptr;
+    QAction* Filled = nullptr;
+    QAction* ChildOnly = nullptr;
+    QAction* ParentOnly = nullptr;
+    QAction* Both = nullptr;
+    QCheckBox* ParentChoosesChild = nullptr;
+};
+
+struct TLastGame {
+    uint32_t Issue = 1;
+    uint32_t Game = 1;
+    QString Saved;
+    QString Folder;
+};
+
+class TSettingsStore {
+public:
+    static constexpr const char* Organisation = "Tavrel Sudoku International";
+    static constexpr const char* Application = "Tavrel Sudoku";
+    static constexpr const char* GamesGroup = "Games";
+    static constexpr const char* OptionsGroup = "Options";
+
+    TSettingsStore();
+    ~TSettingsStore();
+    TSettingsStore(const TSettingsStore&) = delete;
+    TSettingsStore& operator=(const TSettingsStore&) = delete;
+
+    // Keeps every store's settings in an INI file of the caller's choosing
+    // instead of the system's store (tests use a scratch file); an empty
+    // name goes back to the system's store.
+    static void UseFile(const QString& FileName);
+    // The file behind the store, for the player's information.
+    static QString Location();
+
+    // Issue 0 leaves the last issue and game as they are; a file stores its
+    // folder as the last folder.
+    void SaveLastGame(uint32_t Issue, uint32_t Game, const QString& File);
+    TLastGame ReadLastGame();
+
+    // The eleven booleans (their checked state) and thirteen colours.
+    void SaveOptions(const TfrmOptions& Options);
+    // Reads them into the dialog; with nothing stored yet, stores the
+    // dialog's own state instead.
+    void LoadOptions(TfrmOptions& Options);
+
+    void SaveViewOptions(const TViewControls& View);
+    // A missing value stops the reading and stores the view state as it then
+    // is.
+    void LoadViewOptions(const TViewControls& View);
+
+    // The stored value names of the dialog's booleans (by setting number,
+    // nullptr for 6 and out of range) and colours (1-13).
+    static const char* OptionName(int Number);
+    static const char* ColourName(int Number);
+
+private:
+    class TScope;
+    QSettings& Open();
+    bool GroupExists(const char* Group);
+
+    std::unique_ptr<QSettings> FSettings;
+    int FDepth = 0;
+};
