@@ -1,0 +1,287 @@
+// The player's hands on the main window: clicks in each entry mode, the
+// pop-up menu, the highlight keys, the mark styles, undo and checkpoints.
+#include "MainWindowRig.h"
+
+#include "ButtonPageControl.h"
+#include "Cell.h"
+
+#include <QCheckBox>
+#include <QMenu>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// An empty cell of the parent, not given, and the digits it shows.
+struct TFreeCell {
+    int Row = -1;
+    int Col = -1;
+    TCell* Cell = nullptr;
+};
+
+// Works in the separate auto pencil style, where a parent cell shows all of
+// its own candidates.
+TFreeCell FreeParentCell(TMainWindowRig& Rig, int Skip = 0)
+{
+    if (!Rig.Find<QAction>("AutoPencilSeparate1")->isChecked() && !Rig.Find<QAction>("UserMarksLinked1")->isChecked()
+        && !Rig.Find<QAction>("UserMarksSeparate1")->isChecked())
+        Rig.Trigger("AutoPencilSeparate1");
+    for (int Index = 0; Index < 81; ++Index) {
+        TCell* Cell = Rig.PuzzleAt(0).CellByIndex(Index);
+        if (Cell->GetValue() == 0 && Cell->Possible().Count() >= 2 && Skip-- == 0)
+            return {Index / 9, Index % 9, Cell};
+    }
+    return {};
+}
+
+QToolButton* Button(TMainWindowRig& Rig, const QString& Name)
+{
+    return Rig.Find<QToolButton>(Name.toLatin1().constData());
+}
+
+void ShowSheet(TMainWindowRig& Rig, const char* Sheet)
+{
+    Rig.Main->PageControl()->SetActivePage(Rig.Find<QWidget>(Sheet));
+}
+
+// A digit the cell shows that is not its solution.
+int WrongShownDigit(const TCell& Cell)
+{
+    for (int Digit = 1; Digit <= 9; ++Digit)
+        if (Cell.Shown().IsSet(Digit) && Digit != Cell.GetSolution())
+            return Digit;
+    return 0;
+}
+
+}  // namespace
+
+TEST(Entry, PencilAndEraseWorkOnTheAutomaticMarks)
+{
+    TMainWindowRig Rig;
+    Rig.Start();
+    Rig.Main->ChooseChildBox()->setChecked(false);
+    const TFreeCell Free = FreeParentCell(Rig);
+    ASSERT_NE(Free.Cell, nullptr);
+    const int Solution = Free.Cell->GetSolution();
+    const int Wrong = WrongShownDigit(*Free.Cell);
+    // The click must not fill a cell left with one mark.
+    Rig.Options->SetOption(optSingleValue, false);
+
+    // Erasing the solution is refused while setting 7 is on; other digits go.
+    ShowSheet(Rig, "tsErase");
+    Button(Rig, QStringLiteral("sbErase%1").arg(Solution))->click();
+    Button(Rig, QStringLiteral("sbErase%1").arg(Wrong))->click();
+    Rig.ClickCell(true, Free.Row, Free.Col);
+    EXPECT_TRUE(Free.Cell->Shown().IsSet(Solution));
+    EXPECT_FALSE(Free.Cell->Shown().IsSet(Wrong));
+    EXPECT_FALSE(Rig.Main->Saved());
+    Rig.Options->SetOption(optNoRemoveSoln, false);
+    Rig.ClickCell(true, Free.Row, Free.Col);
+    EXPECT_FALSE(Free.Cell->Shown().IsSet(Solution));
+
+    // "Clr" releases the nine; pencilling brings an erased digit back but
+    // never adds one that is not a candidate.
+    Rig.Press("cmdClrEraseSbs");
+    for (int Digit = 1; Digit <= 9; ++Digit)
+        EXPECT_FALSE(Button(Rig, QStringLiteral("sbErase%1").arg(Digit))->isChecked());
+    ShowSheet(Rig, "tsPencil");
+    for (int Digit = 1; Digit <= 9; ++Digit)
+        Button(Rig, QStringLiteral("sbPencil%1").arg(Digit))->click();
+    Rig.ClickCell(true, Free.Row, Free.Col);
+    EXPECT_EQ(Free.Cell->Erased().Bits(), 0u);
+    EXPECT_EQ(Free.Cell->Shown().Bits() & ~Free.Cell->Possible().Bits(), 0u);
+    // Pencil work is not undone.
+    EXPECT_EQ(Rig.PuzzleAt(0).UndoCount(), 0);
+}
+
+TEST(Entry, ClickToEnterFillsTheOnlyMarkInEveryModeButNotWithUserMarks)
+{
+    TMainWindowRig Rig;
+    Rig.Start();
+    Rig.Main->ChooseChildBox()->setChecked(false);
+    const TFreeCell Free = FreeParentCell(Rig);
+    ASSERT_NE(Free.Cell, nullptr);
+    // Leave only the solution among the cell's marks, erasing the rest.
+    Rig.Options->SetOption(optSingleValue, false);
+    ShowSheet(Rig, "tsErase");
+    for (int Digit = 1; Digit <= 9; ++Digit)
+        if (Digit != Free.Cell->GetSolution())
+            Button(Rig, QStringLiteral("sbErase%1").arg(Digit))->click();
+    Rig.ClickCell(true, Free.Row, Free.Col);
+    ASSERT_EQ(Free.Cell->Shown().Count(), 1);
+    Rig.Options->SetOption(optSingleValue, true);
+
+    // In a user-marks style the click does not fill the cell.
+    ASSERT_TRUE(Rig.Trigger("UserMarksSeparate1"));
+    ShowSheet(Rig, "tsValue");
+    ShowSheet(Rig, "tsHiLite");
+    Rig.ClickCell(true, Free.Row, Free.Col);
+    EXPECT_EQ(Free.Cell->GetValue(), 0);
+    // Back in an auto pencil style, even the Hi Lite sheet fills it.
+    ASSERT_TRUE(Rig.Trigger("AutoPencilSeparate1"));
+    ShowSheet(Rig, "tsHiLite");
+    Rig.ClickCell(true, Free.Row, Free.Col);
+    EXPECT_EQ(Free.Cell->GetValue(), Free.Cell->GetSolution());
+}
+
+TEST(Entry, UserMarksArePencilledAndErased)
+{
+    TMainWindowRig Rig;
+    Rig.Start();
+    Rig.Main->ChooseChildBox()->setChecked(false);
+    ASSERT_TRUE(Rig.Trigger("UserMarksLinked1"));
+    EXPECT_EQ(Rig.PuzzleAt(0).MarkStyle(), msUserMarksLinked);
+    // Candidates and Filled only serve the automatic marks.
+    EXPECT_FALSE(Rig.Find<QAction>("Candidates1")->isEnabled());
+    const TFreeCell Free = FreeParentCell(Rig);
+    ShowSheet(Rig, "tsPencil");
+    Button(Rig, QStringLiteral("sbPencil2"))->click();
+    Button(Rig, QStringLiteral("sbPencil7"))->click();
+    Rig.ClickCell(true, Free.Row, Free.Col);
+    EXPECT_EQ(Free.Cell->UserMarks().Bits(), (1u << 2) | (1u << 7));
+    ShowSheet(Rig, "tsErase");
+    Button(Rig, QStringLiteral("sbErase7"))->click();
+    Rig.ClickCell(true, Free.Row, Free.Col);
+    EXPECT_EQ(Free.Cell->UserMarks().Bits(), 1u << 2);
+    EXPECT_EQ(Free.Cell->Shown().Bits(), 1u << 2);
+}
+
+TEST(Entry, HighlightKeysAndButtons)
+{
+    TMainWindowRig Rig;
+    TfrmMain& Main = Rig.Start();
+    Rig.Key(Qt::Key_5, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(Main.ParentGrid()->Highlight(), 0);
+    Rig.Key(Qt::Key_5, Qt::ControlModifier | Qt::KeypadModifier);
+    EXPECT_EQ(Main.ParentGrid()->Highlight(), 5);
+    EXPECT_EQ(Main.ChildGrid()->Highlight(), 5);
+    // Settings 1 and 2 make the Erase and Enter numbers follow.
+    EXPECT_EQ(Main.EnterValue(), 5);
+    EXPECT_TRUE(Button(Rig, QStringLiteral("sbValue5"))->isChecked());
+    EXPECT_TRUE(Button(Rig, QStringLiteral("sbErase5"))->isChecked());
+    EXPECT_TRUE(Button(Rig, QStringLiteral("sbHilite5"))->isChecked());
+    EXPECT_TRUE(Rig.Find<QAction>("HiLite5s1")->isChecked());
+    EXPECT_TRUE(Rig.Find<QAction>("EnterNow")->isVisible());
+    EXPECT_EQ(Rig.Find<QAction>("PencilNow")->text(), QStringLiteral("Pencil 5"));
+
+    Rig.Key(Qt::Key_Slash, Qt::ControlModifier);
+    EXPECT_EQ(Main.ParentGrid()->Highlight(), 10);
+    EXPECT_FALSE(Rig.Find<QAction>("EnterNow")->isVisible());
+    EXPECT_EQ(Rig.Find<QAction>("EnterNow")->property("Tag").toInt(), 0);
+    EXPECT_EQ(Main.EnterValue(), 5);
+
+    // Child only: the parent grid shows no highlight.
+    ASSERT_TRUE(Rig.Trigger("Childonly1"));
+    EXPECT_EQ(Main.ParentGrid()->Highlight(), 0);
+    EXPECT_EQ(Main.ChildGrid()->Highlight(), 10);
+    Rig.Options->SetOption(optHiLiteToValue, false);
+    Button(Rig, QStringLiteral("sbHilite3"))->click();
+    EXPECT_EQ(Main.ChildGrid()->Highlight(), 3);
+    EXPECT_EQ(Main.EnterValue(), 5);
+    Button(Rig, QStringLiteral("sbHilite3"))->click();
+    EXPECT_EQ(Main.ChildGrid()->Highlight(), 0);
+    EXPECT_TRUE(Rig.Find<QAction>("HiLiteNone1")->isChecked());
+}
+
+TEST(Entry, PopupEditsActOnTheCellUnderTheLastRelease)
+{
+    TMainWindowRig Rig;
+    TfrmMain& Main = Rig.Start();
+    Rig.Main->ChooseChildBox()->setChecked(false);
+    const TFreeCell Free = FreeParentCell(Rig);
+    Rig.ClickCell(true, Free.Row, Free.Col, Qt::RightButton);
+    EXPECT_EQ(Main.PopupCell(), Free.Cell);
+    EXPECT_TRUE(Main.PopupMenu()->isVisible());
+    Main.PopupMenu()->hide();
+    const int Digit = Free.Cell->GetSolution();
+    ASSERT_TRUE(Rig.Trigger(QStringLiteral("HiLite%1s1").arg(Digit).toLatin1().constData()));
+    ASSERT_TRUE(Rig.Trigger("EnterNow"));
+    EXPECT_EQ(Free.Cell->GetValue(), Digit);
+    EXPECT_FALSE(Main.Saved());
+
+    // The value already there changes nothing, not even the saved state.
+    Main.SaveAs1Click(false);  // cancelled: no name given
+    Rig.Main->LoadGame(1, 101);
+    ASSERT_TRUE(Main.Saved());
+    const TFreeCell Again = FreeParentCell(Rig);
+    Rig.ClickCell(true, Again.Row, Again.Col, Qt::RightButton);
+    Main.PopupMenu()->hide();
+    ASSERT_TRUE(Rig.Trigger("Clear01"));
+    EXPECT_TRUE(Main.Saved());
+
+    // A given cell takes no value from the pop-up.
+    int Given = 0;
+    while (!Rig.PuzzleAt(0).CellByIndex(Given)->GetRevealed())
+        ++Given;
+    TCell& GivenCell = *Rig.PuzzleAt(0).CellByIndex(Given);
+    Rig.ClickCell(true, Given / 9, Given % 9, Qt::RightButton);
+    Main.PopupMenu()->hide();
+    const int Shown = GivenCell.GetValue();
+    ASSERT_TRUE(Rig.Trigger(QStringLiteral("N%11").arg(Shown % 9 + 1 == 1 ? 2 : Shown % 9 + 1).toLatin1().constData()));
+    ASSERT_TRUE(Rig.Trigger("Clear01"));
+    EXPECT_EQ(GivenCell.GetValue(), Shown);
+    EXPECT_TRUE(GivenCell.GetRevealed());
+}
+
+TEST(Entry, HidingTheMarksHidesTheirSheetsAndBringsThemBack)
+{
+    TMainWindowRig Rig;
+    TfrmMain& Main = Rig.Start();
+    ShowSheet(Rig, "tsPencil");
+    ASSERT_TRUE(Rig.Trigger("HidePencilMarks1"));
+    EXPECT_EQ(Rig.PuzzleAt(0).MarkStyle(), msHidden);
+    for (const char* Sheet : {"tsPencil", "tsErase", "tsHiLite"})
+        EXPECT_FALSE(Main.PageControl()->IsTabVisible(Rig.Find<QWidget>(Sheet))) << Sheet;
+    EXPECT_EQ(Main.PageControl()->ActivePage(), Rig.Find<QWidget>("tsValue"));
+    EXPECT_FALSE(Rig.Find<QAction>("UserMarksLinked1")->isVisible());
+    EXPECT_FALSE(Rig.Find<QAction>("AutoPencilLinked1")->isVisible());
+    ASSERT_TRUE(Rig.Trigger("HidePencilMarks1"));
+    EXPECT_EQ(Rig.PuzzleAt(0).MarkStyle(), msAutoPencilLinked);
+    for (const char* Sheet : {"tsPencil", "tsErase", "tsHiLite"})
+        EXPECT_TRUE(Main.PageControl()->IsTabVisible(Rig.Find<QWidget>(Sheet))) << Sheet;
+    // Filled marks apply to both grids.
+    ASSERT_TRUE(Rig.Trigger("Filled1"));
+    EXPECT_TRUE(Main.ParentGrid()->Filled());
+    EXPECT_TRUE(Main.ChildGrid()->Filled());
+}
+
+TEST(Entry, UndoActsOnThePuzzleOfTheLastClickedGrid)
+{
+    TMainWindowRig Rig;
+    TfrmMain& Main = Rig.Start();
+    EXPECT_EQ(Main.UndoPuzzle(), 0);
+    // A value in child 1's linked cell: the parent's partner records it too.
+    TCell* Linked = nullptr;
+    int Row = 0, Col = 0;
+    for (int Index = 0; Index < 81 && Linked == nullptr; ++Index) {
+        TCell* Cell = Rig.PuzzleAt(1).CellByIndex(Index);
+        if (Cell->ParentLinkOfCell() != nullptr && !Cell->GetRevealed()) {
+            Linked = Cell;
+            Row = Index / 9;
+            Col = Index % 9;
+        }
+    }
+    ASSERT_NE(Linked, nullptr);
+    Rig.Options->SetOption(optSingleValue, false);
+    Rig.Press(QStringLiteral("sbValue%1").arg(Linked->GetSolution()).toLatin1().constData());
+    Rig.ClickCell(false, Row, Col);
+    EXPECT_EQ(Main.UndoPuzzle(), 1);
+    EXPECT_EQ(Linked->ParentLinkOfCell()->GetValue(), Linked->GetSolution());
+    EXPECT_EQ(Rig.PuzzleAt(0).UndoCount(), 1);
+
+    // Switching the child by menu does not move the undo target.
+    ASSERT_TRUE(Rig.Trigger("mnuChild4"));
+    ASSERT_TRUE(Rig.Trigger("Checkpoint1"));
+    ASSERT_TRUE(Rig.Trigger("Checkpoint1"));
+    EXPECT_EQ(Rig.PuzzleAt(1).CheckpointCount(), 1);
+    ASSERT_TRUE(Rig.Trigger("Backtocheckpoint1"));
+    EXPECT_EQ(Rig.PuzzleAt(1).CheckpointCount(), 1);
+    ASSERT_TRUE(Rig.Trigger("Undo1"));
+    EXPECT_EQ(Linked->GetValue(), 0);
+    EXPECT_EQ(Linked->ParentLinkOfCell()->GetValue(), 0);
+    EXPECT_EQ(Rig.PuzzleAt(0).UndoCount(), 2);
+    ASSERT_TRUE(Rig.Trigger("Backtocheckpoint1"));
+    EXPECT_EQ(Rig.PuzzleAt(1).CheckpointCount(), 0);
+    EXPECT_TRUE(Rig.Prompter.Messages.empty());
+}
