@@ -3,7 +3,12 @@
 # variables. On Windows they become the game program's version resource
 # (tavrel_add_version_resource); elsewhere common/VersionInfo.cpp compiles the
 # same values in. An empty variable leaves its value out altogether, so the
-# About box treats it as missing on every platform.
+# About box treats it as missing on every platform. Included from the top
+# folder, so that the resource compiler is enabled for every target.
+
+if(WIN32)
+  enable_language(RC)
+endif()
 
 set(TAVREL_COMPANY_NAME "Tavrel Sudoku International" CACHE STRING "CompanyName of the program's version information")
 set(TAVREL_LEGAL_COPYRIGHT "Copyright (C) Tavrel Sudoku International. All rights reserved." CACHE STRING "LegalCopyright (the About box's notice line)")
@@ -21,40 +26,32 @@ else()
 endif()
 set(TAVREL_VERSION_TEXT "${TAVREL_VERSION_MAJOR}.${TAVREL_VERSION_MINOR}.${TAVREL_VERSION_PATCH}")
 
-# Name/value pairs of the string block, in the order the resource lists them.
-set(TAVREL_VERSION_STRINGS
-  "CompanyName" "${TAVREL_COMPANY_NAME}"
-  "Comments" "${TAVREL_COMMENTS}"
-  "FileDescription" "${TAVREL_FILE_DESCRIPTION}"
-  "FileVersion" "${TAVREL_VERSION_TEXT}"
-  "InternalName" "TavrelSudoku"
-  "LegalCopyright" "${TAVREL_LEGAL_COPYRIGHT}"
-  "LegalTrademarks" "${TAVREL_LEGAL_TRADEMARKS}"
-  "OriginalFilename" "TavrelSudoku.exe"
-  "ProductName" "${TAVREL_PRODUCT_NAME}"
-  "ProductVersion" "${TAVREL_VERSION_TEXT}")
-
 # The entries of both generated files: C string literals for the compiled-in
 # table and VALUE lines for the resource script. Backslashes and quotes are
 # escaped, so any cache text stays one literal.
 set(TAVREL_VERSION_C_ENTRIES "")
 set(TAVREL_VERSION_RC_ENTRIES "")
-list(LENGTH TAVREL_VERSION_STRINGS _count)
-math(EXPR _last "${_count} - 1")
-foreach(_index RANGE 0 ${_last} 2)
-  math(EXPR _value_index "${_index} + 1")
-  list(GET TAVREL_VERSION_STRINGS ${_index} _name)
-  list(GET TAVREL_VERSION_STRINGS ${_value_index} _value)
-  if(_value STREQUAL "")
-    continue()
+function(tavrel_version_string name value)
+  if("${value}" STREQUAL "")
+    return()
   endif()
-  string(REPLACE "\\" "\\\\" _c_value "${_value}")
-  string(REPLACE "\"" "\\\"" _c_value "${_c_value}")
-  string(APPEND TAVREL_VERSION_C_ENTRIES "    {\"${_name}\", \"${_c_value}\"},\n")
-  string(REPLACE "\\" "\\\\" _rc_value "${_value}")
-  string(REPLACE "\"" "\"\"" _rc_value "${_rc_value}")
-  string(APPEND TAVREL_VERSION_RC_ENTRIES "            VALUE \"${_name}\", \"${_rc_value}\\0\"\n")
-endforeach()
+  string(REPLACE "\\" "\\\\" c_value "${value}")
+  string(REPLACE "\"" "\\\"" c_value "${c_value}")
+  set(TAVREL_VERSION_C_ENTRIES "${TAVREL_VERSION_C_ENTRIES}    {\"${name}\", \"${c_value}\"},\n" PARENT_SCOPE)
+  string(REPLACE "\\" "\\\\" rc_value "${value}")
+  string(REPLACE "\"" "\"\"" rc_value "${rc_value}")
+  set(TAVREL_VERSION_RC_ENTRIES "${TAVREL_VERSION_RC_ENTRIES}            VALUE \"${name}\", \"${rc_value}\\0\"\n" PARENT_SCOPE)
+endfunction()
+tavrel_version_string(CompanyName "${TAVREL_COMPANY_NAME}")
+tavrel_version_string(Comments "${TAVREL_COMMENTS}")
+tavrel_version_string(FileDescription "${TAVREL_FILE_DESCRIPTION}")
+tavrel_version_string(FileVersion "${TAVREL_VERSION_TEXT}")
+tavrel_version_string(InternalName "TavrelSudoku")
+tavrel_version_string(LegalCopyright "${TAVREL_LEGAL_COPYRIGHT}")
+tavrel_version_string(LegalTrademarks "${TAVREL_LEGAL_TRADEMARKS}")
+tavrel_version_string(OriginalFilename "TavrelSudoku.exe")
+tavrel_version_string(ProductName "${TAVREL_PRODUCT_NAME}")
+tavrel_version_string(ProductVersion "${TAVREL_VERSION_TEXT}")
 
 # Gives Target (the game program) the version resource on Windows; nothing
 # elsewhere, where the values are compiled into common/VersionInfo.cpp.

@@ -80,17 +80,4 @@ TEST(JpegPicture, DamagedPicturesDecodeToNothing)
     EXPECT_FALSE(Decode(Good).IsEmpty()) << "the decoder recovers after damaged pictures";
 }
 
-TEST(JpegPicture, ForgedHugeSizeIsRefusedBeforeAnyAllocation)
-{
-    std::vector<uint8_t> Bytes = ProgramPictureBytes();
-    const size_t Frame = MarkerAt(Bytes, 0xC0);
-    ASSERT_LT(Frame + 9, Bytes.size());
-    // Height and width fields of the frame header: 65000 x 65000.
-    Bytes[Frame + 5] = 0xFD;
-    Bytes[Frame + 6] = 0xE8;
-    Bytes[Frame + 7] = 0xFD;
-    Bytes[Frame + 8] = 0xE8;
-    EXPECT_TRUE(Decode(Bytes).IsEmpty());
-}
-
 }  // namespace
