@@ -1,0 +1,23 @@
+#pragma once
+// The browser command registered for web addresses, taken apart: the
+// program to start and the parameters to give it for one address.
+
+#include <string>
+
+// "Unable to find start command for internet browser".
+extern const char* const NoBrowserMessage;
+
+struct TBrowserCommand {
+    // The program file, without the quotes that may surround it in the
+    // command.
+    std::string Program;
+    std::string Parameters;
+};
+
+// Command is the registered command line, UTF-8. A quoted program part runs
+// to the next double quote, an unquoted one to the first blank. The rest of
+// the command (at most 999 characters, never cut inside a character) is the
+// parameters with its first "%1" replaced by Address; a rest without "%1",
+// or no rest, gives Address alone. Raises Exception(NoBrowserMessage) when
+// the command names no program (empty, blank, or "").
+TBrowserCommand ParseBrowserCommand(const std::string& Command, const std::string& Address);
