@@ -178,7 +178,7 @@ private:
     void GameHelpClick();
     void HomePageClick();
     void AboutClick();
-    void ShowHelp(int Topic);
+    void ShowHelp(QWidget* Owner, int Topic);
 
     // Entry handlers.
     void ImageMouseMove(bool Parent, int X, int Y);

@@ -3,11 +3,14 @@
 
 #include "Exception.h"
 #include "FileStream.h"
+#include "HelpWindow.h"
+#include "QVAbout.h"
 #include "Format.h"
 #include "Prompter.h"
 #include "PuzzleXLink.h"
 #include "SavedGame.h"
 
+#include <QApplication>
 #include <QDate>
 #include <QDir>
 #include <QFileInfo>
@@ -133,19 +136,26 @@ void TfrmMain::SaveBookletPdfClick()
 {
 }
 
-void TfrmMain::ShowHelp(int)
+void TfrmMain::ShowHelp(QWidget* Owner, int Topic)
 {
+    ShowHelpTopic(Owner, Topic);
 }
 
 void TfrmMain::GameHelpClick()
 {
-    ShowHelp(2);
+    ShowHelp(this, 2);
 }
 
 void TfrmMain::HomePageClick()
 {
+    OpenBrowser(HomePageAddress);
 }
 
 void TfrmMain::AboutClick()
 {
+    // The box names the program, whatever game the title shows.
+    const QString Title = QApplication::applicationDisplayName();
+    QApplication::setApplicationDisplayName(QStringLiteral("Tavrel Sudoku"));
+    ShowAboutBox(this);
+    QApplication::setApplicationDisplayName(Title);
 }
