@@ -1,17 +1,71 @@
 #pragma once
-// TEMPORARY stand-in until the choose-game dialog lands from its branch.
+// The choose-game dialog: every game of every issue in the catalogue, one
+// line each in catalogue order, with the issue's and the game's description
+// of the selected line above and below the list. The main window hands the
+// catalogue over before each showing and, after OK, takes the game's issue
+// and game number from GetSelectedGame.
+
 #include "GamesFile.h"
+
 #include <QDialog>
+
+#include <memory>
 #include <optional>
+#include <vector>
+
+class QKeyEvent;
+class QLabel;
+class QListWidget;
+class QPushButton;
+class QShowEvent;
+
 class TfrmChoosePuzzle : public QDialog {
     Q_OBJECT
+
 public:
-    explicit TfrmChoosePuzzle(QWidget* Owner = nullptr) : QDialog(Owner) {}
-    void SetCatalogue(const TGamesDataFile* Catalogue) { FCatalogue = Catalogue; }
-    void FillGames() {}
-    std::optional<TGameEntry> GetSelectedGame() const { return std::nullopt; }
+    static constexpr int HelpTopic = 4;
+
+    explicit TfrmChoosePuzzle(QWidget* Owner = nullptr);
+    ~TfrmChoosePuzzle() override;
+    TfrmChoosePuzzle(const TfrmChoosePuzzle&) = delete;
+    TfrmChoosePuzzle& operator=(const TfrmChoosePuzzle&) = delete;
+
+    // Not owned; may be nullptr (an empty list). It must stay alive while the
+    // dialog can show it.
+    void SetCatalogue(const TGamesDataFile* Catalogue);
+    // Rebuilds the list from the catalogue and selects the first line. With
+    // no game to list, the list is empty and OK is disabled.
+    void FillGames();
+    // A copy of the selected line's game entry; nullopt when nothing is
+    // selected.
+    std::optional<TGameEntry> GetSelectedGame() const;
+
 signals:
     void HelpRequested(int Topic);
+
+protected:
+    // Each showing starts again on the first line.
+    void showEvent(QShowEvent* Event) override;
+    void keyPressEvent(QKeyEvent* Event) override;
+
 private:
+    // A line's game, and the issue entry it was listed under.
+    struct TLine {
+        std::unique_ptr<TIssueGame> Game;
+        int IssueIndex = 0;
+    };
+
+    void lbxGamesClick();
+    void lbxGamesDblClick();
+    void BitBtn3Click();
+    // The line selected, or nullptr.
+    const TLine* SelectedLine() const;
+
     const TGamesDataFile* FCatalogue = nullptr;
+    // One per list line, in line order; freed when the list is refilled.
+    std::vector<TLine> FLines;
+    QLabel* FIssueLabel = nullptr;
+    QListWidget* FGames = nullptr;
+    QLabel* FDescription = nullptr;
+    QPushButton* FOk = nullptr;
 };

@@ -1,1 +1,415 @@
 #include "Options.h"
+
+#include "ColourBox.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QStyle>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+const char* const HelpTopicProperty = "HelpTopic";
+
+// Item order is method order: the solver asks for methods by item index.
+const char* const SolveMethodNames[TSettingsValues::MethodCount] = {
+    "Scanning", "Pinned", "Complete 1-9 sequence", "Locked Pairs", "Hidden Locked Pairs", "XWings",
+};
+
+QGroupBox* MakeGroup(const QString& Name, const QString& Title, QWidget* Parent)
+{
+    auto* Group = new QGroupBox(Title, Parent);
+    Group->setObjectName(Name);
+    return Group;
+}
+
+}  // namespace
+
+TfrmOptions::TfrmOptions(QWidget* Owner) : QDialog(Owner), FPrevious(&Settings())
+{
+    setObjectName(QStringLiteral("frmOptions"));
+    setWindowTitle(QStringLiteral("Settings"));
+    setFixedSize(634, 308);
+
+    FPageControl = new QTabWidget(this);
+    FPageControl->setObjectName(QStringLiteral("PageControl1"));
+    FPageControl->addTab(MakeGeneralPage(), QStringLiteral("&General"));
+    FPageControl->addTab(MakeHelpersPage(), QStringLiteral("&Helpers"));
+    FPageControl->addTab(MakeAppearancePage(), QStringLiteral("&Appearance"));
+    // The solving-method list is kept but never offered: every method runs.
+    FPageControl->setTabVisible(FPageControl->addTab(MakeSolvingPage(), QStringLiteral("&Solving")), false);
+    FPageControl->setCurrentIndex(0);
+    connect(FPageControl, &QTabWidget::currentChanged, this, &TfrmOptions::PageControl1Change);
+
+    auto* Layout = new QVBoxLayout(this);
+    Layout->setContentsMargins(4, 4, 4, 0);
+    Layout->setSpacing(0);
+    Layout->addWidget(FPageControl, 1);
+    Layout->addWidget(MakeButtonPanel());
+
+    FormCreate();
+    InstallSettings(&FValues);
+}
+
+TfrmOptions::~TfrmOptions()
+{
+    // Someone who installed settings after us keeps them.
+    if (&Settings() == &FValues)
+        InstallSettings(FPrevious);
+}
+
+QCheckBox* TfrmOptions::MakeOptionBox(int Number, const QString& Name, const QString& Caption, QWidget* Parent)
+{
+    auto* Box = new QCheckBox(Caption, Parent);
+    Box->setObjectName(Name);
+    FOptionBoxes[Number] = Box;
+    connect(Box, &QCheckBox::toggled, this, [this, Number](bool Checked) { OptionBoxToggled(Number, Checked); });
+    return Box;
+}
+
+TColourBox* TfrmOptions::MakeColourBox(int Number, const QString& Name, const QString& LabelName,
+                                       const QString& Caption, QWidget* Parent)
+{
+    auto* Box = new TColourBox(Parent);
+    Box->setObjectName(Name);
+    auto* Label = new QLabel(Caption, Parent);
+    Label->setObjectName(LabelName);
+    Label->setBuddy(Box);
+    FColourBoxes[Number] = Box;
+    FColourLabels[Number] = Label;
+    connect(Box, &TColourBox::ColourChanged, this,
+            [this, Number](TColor Colour) { FValues.SetColour(Number, Colour); });
+    return Box;
+}
+
+QWidget* TfrmOptions::MakeGeneralPage()
+{
+    auto* Page = new QWidget;
+    Page->setObjectName(QStringLiteral("tbGeneral"));
+    Page->setProperty(HelpTopicProperty, GeneralTopic);
+    auto* Layout = new QVBoxLayout(Page);
+    Layout->setContentsMargins(16, 12, 16, 12);
+    Layout->setSpacing(8);
+    QCheckBox* SingleValue =
+        MakeOptionBox(optSingleValue, QStringLiteral("cbxSingleValue"), QStringLiteral("Click to enter"), Page);
+    SingleValue->setToolTip(
+        QStringLiteral("Mouse click sets value if only on possibile value left. (Ignores pencil marks.)"));
+    QCheckBox* ShowLeds = MakeOptionBox(optShowLeds, QStringLiteral("cxbShowLeds"), QStringLiteral("Show LEDs"), Page);
+    ShowLeds->setToolTip(QStringLiteral(
+        "Turn on/off the nearly completed indication LEDs. These can also be used  to select child grids."));
+    Layout->addWidget(SingleValue);
+    Layout->addWidget(ShowLeds);
+    Layout->addWidget(MakeOptionBox(optProgressBars, QStringLiteral("cbxProgressBars"),
+                                    QStringLiteral("Show progress bars"), Page));
+    Layout->addWidget(MakeOptionBox(optHiLiteToValue, QStringLiteral("cbxHiLiteToValue"),
+                                    QStringLiteral("Make Value number same as Hi Lite"), Page));
+    Layout->addWidget(MakeOptionBox(optHiLiteToErase, QStringLiteral("cbxHiLiteToErase"),
+                                    QStringLiteral("Make Erase number same as Hi Lite"), Page));
+    Layout->addWidget(MakeOptionBox(optMainHints, QStringLiteral("cbxMainHints"),
+                                    QStringLiteral("Show hints on main screen"), Page));
+    Layout->addWidget(MakeOptionBox(optCongrats, QStringLiteral("cbxCongrats"),
+                                    QStringLiteral("Show congratulations when game solved"), Page));
+    Layout->addStretch(1);
+    return Page;
+}
+
+QWidget* TfrmOptions::MakeHelpersPage()
+{
+    auto* Page = new QWidget;
+    Page->setObjectName(QStringLiteral("tbHelpers"));
+    Page->setProperty(HelpTopicProperty, HelpersTopic);
+    auto* Layout = new QVBoxLayout(Page);
+    Layout->setContentsMargins(16, 12, 16, 12);
+    Layout->setSpacing(10);
+    Layout->addWidget(MakeOptionBox(optNoRemoveSoln, QStringLiteral("cbxNoRemoveSoln"),
+                                    QStringLiteral("Prevent removal of auto pencil marked solution  "), Page));
+
+    QGroupBox* Wrong = MakeGroup(QStringLiteral("grpWrongEntries"), QStringLiteral(" Wrong Entries "), Page);
+    auto* Grid = new QGridLayout(Wrong);
+    Grid->setContentsMargins(12, 10, 12, 10);
+    Grid->setHorizontalSpacing(40);
+    Grid->setVerticalSpacing(8);
+    Grid->addWidget(MakeOptionBox(optInvalid, QStringLiteral("cbxInvalid1"),
+                                  QStringLiteral("Highlight &Invalid Entries"), Wrong), 0, 0);
+    Grid->addWidget(MakeOptionBox(optIncorrect, QStringLiteral("cbxIncorrect1"),
+                                  QStringLiteral("Highlight In&correct Entries"), Wrong), 1, 0);
+    // The pair shares the group box, which makes the buttons exclusive.
+    FInvalidPriority = new QRadioButton(QStringLiteral("In&valid Has Priority"), Wrong);
+    FInvalidPriority->setObjectName(QStringLiteral("rbInvalidPriority1"));
+    FInvalidPriority->setToolTip(QStringLiteral("This setting gives slightly less hep than incorrect priority"));
+    FIncorrectPriority = new QRadioButton(QStringLiteral("Inco&rrect Has Priority"), Wrong);
+    FIncorrectPriority->setObjectName(QStringLiteral("rbIncorrectPriority1"));
+    Grid->addWidget(FInvalidPriority, 0, 1);
+    Grid->addWidget(FIncorrectPriority, 1, 1);
+    Grid->setColumnStretch(2, 1);
+    connect(FInvalidPriority, &QRadioButton::toggled, this, [this](bool Checked) {
+        if (Checked)
+            PriorityButtonToggled(true);
+    });
+    connect(FIncorrectPriority, &QRadioButton::toggled, this, [this](bool Checked) {
+        if (Checked)
+            PriorityButtonToggled(false);
+    });
+    Layout->addWidget(Wrong);
+
+    FPencilSelectedOnly = new QCheckBox(QStringLiteral("Pencil mark selected square only"), Page);
+    FPencilSelectedOnly->setObjectName(QStringLiteral("cbxPencilSelectedOnly"));
+    FPencilSelectedOnly->setVisible(false);
+    connect(FPencilSelectedOnly, &QCheckBox::toggled, this,
+            [this](bool Checked) { FValues.SetPencilSelectedOnly(Checked); });
+    Layout->addWidget(FPencilSelectedOnly);
+    Layout->addStretch(1);
+    return Page;
+}
+
+QWidget* TfrmOptions::MakeAppearancePage()
+{
+    auto* Page = new QWidget;
+    Page->setObjectName(QStringLiteral("tbAppearance"));
+    Page->setProperty(HelpTopicProperty, AppearanceTopic);
+
+    auto MakeGrid = [](QGroupBox* Group) {
+        auto* Grid = new QGridLayout(Group);
+        Grid->setContentsMargins(8, 4, 8, 6);
+        Grid->setHorizontalSpacing(8);
+        Grid->setVerticalSpacing(4);
+        return Grid;
+    };
+    // A row of label and box side by side.
+    auto AddRow = [this](QGridLayout* Grid, int Row, int Number) {
+        Grid->addWidget(FColourLabels[Number], Row, 0);
+        Grid->addWidget(FColourBoxes[Number], Row, 1);
+        Grid->setColumnStretch(1, 1);
+    };
+    // The label above its box, for the two narrow groups.
+    auto AddStacked = [this](QGridLayout* Grid, int Row, int Number) {
+        Grid->addWidget(FColourLabels[Number], Row * 2, 0);
+        Grid->addWidget(FColourBoxes[Number], Row * 2 + 1, 0);
+    };
+
+    QGroupBox* Foreground = MakeGroup(QStringLiteral("grpForeground"), QStringLiteral(" Foreground "), Page);
+    MakeColourBox(colRevealed, QStringLiteral("colRevealed"), QStringLiteral("lblRevealed"),
+                  QStringLiteral("&Revealed value"), Foreground);
+    MakeColourBox(colEntered, QStringLiteral("colEntered"), QStringLiteral("lblEntered"),
+                  QStringLiteral("&Entered Value"), Foreground);
+    MakeColourBox(colInvalid, QStringLiteral("colInvalid"), QStringLiteral("lblInvalidEntry"),
+                  QStringLiteral("&Invalid entry"), Foreground);
+    MakeColourBox(colIncorrect, QStringLiteral("colIncorrect"), QStringLiteral("lblIncorrectEntry"),
+                  QStringLiteral("In&correct entry"), Foreground);
+    MakeColourBox(colPencilMarks, QStringLiteral("colPencilMarks"), QStringLiteral("lblPencilMarks"),
+                  QStringLiteral("&Pencil marks"), Foreground);
+    MakeColourBox(colPenSelected, QStringLiteral("colPenSelected"), QStringLiteral("lblPenSelected"),
+                  QStringLiteral("&Selected square"), Foreground);
+    QGridLayout* ForeGrid = MakeGrid(Foreground);
+    const int ForegroundOrder[] = {colRevealed, colEntered, colInvalid, colIncorrect, colPencilMarks, colPenSelected};
+    for (int Row = 0; Row < 6; ++Row)
+        AddRow(ForeGrid, Row, ForegroundOrder[Row]);
+    ForeGrid->setRowStretch(6, 1);
+
+    QGroupBox* Leds = MakeGroup(QStringLiteral("grpLeds"), QStringLiteral(" LEDs "), Page);
+    MakeColourBox(colLEDoff, QStringLiteral("colLEDoff"), QStringLiteral("lblLEDoff"), QStringLiteral("&Off"), Leds);
+    MakeColourBox(colLED8, QStringLiteral("colLED8"), QStringLiteral("lblLED8"), QStringLiteral("&8 Entries present"),
+                  Leds);
+    MakeColourBox(colLED9, QStringLiteral("colLED9"), QStringLiteral("lblLED9"), QStringLiteral("&9 Entries Present"),
+                  Leds);
+    QGridLayout* LedGrid = MakeGrid(Leds);
+    AddRow(LedGrid, 0, colLEDoff);
+    AddRow(LedGrid, 1, colLED8);
+    AddRow(LedGrid, 2, colLED9);
+
+    QGroupBox* Background = MakeGroup(QStringLiteral("grpBackground"), QStringLiteral(" Background "), Page);
+    MakeColourBox(colNormalBg, QStringLiteral("colNormalBg"), QStringLiteral("lblNormalBg"),
+                  QStringLiteral("&Normal cell"), Background);
+    MakeColourBox(colShadedBg, QStringLiteral("colShadedBg"), QStringLiteral("lblShadedBg"),
+                  QStringLiteral("&Linked cell"), Background);
+    QGridLayout* BackGrid = MakeGrid(Background);
+    AddStacked(BackGrid, 0, colNormalBg);
+    AddStacked(BackGrid, 1, colShadedBg);
+
+    QGroupBox* HiLites = MakeGroup(QStringLiteral("grpHiLites"), QStringLiteral(" Hi Lites "), Page);
+    MakeColourBox(colHiLiteFore, QStringLiteral("colHiLiteFore"), QStringLiteral("lblHiLiteFore"),
+                  QStringLiteral("&Font"), HiLites);
+    MakeColourBox(colHiLiteBack, QStringLiteral("colHiLiteBack"), QStringLiteral("lblHiLiteBack"),
+                  QStringLiteral("&Background"), HiLites);
+    QGridLayout* HiLiteGrid = MakeGrid(HiLites);
+    AddStacked(HiLiteGrid, 0, colHiLiteFore);
+    AddStacked(HiLiteGrid, 1, colHiLiteBack);
+
+    // Foreground down the left; LEDs over the two small groups on the right.
+    auto* Layout = new QGridLayout(Page);
+    Layout->setContentsMargins(8, 4, 8, 4);
+    Layout->setHorizontalSpacing(6);
+    Layout->setVerticalSpacing(4);
+    Layout->addWidget(Foreground, 0, 0, 2, 1);
+    Layout->addWidget(Leds, 0, 1, 1, 2);
+    Layout->addWidget(Background, 1, 1);
+    Layout->addWidget(HiLites, 1, 2);
+    // Room for a hex name in the Foreground boxes and for the longer colour
+    // names in the two narrow groups.
+    Layout->setColumnMinimumWidth(0, 282);
+    Layout->setColumnMinimumWidth(1, 156);
+    Layout->setColumnMinimumWidth(2, 156);
+    return Page;
+}
+
+QWidget* TfrmOptions::MakeSolvingPage()
+{
+    auto* Page = new QWidget;
+    Page->setObjectName(QStringLiteral("tbSolving"));
+    auto* Layout = new QVBoxLayout(Page);
+    QGroupBox* Methods = MakeGroup(QStringLiteral("grpSolveMethods"), QStringLiteral(" Method to use "), Page);
+    auto* MethodsLayout = new QVBoxLayout(Methods);
+    FSolveMethods = new QListWidget(Methods);
+    FSolveMethods->setObjectName(QStringLiteral("chklbSolveMthods"));
+    for (const char* Name : SolveMethodNames) {
+        auto* Item = new QListWidgetItem(QString::fromLatin1(Name), FSolveMethods);
+        Item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
+        Item->setCheckState(Qt::Checked);
+    }
+    connect(FSolveMethods, &QListWidget::itemChanged, this, &TfrmOptions::MethodItemChanged);
+    MethodsLayout->addWidget(FSolveMethods);
+    Layout->addWidget(Methods);
+    return Page;
+}
+
+QWidget* TfrmOptions::MakeButtonPanel()
+{
+    auto* Panel = new QWidget(this);
+    Panel->setObjectName(QStringLiteral("pnlButtons"));
+    auto* Layout = new QHBoxLayout(Panel);
+    Layout->setContentsMargins(8, 6, 8, 8);
+    Layout->setSpacing(8);
+    Layout->addStretch(1);
+    auto MakeButton = [&](const QString& Name, const QString& Caption, QStyle::StandardPixmap Icon) {
+        auto* Button = new QPushButton(style()->standardIcon(Icon), Caption, Panel);
+        Button->setObjectName(Name);
+        Button->setMinimumWidth(88);
+        Layout->addWidget(Button);
+        return Button;
+    };
+    QPushButton* Ok = MakeButton(QStringLiteral("BitBtn1"), QStringLiteral("OK"), QStyle::SP_DialogOkButton);
+    QPushButton* Cancel =
+        MakeButton(QStringLiteral("BitBtn2"), QStringLiteral("Cancel"), QStyle::SP_DialogCancelButton);
+    QPushButton* Help = MakeButton(QStringLiteral("BitBtn3"), QStringLiteral("&Help"), QStyle::SP_DialogHelpButton);
+    Ok->setDefault(true);
+    connect(Ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(Cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(Help, &QPushButton::clicked, this, &TfrmOptions::BitBtn3Click);
+    return Panel;
+}
+
+void TfrmOptions::FormCreate()
+{
+    for (int Method = 0; Method < TSettingsValues::MethodCount; ++Method)
+        FValues.SetMethodEnabled(Method, true);
+    ShowValues();
+}
+
+void TfrmOptions::PageControl1Change(int Index)
+{
+    const QVariant Topic = FPageControl->widget(Index) != nullptr
+        ? FPageControl->widget(Index)->property(HelpTopicProperty)
+        : QVariant();
+    if (Topic.isValid())
+        FHelpTopic = Topic.toInt();
+}
+
+void TfrmOptions::BitBtn3Click()
+{
+    emit HelpRequested(FHelpTopic);
+}
+
+void TfrmOptions::keyPressEvent(QKeyEvent* Event)
+{
+    if (Event->key() == Qt::Key_F1 && Event->modifiers() == Qt::NoModifier) {
+        BitBtn3Click();
+        return;
+    }
+    QDialog::keyPressEvent(Event);
+}
+
+void TfrmOptions::OptionBoxToggled(int Number, bool Checked)
+{
+    // For the two highlight boxes the values apply the priority rule, which
+    // may move and disable the priority buttons.
+    FValues.SetOption(Number, Checked);
+    ShowValues();
+}
+
+void TfrmOptions::PriorityButtonToggled(bool InvalidHasPriority)
+{
+    FValues.SetOption(optInvalidPriority, InvalidHasPriority);
+    ShowValues();
+}
+
+void TfrmOptions::MethodItemChanged(QListWidgetItem* Item)
+{
+    FValues.SetMethodEnabled(FSolveMethods->row(Item), Item->checkState() == Qt::Checked);
+}
+
+void TfrmOptions::SetOption(int Number, bool Value)
+{
+    FValues.SetOption(Number, Value);
+    ShowValues();
+}
+
+void TfrmOptions::SetColour(int Number, TColor Colour)
+{
+    FValues.SetColour(Number, Colour);
+    ShowValues();
+}
+
+void TfrmOptions::SetOptionEnabled(int Number, bool Enabled)
+{
+    FValues.SetOptionEnabled(Number, Enabled);
+    if (Number == optInvalidPriority && Enabled)
+        FValues.SetPriorityStatus();
+    ShowValues();
+}
+
+void TfrmOptions::SetColourEnabled(int Number, bool Enabled)
+{
+    FValues.SetColourEnabled(Number, Enabled);
+    ShowValues();
+}
+
+void TfrmOptions::ShowValues()
+{
+    for (int Number = 1; Number <= TSettingsValues::OptionCount; ++Number) {
+        QCheckBox* Box = FOptionBoxes[Number];
+        if (Box == nullptr)
+            continue;
+        const QSignalBlocker Blocker(Box);
+        Box->setChecked(FValues.GetStoredOption(Number));
+        Box->setEnabled(FValues.IsOptionEnabled(Number));
+    }
+    {
+        const QSignalBlocker InvalidBlocker(FInvalidPriority);
+        const QSignalBlocker IncorrectBlocker(FIncorrectPriority);
+        // Exclusive buttons are unchecked only by checking their partner.
+        (FValues.GetStoredOption(optInvalidPriority) ? FInvalidPriority : FIncorrectPriority)->setChecked(true);
+        FInvalidPriority->setEnabled(FValues.IsOptionEnabled(optInvalidPriority));
+        FIncorrectPriority->setEnabled(FValues.IsOptionEnabled(optInvalidPriority));
+    }
+    {
+        const QSignalBlocker Blocker(FPencilSelectedOnly);
+        FPencilSelectedOnly->setChecked(FValues.PencilSelectedOnly());
+    }
+    for (int Number = 1; Number <= TSettingsValues::ColourCount; ++Number) {
+        FColourBoxes[Number]->SetColour(FValues.GetColour(Number));
+        FColourBoxes[Number]->setEnabled(FValues.IsColourEnabled(Number));
+        FColourLabels[Number]->setEnabled(FValues.IsColourEnabled(Number));
+    }
+    const QSignalBlocker Blocker(FSolveMethods);
+    for (int Method = 0; Method < FSolveMethods->count(); ++Method)
+        FSolveMethods->item(Method)->setCheckState(FValues.IsMethodEnabled(Method) ? Qt::Checked : Qt::Unchecked);
+}
