@@ -6,8 +6,10 @@
 #include "Puzzle.h"
 #include "PuzzleXLink.h"
 #include "QVDisplayGrid.h"
+#include "QtBookletPrinter.h"
 
 #include <QLocale>
+#include <QPrinter>
 #include <QSaveFile>
 
 #include <algorithm>
@@ -323,6 +325,17 @@ void PrintBooklet(TPuzzleXLink& Pyramid, TBookletPrinter& Printer,
     Run.BeginJob(TPrintOrientation::Landscape, 2);
     Run.PrintPass(TSideParity::Even);
     Run.EndJob();
+}
+
+void PrintBookletOn(QPrinter& Printer, TPuzzleXLink& Pyramid,
+                    const std::function<void(const std::string&)>& ShowMessage)
+{
+    if (Printer.outputFormat() == QPrinter::PdfFormat && !Printer.outputFileName().isEmpty()) {
+        SaveBookletPdf(Pyramid, Printer.outputFileName(), Printer.pageLayout().pageSize());
+        return;
+    }
+    TQtBookletPrinter Device(Printer);
+    PrintBooklet(Pyramid, Device, ShowMessage);
 }
 
 QPageSize DefaultBookletPageSize()

@@ -28,6 +28,7 @@
 #include <memory>
 #include <string>
 
+class QPrinter;
 class TGrid;
 class TPuzzleXLink;
 
@@ -136,6 +137,13 @@ private:
 // printer are raised as Exception.
 void PrintBooklet(TPuzzleXLink& Pyramid, TBookletPrinter& Printer,
                   const std::function<void(const std::string&)>& ShowMessage);
+
+// Prints the booklet on a printer that the print dialog has set up, through
+// TQtBookletPrinter. A printer set to print into a PDF file gets the whole
+// booklet there as one PDF on its paper instead (SaveBookletPdf, no message):
+// the four print jobs would each overwrite that file.
+void PrintBookletOn(QPrinter& Printer, TPuzzleXLink& Pyramid,
+                    const std::function<void(const std::string&)>& ShowMessage);
 
 // The paper of the booklet PDF: Letter where the system measures in US
 // units, A4 elsewhere.

@@ -567,7 +567,7 @@ TEST(BookletPdfTest, AFailedWriteLeavesNoFileAndKeepsTheOldOne)
     EXPECT_EQ(QDir(Dir.path()).entryList(QDir::Files), QStringList{"booklet.pdf"});
 }
 
-TEST(BookletQtPrinterTest, TheDeviceOpensOnlyForAJobThatDraws)
+TEST(BookletQtPrinterTest, DeviceOpensOnlyForAJobThatDrawsAndAFileGetsTheWholeBooklet)
 {
     QTemporaryDir Dir;
     ASSERT_TRUE(Dir.isValid());
@@ -614,6 +614,7 @@ TEST(BookletQtPrinterTest, TheDeviceOpensOnlyForAJobThatDraws)
     QFile File(Name);
     ASSERT_TRUE(File.open(QIODevice::ReadOnly));
     const QByteArray Pdf = File.readAll();
+    File.close();
     EXPECT_TRUE(Pdf.contains("/Count 2"));
     // The job title is the document's title, written in UTF-16.
     const QString Title = "Tavrel Sudoku Puzzle Booklet";
@@ -621,6 +622,16 @@ TEST(BookletQtPrinterTest, TheDeviceOpensOnlyForAJobThatDraws)
     for (const QChar Char : Title)
         Utf16 += QByteArray(1, '\0') + QByteArray(1, static_cast<char>(Char.unicode()));
     EXPECT_TRUE(Pdf.contains(Utf16));
+
+    // Printing into a file from the print dialog gives the whole booklet in
+    // that file, not the last of four jobs, and asks for no reinsertion.
+    TBookletRig Rig(0);
+    bool Shown = false;
+    PrintBookletOn(Device, Rig.Pyramid(), [&Shown](const std::string&) { Shown = true; });
+    EXPECT_FALSE(Shown);
+    ASSERT_TRUE(File.open(QIODevice::ReadOnly));
+    EXPECT_EQ(PdfPageBoxes(File.readAll()),
+              (std::vector<std::pair<int, int>>{{842, 595}, {842, 595}, {595, 842}, {595, 842}}));
 }
 
 }  // namespace
