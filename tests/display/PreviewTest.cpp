@@ -8,6 +8,7 @@
 #include "Puzzle.h"
 #include "PyramidTestSupport.h"
 
+#include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
 
@@ -131,6 +132,14 @@ TEST(PreviewTest, RendersTheGameWithItsEntries)
     const QImage Printed(QString::fromStdString(RenderPreview(Options)[1]));
     ASSERT_EQ(Printed.width(), 1875);
     EXPECT_EQ(PixelAt(Printed, 0, 0), clBlack);
+
+    // The whole booklet beside the pictures.
+    const std::vector<std::string> WithBooklet = RenderPreview(
+        ParsePreviewArguments({Issue.File, "--booklet", Issue.Out("booklet.pdf"), "--out", Issue.Out("shot")}));
+    ASSERT_EQ(WithBooklet.size(), 3u);
+    QFile Booklet(QString::fromStdString(WithBooklet[2]));
+    ASSERT_TRUE(Booklet.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(Booklet.readAll().contains("/Count 4"));
 
     // Cells the game does not have, givens and missing games are refused.
     const auto Refusal = [&](TPreviewOptions Bad) {

@@ -7,6 +7,7 @@
 #include "Format.h"
 #include "Puzzle.h"
 #include "PuzzleXLink.h"
+#include "QVPrinting.h"
 #include "QVSettings.h"
 #include "SettingsValues.h"
 
@@ -120,6 +121,8 @@ std::string PreviewUsage()
            "  --solve                solve the whole pyramid after the entries\n"
            "  --highlight D|pairs    highlight digit D (1-9) or all pairs\n"
            "  --out PREFIX           write PREFIX-parent.png and PREFIX-child<K>.png (default preview)\n"
+           "  --booklet FILE.pdf     also write the game's printed booklet, after the entries, as one\n"
+           "                         PDF (A4, or Letter where the system measures in US units)\n"
            "The settings are the program's defaults.\n";
 }
 
@@ -175,6 +178,10 @@ TPreviewOptions ParsePreviewArguments(const std::vector<std::string>& Args)
             TPreviewCellChange Change = ParseCellPrefix(Next(), Arg, Rest);
             Change.Digits = ParseDigits(Rest, Arg);
             (Arg == "--mark" ? Options.Marks : Options.Erasures).push_back(Change);
+        } else if (Arg == "--booklet") {
+            Options.BookletFile = Next();
+            if (Options.BookletFile.empty())
+                throw Exception("--booklet needs a file name");
         } else if (Arg == "--out") {
             Options.OutPrefix = Next();
             if (Options.OutPrefix.empty())
@@ -291,5 +298,8 @@ std::vector<std::string> RenderPreview(const TPreviewOptions& Options)
     const std::string ChildFile = Options.OutPrefix + "-child" + std::to_string(Options.Child) + ".png";
     SaveImage(ParentImage, ParentFile);
     SaveImage(ChildImage, ChildFile);
-    return {ParentFile, ChildFile};
+    if (Options.BookletFile.empty())
+        return {ParentFile, ChildFile};
+    SaveBookletPdf(*Pyramid, QString::fromStdString(Options.BookletFile));
+    return {ParentFile, ChildFile, Options.BookletFile};
 }

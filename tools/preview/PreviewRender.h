@@ -43,6 +43,7 @@ struct TPreviewOptions {
     std::vector<TPreviewCellChange> Marks;
     std::vector<TPreviewCellChange> Erasures;
     std::string OutPrefix = "preview";
+    std::string BookletFile;    // the booklet PDF to write as well; empty for none
 };
 
 std::string PreviewUsage();
@@ -50,5 +51,6 @@ std::string PreviewUsage();
 TPreviewOptions ParsePreviewArguments(const std::vector<std::string>& Args);
 // One line per game: index, game number, layout, stream kind, name.
 std::string ListPreviewGames(const std::string& IssueFile);
-// Writes <prefix>-parent.png and <prefix>-child<k>.png; answers their names.
+// Writes <prefix>-parent.png and <prefix>-child<k>.png, and the booklet PDF
+// when one is named; answers the names of the files written.
 std::vector<std::string> RenderPreview(const TPreviewOptions& Options);

@@ -1,0 +1,139 @@
+#include "QtBookletPrinter.h"
+
+#include "Exception.h"
+#include "Format.h"
+
+#include <QPrinter>
+#include <QRect>
+
+namespace {
+
+std::string PrinterName(const QPrinter& Printer)
+{
+    if (Printer.outputFormat() == QPrinter::PdfFormat)
+        return Printer.outputFileName().toStdString();
+    return Printer.printerName().toStdString();
+}
+
+}  // namespace
+
+TQtBookletPrinter::TQtBookletPrinter(QPrinter& Printer) : FPrinter(Printer) {}
+
+TQtBookletPrinter::~TQtBookletPrinter()
+{
+    Abort();
+}
+
+void TQtBookletPrinter::BeginDoc()
+{
+    if (FJobOpen)
+        throw Exception("Printing: a print job is already in progress");
+    FJobOpen = true;
+    FDeviceOpen = false;
+}
+
+void TQtBookletPrinter::OpenDevice()
+{
+    if (!FJobOpen || FDeviceOpen)
+        return;
+    if (!FCanvas.Begin(&FPrinter)) {
+        FJobOpen = false;
+        throw Exception(Format("Printing on \"%s\" could not be started", PrinterName(FPrinter).c_str()));
+    }
+    FDeviceOpen = true;
+}
+
+void TQtBookletPrinter::EndDoc()
+{
+    if (!FJobOpen)
+        return;
+    const bool Printed = FDeviceOpen;
+    FJobOpen = false;
+    FDeviceOpen = false;
+    if (!Printed)
+        return;
+    const bool Ended = FCanvas.Painter().end();
+    FCanvas.End();
+    if (!Ended || FPrinter.printerState() == QPrinter::Error)
+        throw Exception(Format("The printer \"%s\" reported an error while printing", PrinterName(FPrinter).c_str()));
+}
+
+void TQtBookletPrinter::Abort()
+{
+    if (FDeviceOpen) {
+        // Where the platform can take the run back it does; elsewhere what
+        // was drawn is sent, which cannot be helped once the device is open.
+        FPrinter.abort();
+        FCanvas.End();
+    }
+    FJobOpen = false;
+    FDeviceOpen = false;
+}
+
+void TQtBookletPrinter::NewPage()
+{
+    if (!FJobOpen)
+        return;
+    if (!FDeviceOpen) {
+        // The first page has not been drawn on; it still goes out blank.
+        OpenDevice();
+    }
+    if (!FPrinter.newPage())
+        throw Exception(Format("The printer \"%s\" could not start a new page", PrinterName(FPrinter).c_str()));
+}
+
+TPrintOrientation TQtBookletPrinter::Orientation() const
+{
+    return FPrinter.pageLayout().orientation() == QPageLayout::Landscape ? TPrintOrientation::Landscape
+                                                                         : TPrintOrientation::Portrait;
+}
+
+void TQtBookletPrinter::SetOrientation(TPrintOrientation Orientation)
+{
+    FPrinter.setPageOrientation(Orientation == TPrintOrientation::Landscape ? QPageLayout::Landscape
+                                                                            : QPageLayout::Portrait);
+}
+
+void TQtBookletPrinter::SetTitle(const QString& Title)
+{
+    FPrinter.setDocName(Title);
+}
+
+TQVCanvas& TQtBookletPrinter::Canvas()
+{
+    OpenDevice();
+    return FCanvas;
+}
+
+int TQtBookletPrinter::PixelsPerInchX() const
+{
+    return FPrinter.logicalDpiX();
+}
+
+int TQtBookletPrinter::PixelsPerInchY() const
+{
+    return FPrinter.logicalDpiY();
+}
+
+TPoint TQtBookletPrinter::PrintingOffset() const
+{
+    const QRect Paper = FPrinter.paperRect(QPrinter::DevicePixel).toRect();
+    const QRect Page = FPrinter.pageRect(QPrinter::DevicePixel).toRect();
+    return {Page.left() - Paper.left(), Page.top() - Paper.top()};
+}
+
+TSize TQtBookletPrinter::PhysicalPageSize() const
+{
+    const QRect Paper = FPrinter.paperRect(QPrinter::DevicePixel).toRect();
+    return {Paper.width(), Paper.height()};
+}
+
+int TQtBookletPrinter::PageWidth() const
+{
+    return FPrinter.pageRect(QPrinter::DevicePixel).toRect().width();
+}
+
+int TQtBookletPrinter::PageHeight() const
+{
+    return FPrinter.pageRect(QPrinter::DevicePixel).toRect().height();
+}
