@@ -18,6 +18,7 @@
 #include <QKeyEvent>
 #include <QLayout>
 #include <QMouseEvent>
+#include <QPrinter>
 
 TfrmMain::TfrmMain(const std::string& ProgramFolder, QWidget* Owner)
     : QMainWindow(Owner,

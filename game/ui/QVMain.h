@@ -33,6 +33,7 @@ class QActionGroup;
 class QCheckBox;
 class QLabel;
 class QMenu;
+class QPrinter;
 class QToolButton;
 class QWidget;
 class TButtonPageControl;
@@ -165,6 +166,7 @@ private:
     void SettingsClick();
     void PrintClick();
     void SaveBookletPdfClick();
+    void ReshadeAfterPrinting();
     void ResetCurrentClick();
     void ResetAllClick();
     void ResetMasterClick();
@@ -223,6 +225,8 @@ private:
     QString FDialogFolder;
     bool FShown = false;
     bool FShowHints = true;
+    // The printer of the booklet, kept so it keeps the player's choices.
+    std::unique_ptr<QPrinter> FPrinter;
 
     // Panels and controls.
     QWidget* FClient = nullptr;

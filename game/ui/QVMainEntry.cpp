@@ -266,6 +266,9 @@ void TfrmMain::PencilMarkStyle()
 
 void TfrmMain::ChangeHiliting()
 {
+    // Stored at once like the other view settings, so the choice is not
+    // lost when nothing else changes before the program ends.
+    FStore.SaveViewOptions(ViewControls());
     if (FParentGrid && FChildGrid)
         SetHiLite(std::max(FParentGrid->Highlight(), FChildGrid->Highlight()));
 }

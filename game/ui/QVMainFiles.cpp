@@ -7,13 +7,17 @@
 #include "QVAbout.h"
 #include "Format.h"
 #include "Prompter.h"
+#include "Puzzle.h"
 #include "PuzzleXLink.h"
+#include "QVDisplayGrid.h"
+#include "QVPrinting.h"
 #include "SavedGame.h"
 
 #include <QApplication>
 #include <QDate>
 #include <QDir>
 #include <QFileInfo>
+#include <QPrinter>
 #include <QSaveFile>
 #include <QStandardPaths>
 
@@ -128,12 +132,61 @@ void TfrmMain::LoadSavedGame(const QString& FileName)
     Finish();
 }
 
+void TfrmMain::ReshadeAfterPrinting()
+{
+    // Printing leaves every child unshaded; the one on screen shows its
+    // linked cells again.
+    if (TPuzzle* Child = Puzzle(FCurrentChild))
+        Child->SetShading(true);
+    if (FParentGrid && FChildGrid) {
+        FParentGrid->RepaintAll();
+        FChildGrid->RepaintAll();
+    }
+}
+
 void TfrmMain::PrintClick()
 {
+    if (FXLink == nullptr)
+        return;
+    // Made at the first print only: the printer system is slow to start.
+    if (!FPrinter)
+        FPrinter = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    if (!Prompts().ChoosePrinter(this, *FPrinter))
+        return;
+    const auto ShowMessage = [this](const std::string& Text) {
+        Prompts().Message(this, TMessageKind::Plain, QString(), ToQString(Text));
+    };
+    try {
+        PrintBookletOn(*FPrinter, *FXLink, ShowMessage);
+    } catch (...) {
+        ReshadeAfterPrinting();
+        throw;
+    }
+    ReshadeAfterPrinting();
 }
 
 void TfrmMain::SaveBookletPdfClick()
 {
+    if (FXLink == nullptr)
+        return;
+    TFileDialogSpec Spec;
+    Spec.Title = QStringLiteral("Save booklet as PDF");
+    Spec.Filter = QStringLiteral("PDF files (*.pdf)|*.pdf|All files (*.*)|*.*");
+    Spec.Folder = FSaveFileName.isEmpty() ? GridsFolder() : FolderOf(FSaveFileName);
+    QDir().mkpath(Spec.Folder);
+    Spec.FileName = QFileInfo(ProposedFileName()).completeBaseName() + QStringLiteral(".pdf");
+    Spec.DefaultSuffix = QStringLiteral("pdf");
+    Spec.PromptOverwrite = true;
+    const QString Chosen = Prompts().SaveFileName(this, Spec);
+    if (Chosen.isEmpty())
+        return;
+    try {
+        SaveBookletPdf(*FXLink, Chosen);
+    } catch (...) {
+        ReshadeAfterPrinting();
+        throw;
+    }
+    ReshadeAfterPrinting();
 }
 
 void TfrmMain::ShowHelp(QWidget* Owner, int Topic)

@@ -9,6 +9,7 @@
 #include <QString>
 
 #include <deque>
+#include <functional>
 #include <vector>
 
 struct TShownMessage {
@@ -50,7 +51,13 @@ public:
         Colour = Take(Colours, QColor());
         return true;
     }
-    bool ChoosePrinter(QWidget*, QPrinter&) override { return Take(PrinterAnswers, false); }
+    bool ChoosePrinter(QWidget*, QPrinter& Printer) override
+    {
+        const bool Chosen = Take(PrinterAnswers, false);
+        if (Chosen && PrinterSetup)
+            PrinterSetup(Printer);
+        return Chosen;
+    }
 
     // The texts of the messages shown so far, in order.
     std::vector<QString> Texts() const
@@ -70,6 +77,8 @@ public:
     std::deque<QString> OpenNames;
     std::deque<QColor> Colours;
     std::deque<bool> PrinterAnswers;
+    // What the player sets in the print dialog when it is answered.
+    std::function<void(QPrinter&)> PrinterSetup;
 
 private:
     template <typename T>
