@@ -12,6 +12,7 @@
 
 #include <QEvent>
 #include <QPixmap>
+#include <QScreen>
 #include <QString>
 #include <QTimer>
 
@@ -19,6 +20,18 @@
 #include <cstring>
 
 namespace {
+
+// What the window shows: the screen's own copy where the platform keeps one
+// (the offscreen platform does), else the window drawn again.
+QPixmap Picture(QWidget& Window)
+{
+    if (QScreen* Screen = Window.screen()) {
+        const QPixmap Shown = Screen->grabWindow(Window.winId());
+        if (!Shown.isNull() && Shown.size() == Window.size())
+            return Shown;
+    }
+    return Window.grab();
+}
 
 // Saves the window once its first paint has reached the screen.
 class TScreenshotTaker : public QObject {
@@ -35,7 +48,8 @@ protected:
             FTaken = true;
             // After this paint has been delivered, not inside it.
             QTimer::singleShot(0, this, [this] {
-                const bool Saved = FWindow.grab().save(FFileName, "PNG");
+                // Little compression: the picture is for looking at, not keeping.
+                const bool Saved = Picture(FWindow).save(FFileName, "PNG", 80);
                 if (!Saved)
                     std::fprintf(stderr, "TavrelSudoku: cannot write %s\n", FFileName.toLocal8Bit().constData());
                 QCoreApplication::exit(Saved ? 0 : 1);

@@ -68,6 +68,21 @@ TfrmChoosePuzzle::TfrmChoosePuzzle(QWidget* Owner)
     setWindowTitle(QStringLiteral("Choose Game"));
     setFixedSize(361, 385);
 
+}
+
+void TfrmChoosePuzzle::setVisible(bool Visible)
+{
+    if (Visible)
+        EnsureControls();
+    QDialog::setVisible(Visible);
+}
+
+void TfrmChoosePuzzle::EnsureControls()
+{
+    // Made when the dialog is first shown, so the program starts without
+    // paying for the list and its fonts.
+    if (FGames != nullptr)
+        return;
     FIssueLabel = MakeTextLabel(QStringLiteral("lblIssue"), this);
     FIssueLabel->setFont(IssueFont());
     // Room for the longest description, so the list stays put whichever
@@ -128,6 +143,7 @@ void TfrmChoosePuzzle::SetCatalogue(const TGamesDataFile* Catalogue)
 
 void TfrmChoosePuzzle::FillGames()
 {
+    EnsureControls();
     {
         // Lines and their games go together; the labels follow once the
         // first line is selected.
@@ -149,6 +165,8 @@ void TfrmChoosePuzzle::FillGames()
 
 const TfrmChoosePuzzle::TLine* TfrmChoosePuzzle::SelectedLine() const
 {
+    if (FGames == nullptr)
+        return nullptr;
     const QList<QListWidgetItem*> Selected = FGames->selectedItems();
     if (Selected.isEmpty())
         return nullptr;

@@ -40,6 +40,10 @@ public:
     // selected.
     std::optional<TGameEntry> GetSelectedGame() const;
 
+    // Makes the dialog's controls now (showing it does this by itself).
+    void EnsureControls();
+    void setVisible(bool Visible) override;
+
 signals:
     void HelpRequested(int Topic);
 

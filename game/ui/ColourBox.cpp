@@ -8,20 +8,39 @@
 #include <QPainter>
 #include <QPixmap>
 
+#include <unordered_map>
+
 namespace {
 
 constexpr int ColourRole = Qt::UserRole;
 constexpr int SwatchWidth = 22;
 constexpr int SwatchHeight = 12;
 
-QIcon Swatch(TColor Colour)
+QIcon DrawSwatch(const QColor& Colour)
 {
     QPixmap Picture(SwatchWidth, SwatchHeight);
-    Picture.fill(QColorOf(Colour));
+    Picture.fill(Colour);
     QPainter Painter(&Picture);
     Painter.setPen(QColor(64, 64, 64));
     Painter.drawRect(0, 0, SwatchWidth - 1, SwatchHeight - 1);
     return QIcon(Picture);
+}
+
+// The swatches are shared by every colour box, by the colour they show (a
+// system colour by its colour in the current palette), so the dialog's
+// thirteen boxes draw each swatch once. The cache lives while boxes do.
+int LiveBoxes = 0;
+std::unordered_map<QRgb, QIcon>* Swatches = nullptr;
+
+QIcon Swatch(TColor Colour)
+{
+    const QColor Shown = QColorOf(Colour);
+    if (Swatches == nullptr)
+        return DrawSwatch(Shown);
+    auto [Place, Added] = Swatches->try_emplace(Shown.rgba());
+    if (Added)
+        Place->second = DrawSwatch(Shown);
+    return Place->second;
 }
 
 // Keeps the names of "Custom..." in line with the swatches of the others.
@@ -36,6 +55,8 @@ QIcon BlankSwatch()
 
 TColourBox::TColourBox(QWidget* Parent) : QComboBox(Parent)
 {
+    if (LiveBoxes++ == 0)
+        Swatches = new std::unordered_map<QRgb, QIcon>;
     setIconSize(QSize(SwatchWidth, SwatchHeight));
     setMaxVisibleItems(16);
     // Sized for the common names; the longest system names would make every
@@ -47,6 +68,14 @@ TColourBox::TColourBox(QWidget* Parent) : QComboBox(Parent)
         addItem(Swatch(Entry.Value), QString::fromLatin1(Entry.Name), QVariant::fromValue<uint>(Entry.Value));
     SetColour(clBlack);
     connect(this, &QComboBox::activated, this, &TColourBox::Activated);
+}
+
+TColourBox::~TColourBox()
+{
+    if (--LiveBoxes == 0) {
+        delete Swatches;
+        Swatches = nullptr;
+    }
 }
 
 int TColourBox::IndexOf(TColor Colour) const

@@ -15,6 +15,7 @@ class TColourBox : public QComboBox {
 
 public:
     explicit TColourBox(QWidget* Parent = nullptr);
+    ~TColourBox() override;
 
     TColor Colour() const { return FColour; }
     // Selects Colour: its named entry, else the custom entry (made for it, or

@@ -40,6 +40,24 @@ TfrmOptions::TfrmOptions(QWidget* Owner) : QDialog(Owner), FPrevious(&Settings()
     setWindowTitle(QStringLiteral("Settings"));
     setFixedSize(634, 308);
 
+    FormCreate();
+    InstallSettings(&FValues);
+}
+
+void TfrmOptions::setVisible(bool Visible)
+{
+    if (Visible)
+        EnsureControls();
+    QDialog::setVisible(Visible);
+}
+
+void TfrmOptions::EnsureControls()
+{
+    // The controls are made when the dialog is first shown: the program
+    // starts without paying for them, and until then the values alone hold
+    // the settings, so the two cannot disagree.
+    if (FPageControl != nullptr)
+        return;
     FPageControl = new QTabWidget(this);
     FPageControl->setObjectName(QStringLiteral("PageControl1"));
     FPageControl->addTab(MakeGeneralPage(), QStringLiteral("&General"));
@@ -56,8 +74,7 @@ TfrmOptions::TfrmOptions(QWidget* Owner) : QDialog(Owner), FPrevious(&Settings()
     Layout->addWidget(FPageControl, 1);
     Layout->addWidget(MakeButtonPanel());
 
-    FormCreate();
-    InstallSettings(&FValues);
+    ShowValues();
 }
 
 TfrmOptions::~TfrmOptions()
@@ -384,6 +401,8 @@ void TfrmOptions::SetColourEnabled(int Number, bool Enabled)
 
 void TfrmOptions::ShowValues()
 {
+    if (FPageControl == nullptr)
+        return;
     for (int Number = 1; Number <= TSettingsValues::OptionCount; ++Number) {
         QCheckBox* Box = FOptionBoxes[Number];
         if (Box == nullptr)

@@ -61,6 +61,10 @@ public:
 
     const TSettingsValues& Values() const { return FValues; }
 
+    // Makes the dialog's controls now (showing it does this by itself).
+    void EnsureControls();
+    void setVisible(bool Visible) override;
+
     // The help topic of the page showing.
     int HelpTopic() const { return FHelpTopic; }
 

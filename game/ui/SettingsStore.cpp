@@ -48,6 +48,16 @@ bool IsColourValue(uint32_t Value)
     return (Value & 0xFFFFFF00u) == 0xFF000000u && (Value & 0xFFu) <= 30;
 }
 
+// Writes a value only when the store holds another, so that starting a
+// game, which stores the view settings, writes nothing when they did not
+// change.
+void Write(QSettings& Store, const QString& Name, const QVariant& Value)
+{
+    const QVariant Held = Store.value(Name);
+    if (!Held.isValid() || Held.toString() != Value.toString())
+        Store.setValue(Name, Value);
+}
+
 QString Key(const char* Group, const char* Name)
 {
     return QString::fromLatin1(Group) + QLatin1Char('/') + QString::fromLatin1(Name);
@@ -154,12 +164,12 @@ void TSettingsStore::SaveLastGame(uint32_t Issue, uint32_t Game, const QString& 
     TScope Scope(*this);
     QSettings& Store = Open();
     if (Issue != 0) {
-        Store.setValue(Key(GamesGroup, "LastIssue"), static_cast<int>(Issue));
-        Store.setValue(Key(GamesGroup, "LastPuzzle"), static_cast<int>(Game));
+        Write(Store, Key(GamesGroup, "LastIssue"), static_cast<int>(Issue));
+        Write(Store, Key(GamesGroup, "LastPuzzle"), static_cast<int>(Game));
     }
-    Store.setValue(Key(GamesGroup, "LastSaved"), File);
+    Write(Store, Key(GamesGroup, "LastSaved"), File);
     if (!File.isEmpty())
-        Store.setValue(Key(GamesGroup, "LastFolder"),
+        Write(Store, Key(GamesGroup, "LastFolder"),
                        QDir::toNativeSeparators(QFileInfo(File).absolutePath() + QLatin1Char('/')));
 }
 
@@ -182,9 +192,9 @@ void TSettingsStore::SaveOptions(const TfrmOptions& Options)
     TScope Scope(*this);
     QSettings& Store = Open();
     for (int Number : StoredOptions)
-        Store.setValue(Key(OptionsGroup, OptionName(Number)), Options.GetStoredOption(Number) ? 1 : 0);
+        Write(Store, Key(OptionsGroup, OptionName(Number)), Options.GetStoredOption(Number) ? 1 : 0);
     for (int Number = 1; Number <= TSettingsValues::ColourCount; ++Number)
-        Store.setValue(Key(OptionsGroup, ColourName(Number)), static_cast<uint>(Options.GetColour(Number)));
+        Write(Store, Key(OptionsGroup, ColourName(Number)), static_cast<uint>(Options.GetColour(Number)));
 }
 
 void TSettingsStore::LoadOptions(TfrmOptions& Options)
@@ -209,17 +219,17 @@ void TSettingsStore::SaveViewOptions(const TViewControls& View)
 {
     TScope Scope(*this);
     QSettings& Store = Open();
-    const auto Write = [&](const char* Name, bool Value) { Store.setValue(Key(OptionsGroup, Name), Value ? 1 : 0); };
-    Write("UserMarksLinked", Checked(View.UserMarksLinked));
-    Write("UserMarksSeparate", Checked(View.UserMarksSeparate));
-    Write("HidePencilMarks", Checked(View.HidePencilMarks));
-    Write("AutoPencilLinked", Checked(View.AutoPencilLinked));
-    Write("AutoPencilSeparate", Checked(View.AutoPencilSeparate));
-    Write("Candidates", Checked(View.Candidates));
-    Write("HiLiteChildOnly", Checked(View.ChildOnly));
-    Write("HiLiteParentOnly", Checked(View.ParentOnly));
-    Write("HiLiteBoth", Checked(View.Both));
-    Write("ParentChoosesChild", View.ParentChoosesChild != nullptr && View.ParentChoosesChild->isChecked());
+    const auto Put = [&](const char* Name, bool Value) { Write(Store, Key(OptionsGroup, Name), Value ? 1 : 0); };
+    Put("UserMarksLinked", Checked(View.UserMarksLinked));
+    Put("UserMarksSeparate", Checked(View.UserMarksSeparate));
+    Put("HidePencilMarks", Checked(View.HidePencilMarks));
+    Put("AutoPencilLinked", Checked(View.AutoPencilLinked));
+    Put("AutoPencilSeparate", Checked(View.AutoPencilSeparate));
+    Put("Candidates", Checked(View.Candidates));
+    Put("HiLiteChildOnly", Checked(View.ChildOnly));
+    Put("HiLiteParentOnly", Checked(View.ParentOnly));
+    Put("HiLiteBoth", Checked(View.Both));
+    Put("ParentChoosesChild", View.ParentChoosesChild != nullptr && View.ParentChoosesChild->isChecked());
 }
 
 void TSettingsStore::LoadViewOptions(const TViewControls& View)

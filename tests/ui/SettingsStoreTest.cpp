@@ -252,6 +252,7 @@ TEST(FeatureRules, EachBundledGameShowsWhatItOffers)
         EXPECT_FALSE(Rig.Options->GetOption(Number)) << Number;
         EXPECT_TRUE(Rig.Options->GetStoredOption(Number)) << Number;
     }
+    Rig.Options->EnsureControls();
     EXPECT_FALSE(Rig.Options->findChild<QWidget*>(QStringLiteral("colInvalid"))->isEnabled());
     EXPECT_FALSE(Main.PageControl()->IsTabVisible(Rig.Find<QWidget>("tsHiLite")));
     EXPECT_FALSE(Visible(Rig, "HiLites1Item"));
