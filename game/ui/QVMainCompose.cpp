@@ -235,7 +235,7 @@ void TfrmMain::BuildBarPanel(QWidget* Panel)
     FProgressOverAll = new TMyProgressBar(Panel);
     FProgressOverAll->setObjectName(QStringLiteral("ProgressOverAll"));
     FProgressOverAll->setProperty("Tag", 0);
-    FProgressOverAll->setGeometry(LeftX + 92, 52, ClientWidth - LeftX - 92 - 9, BarHeight);
+    FProgressOverAll->setGeometry(LeftX + 110, 52, ClientWidth - LeftX - 110 - 9, BarHeight);
     for (TMyProgressBar* Bar : FBars)
         Bar->SetBarColor(clMoneyGreen);
     FProgressOverAll->SetBarColor(clMoneyGreen);
@@ -251,5 +251,5 @@ void TfrmMain::BuildBarPanel(QWidget* Panel)
         Caption(QStringLiteral("%1").arg(Tag), QRect(RightX + (Tag - 1) * ChildPitch, 2, ChildPitch - 4, 16),
                 Qt::AlignHCenter)
             ->setToolTip(BarHint);
-    Caption(QStringLiteral("Whole pyramid"), QRect(LeftX, 52, 88, BarHeight), Qt::AlignLeft);
+    Caption(QStringLiteral("Whole pyramid"), QRect(LeftX, 52, 106, BarHeight), Qt::AlignLeft);
 }

@@ -89,6 +89,8 @@ void TfrmMain::SetCaption(const QString& FileName)
     QString Text = QStringLiteral("Tavrel Sudoku: ") + FGameName;
     if (!FileName.isEmpty())
         Text += QStringLiteral(" - ") + QFileInfo(FileName).fileName();
-    setWindowTitle(Text);
+    // The title first of the application: some window systems add the
+    // application's name to a window title that does not end with it.
     QApplication::setApplicationDisplayName(Text);
+    setWindowTitle(Text);
 }
