@@ -58,9 +58,9 @@ void TfrmMain::SetDialogs(TfrmOptions* Options, TfrmChoosePuzzle* Choose)
     FOptions = Options;
     FChoose = Choose;
     if (FOptions != nullptr)
-        connect(FOptions, &TfrmOptions::HelpRequested, this, [this](int Topic) { ShowHelp(FOptions, Topic); });
+        connect(FOptions, &TfrmOptions::HelpRequested, this, Guarded([this](int Topic) { ShowHelp(FOptions, Topic); }));
     if (FChoose != nullptr)
-        connect(FChoose, &TfrmChoosePuzzle::HelpRequested, this, [this](int Topic) { ShowHelp(FChoose, Topic); });
+        connect(FChoose, &TfrmChoosePuzzle::HelpRequested, this, Guarded([this](int Topic) { ShowHelp(FChoose, Topic); }));
 }
 
 TViewControls TfrmMain::ViewControls() const

@@ -116,7 +116,7 @@ void TfrmMain::BuildLedPanel(QWidget* Panel)
             if (Row == 1) {
                 Led->setToolTip(LedHint);
                 Label->setToolTip(LedHint);
-                connect(Led, &TLedShape::MouseUp, this, [this](int Tag) { SelectChild(Tag); });
+                connect(Led, &TLedShape::MouseUp, this, Guarded([this](int Tag) { SelectChild(Tag); }));
             }
             FLeds[static_cast<size_t>(Number - 1)] = Led;
         }
@@ -133,10 +133,10 @@ void TfrmMain::BuildGridPanel(QWidget* Panel)
     FImage2->move(RightX, 0);
     for (TGridImage* Image : {FImage1, FImage2}) {
         const bool Parent = Image == FImage1;
-        connect(Image, &TGridImage::MouseMoved, this, [this, Parent](int X, int Y) { ImageMouseMove(Parent, X, Y); });
-        connect(Image, &TGridImage::Clicked, this, [this, Parent] { ImageClick(Parent); });
+        connect(Image, &TGridImage::MouseMoved, this, Guarded([this, Parent](int X, int Y) { ImageMouseMove(Parent, X, Y); }));
+        connect(Image, &TGridImage::Clicked, this, Guarded([this, Parent] { ImageClick(Parent); }));
         connect(Image, &TGridImage::MouseReleased, this,
-                [this, Parent](Qt::MouseButton Button, QPoint Position) { ImageMouseUp(Parent, Button, Position); });
+                Guarded([this, Parent](Qt::MouseButton Button, QPoint Position) { ImageMouseUp(Parent, Button, Position); }));
     }
     // Shown instead of the grids when there is no game to play.
     FNoGames = new QLabel(Panel);
@@ -158,7 +158,7 @@ void TfrmMain::BuildControlPanel(QWidget* Panel)
     FChooseChild->setChecked(true);
     FChooseChild->setGeometry(8, 26, 180, 22);
     FChooseChild->setFocusPolicy(Qt::NoFocus);
-    connect(FChooseChild, &QCheckBox::clicked, this, [this] { FStore.SaveViewOptions(ViewControls()); });
+    connect(FChooseChild, &QCheckBox::clicked, this, Guarded([this] { FStore.SaveViewOptions(ViewControls()); }));
 
     FPageControl = new TButtonPageControl(Panel);
     FPageControl->setObjectName(QStringLiteral("pgcControls"));
@@ -175,7 +175,7 @@ void TfrmMain::BuildControlPanel(QWidget* Panel)
     ValueGroup->setExclusive(true);
     for (QToolButton* Button : FValueButtons) {
         ValueGroup->addButton(Button);
-        connect(Button, &QToolButton::clicked, this, [this, Button] { SbValueClick(Button->property("Tag").toInt()); });
+        connect(Button, &QToolButton::clicked, this, Guarded([this, Button] { SbValueClick(Button->property("Tag").toInt()); }));
     }
     qobject_cast<QHBoxLayout*>(Enter->layout())->addStretch(1);
 
@@ -188,9 +188,9 @@ void TfrmMain::BuildControlPanel(QWidget* Panel)
             MakeSpeedButton(Erase, QStringLiteral("sbErase%1").arg(Tag), QString::number(Tag), Tag);
     }
     connect(MakeClearButton(Pencil, "cmdClrPencilSbs"), &QPushButton::clicked, this,
-            [this] { ClearSpeedButtons(shPencil); });
+            Guarded([this] { ClearSpeedButtons(shPencil); }));
     connect(MakeClearButton(Erase, "cmdClrEraseSbs"), &QPushButton::clicked, this,
-            [this] { ClearSpeedButtons(shErase); });
+            Guarded([this] { ClearSpeedButtons(shErase); }));
     qobject_cast<QHBoxLayout*>(Pencil->layout())->addStretch(1);
     qobject_cast<QHBoxLayout*>(Erase->layout())->addStretch(1);
 
@@ -200,7 +200,7 @@ void TfrmMain::BuildControlPanel(QWidget* Panel)
         QToolButton* Button =
             MakeSpeedButton(HiLite, Name, Tag == 10 ? QStringLiteral("..") : QString::number(Tag), Tag);
         FHiLiteButtons[static_cast<size_t>(Tag)] = Button;
-        connect(Button, &QToolButton::clicked, this, [this, Tag](bool Down) { SetSbHiLite(Tag, Down); });
+        connect(Button, &QToolButton::clicked, this, Guarded([this, Tag](bool Down) { SetSbHiLite(Tag, Down); }));
     }
     qobject_cast<QHBoxLayout*>(HiLite->layout())->addStretch(1);
 

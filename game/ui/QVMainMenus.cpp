@@ -64,22 +64,22 @@ void TfrmMain::BuildMenus()
     QAction* Settings = AddItem(FMnuFile, "Settings1", QStringLiteral("&Settings..."));
     AddSeparator(FMnuFile, "N3");
     QAction* Exit = AddItem(FMnuFile, "Exit1", QStringLiteral("E&xit"), QKeySequence(QStringLiteral("Ctrl+X")));
-    connect(FFileOpen, &QAction::triggered, this, [this] { ChooseGameClick(); });
-    connect(FLoadValues, &QAction::triggered, this, [this] { LoadValuesClick(); });
-    connect(FSave, &QAction::triggered, this, [this] { SaveAs1Click(false); });
-    connect(FSaveAs, &QAction::triggered, this, [this] { SaveAs1Click(true); });
-    connect(FPrint, &QAction::triggered, this, [this] { PrintClick(); });
-    connect(FSaveBookletPdf, &QAction::triggered, this, [this] { SaveBookletPdfClick(); });
-    connect(Settings, &QAction::triggered, this, [this] { SettingsClick(); });
+    connect(FFileOpen, &QAction::triggered, this, Guarded([this] { ChooseGameClick(); }));
+    connect(FLoadValues, &QAction::triggered, this, Guarded([this] { LoadValuesClick(); }));
+    connect(FSave, &QAction::triggered, this, Guarded([this] { SaveAs1Click(false); }));
+    connect(FSaveAs, &QAction::triggered, this, Guarded([this] { SaveAs1Click(true); }));
+    connect(FPrint, &QAction::triggered, this, Guarded([this] { PrintClick(); }));
+    connect(FSaveBookletPdf, &QAction::triggered, this, Guarded([this] { SaveBookletPdfClick(); }));
+    connect(Settings, &QAction::triggered, this, Guarded([this] { SettingsClick(); }));
     connect(Exit, &QAction::triggered, this, &QWidget::close);
 
     FMnuEdit = AddMenu(this, nullptr, Bar, "mnuEdit", QStringLiteral("E&dit"));
     connect(AddItem(FMnuEdit, "Undo1", QStringLiteral("&Undo"), QKeySequence(QStringLiteral("Ctrl+Z"))),
-            &QAction::triggered, this, [this] { Undo1Click(); });
+            &QAction::triggered, this, Guarded([this] { Undo1Click(); }));
     connect(AddItem(FMnuEdit, "Checkpoint1", QStringLiteral("&Checkpoint")), &QAction::triggered, this,
-            [this] { Checkpoint1Click(); });
+            Guarded([this] { Checkpoint1Click(); }));
     connect(AddItem(FMnuEdit, "Backtocheckpoint1", QStringLiteral("U&ndo to checkpoint")), &QAction::triggered,
-            this, [this] { Backtocheckpoint1Click(); });
+            this, Guarded([this] { Backtocheckpoint1Click(); }));
 
     FMnuView = AddMenu(this, nullptr, Bar, "mnuView", QStringLiteral("&View"));
     auto* PencilGroup = new QActionGroup(this);
@@ -95,13 +95,13 @@ void TfrmMain::BuildMenus()
                                QKeySequence(QStringLiteral("Ctrl+H")));
     FHidePencilMarks->setCheckable(true);
     for (QAction* Item : {FAutoPencilLinked, FAutoPencilSeparate, FUserMarksLinked, FUserMarksSeparate, FHidePencilMarks})
-        connect(Item, &QAction::triggered, this, [this] { CandidatesToggle(); });
+        connect(Item, &QAction::triggered, this, Guarded([this] { CandidatesToggle(); }));
     FCandidatesSeparator = AddSeparator(FMnuView, "N6");
     auto* FilledGroup = new QActionGroup(this);
     FCandidates = Radio(AddItem(FMnuView, "Candidates1", QStringLiteral("&Candidates")), FilledGroup, true);
     FFilled = Radio(AddItem(FMnuView, "Filled1", QStringLiteral("&Filled")), FilledGroup);
     for (QAction* Item : {FCandidates, FFilled})
-        connect(Item, &QAction::triggered, this, [this] { PencilMarkStyle(); });
+        connect(Item, &QAction::triggered, this, Guarded([this] { PencilMarkStyle(); }));
     FHiLitesSeparator = AddSeparator(FMnuView, "N7");
     FMnuHiLites = AddMenu(this, FMnuView, Bar, "HiLites1", QStringLiteral("Hi &Lites"));
     FHiLitesMenu = FMnuHiLites->menuAction();
@@ -110,7 +110,7 @@ void TfrmMain::BuildMenus()
     FParentOnly = Radio(AddItem(FMnuHiLites, "Parentonly1", QStringLiteral("&Parent only")), HiLiteGroup);
     FBoth = Radio(AddItem(FMnuHiLites, "Both1", QStringLiteral("&Both")), HiLiteGroup, true);
     for (QAction* Item : {FChildOnly, FParentOnly, FBoth})
-        connect(Item, &QAction::triggered, this, [this] { ChangeHiliting(); });
+        connect(Item, &QAction::triggered, this, Guarded([this] { ChangeHiliting(); }));
 
     FMnuChild = AddMenu(this, nullptr, Bar, "mnuChild", QStringLiteral("&Child"));
     auto* ChildGroup = new QActionGroup(this);
@@ -119,7 +119,7 @@ void TfrmMain::BuildMenus()
                                       QStringLiteral("Child &%1").arg(Tag)),
                               ChildGroup, Tag == 1);
         Item->setProperty("Tag", Tag);
-        connect(Item, &QAction::triggered, this, [this, Tag] { SelectChild(Tag); });
+        connect(Item, &QAction::triggered, this, Guarded([this, Tag] { SelectChild(Tag); }));
         FChildItems[static_cast<size_t>(Tag)] = Item;
     }
     // Two level items kept for pyramids of more levels; they do nothing and
@@ -130,27 +130,27 @@ void TfrmMain::BuildMenus()
 
     FMnuPuzzle = AddMenu(this, nullptr, Bar, "mnuPuzzle", QStringLiteral("Pu&zzle"));
     connect(AddItem(FMnuPuzzle, "ResetCurrent", QStringLiteral("&Reset Child")), &QAction::triggered, this,
-            [this] { ResetCurrentClick(); });
+            Guarded([this] { ResetCurrentClick(); }));
     connect(AddItem(FMnuPuzzle, "ResetAll", QStringLiteral("Reset &All")), &QAction::triggered, this,
-            [this] { ResetAllClick(); });
+            Guarded([this] { ResetAllClick(); }));
     connect(AddItem(FMnuPuzzle, "ResetMaster", QStringLiteral("Reset &Parent")), &QAction::triggered, this,
-            [this] { ResetMasterClick(); });
+            Guarded([this] { ResetMasterClick(); }));
     FSolveSeparator = AddSeparator(FMnuPuzzle, "N9");
     FSolveChild = AddItem(FMnuPuzzle, "SolveChild", QStringLiteral("&Solve Child"));
     FSolveChildren = AddItem(FMnuPuzzle, "SolveChildren", QStringLiteral("Solve &Children"));
     FSolveMaster = AddItem(FMnuPuzzle, "SolveMaster", QStringLiteral("Solve P&arent"));
     FSolvePyramid = AddItem(FMnuPuzzle, "SolvePyramid", QStringLiteral("Solve &Tavrel"));
-    connect(FSolveChild, &QAction::triggered, this, [this] { SolveChildClick(); });
-    connect(FSolveChildren, &QAction::triggered, this, [this] { SolveChildrenClick(); });
-    connect(FSolveMaster, &QAction::triggered, this, [this] { SolveMasterClick(); });
-    connect(FSolvePyramid, &QAction::triggered, this, [this] { SolvePyramidClick(); });
+    connect(FSolveChild, &QAction::triggered, this, Guarded([this] { SolveChildClick(); }));
+    connect(FSolveChildren, &QAction::triggered, this, Guarded([this] { SolveChildrenClick(); }));
+    connect(FSolveMaster, &QAction::triggered, this, Guarded([this] { SolveMasterClick(); }));
+    connect(FSolvePyramid, &QAction::triggered, this, Guarded([this] { SolvePyramidClick(); }));
 
     QMenu* Help = AddMenu(this, nullptr, Bar, "mnuHelp", QStringLiteral("&Help"));
     connect(AddItem(Help, "GameHelp1", QStringLiteral("Game Help"), QKeySequence(Qt::Key_F1)), &QAction::triggered,
-            this, [this] { GameHelpClick(); });
+            this, Guarded([this] { GameHelpClick(); }));
     connect(AddItem(Help, "HomePage1", QStringLiteral("Tavrel Sudoku Site...")), &QAction::triggered, this,
-            [this] { HomePageClick(); });
-    connect(AddItem(Help, "About1", QStringLiteral("About...")), &QAction::triggered, this, [this] { AboutClick(); });
+            Guarded([this] { HomePageClick(); }));
+    connect(AddItem(Help, "About1", QStringLiteral("About...")), &QAction::triggered, this, Guarded([this] { AboutClick(); }));
 }
 
 void TfrmMain::BuildPopupMenu()
@@ -167,20 +167,20 @@ void TfrmMain::BuildPopupMenu()
         Item->setProperty("Tag", 0);
         Item->setVisible(false);
     }
-    connect(FEnterNow, &QAction::triggered, this, [this] { MenuSetValue(FEnterNow->property("Tag").toInt()); });
-    connect(FEraseNow, &QAction::triggered, this, [this] { MenuErase(FEraseNow->property("Tag").toInt()); });
-    connect(FPencilNow, &QAction::triggered, this, [this] { MenuPencil(FPencilNow->property("Tag").toInt()); });
+    connect(FEnterNow, &QAction::triggered, this, Guarded([this] { MenuSetValue(FEnterNow->property("Tag").toInt()); }));
+    connect(FEraseNow, &QAction::triggered, this, Guarded([this] { MenuErase(FEraseNow->property("Tag").toInt()); }));
+    connect(FPencilNow, &QAction::triggered, this, Guarded([this] { MenuPencil(FPencilNow->property("Tag").toInt()); }));
 
     QMenu* Enter = AddMenu(this, FPopup, nullptr, "SetValue1", QStringLiteral("&Enter"));
     for (int Tag = 1; Tag <= 9; ++Tag) {
         const QString Name = Tag == 1 ? QStringLiteral("Value1") : QStringLiteral("N%11").arg(Tag);
         QAction* Item = AddItem(Enter, Name.toLatin1().constData(), QStringLiteral("&%1").arg(Tag));
         Item->setProperty("Tag", Tag);
-        connect(Item, &QAction::triggered, this, [this, Tag] { MenuSetValue(Tag); });
+        connect(Item, &QAction::triggered, this, Guarded([this, Tag] { MenuSetValue(Tag); }));
     }
     QAction* Clear = AddItem(Enter, "Clear01", QStringLiteral("Clear (&0)"));
     Clear->setProperty("Tag", 0);
-    connect(Clear, &QAction::triggered, this, [this] { MenuSetValue(0); });
+    connect(Clear, &QAction::triggered, this, Guarded([this] { MenuSetValue(0); }));
 
     FPopPencil = AddMenu(this, FPopup, nullptr, "Pencil1", QStringLiteral("&Pencil"));
     FPopErase = AddMenu(this, FPopup, nullptr, "Erase1", QStringLiteral("Era&se"));
@@ -188,11 +188,11 @@ void TfrmMain::BuildPopupMenu()
         QAction* PencilItem = AddItem(FPopPencil, QStringLiteral("mnuPencil%1").arg(Tag).toLatin1().constData(),
                                       QStringLiteral("&%1").arg(Tag));
         PencilItem->setProperty("Tag", Tag);
-        connect(PencilItem, &QAction::triggered, this, [this, Tag] { MenuPencil(Tag); });
+        connect(PencilItem, &QAction::triggered, this, Guarded([this, Tag] { MenuPencil(Tag); }));
         const QString EraseName = Tag == 1 ? QStringLiteral("N11") : QStringLiteral("N%12").arg(Tag);
         QAction* EraseItem = AddItem(FPopErase, EraseName.toLatin1().constData(), QStringLiteral("&%1").arg(Tag));
         EraseItem->setProperty("Tag", Tag);
-        connect(EraseItem, &QAction::triggered, this, [this, Tag] { MenuErase(Tag); });
+        connect(EraseItem, &QAction::triggered, this, Guarded([this, Tag] { MenuErase(Tag); }));
     }
 
     FPopHiLite = AddMenu(this, FPopup, nullptr, "HiLite1", QStringLiteral("&Hi Lite"));
@@ -210,7 +210,7 @@ void TfrmMain::BuildPopupMenu()
         // The keys themselves are handled by the window (Ctrl+digit from
         // either number block); the menu only shows them.
         Item->setShortcutContext(Qt::WidgetShortcut);
-        connect(Item, &QAction::triggered, this, [this, Tag] { SetHiLite(Tag); });
+        connect(Item, &QAction::triggered, this, Guarded([this, Tag] { SetHiLite(Tag); }));
     }
 
     QMenu* Child = AddMenu(this, FPopup, nullptr, "popChild", QStringLiteral("&Child"));
@@ -221,7 +221,7 @@ void TfrmMain::BuildPopupMenu()
                               ChildGroup, Tag == 1);
         Item->setProperty("Tag", Tag);
         Item->setShortcutContext(Qt::WidgetShortcut);
-        connect(Item, &QAction::triggered, this, [this, Tag] { SelectChild(Tag); });
+        connect(Item, &QAction::triggered, this, Guarded([this, Tag] { SelectChild(Tag); }));
         FPopChildItems[static_cast<size_t>(Tag)] = Item;
     }
 }

@@ -11,6 +11,8 @@
 #include <exception>
 #include <functional>
 #include <string>
+#include <type_traits>
+#include <utility>
 
 // The error dialog's text: the message, then the lines that send the player
 // to the installation and to us.
@@ -23,6 +25,23 @@ void ShowApplicationError(const QString& Message);
 // Runs Action; an exception that escapes it is shown in the error dialog
 // instead of ending the program. Answers false when one did.
 bool RunGuarded(const std::function<void()>& Action);
+
+// A slot that shows what its handler raises in the error dialog, so that no
+// exception crosses the emission of a signal (Qt's own code is not made to
+// pass exceptions on). Takes whatever arguments the signal gives.
+template <typename THandler>
+auto Guarded(THandler Handler)
+{
+    return [Handler = std::move(Handler)](auto&&... Args) {
+        RunGuarded([&] {
+            // Like a plain slot, the handler may take none of the arguments.
+            if constexpr (std::is_invocable_v<const THandler&, decltype(Args)...>)
+                Handler(Args...);
+            else
+                Handler();
+        });
+    };
+}
 
 // The game's application object. Every event (a menu command, a click, a
 // key, a dialog's button) is dispatched through notify, which catches what

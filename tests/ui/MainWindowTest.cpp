@@ -11,6 +11,10 @@
 #include "Exception.h"
 
 #include <QCheckBox>
+#include <QDate>
+#include <QFileInfo>
+#include <QLocale>
+#include <QPrinter>
 #include <QFile>
 #include <QTimer>
 #include <QLabel>
@@ -283,9 +287,16 @@ TEST(MainWindow, ErrorsThatEscapeAnEventAreShownAndTheProgramGoesOn)
 {
     TMainWindowRig Rig;
     TfrmMain& Main = Rig.Start();
-    QObject Thrower;
-    QObject::connect(&Thrower, &QObject::objectNameChanged, [] { throw Exception("Something broke"); });
-    QTimer::singleShot(0, &Thrower, [&Thrower] { Thrower.setObjectName(QStringLiteral("x")); });
+    // An object whose event handler fails, as any handler of the program may.
+    struct TThrower : QObject {
+        bool event(QEvent* Event) override
+        {
+            if (Event->type() == QEvent::User)
+                throw Exception("Something broke");
+            return QObject::event(Event);
+        }
+    } Thrower;
+    QCoreApplication::postEvent(&Thrower, new QEvent(QEvent::User));
     QApplication::processEvents();
     ASSERT_EQ(Rig.Prompter.Messages.size(), 1u);
     EXPECT_EQ(Rig.Prompter.Messages[0].Kind, TMessageKind::Error);
@@ -320,4 +331,41 @@ TEST(MainWindow, HelpMenuOpensGameHelpAndAboutKeepsTheCaption)
     ASSERT_TRUE(Rig.Trigger("About1"));
     EXPECT_EQ(Named, QStringLiteral("Tavrel Sudoku"));
     EXPECT_EQ(QApplication::applicationDisplayName(), QStringLiteral("Tavrel Sudoku: Centres"));
+}
+
+TEST(MainWindow, PrintingLeavesOnlyTheChildOnScreenShaded)
+{
+    TMainWindowRig Rig;
+    TfrmMain& Main = Rig.Start();
+    // A game for paper and screen: both printing commands are offered.
+    Main.LoadGame(4, 402);
+    ASSERT_TRUE(Rig.Trigger("mnuChild6"));
+    const auto LinkedShading = [&Rig](int Index) {
+        for (int Cell = 0; Cell < 81; ++Cell)
+            if (Rig.PuzzleAt(Index).CellByIndex(Cell)->ParentLinkOfCell() != nullptr)
+                return Rig.PuzzleAt(Index).CellByIndex(Cell)->GetColour();
+        return TColor(0);
+    };
+    const QString Folder = NewScratchFolder(QStringLiteral("booklet"));
+    Rig.Prompter.SaveNames.push_back(Folder + QStringLiteral("/booklet.pdf"));
+    ASSERT_TRUE(Rig.Trigger("SaveBookletPdf1"));
+    EXPECT_GT(QFileInfo(Folder + QStringLiteral("/booklet.pdf")).size(), 1000);
+    EXPECT_EQ(Rig.Prompter.SaveDialogs.back().FileName, QStringLiteral("Paper or screen ")
+                                                             + QLocale::c().toString(QDate::currentDate(), "MMMdd")
+                                                             + QStringLiteral(".pdf"));
+    // The print dialog set to print into a file.
+    Rig.Prompter.PrinterAnswers.push_back(true);
+    Rig.Prompter.PrinterSetup = [&Folder](QPrinter& Printer) {
+        Printer.setOutputFormat(QPrinter::PdfFormat);
+        Printer.setOutputFileName(Folder + QStringLiteral("/printed.pdf"));
+    };
+    ASSERT_TRUE(Rig.Trigger("Print1"));
+    EXPECT_TRUE(QFileInfo::exists(Folder + QStringLiteral("/printed.pdf")));
+    for (int Index = 1; Index <= 9; ++Index)
+        EXPECT_EQ(LinkedShading(Index), Index == 6 ? clSilver : clWhite) << Index;
+    EXPECT_TRUE(Rig.Prompter.Messages.empty());
+    // A screen game offers neither.
+    Main.LoadGame(1, 101);
+    EXPECT_FALSE(Rig.Trigger("Print1"));
+    EXPECT_FALSE(Rig.Trigger("SaveBookletPdf1"));
 }
