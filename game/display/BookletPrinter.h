@@ -14,9 +14,22 @@
 
 #include "Canvas.h"
 
+#include <QPageLayout>
+
 #include <QString>
 
 enum class TPrintOrientation { Portrait, Landscape };
+
+// The orientation of a page layout, and the layout's form of an orientation,
+// for the layers over Qt's paged devices.
+inline TPrintOrientation OrientationOf(const QPageLayout& Layout)
+{
+    return Layout.orientation() == QPageLayout::Landscape ? TPrintOrientation::Landscape : TPrintOrientation::Portrait;
+}
+inline QPageLayout::Orientation QtOrientation(TPrintOrientation Orientation)
+{
+    return Orientation == TPrintOrientation::Landscape ? QPageLayout::Landscape : QPageLayout::Portrait;
+}
 
 class TBookletPrinter {
 public:

@@ -79,14 +79,12 @@ void TPdfBookletPrinter::NewPage()
 
 TPrintOrientation TPdfBookletPrinter::Orientation() const
 {
-    return FWriter.pageLayout().orientation() == QPageLayout::Landscape ? TPrintOrientation::Landscape
-                                                                        : TPrintOrientation::Portrait;
+    return OrientationOf(FWriter.pageLayout());
 }
 
 void TPdfBookletPrinter::SetOrientation(TPrintOrientation Orientation)
 {
-    FWriter.setPageOrientation(Orientation == TPrintOrientation::Landscape ? QPageLayout::Landscape
-                                                                           : QPageLayout::Portrait);
+    FWriter.setPageOrientation(QtOrientation(Orientation));
 }
 
 void TPdfBookletPrinter::SetTitle(const QString& Title)

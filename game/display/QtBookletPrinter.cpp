@@ -84,14 +84,12 @@ void TQtBookletPrinter::NewPage()
 
 TPrintOrientation TQtBookletPrinter::Orientation() const
 {
-    return FPrinter.pageLayout().orientation() == QPageLayout::Landscape ? TPrintOrientation::Landscape
-                                                                         : TPrintOrientation::Portrait;
+    return OrientationOf(FPrinter.pageLayout());
 }
 
 void TQtBookletPrinter::SetOrientation(TPrintOrientation Orientation)
 {
-    FPrinter.setPageOrientation(Orientation == TPrintOrientation::Landscape ? QPageLayout::Landscape
-                                                                            : QPageLayout::Portrait);
+    FPrinter.setPageOrientation(QtOrientation(Orientation));
 }
 
 void TQtBookletPrinter::SetTitle(const QString& Title)
