@@ -319,7 +319,7 @@ QWidget* TfrmOptions::MakeButtonPanel()
     QPushButton* Help = MakeButton(QStringLiteral("BitBtn3"), QStringLiteral("&Help"), QStyle::SP_DialogHelpButton);
     Ok->setDefault(true);
     connect(Ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(Cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(Cancel, &QPushButton::clicked, this, &TfrmOptions::BitBtn2Click);
     connect(Help, &QPushButton::clicked, this, &TfrmOptions::BitBtn3Click);
     return Panel;
 }
@@ -338,6 +338,13 @@ void TfrmOptions::PageControl1Change(int Index)
         : QVariant();
     if (Topic.isValid())
         FHelpTopic = Topic.toInt();
+}
+
+void TfrmOptions::BitBtn2Click()
+{
+    // Closes with Cancel; the window then reloads every setting from the
+    // store, which takes back what the player changed.
+    reject();
 }
 
 void TfrmOptions::BitBtn3Click()

@@ -88,6 +88,7 @@ private:
     // Checks every solving method.
     void FormCreate();
     void PageControl1Change(int Index);
+    void BitBtn2Click();
     void BitBtn3Click();
     void OptionBoxToggled(int Number, bool Checked);
     void PriorityButtonToggled(bool InvalidHasPriority);

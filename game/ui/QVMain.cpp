@@ -28,6 +28,13 @@ TfrmMain::TfrmMain(const std::string& ProgramFolder, QWidget* Owner)
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Tavrel Sudoku"));
+    const QString SaveFilter = QStringLiteral("Tavrel sudoku save files (*.sav)|*.sav|All files (*.*)|*.*");
+    ValueSaveDialog.Title = QStringLiteral("Save puzzle entries");
+    ValueSaveDialog.Filter = SaveFilter;
+    ValueSaveDialog.DefaultSuffix = QStringLiteral("sav");
+    ValueSaveDialog.PromptOverwrite = true;
+    ValueOpenDialog.Title = QStringLiteral("Open previous entries");
+    ValueOpenDialog.Filter = SaveFilter;
     BuildPanels();
     BuildMenus();
     BuildPopupMenu();
@@ -38,8 +45,8 @@ TfrmMain::TfrmMain(const std::string& ProgramFolder, QWidget* Owner)
     EnableGameMenus();
     AssignShortcuts();
     FHideOpts = std::make_unique<THideOpts>(*this);
-    // Keys are seen by the window before its controls, and hints follow
-    // setting 11.
+    // KeyPreview: keys are seen by the window before its controls; and hints
+    // follow setting 11.
     qApp->installEventFilter(this);
 }
 
@@ -89,12 +96,17 @@ void TfrmMain::showEvent(QShowEvent* Event)
     FormShow();
 }
 
-void TfrmMain::closeEvent(QCloseEvent* Event)
+bool TfrmMain::FormCloseQuery()
 {
     // A save that fails keeps the window open, so the game is not lost.
     bool MayClose = false;
     RunGuarded([&] { MayClose = QuerySave(); });
-    if (MayClose) {
+    return MayClose;
+}
+
+void TfrmMain::closeEvent(QCloseEvent* Event)
+{
+    if (FormCloseQuery()) {
         Event->accept();
         emit Closed();
     } else {
@@ -102,15 +114,21 @@ void TfrmMain::closeEvent(QCloseEvent* Event)
     }
 }
 
+void TfrmMain::ApplicationEvents1Idle()
+{
+    for (TGrid* Grid : {FParentGrid.get(), FChildGrid.get()})
+        if (Grid != nullptr && Grid->PointerInside())
+            Grid->MouseLeave();
+}
+
 bool TfrmMain::eventFilter(QObject* Watched, QEvent* Event)
 {
     switch (Event->type()) {
     case QEvent::Leave:
-        if (Watched == FPnl2Grids) {
-            for (TGrid* Grid : {FParentGrid.get(), FChildGrid.get()})
-                if (Grid != nullptr && Grid->PointerInside())
-                    Grid->MouseLeave();
-        }
+        // Qt has no idle turn to look for the control under the pointer;
+        // the grids' panel being left is the moment it would find another.
+        if (Watched == FPnl2Grids)
+            ApplicationEvents1Idle();
         break;
     case QEvent::MouseButtonRelease:
         if (auto* Bar = qobject_cast<TMyProgressBar*>(Watched); Bar != nullptr && Bar->parentWidget() == FPnlBars) {

@@ -17,6 +17,7 @@
 // only referenced (they must outlive the window's use of them).
 
 #include "GamesFile.h"
+#include "Prompter.h"
 #include "PuzzleInfo.h"
 #include "QVUtils.h"
 #include "SettingsStore.h"
@@ -85,6 +86,7 @@ public:
     void RefreshAll(bool Check);
     void UpdateLeds(int Which);
     void UpdateProgress(bool Check);
+    void UpdateOverall(bool Check);
     void ArrangePanels();
     void SetCaption(const QString& FileName);
 
@@ -122,10 +124,8 @@ public:
     QCheckBox* ChooseChildBox() const { return FChooseChild; }
     TQVCell* PopupCell() const { return FPopupCell; }
     // The save dialog's file name: the file in use, empty for a new game.
-    const QString& SaveFileName() const { return FSaveFileName; }
-    void SetSaveFileName(const QString& Name) { FSaveFileName = Name; }
-    // Where the value dialogs start.
-    const QString& ValueDialogFolder() const { return FDialogFolder; }
+    const QString& SaveFileName() const { return ValueSaveDialog.FileName; }
+    void SetSaveFileName(const QString& Name) { ValueSaveDialog.FileName = Name; }
     // The items whose state the settings store keeps as the view settings.
     TViewControls ViewControls() const;
 
@@ -162,7 +162,7 @@ private:
 
     // Command handlers.
     void ChooseGameClick();
-    void LoadValuesClick();
+    void Loadvalues1Click();
     void SettingsClick();
     void PrintClick();
     void SaveBookletPdfClick();
@@ -183,20 +183,28 @@ private:
     void ShowHelp(QWidget* Owner, int Topic);
 
     // Entry handlers.
-    void ImageMouseMove(bool Parent, int X, int Y);
-    void ImageMouseUp(bool Parent, Qt::MouseButton Button, QPoint Position);
-    void ImageClick(bool Parent);
-    void SbValueClick(int Tag);
+    void Image1MouseMove(bool Parent, int X, int Y);
+    void Image1MouseUp(bool Parent, Qt::MouseButton Button, QPoint Position);
+    void Image1Click(bool Parent);
+    void sbValueClick(int Tag);
     void SetSbHiLite(int Tag, bool Down);
-    void MenuSetValue(int Tag);
-    void MenuPencil(int Tag);
-    void MenuErase(int Tag);
+    void SetMenuHiLite(int Tag);
+    // Both "Clr" buttons: release the nine number buttons of the sheet shown.
+    void cmdClrSpeedButtons();
+    void menuSetValue(int Tag);
+    void menuPencil(int Tag);
+    void menuErase(int Tag);
     bool FormKeyDown(int Key, Qt::KeyboardModifiers Modifiers);
+    // Ends the hover marking of the grids once the pointer has left them.
+    void ApplicationEvents1Idle();
+    bool FormCloseQuery();
     bool UserMarksStyle() const;
     TSheet ActiveSheet() const;
 
     // Saving.
     void WriteSavedGame(const QString& FileName);
+    // The file just saved or loaded is the one in use from now on.
+    void UseSavedFile(const QString& FileName);
     QString ProposedFileName() const;
     QString GridsFolder() const;
 
@@ -221,8 +229,10 @@ private:
     bool FSaved = true;
     std::unique_ptr<TGamesDataFile> FCatalogue;
     TPuzzleInfo FGameRecord;
-    QString FSaveFileName;
-    QString FDialogFolder;
+    // The dialogs of saved games: titles, filter, the folder they start in,
+    // and the file in use (the save dialog's file name).
+    TFileDialogSpec ValueSaveDialog;
+    TFileDialogSpec ValueOpenDialog;
     bool FShown = false;
     bool FShowHints = true;
     // The printer of the booklet, kept so it keeps the player's choices.

@@ -133,10 +133,10 @@ void TfrmMain::BuildGridPanel(QWidget* Panel)
     FImage2->move(RightX, 0);
     for (TGridImage* Image : {FImage1, FImage2}) {
         const bool Parent = Image == FImage1;
-        connect(Image, &TGridImage::MouseMoved, this, Guarded([this, Parent](int X, int Y) { ImageMouseMove(Parent, X, Y); }));
-        connect(Image, &TGridImage::Clicked, this, Guarded([this, Parent] { ImageClick(Parent); }));
+        connect(Image, &TGridImage::MouseMoved, this, Guarded([this, Parent](int X, int Y) { Image1MouseMove(Parent, X, Y); }));
+        connect(Image, &TGridImage::Clicked, this, Guarded([this, Parent] { Image1Click(Parent); }));
         connect(Image, &TGridImage::MouseReleased, this,
-                Guarded([this, Parent](Qt::MouseButton Button, QPoint Position) { ImageMouseUp(Parent, Button, Position); }));
+                Guarded([this, Parent](Qt::MouseButton Button, QPoint Position) { Image1MouseUp(Parent, Button, Position); }));
     }
     // Shown instead of the grids when there is no game to play.
     FNoGames = new QLabel(Panel);
@@ -175,7 +175,7 @@ void TfrmMain::BuildControlPanel(QWidget* Panel)
     ValueGroup->setExclusive(true);
     for (QToolButton* Button : FValueButtons) {
         ValueGroup->addButton(Button);
-        connect(Button, &QToolButton::clicked, this, Guarded([this, Button] { SbValueClick(Button->property("Tag").toInt()); }));
+        connect(Button, &QToolButton::clicked, this, Guarded([this, Button] { sbValueClick(Button->property("Tag").toInt()); }));
     }
     qobject_cast<QHBoxLayout*>(Enter->layout())->addStretch(1);
 
@@ -188,9 +188,9 @@ void TfrmMain::BuildControlPanel(QWidget* Panel)
             MakeSpeedButton(Erase, QStringLiteral("sbErase%1").arg(Tag), QString::number(Tag), Tag);
     }
     connect(MakeClearButton(Pencil, "cmdClrPencilSbs"), &QPushButton::clicked, this,
-            Guarded([this] { ClearSpeedButtons(shPencil); }));
+            Guarded([this] { cmdClrSpeedButtons(); }));
     connect(MakeClearButton(Erase, "cmdClrEraseSbs"), &QPushButton::clicked, this,
-            Guarded([this] { ClearSpeedButtons(shErase); }));
+            Guarded([this] { cmdClrSpeedButtons(); }));
     qobject_cast<QHBoxLayout*>(Pencil->layout())->addStretch(1);
     qobject_cast<QHBoxLayout*>(Erase->layout())->addStretch(1);
 

@@ -29,7 +29,7 @@ TCell* AsCell(TQVCell* Cell)
 
 }  // namespace
 
-void TfrmMain::ImageMouseMove(bool Parent, int X, int Y)
+void TfrmMain::Image1MouseMove(bool Parent, int X, int Y)
 {
     if (!FParentGrid || !FChildGrid)
         return;
@@ -39,7 +39,7 @@ void TfrmMain::ImageMouseMove(bool Parent, int X, int Y)
     Other.MouseLeave();
 }
 
-void TfrmMain::ImageMouseUp(bool Parent, Qt::MouseButton Button, QPoint Position)
+void TfrmMain::Image1MouseUp(bool Parent, Qt::MouseButton Button, QPoint Position)
 {
     TGrid* Grid = Parent ? FParentGrid.get() : FChildGrid.get();
     if (Grid == nullptr || Grid->HoverCell() == nullptr)
@@ -50,7 +50,7 @@ void TfrmMain::ImageMouseUp(bool Parent, Qt::MouseButton Button, QPoint Position
         FPopup->popup((Parent ? static_cast<QWidget*>(FImage1) : FImage2)->mapToGlobal(Position));
 }
 
-void TfrmMain::ImageClick(bool Parent)
+void TfrmMain::Image1Click(bool Parent)
 {
     if (FXLink == nullptr)
         return;
@@ -111,9 +111,19 @@ TCell* TfrmMain::PopupTarget() const
     return Cell != nullptr && !Cell->GetRevealed() ? Cell : nullptr;
 }
 
-void TfrmMain::SbValueClick(int Tag)
+void TfrmMain::sbValueClick(int Tag)
 {
     FEnterValue = Tag;
+}
+
+void TfrmMain::cmdClrSpeedButtons()
+{
+    ClearSpeedButtons(ActiveSheet());
+}
+
+void TfrmMain::SetMenuHiLite(int Tag)
+{
+    SetHiLite(Tag);
 }
 
 void TfrmMain::SetSbHiLite(int Tag, bool Down)
@@ -121,7 +131,7 @@ void TfrmMain::SetSbHiLite(int Tag, bool Down)
     SetHiLite(Down ? Tag : 0);
 }
 
-void TfrmMain::MenuSetValue(int Tag)
+void TfrmMain::menuSetValue(int Tag)
 {
     TCell* Cell = PopupTarget();
     if (Cell == nullptr || Tag == Cell->GetValue())
@@ -131,13 +141,13 @@ void TfrmMain::MenuSetValue(int Tag)
     RefreshAll(true);
 }
 
-void TfrmMain::MenuPencil(int Tag)
+void TfrmMain::menuPencil(int Tag)
 {
     if (PopupTarget() != nullptr && Tag >= 1 && Tag <= 9)
         Pencil(Tag);
 }
 
-void TfrmMain::MenuErase(int Tag)
+void TfrmMain::menuErase(int Tag)
 {
     if (PopupTarget() != nullptr && Tag >= 1 && Tag <= 9)
         Erase(Tag);

@@ -23,8 +23,6 @@
 
 namespace {
 
-const QString SaveFilter = QStringLiteral("Tavrel sudoku save files (*.sav)|*.sav|All files (*.*)|*.*");
-
 QString FolderOf(const QString& FileName)
 {
     return QFileInfo(FileName).absolutePath();
@@ -36,8 +34,8 @@ QString TfrmMain::GridsFolder() const
 {
     // "Grids" beside the program where the player may write there, else in
     // the player's documents; the last folder used wins over both.
-    if (!FDialogFolder.isEmpty() && QFileInfo(FDialogFolder).isDir())
-        return FDialogFolder;
+    if (!ValueSaveDialog.Folder.isEmpty() && QFileInfo(ValueSaveDialog.Folder).isDir())
+        return ValueSaveDialog.Folder;
     const QString Program = ToQString(FProgramFolder);
     const QFileInfo Beside(Program + QStringLiteral("Grids"));
     if (Beside.isDir() ? Beside.isWritable() : QFileInfo(Program).isWritable())
@@ -55,26 +53,31 @@ void TfrmMain::SaveAs1Click(bool SaveAs)
 {
     if (FXLink == nullptr)
         return;
-    QString Name = FSaveFileName;
+    QString Name = ValueSaveDialog.FileName;
     if (Name.isEmpty() || SaveAs) {
-        TFileDialogSpec Spec;
-        Spec.Title = QStringLiteral("Save puzzle entries");
-        Spec.Filter = SaveFilter;
-        Spec.Folder = Name.isEmpty() ? GridsFolder() : FolderOf(Name);
-        QDir().mkpath(Spec.Folder);
-        Spec.FileName = Name.isEmpty() ? ProposedFileName() : QFileInfo(Name).fileName();
-        Spec.DefaultSuffix = QStringLiteral("sav");
-        Spec.PromptOverwrite = true;
-        const QString Chosen = Prompts().SaveFileName(this, Spec);
+        // The dialog is shown on a copy: cancelling keeps the file in use.
+        TFileDialogSpec Dialog = ValueSaveDialog;
+        Dialog.Folder = Name.isEmpty() ? GridsFolder() : FolderOf(Name);
+        QDir().mkpath(Dialog.Folder);
+        Dialog.FileName = Name.isEmpty() ? ProposedFileName() : QFileInfo(Name).fileName();
+        const QString Chosen = Prompts().SaveFileName(this, Dialog);
         if (Chosen.isEmpty())
             return;
         Name = Chosen;
     }
     WriteSavedGame(Name);
-    FSaveFileName = Name;
-    FDialogFolder = FolderOf(Name);
-    FStore.SaveLastGame(0, 0, QDir::toNativeSeparators(QFileInfo(Name).absoluteFilePath()));
-    SetCaption(Name);
+    UseSavedFile(Name);
+}
+
+void TfrmMain::UseSavedFile(const QString& FileName)
+{
+    for (TFileDialogSpec* Dialog : {&ValueSaveDialog, &ValueOpenDialog}) {
+        Dialog->FileName = FileName;
+        Dialog->Folder = FolderOf(FileName);
+    }
+    // The last issue and game stay as they are.
+    FStore.SaveLastGame(0, 0, QDir::toNativeSeparators(QFileInfo(FileName).absoluteFilePath()));
+    SetCaption(FileName);
     FSaved = true;
 }
 
@@ -93,15 +96,13 @@ void TfrmMain::WriteSavedGame(const QString& FileName)
     }
 }
 
-void TfrmMain::LoadValuesClick()
+void TfrmMain::Loadvalues1Click()
 {
     if (!QuerySave())
         return;
-    TFileDialogSpec Spec;
-    Spec.Title = QStringLiteral("Open previous entries");
-    Spec.Filter = SaveFilter;
-    Spec.Folder = GridsFolder();
-    const QString Chosen = Prompts().OpenFileName(this, Spec);
+    TFileDialogSpec Dialog = ValueOpenDialog;
+    Dialog.Folder = GridsFolder();
+    const QString Chosen = Prompts().OpenFileName(this, Dialog);
     if (!Chosen.isEmpty())
         LoadSavedGame(Chosen);
 }
@@ -120,11 +121,7 @@ void TfrmMain::LoadSavedGame(const QString& FileName)
         LoadGame(Name.Issue, Name.Game);
         SetCaption(FileName);
         Reader.LoadInto(*FXLink);
-        const QString Full = QDir::toNativeSeparators(QFileInfo(FileName).absoluteFilePath());
-        FStore.SaveLastGame(0, 0, Full);
-        FDialogFolder = FolderOf(FileName);
-        FSaveFileName = FileName;
-        FSaved = true;
+        UseSavedFile(FileName);
     } catch (...) {
         Finish();
         throw;
@@ -172,7 +169,7 @@ void TfrmMain::SaveBookletPdfClick()
     TFileDialogSpec Spec;
     Spec.Title = QStringLiteral("Save booklet as PDF");
     Spec.Filter = QStringLiteral("PDF files (*.pdf)|*.pdf|All files (*.*)|*.*");
-    Spec.Folder = FSaveFileName.isEmpty() ? GridsFolder() : FolderOf(FSaveFileName);
+    Spec.Folder = ValueSaveDialog.FileName.isEmpty() ? GridsFolder() : FolderOf(ValueSaveDialog.FileName);
     QDir().mkpath(Spec.Folder);
     Spec.FileName = QFileInfo(ProposedFileName()).completeBaseName() + QStringLiteral(".pdf");
     Spec.DefaultSuffix = QStringLiteral("pdf");

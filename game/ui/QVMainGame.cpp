@@ -61,7 +61,8 @@ void TfrmMain::StartUpGame()
     // last catalogue game, then to the catalogue's first game, so that a game
     // is on the board whenever the catalogue has one.
     const TLastGame Last = FStore.ReadLastGame();
-    FDialogFolder = Last.Folder;
+    ValueSaveDialog.Folder = Last.Folder;
+    ValueOpenDialog.Folder = Last.Folder;
     if (!Last.Saved.isEmpty())
         RunGuarded([&] { LoadSavedGame(Last.Saved); });
     if (FXLink == nullptr)
@@ -258,7 +259,7 @@ void TfrmMain::ChooseGameClick()
     if (!Game)
         return;
     LoadGame(Game->GetIssueNumber(), Game->GetGameNumber());
-    FSaveFileName.clear();
+    ValueSaveDialog.FileName.clear();
 }
 
 void TfrmMain::SettingsClick()

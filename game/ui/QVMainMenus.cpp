@@ -65,7 +65,7 @@ void TfrmMain::BuildMenus()
     AddSeparator(FMnuFile, "N3");
     QAction* Exit = AddItem(FMnuFile, "Exit1", QStringLiteral("E&xit"), QKeySequence(QStringLiteral("Ctrl+X")));
     connect(FFileOpen, &QAction::triggered, this, Guarded([this] { ChooseGameClick(); }));
-    connect(FLoadValues, &QAction::triggered, this, Guarded([this] { LoadValuesClick(); }));
+    connect(FLoadValues, &QAction::triggered, this, Guarded([this] { Loadvalues1Click(); }));
     connect(FSave, &QAction::triggered, this, Guarded([this] { SaveAs1Click(false); }));
     connect(FSaveAs, &QAction::triggered, this, Guarded([this] { SaveAs1Click(true); }));
     connect(FPrint, &QAction::triggered, this, Guarded([this] { PrintClick(); }));
@@ -167,20 +167,20 @@ void TfrmMain::BuildPopupMenu()
         Item->setProperty("Tag", 0);
         Item->setVisible(false);
     }
-    connect(FEnterNow, &QAction::triggered, this, Guarded([this] { MenuSetValue(FEnterNow->property("Tag").toInt()); }));
-    connect(FEraseNow, &QAction::triggered, this, Guarded([this] { MenuErase(FEraseNow->property("Tag").toInt()); }));
-    connect(FPencilNow, &QAction::triggered, this, Guarded([this] { MenuPencil(FPencilNow->property("Tag").toInt()); }));
+    connect(FEnterNow, &QAction::triggered, this, Guarded([this] { menuSetValue(FEnterNow->property("Tag").toInt()); }));
+    connect(FEraseNow, &QAction::triggered, this, Guarded([this] { menuErase(FEraseNow->property("Tag").toInt()); }));
+    connect(FPencilNow, &QAction::triggered, this, Guarded([this] { menuPencil(FPencilNow->property("Tag").toInt()); }));
 
     QMenu* Enter = AddMenu(this, FPopup, nullptr, "SetValue1", QStringLiteral("&Enter"));
     for (int Tag = 1; Tag <= 9; ++Tag) {
         const QString Name = Tag == 1 ? QStringLiteral("Value1") : QStringLiteral("N%11").arg(Tag);
         QAction* Item = AddItem(Enter, Name.toLatin1().constData(), QStringLiteral("&%1").arg(Tag));
         Item->setProperty("Tag", Tag);
-        connect(Item, &QAction::triggered, this, Guarded([this, Tag] { MenuSetValue(Tag); }));
+        connect(Item, &QAction::triggered, this, Guarded([this, Tag] { menuSetValue(Tag); }));
     }
     QAction* Clear = AddItem(Enter, "Clear01", QStringLiteral("Clear (&0)"));
     Clear->setProperty("Tag", 0);
-    connect(Clear, &QAction::triggered, this, Guarded([this] { MenuSetValue(0); }));
+    connect(Clear, &QAction::triggered, this, Guarded([this] { menuSetValue(0); }));
 
     FPopPencil = AddMenu(this, FPopup, nullptr, "Pencil1", QStringLiteral("&Pencil"));
     FPopErase = AddMenu(this, FPopup, nullptr, "Erase1", QStringLiteral("Era&se"));
@@ -188,11 +188,11 @@ void TfrmMain::BuildPopupMenu()
         QAction* PencilItem = AddItem(FPopPencil, QStringLiteral("mnuPencil%1").arg(Tag).toLatin1().constData(),
                                       QStringLiteral("&%1").arg(Tag));
         PencilItem->setProperty("Tag", Tag);
-        connect(PencilItem, &QAction::triggered, this, Guarded([this, Tag] { MenuPencil(Tag); }));
+        connect(PencilItem, &QAction::triggered, this, Guarded([this, Tag] { menuPencil(Tag); }));
         const QString EraseName = Tag == 1 ? QStringLiteral("N11") : QStringLiteral("N%12").arg(Tag);
         QAction* EraseItem = AddItem(FPopErase, EraseName.toLatin1().constData(), QStringLiteral("&%1").arg(Tag));
         EraseItem->setProperty("Tag", Tag);
-        connect(EraseItem, &QAction::triggered, this, Guarded([this, Tag] { MenuErase(Tag); }));
+        connect(EraseItem, &QAction::triggered, this, Guarded([this, Tag] { menuErase(Tag); }));
     }
 
     FPopHiLite = AddMenu(this, FPopup, nullptr, "HiLite1", QStringLiteral("&Hi Lite"));
@@ -210,7 +210,7 @@ void TfrmMain::BuildPopupMenu()
         // The keys themselves are handled by the window (Ctrl+digit from
         // either number block); the menu only shows them.
         Item->setShortcutContext(Qt::WidgetShortcut);
-        connect(Item, &QAction::triggered, this, Guarded([this, Tag] { SetHiLite(Tag); }));
+        connect(Item, &QAction::triggered, this, Guarded([this, Tag] { SetMenuHiLite(Tag); }));
     }
 
     QMenu* Child = AddMenu(this, FPopup, nullptr, "popChild", QStringLiteral("&Child"));

@@ -47,6 +47,11 @@ void TfrmMain::UpdateProgress(bool Check)
             ApplyBarValues(*FBars[Index], Values[Index]);
         ApplyBarValues(*FProgressOverAll, OverallBarValues(Values));
     }
+    UpdateOverall(Check);
+}
+
+void TfrmMain::UpdateOverall(bool Check)
+{
     switch (SolvedTest(*FXLink, Check)) {
     case TSolvedVerdict::None:
         break;

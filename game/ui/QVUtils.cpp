@@ -24,14 +24,14 @@ QString ErrorDialogText(const QString& Message)
                                     "Please inform us of this error message.");
 }
 
-void ShowApplicationError(const QString& Message)
+void ApplicationEvents1Exception(const QString& Message)
 {
     Prompts().Message(ActiveOwner(), TMessageKind::Error, QString(), ErrorDialogText(Message));
 }
 
-void ShowApplicationError(const std::exception& Error)
+void ApplicationEvents1Exception(const std::exception& Error)
 {
-    ShowApplicationError(ToQString(Error.what()));
+    ApplicationEvents1Exception(ToQString(Error.what()));
 }
 
 bool RunGuarded(const std::function<void()>& Action)
@@ -40,9 +40,9 @@ bool RunGuarded(const std::function<void()>& Action)
         Action();
         return true;
     } catch (const std::exception& Error) {
-        ShowApplicationError(Error);
+        ApplicationEvents1Exception(Error);
     } catch (...) {
-        ShowApplicationError(QStringLiteral("Unknown error"));
+        ApplicationEvents1Exception(QStringLiteral("Unknown error"));
     }
     return false;
 }

@@ -19,8 +19,8 @@
 QString ErrorDialogText(const QString& Message);
 // Shows an error that reached the top in the error dialog (through the
 // prompter); the program then goes on.
-void ShowApplicationError(const std::exception& Error);
-void ShowApplicationError(const QString& Message);
+void ApplicationEvents1Exception(const std::exception& Error);
+void ApplicationEvents1Exception(const QString& Message);
 
 // Runs Action; an exception that escapes it is shown in the error dialog
 // instead of ending the program. Answers false when one did.

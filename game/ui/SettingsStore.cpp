@@ -111,6 +111,7 @@ QString TSettingsStore::Location()
 QSettings& TSettingsStore::Open()
 {
     if (!FSettings) {
+        // On Windows the native store is the registry under HKEY_CURRENT_USER.
         if (FileOverride().isEmpty())
             FSettings = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, Organisation,
                                                     Application);
