@@ -46,12 +46,6 @@ int TButtonPageControl::IndexOf(QWidget* Sheet) const
     return -1;
 }
 
-QAbstractButton* TButtonPageControl::TabButton(QWidget* Sheet) const
-{
-    const int Index = IndexOf(Sheet);
-    return Index < 0 ? nullptr : FPages[static_cast<size_t>(Index)].Button;
-}
-
 QWidget* TButtonPageControl::ActivePage() const
 {
     return FStack->currentWidget();

@@ -24,7 +24,6 @@ public:
     void AddPage(QWidget* Sheet, const QString& Caption);
     int PageCount() const { return static_cast<int>(FPages.size()); }
     QWidget* Page(int Index) const { return FPages[static_cast<size_t>(Index)].Sheet; }
-    QAbstractButton* TabButton(QWidget* Sheet) const;
 
     QWidget* ActivePage() const;
     // Showing a hidden page is refused.

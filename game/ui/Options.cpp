@@ -20,6 +20,15 @@ namespace {
 
 const char* const HelpTopicProperty = "HelpTopic";
 
+// A settings page that carries its help topic.
+QWidget* MakePage(const QString& Name, int Topic)
+{
+    auto* Page = new QWidget;
+    Page->setObjectName(Name);
+    Page->setProperty(HelpTopicProperty, Topic);
+    return Page;
+}
+
 // Item order is method order: the solver asks for methods by item index.
 const char* const SolveMethodNames[TSettingsValues::MethodCount] = {
     "Scanning", "Pinned", "Complete 1-9 sequence", "Locked Pairs", "Hidden Locked Pairs", "XWings",
@@ -110,9 +119,7 @@ TColourBox* TfrmOptions::MakeColourBox(int Number, const QString& Name, const QS
 
 QWidget* TfrmOptions::MakeGeneralPage()
 {
-    auto* Page = new QWidget;
-    Page->setObjectName(QStringLiteral("tbGeneral"));
-    Page->setProperty(HelpTopicProperty, GeneralTopic);
+    auto* Page = MakePage(QStringLiteral("tbGeneral"), GeneralTopic);
     auto* Layout = new QVBoxLayout(Page);
     Layout->setContentsMargins(16, 12, 16, 12);
     Layout->setSpacing(8);
@@ -141,9 +148,7 @@ QWidget* TfrmOptions::MakeGeneralPage()
 
 QWidget* TfrmOptions::MakeHelpersPage()
 {
-    auto* Page = new QWidget;
-    Page->setObjectName(QStringLiteral("tbHelpers"));
-    Page->setProperty(HelpTopicProperty, HelpersTopic);
+    auto* Page = MakePage(QStringLiteral("tbHelpers"), HelpersTopic);
     auto* Layout = new QVBoxLayout(Page);
     Layout->setContentsMargins(16, 12, 16, 12);
     Layout->setSpacing(10);
@@ -190,9 +195,7 @@ QWidget* TfrmOptions::MakeHelpersPage()
 
 QWidget* TfrmOptions::MakeAppearancePage()
 {
-    auto* Page = new QWidget;
-    Page->setObjectName(QStringLiteral("tbAppearance"));
-    Page->setProperty(HelpTopicProperty, AppearanceTopic);
+    auto* Page = MakePage(QStringLiteral("tbAppearance"), AppearanceTopic);
 
     auto MakeGrid = [](QGroupBox* Group) {
         auto* Grid = new QGridLayout(Group);

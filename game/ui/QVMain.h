@@ -154,7 +154,8 @@ private:
     // Start-up and games.
     void FormShow();
     void StartUpGame();
-    void NewXLink(const TPuzzleInfo& Record, std::unique_ptr<TPuzzleXLink> Pyramid);
+    // Puts a built and loaded pyramid in place of the old one.
+    void NewXLink(std::unique_ptr<TPuzzleXLink> Pyramid);
     void ForgetPyramid();
     void ShowNoGames();
     TPuzzle* Puzzle(int Index) const;

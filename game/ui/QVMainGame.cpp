@@ -37,8 +37,6 @@ void TfrmMain::FormShow()
     FChildGrid = std::make_unique<TGrid>(FImage2->Canvas(), false, GridImageSize, GridImageSize, clSkyBlue);
     FParentGrid->SetPaintListener(FImage1);
     FChildGrid->SetPaintListener(FImage2);
-    FParentGrid->RepaintAll();
-    FChildGrid->RepaintAll();
 
     FStore.LoadOptions(*FOptions);
     FStore.LoadViewOptions(ViewControls());
@@ -109,15 +107,16 @@ void TfrmMain::StartGame(const TPuzzleInfo& Record, TStream& Stream)
 {
     // The new pyramid is built and loaded before it replaces the old one, so
     // a stream that fails to load leaves the game being played as it was.
+    std::unique_ptr<TPuzzleXLink> Built;
     if (Record.GetRebuildFlag() == 1 || FXLink == nullptr) {
-        std::unique_ptr<TPuzzleXLink> Pyramid = TPuzzleXLink::CreateFromHeader(Record, nullptr, 1, 1);
-        Pyramid->LoadFromStream(Stream);
-        FGameRecord.Assign(Record);
-        NewXLink(Record, std::move(Pyramid));
+        Built = TPuzzleXLink::CreateFromHeader(Record, nullptr, 1, 1);
+        Built->LoadFromStream(Stream);
     } else {
         FXLink->LoadFromStream(Stream);
-        FGameRecord.Assign(Record);
     }
+    FGameRecord.Assign(Record);
+    if (Built)
+        NewXLink(std::move(Built));
     FNoGames->hide();
     FSaved = true;
     CandidatesToggle();
@@ -152,7 +151,7 @@ void TfrmMain::ForgetPyramid()
         Slot.reset();
 }
 
-void TfrmMain::NewXLink(const TPuzzleInfo&, std::unique_ptr<TPuzzleXLink> Pyramid)
+void TfrmMain::NewXLink(std::unique_ptr<TPuzzleXLink> Pyramid)
 {
     ForgetPyramid();
     for (QAction* Item : {FLevelSeparator, FLevel1, FLevel2})

@@ -5,12 +5,6 @@
 
 namespace {
 
-QString& HelpFileName()
-{
-    static QString Name;
-    return Name;
-}
-
 QWidget* ActiveOwner()
 {
     return QApplication::activeWindow();
@@ -56,16 +50,6 @@ bool TTavrelApplication::notify(QObject* Receiver, QEvent* Event)
     bool Result = false;
     RunGuarded([&] { Result = QApplication::notify(Receiver, Event); });
     return Result;
-}
-
-void TTavrelApplication::SetHelpFile(const QString& Name)
-{
-    HelpFileName() = Name;
-}
-
-QString TTavrelApplication::HelpFile()
-{
-    return HelpFileName();
 }
 
 void TMessageReporter::ShowMessage(const std::string& Message)

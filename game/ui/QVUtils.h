@@ -53,9 +53,6 @@ public:
     TTavrelApplication(int& Argc, char** Argv);
     bool notify(QObject* Receiver, QEvent* Event) override;
 
-    // The help file name the program was given at start.
-    static void SetHelpFile(const QString& Name);
-    static QString HelpFile();
 };
 
 // The catalogue's reporter: plain messages and the installation error box

@@ -101,13 +101,6 @@ void TSettingsStore::UseFile(const QString& FileName)
     FileOverride() = FileName;
 }
 
-QString TSettingsStore::Location()
-{
-    if (!FileOverride().isEmpty())
-        return FileOverride();
-    return QSettings(QSettings::NativeFormat, QSettings::UserScope, Organisation, Application).fileName();
-}
-
 QSettings& TSettingsStore::Open()
 {
     if (!FSettings) {

@@ -62,8 +62,6 @@ public:
     // instead of the system's store (tests use a scratch file); an empty
     // name goes back to the system's store.
     static void UseFile(const QString& FileName);
-    // The file behind the store, for the player's information.
-    static QString Location();
 
     // Issue 0 leaves the last issue and game as they are; a file stores its
     // folder as the last folder.
