@@ -75,7 +75,6 @@ int main(int Argc, char** Argv)
 
     TTavrelApplication App(Argc, Argv);
     QApplication::setApplicationName(QStringLiteral("Tavrel Sudoku"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Tavrel Sudoku"));
     // The help ("TavrelSudoku.HLP") is the program's own help window, whose
     // pages are compiled in; there is no file to name.
 

@@ -139,7 +139,10 @@ void TGamesDataFile::Load()
     if (ScanIssueFolder()) {
         changed = true;
     }
-    if (changed) {
+    // Without an issue folder there is nothing to list, and nowhere to keep
+    // the list: nothing is written and no folder is made.
+    std::error_code folderError;
+    if (changed && std::filesystem::is_directory(std::filesystem::path(FIssueFolder), folderError)) {
         Save();
     }
 }

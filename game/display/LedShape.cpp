@@ -20,11 +20,10 @@ void TLedShape::SetBrushColor(TColor Colour)
 void TLedShape::paintEvent(QPaintEvent*)
 {
     QPainter Painter(this);
-    Painter.setRenderHint(QPainter::Antialiasing);
-    Painter.setPen(QPen(QColor(64, 64, 64), 1));
-    Painter.setBrush(QColorOf(FBrushColor));
-    const int Side = qMin(width(), height()) - 2;
-    Painter.drawEllipse(QRectF((width() - Side) / 2.0, (height() - Side) / 2.0, Side, Side));
+    Painter.fillRect(rect(), QColorOf(FBrushColor));
+    Painter.setPen(QPen(Qt::white, 1));
+    Painter.setBrush(Qt::NoBrush);
+    Painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
 void TLedShape::mouseReleaseEvent(QMouseEvent* Event)

@@ -1,6 +1,6 @@
 #pragma once
-// One LED of the digit rows above the grids: a round lamp filled with its
-// colour. The main window colours it from the digit counts; the LEDs of the
+// One LED of the digit rows above the grids: a rectangle with a white
+// outline, filled with its colour. The main window colours it from the digit counts; the LEDs of the
 // child row also choose the child shown, so a release over the lamp is
 // reported.
 
@@ -29,5 +29,5 @@ protected:
 
 private:
     int FTag;
-    TColor FBrushColor = clMoneyGreen;
+    TColor FBrushColor = clBtnFace;
 };

@@ -2,16 +2,17 @@
 
 #include "Canvas.h"
 
+#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <qdrawutil.h>
 
 namespace {
 
-// Inside the one-pixel sunken frame.
+// Inside the one-pixel sunken frame and the one-pixel border.
 QRect InnerRect(const QRect& Whole)
 {
-    return Whole.adjusted(1, 1, -1, -1);
+    return Whole.adjusted(2, 2, -2, -2);
 }
 
 }  // namespace
@@ -50,9 +51,16 @@ QRect TMyProgressBar::BarRect() const
 void TMyProgressBar::paintEvent(QPaintEvent* /*Event*/)
 {
     QPainter Painter(this);
-    Painter.fillRect(rect(), palette().color(QPalette::Base));
+    Painter.fillRect(rect().adjusted(1, 1, -1, -1), QColorOf(FBarColor));
     qDrawShadePanel(&Painter, rect(), palette(), true, 1);
     const QRect Bar = BarRect();
     if (!Bar.isEmpty())
-        Painter.fillRect(Bar, QColorOf(FBarColor));
+        Painter.fillRect(Bar, palette().color(QPalette::Active, QPalette::Highlight));
+}
+
+void TMyProgressBar::mouseReleaseEvent(QMouseEvent* Event)
+{
+    QProgressBar::mouseReleaseEvent(Event);
+    if (rect().contains(Event->position().toPoint()))
+        emit MouseUp();
 }

@@ -1,13 +1,16 @@
 #pragma once
-// A progress bar that fills itself in a colour of its own (BarColor) rather
-// than in whatever the widget style chooses, so the chosen child's bar can
-// stand out. Horizontal bars fill from the left, vertical ones from the
-// bottom; no text is drawn.
+// A progress bar in a colour of its own (BarColor), so the chosen child's bar
+// stands out. The part not yet done is BarColor, the done part the system's
+// highlight colour, inside a one-pixel border of BarColor and a thin sunken
+// frame: BarColor shows at every fill level, and the fill shows on a panel
+// of the bar's own colour. Horizontal bars fill from the left, vertical ones
+// from the bottom; no text is drawn. A release over the bar is reported.
 
 #include "Colour.h"
 
 #include <QProgressBar>
 
+class QMouseEvent;
 class QPaintEvent;
 
 class TMyProgressBar : public QProgressBar {
@@ -22,12 +25,17 @@ public:
     // current one; setting the same colour again costs nothing.
     void SetBarColor(TColor Colour);
 
-    // The part of the inner area (inside the frame) that the bar covers for
-    // the current range and value; empty when the range is empty.
+    // The part of the inner area (inside the frame and the border) that the
+    // done part covers for the current range and value; empty when the range
+    // is empty.
     QRect BarRect() const;
+
+signals:
+    void MouseUp();
 
 protected:
     void paintEvent(QPaintEvent* Event) override;
+    void mouseReleaseEvent(QMouseEvent* Event) override;
 
 private:
     TColor FBarColor = clBtnFace;

@@ -3,6 +3,7 @@
 #include "House.h"
 #include "NoPossibilities.h"
 #include "Puzzle.h"
+#include "QVSettings.h"
 
 namespace {
 
@@ -117,6 +118,34 @@ bool TCell::FillSingle()
     if (Digits == 0)
         return false;
     SetValue(std::countr_zero(Digits));
+    return true;
+}
+
+bool TCell::PencilDigit(int Digit, bool UserMarks)
+{
+    if (FRevealed || Digit < 1 || Digit > 9)
+        return false;
+    TBitMask& Mask = UserMarks ? FUserMarks : FErased;
+    const bool On = UserMarks;
+    if (Mask.IsSet(Digit) == On)
+        return false;
+    Mask.SetBit(Digit, On);
+    NotifyChange(false);
+    return true;
+}
+
+bool TCell::EraseDigit(int Digit, bool UserMarks)
+{
+    if (FRevealed || Digit < 1 || Digit > 9)
+        return false;
+    if (!UserMarks && Digit == FSolution && Settings().GetOption(optNoRemoveSoln))
+        return false;
+    TBitMask& Mask = UserMarks ? FUserMarks : FErased;
+    const bool On = !UserMarks;
+    if (Mask.IsSet(Digit) == On)
+        return false;
+    Mask.SetBit(Digit, On);
+    NotifyChange(false);
     return true;
 }
 

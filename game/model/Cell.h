@@ -58,6 +58,14 @@ public:
     // partner follows first.
     void SetRevealed(bool Flag) override;
     bool FillSingle() override;
+    // The player's pencil and eraser. In the user-mark styles (UserMarks)
+    // they set and clear the player's own mark of Digit; otherwise the pencil
+    // gives an erased candidate back and the eraser erases one, except the
+    // solution digit while setting 7 ("prevent removal of the solution")
+    // is in force. A given cell keeps its marks. Answers whether a mark
+    // changed; a change is reported like any other.
+    bool PencilDigit(int Digit, bool UserMarks);
+    bool EraseDigit(int Digit, bool UserMarks);
 
     // Recomputes Shown and, outside bulk updates, reports the change to the
     // puzzle and (unless FromLink) lets the linked cells recompute theirs.

@@ -101,7 +101,10 @@ void TSettingsValues::SetPriorityStatus()
     const bool invalid = FOptions[optInvalid].Checked;
     const bool incorrect = FOptions[optIncorrect].Checked;
     const bool both = invalid && incorrect;
-    FOptions[optInvalidPriority].Enabled = both;
+    // A game that takes either highlight away keeps the pair disabled
+    // whatever the boxes hold; their checked states stay the player's.
+    FOptions[optInvalidPriority].Enabled =
+        both && FOptions[optInvalid].Enabled && FOptions[optIncorrect].Enabled;
     if (!both) {
         FOptions[optInvalidPriority].Checked = !incorrect;
     }

@@ -5,8 +5,11 @@
 #include "Prompter.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPixmap>
+#include <QScopedValueRollback>
+#include <QWheelEvent>
 
 #include <unordered_map>
 
@@ -109,9 +112,26 @@ void TColourBox::SetColour(TColor Colour)
     setCurrentIndex(Index);
 }
 
+void TColourBox::keyPressEvent(QKeyEvent* Event)
+{
+    const QScopedValueRollback<bool> Stepping(FStepping, true);
+    QComboBox::keyPressEvent(Event);
+}
+
+void TColourBox::wheelEvent(QWheelEvent* Event)
+{
+    const QScopedValueRollback<bool> Stepping(FStepping, true);
+    QComboBox::wheelEvent(Event);
+}
+
 void TColourBox::Activated(int Index)
 {
     const TColor Previous = FColour;
+    if (Index == CustomDialogIndex() && FStepping) {
+        // Passing over "Custom..." keeps the colour held.
+        SetColour(Previous);
+        return;
+    }
     if (Index == CustomDialogIndex()) {
         QColor Chosen = QColorOf(FColour);
         if (Prompts().ChooseColour(this, Chosen))

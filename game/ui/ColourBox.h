@@ -36,6 +36,10 @@ signals:
 protected:
     // System colours follow the palette, so their swatches are redrawn.
     void changeEvent(QEvent* Event) override;
+    // Keys and the wheel step through the closed box; stepping onto
+    // "Custom..." never opens the colour dialog.
+    void keyPressEvent(QKeyEvent* Event) override;
+    void wheelEvent(QWheelEvent* Event) override;
 
 private:
     void Activated(int Index);
@@ -44,4 +48,6 @@ private:
 
     TColor FColour = clBlack;
     int FCustomIndex = -1;
+    // Inside a key press or wheel turn on the closed box.
+    bool FStepping = false;
 };

@@ -3,22 +3,22 @@
 #include "ButtonPageControl.h"
 #include "GameFeatures.h"
 #include "Options.h"
-#include "QVMain.h"
 
 #include <QAction>
-#include <QMenu>
+#include <QWidget>
 
 void THideOpts::ApplyGameFeatures(const TPuzzleInfo& Record)
 {
+    const TFeatureControls& C = FControls;
     const TGameFeatures Features = FeaturesOf(Record);
     ShowAllFeatures();
     if (!Features.PlayControls) {
         HidePlayControls();
     } else if (!Features.Printing) {
-        FMain.FPrint->setVisible(false);
-        FMain.FSaveBookletPdf->setVisible(false);
+        C.Print->setVisible(false);
+        C.SaveBookletPdf->setVisible(false);
     }
-    TfrmOptions& Options = *FMain.FOptions;
+    TfrmOptions& Options = *C.Options;
     if (!Features.InvalidHighlighting) {
         Options.SetOptionEnabled(optInvalid, false);
         Options.SetOptionEnabled(optInvalidPriority, false);
@@ -30,92 +30,89 @@ void THideOpts::ApplyGameFeatures(const TPuzzleInfo& Record)
         Options.SetColourEnabled(colIncorrect, false);
     }
     if (!Features.SolveParent)
-        FMain.FSolveMaster->setVisible(false);
+        C.SolveMaster->setVisible(false);
     if (!Features.SolveChildren) {
-        FMain.FSolveChild->setVisible(false);
-        FMain.FSolveChildren->setVisible(false);
+        C.SolveChild->setVisible(false);
+        C.SolveChildren->setVisible(false);
     }
     if (!Features.SolvePyramid) {
-        FMain.FSolvePyramid->setVisible(false);
-        FMain.FSolveSeparator->setVisible(FMain.FSolveMaster->isVisible() || FMain.FSolveChild->isVisible()
-                                          || FMain.FSolveChildren->isVisible());
+        C.SolvePyramid->setVisible(false);
+        C.SolveSeparator->setVisible(C.SolveMaster->isVisible() || C.SolveChild->isVisible()
+                                     || C.SolveChildren->isVisible());
     }
     if (!Features.ProtectSolution)
         Options.SetOptionEnabled(optNoRemoveSoln, false);
     ApplyPencilFeatures(true, Record);
-    FMain.FitClientHeight();
+    C.FitClientHeight();
 }
 
 void THideOpts::ShowAllFeatures()
 {
-    TfrmMain& Main = FMain;
-    Main.FPrint->setVisible(true);
-    Main.FSaveBookletPdf->setVisible(true);
-    Main.FPnlLeds->setVisible(Main.FOptions->GetOption(optShowLeds));
-    Main.FPnlBars->setVisible(Main.FOptions->GetOption(optProgressBars));
-    Main.FPnlControls->setVisible(true);
-    Main.FMnuEdit->menuAction()->setVisible(true);
+    const TFeatureControls& C = FControls;
+    C.Print->setVisible(true);
+    C.SaveBookletPdf->setVisible(true);
+    C.PnlLeds->setVisible(C.Options->GetOption(optShowLeds));
+    C.PnlBars->setVisible(C.Options->GetOption(optProgressBars));
+    C.PnlControls->setVisible(true);
+    C.EditMenu->setVisible(true);
     // A paper game before may have hidden the whole View menu; nothing else
     // would bring it back for a screen game.
-    Main.FMnuView->menuAction()->setVisible(true);
-    for (QAction* Item : {Main.FUserMarksLinked, Main.FUserMarksSeparate, Main.FUserMarksSeparator,
-                          Main.FSolveSeparator, Main.FSolveChild, Main.FSolveChildren, Main.FSolveMaster,
-                          Main.FSolvePyramid})
+    C.ViewMenu->setVisible(true);
+    for (QAction* Item : {C.UserMarksLinked, C.UserMarksSeparate, C.UserMarksSeparator, C.SolveSeparator, C.SolveChild,
+                          C.SolveChildren, C.SolveMaster, C.SolvePyramid})
         Item->setVisible(true);
     for (int Number : {optNoRemoveSoln, optInvalid, optIncorrect, optInvalidPriority})
-        Main.FOptions->SetOptionEnabled(Number, true);
-    Main.FOptions->SetColourEnabled(colInvalid, true);
-    Main.FOptions->SetColourEnabled(colIncorrect, true);
+        C.Options->SetOptionEnabled(Number, true);
+    C.Options->SetColourEnabled(colInvalid, true);
+    C.Options->SetColourEnabled(colIncorrect, true);
 }
 
 void THideOpts::HidePlayControls()
 {
-    TfrmMain& Main = FMain;
-    Main.FPnlBars->setVisible(false);
-    Main.FPnlControls->setVisible(false);
-    Main.FPnlLeds->setVisible(false);
-    Main.FMnuEdit->menuAction()->setVisible(false);
-    for (QAction* Item : {Main.FUserMarksLinked, Main.FUserMarksSeparate, Main.FUserMarksSeparator})
+    const TFeatureControls& C = FControls;
+    C.PnlBars->setVisible(false);
+    C.PnlControls->setVisible(false);
+    C.PnlLeds->setVisible(false);
+    C.EditMenu->setVisible(false);
+    for (QAction* Item : {C.UserMarksLinked, C.UserMarksSeparate, C.UserMarksSeparator})
         Item->setVisible(false);
 }
 
 void THideOpts::ApplyPencilFeatures(bool Shown, const TPuzzleInfo& Record)
 {
-    TfrmMain& Main = FMain;
+    const TFeatureControls& C = FControls;
     const TGameFeatures Features = FeaturesOf(Record);
-    const bool AutoStyles = !Main.FUserMarksLinked->isChecked() && !Main.FUserMarksSeparate->isChecked();
-    Main.FCandidates->setEnabled(AutoStyles);
-    Main.FFilled->setEnabled(AutoStyles);
-    const bool ControlsShown = Main.FPnlControls->isVisibleTo(&Main);
+    const bool AutoStyles = !C.UserMarksLinked->isChecked() && !C.UserMarksSeparate->isChecked();
+    C.Candidates->setEnabled(AutoStyles);
+    C.Filled->setEnabled(AutoStyles);
+    const bool ControlsShown = !C.PnlControls->isHidden();
     if (Shown) {
-        Main.FAutoPencilSeparate->setVisible(Features.AutoPencilSeparate);
+        C.AutoPencilSeparate->setVisible(Features.AutoPencilSeparate);
         if (ControlsShown)
-            Main.FAutoPencilLinked->setVisible(Features.AutoPencilLinked);
+            C.AutoPencilLinked->setVisible(Features.AutoPencilLinked);
         else
-            Main.FMnuView->menuAction()->setVisible(Main.FAutoPencilSeparate->isVisible());
+            C.ViewMenu->setVisible(C.AutoPencilSeparate->isVisible());
         ApplyHiLiteFeatures(Features.DigitHighlighting);
     } else {
-        Main.FAutoPencilSeparate->setVisible(false);
+        C.AutoPencilSeparate->setVisible(false);
         if (ControlsShown)
-            Main.FAutoPencilLinked->setVisible(false);
+            C.AutoPencilLinked->setVisible(false);
         else
-            Main.FMnuView->menuAction()->setVisible(false);
+            C.ViewMenu->setVisible(false);
         ApplyHiLiteFeatures(false);
     }
-    for (QAction* Item : {Main.FCandidatesSeparator, Main.FCandidates, Main.FFilled, Main.FUserMarksLinked,
-                          Main.FUserMarksSeparate, Main.FUserMarksSeparator, Main.FPopPencil->menuAction(),
-                          Main.FPopErase->menuAction()})
+    for (QAction* Item : {C.CandidatesSeparator, C.Candidates, C.Filled, C.UserMarksLinked, C.UserMarksSeparate,
+                          C.UserMarksSeparator})
         Item->setVisible(Shown);
-    Main.FPageControl->SetTabVisible(Main.FSheets[TfrmMain::shPencil], Shown);
-    Main.FPageControl->SetTabVisible(Main.FSheets[TfrmMain::shErase], Shown);
+    C.PageControl->SetTabVisible(C.PencilSheet, Shown);
+    C.PageControl->SetTabVisible(C.EraseSheet, Shown);
 }
 
 void THideOpts::ApplyHiLiteFeatures(bool Offered)
 {
-    TfrmMain& Main = FMain;
-    Main.FPageControl->SetTabVisible(Main.FSheets[TfrmMain::shHiLite], Offered);
-    Main.FPopHiLite->menuAction()->setVisible(Offered);
-    Main.FHiLitesMenu->setVisible(Offered);
-    Main.FHiLitesSeparator->setVisible(Offered);
-    Main.FPageControl->SetActivePage(Main.FSheets[TfrmMain::shEnter]);
+    const TFeatureControls& C = FControls;
+    C.PageControl->SetTabVisible(C.HiLiteSheet, Offered);
+    C.HiLitesMenu->setVisible(Offered);
+    C.HiLitesSeparator->setVisible(Offered);
+    C.PageControl->SetActivePage(C.EnterSheet);
 }

@@ -7,6 +7,13 @@
 #include <QPrintDialog>
 #include <QPrinter>
 
+QString MessageCaption(TMessageKind Kind, const QString& Caption)
+{
+    if (!Caption.isEmpty())
+        return Caption;
+    return Kind == TMessageKind::Warning ? QStringLiteral("Warning") : ApplicationTitle;
+}
+
 namespace {
 
 class TQtPrompter final : public TPrompter {
@@ -14,30 +21,19 @@ public:
     void Message(QWidget* Owner, TMessageKind Kind, const QString& Caption, const QString& Text) override
     {
         QMessageBox::Icon Icon = QMessageBox::NoIcon;
-        QString Title = Caption;
         switch (Kind) {
         case TMessageKind::Plain: break;
-        case TMessageKind::Exclamation: Icon = QMessageBox::Warning; break;
-        case TMessageKind::Warning:
-            Icon = QMessageBox::Warning;
-            if (Title.isEmpty())
-                Title = QStringLiteral("Warning");
-            break;
-        case TMessageKind::Error:
-            Icon = QMessageBox::Critical;
-            if (Title.isEmpty())
-                Title = QStringLiteral("Error");
-            break;
+        case TMessageKind::Exclamation:
+        case TMessageKind::Warning: Icon = QMessageBox::Warning; break;
+        case TMessageKind::Error: Icon = QMessageBox::Critical; break;
         }
-        if (Title.isEmpty())
-            Title = QApplication::applicationDisplayName();
-        QMessageBox Box(Icon, Title, Text, QMessageBox::Ok, Owner);
+        QMessageBox Box(Icon, MessageCaption(Kind, Caption), Text, QMessageBox::Ok, Owner);
         Box.exec();
     }
 
     TAnswer Confirm(QWidget* Owner, const QString& Text) override
     {
-        QMessageBox Box(QMessageBox::Question, QStringLiteral("Confirm"), Text,
+        QMessageBox Box(QMessageBox::Question, ApplicationTitle, Text,
                         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, Owner);
         switch (Box.exec()) {
         case QMessageBox::Yes: return TAnswer::Yes;

@@ -7,6 +7,10 @@
 #include <QString>
 #include <QStringList>
 
+// The application's title: the caption of every box that has none of its
+// own, and the name the About box gives the program.
+inline const QString ApplicationTitle = QStringLiteral("Tavrel Sudoku");
+
 class QColor;
 class QPrinter;
 class QWidget;
@@ -19,6 +23,10 @@ enum class TMessageKind {
 };
 
 enum class TAnswer { Yes, No, Cancel };
+
+// The caption of a message box: its own, else "Warning" for the warning
+// dialog, else the application's title (the error dialog among them).
+QString MessageCaption(TMessageKind Kind, const QString& Caption);
 
 // What a file dialog shows and where it starts. Filter is in the
 // "Text (*.ext)|*.ext|..." form of the dialogs' descriptions.

@@ -3,6 +3,7 @@
 #include "BrowserCommand.h"
 #include "Exception.h"
 #include "JpegPicture.h"
+#include "Prompter.h"
 
 #include <QFile>
 #include <QFont>
@@ -137,7 +138,7 @@ QByteArray ProgramPicture()
 void ShowAboutBox(QWidget* Owner)
 {
     const std::unique_ptr<TfrmAbout> Box(new TfrmAbout(Owner));
-    Box->Fill(ComposeAboutLines(ProgramVersionInfo(), QGuiApplication::applicationDisplayName().toStdString(),
+    Box->Fill(ComposeAboutLines(ProgramVersionInfo(), ApplicationTitle.toStdString(),
                                 SharingNoticeText));
     Box->SetPicture(ProgramPicture());
     const QScreen* Screen = Owner != nullptr ? Owner->screen() : QGuiApplication::primaryScreen();

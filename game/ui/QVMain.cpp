@@ -6,7 +6,6 @@
 #include "ButtonPageControl.h"
 #include "ChoosePuzzle.h"
 #include "HideOpts.h"
-#include "MyProgressBar.h"
 #include "Options.h"
 #include "PuzzleXLink.h"
 #include "QVDisplayGrid.h"
@@ -17,7 +16,8 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLayout>
-#include <QMouseEvent>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPrinter>
 
 TfrmMain::TfrmMain(const std::string& ProgramFolder, QWidget* Owner)
@@ -37,14 +37,12 @@ TfrmMain::TfrmMain(const std::string& ProgramFolder, QWidget* Owner)
     ValueOpenDialog.Filter = SaveFilter;
     BuildPanels();
     BuildMenus();
-    BuildPopupMenu();
     // The window keeps the size of its panels; ArrangePanels changes it.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     FCatalogue = std::make_unique<TGamesDataFile>(FProgramFolder, FReporter);
     EnableGameMenus();
     AssignShortcuts();
-    FHideOpts = std::make_unique<THideOpts>(*this);
     // KeyPreview: keys are seen by the window before its controls; and hints
     // follow setting 11.
     qApp->installEventFilter(this);
@@ -64,6 +62,8 @@ void TfrmMain::SetDialogs(TfrmOptions* Options, TfrmChoosePuzzle* Choose)
 {
     FOptions = Options;
     FChoose = Choose;
+    // The feature rules disable the settings dialog's controls too.
+    FHideOpts = std::make_unique<THideOpts>(FeatureControls());
     if (FOptions != nullptr)
         connect(FOptions, &TfrmOptions::HelpRequested, this, Guarded([this](int Topic) { ShowHelp(FOptions, Topic); }));
     if (FChoose != nullptr)
@@ -121,6 +121,19 @@ void TfrmMain::ApplicationEvents1Idle()
             Grid->MouseLeave();
 }
 
+bool TfrmMain::AltHPressed()
+{
+    QWidget* HiLite = FSheets[shHiLite];
+    if (FPnlControls->isVisibleTo(this) && FPageControl->IsTabVisible(HiLite)) {
+        FPageControl->SetActivePage(HiLite);
+        return true;
+    }
+    if (!FMnuHelp->menuAction()->isVisible())
+        return false;
+    menuBar()->setActiveAction(FMnuHelp->menuAction());
+    return true;
+}
+
 bool TfrmMain::eventFilter(QObject* Watched, QEvent* Event)
 {
     switch (Event->type()) {
@@ -130,16 +143,22 @@ bool TfrmMain::eventFilter(QObject* Watched, QEvent* Event)
         if (Watched == FPnl2Grids)
             ApplicationEvents1Idle();
         break;
-    case QEvent::MouseButtonRelease:
-        if (auto* Bar = qobject_cast<TMyProgressBar*>(Watched); Bar != nullptr && Bar->parentWidget() == FPnlBars) {
-            const int Tag = Bar->property("Tag").toInt();
-            if (Tag >= 1 && Tag <= 9 && Bar->rect().contains(static_cast<QMouseEvent*>(Event)->position().toPoint()))
-                SelectChild(Tag);
+    case QEvent::ShortcutOverride:
+        // Alt+H would be both the "&Help" menu's and the "&Hi Lite" tab's
+        // mnemonic, which cancel out; the window gives it one meaning.
+        if (auto* Widget = qobject_cast<QWidget*>(Watched); Widget != nullptr && Widget->window() == this) {
+            const auto* Key = static_cast<QKeyEvent*>(Event);
+            if (Key->key() == Qt::Key_H && Key->modifiers() == Qt::AltModifier) {
+                Event->accept();
+                return true;
+            }
         }
         break;
     case QEvent::KeyPress:
         if (auto* Widget = qobject_cast<QWidget*>(Watched); Widget != nullptr && Widget->window() == this) {
             const auto* Key = static_cast<QKeyEvent*>(Event);
+            if (Key->key() == Qt::Key_H && Key->modifiers() == Qt::AltModifier && AltHPressed())
+                return true;
             if (FormKeyDown(Key->key(), Key->modifiers()))
                 return true;
         }

@@ -17,6 +17,7 @@
 // only referenced (they must outlive the window's use of them).
 
 #include "GamesFile.h"
+#include "HideOpts.h"
 #include "Prompter.h"
 #include "PuzzleInfo.h"
 #include "QVUtils.h"
@@ -26,6 +27,7 @@
 #include <QString>
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -43,7 +45,6 @@ class TfrmChoosePuzzle;
 class TfrmOptions;
 class TGrid;
 class TGridImage;
-class THideOpts;
 class TLedShape;
 class TMyProgressBar;
 class TPuzzle;
@@ -92,8 +93,8 @@ public:
 
     // Entry.
     void SetHiLite(int N);
-    void Pencil(int Digit);
-    void Erase(int Digit);
+    void Pencil(TCell& Cell, int Digit);
+    void Erase(TCell& Cell, int Digit);
     void CandidatesToggle();
     void PencilMarkStyle();
     void ChangeHiliting();
@@ -120,7 +121,8 @@ public:
     TSettingsStore& Store() { return FStore; }
     TfrmOptions* Options() const { return FOptions; }
     TButtonPageControl* PageControl() const { return FPageControl; }
-    QMenu* PopupMenu() const { return FPopup; }
+    // The pop-up menu as it would open now (made on first use).
+    QMenu* PopupMenu();
     QCheckBox* ChooseChildBox() const { return FChooseChild; }
     TQVCell* PopupCell() const { return FPopupCell; }
     // The save dialog's file name: the file in use, empty for a new game.
@@ -139,19 +141,41 @@ protected:
     bool eventFilter(QObject* Watched, QEvent* Event) override;
 
 private:
-    // Composition.
+    // A key to the names below, which are those of the game's design:
+    // Image1* handle either grid picture (Parent tells which); sb* are the
+    // entry strip's speed buttons; menu* are the pop-up menu's items;
+    // *1Click are the main menu's items; a "hint" is a tooltip.
+
+    // QVMain.cpp: creation, closing, the events watched for the controls.
+    bool FormCloseQuery();
+    // Ends the hover marking of the grids once the pointer has left them.
+    void ApplicationEvents1Idle();
+    // Alt+H is "&Hi Lite" while that sheet's tab shows, "&Help" otherwise.
+    bool AltHPressed();
+
+    // QVMainCompose.cpp: panels and controls.
     void BuildPanels();
     void BuildLedPanel(QWidget* Panel);
     void BuildGridPanel(QWidget* Panel);
     void BuildControlPanel(QWidget* Panel);
     void BuildBarPanel(QWidget* Panel);
-    void BuildMenus();
-    void BuildPopupMenu();
-    QAction* AddItem(QMenu* Menu, const char* Name, const QString& Caption, const QKeySequence& Shortcut = {});
-    void AssignShortcuts();
-    void FitClientHeight();
+    // The controls a game's features show and hide.
+    TFeatureControls FeatureControls();
 
-    // Start-up and games.
+    // QVMainMenus.cpp: the main menu and the pop-up menu.
+    void BuildMenus();
+    // Makes a menu item with its object name, caption and shortcut; the
+    // handler (none for items handled elsewhere) runs guarded, so its errors
+    // reach the error dialog.
+    QAction* AddItem(QMenu* Menu, const char* Name, const QString& Caption, std::function<void()> Handler,
+                     const QKeySequence& Shortcut = {});
+    void AssignShortcuts();
+    // The pop-up menu is made when first opened; each time it opens it takes
+    // its state from the window (highlight, child, sheets offered).
+    void BuildPopupMenu();
+    void PreparePopup();
+
+    // QVMainGame.cpp: start-up, games, children, File and Puzzle commands.
     void FormShow();
     void StartUpGame();
     // Puts a built and loaded pyramid in place of the old one.
@@ -159,15 +183,8 @@ private:
     void ForgetPyramid();
     void ShowNoGames();
     TPuzzle* Puzzle(int Index) const;
-    TCell* PopupTarget() const;
-
-    // Command handlers.
     void ChooseGameClick();
-    void Loadvalues1Click();
     void SettingsClick();
-    void PrintClick();
-    void SaveBookletPdfClick();
-    void ReshadeAfterPrinting();
     void ResetCurrentClick();
     void ResetAllClick();
     void ResetMasterClick();
@@ -175,15 +192,9 @@ private:
     void SolveChildrenClick();
     void SolveMasterClick();
     void SolvePyramidClick();
-    void Undo1Click();
-    void Checkpoint1Click();
-    void Backtocheckpoint1Click();
-    void GameHelpClick();
-    void HomePageClick();
-    void AboutClick();
-    void ShowHelp(QWidget* Owner, int Topic);
 
-    // Entry handlers.
+    // QVMainEntry.cpp: the pointer, the strip, the pop-up, keys, mark
+    // styles, undo.
     void Image1MouseMove(bool Parent, int X, int Y);
     void Image1MouseUp(bool Parent, Qt::MouseButton Button, QPoint Position);
     void Image1Click(bool Parent);
@@ -195,20 +206,43 @@ private:
     void menuSetValue(int Tag);
     void menuPencil(int Tag);
     void menuErase(int Tag);
+    TCell* PopupTarget() const;
     bool FormKeyDown(int Key, Qt::KeyboardModifiers Modifiers);
-    // Ends the hover marking of the grids once the pointer has left them.
-    void ApplicationEvents1Idle();
-    bool FormCloseQuery();
     bool UserMarksStyle() const;
     TSheet ActiveSheet() const;
+    // The mark style of the View menu applied to the pyramid and the grids,
+    // without storing it (a game start applies what the game allows).
+    void ApplyMarkStyle();
+    // Stores the view settings; the pencil style only where it is the
+    // player's choice rather than the game's.
+    void StoreViewSettings();
+    void Undo1Click();
+    void Checkpoint1Click();
+    void Backtocheckpoint1Click();
 
-    // Saving.
+    // QVMainRefresh.cpp: refresh helpers.
+    void FitClientHeight();
+    // Both grids drawn afresh from their puzzles. The full repaint stays
+    // where a change reaches cells no notice names: mark styles, settings,
+    // the shading after printing, a refresh after bulk changes.
+    void RepaintGrids();
+
+    // QVMainFiles.cpp: saved games, printing, help.
+    void Loadvalues1Click();
     void WriteSavedGame(const QString& FileName);
     // The file just saved or loaded is the one in use from now on.
     void UseSavedFile(const QString& FileName);
     QString ProposedFileName() const;
     QString GridsFolder() const;
+    void PrintClick();
+    void SaveBookletPdfClick();
+    void ReshadeAfterPrinting();
+    void GameHelpClick();
+    void HomePageClick();
+    void AboutClick();
+    void ShowHelp(QWidget* Owner, int Topic);
 
+    // The program's parts the window works with.
     std::string FProgramFolder;
     TMessageReporter FReporter;
     TSettingsStore FStore;
@@ -236,10 +270,15 @@ private:
     TFileDialogSpec ValueOpenDialog;
     bool FShown = false;
     bool FShowHints = true;
+    // The digit highlighted (1-9), 10 for pairs, 0 for none.
+    int FHiLite = 0;
+    // The game decides the pencil style shown (it offers no linked auto
+    // pencil) until the player picks one.
+    bool FGameSetsPencilStyle = false;
     // The printer of the booklet, kept so it keeps the player's choices.
     std::unique_ptr<QPrinter> FPrinter;
 
-    // Panels and controls.
+    // Panels and controls (QVMainCompose.cpp).
     QWidget* FClient = nullptr;
     QWidget* FPnlLeds = nullptr;
     QWidget* FPnl2Grids = nullptr;
@@ -259,13 +298,14 @@ private:
     std::array<TMyProgressBar*, 10> FBars{};        // by puzzle index
     TMyProgressBar* FProgressOverAll = nullptr;
 
-    // Menus.
+    // The main menu (QVMainMenus.cpp).
     QMenu* FMnuFile = nullptr;
     QMenu* FMnuEdit = nullptr;
     QMenu* FMnuView = nullptr;
     QMenu* FMnuChild = nullptr;
     QMenu* FMnuPuzzle = nullptr;
     QMenu* FMnuHiLites = nullptr;
+    QMenu* FMnuHelp = nullptr;
     QAction* FFileOpen = nullptr;
     QAction* FLoadValues = nullptr;
     QAction* FSave = nullptr;
@@ -297,7 +337,7 @@ private:
     QAction* FSolveMaster = nullptr;
     QAction* FSolvePyramid = nullptr;
 
-    // Pop-up menu.
+    // The pop-up menu (QVMainMenus.cpp), made when first opened.
     QMenu* FPopup = nullptr;
     QAction* FEnterNow = nullptr;
     QAction* FEraseNow = nullptr;
@@ -308,6 +348,4 @@ private:
     QMenu* FPopHiLite = nullptr;
     std::array<QAction*, 11> FPopHiLiteItems{};  // by tag, 0 = none, 10 = pairs
     std::array<QAction*, 10> FPopChildItems{};   // 1-9
-
-    friend class THideOpts;
 };

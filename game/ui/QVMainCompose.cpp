@@ -12,6 +12,7 @@
 #include <QCheckBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -98,21 +99,24 @@ void TfrmMain::BuildPanels()
 void TfrmMain::BuildLedPanel(QWidget* Panel)
 {
     // Nine lamps with their digits over each grid: the parent's counts on the
-    // left, the current child's on the right.
+    // left half, the current child's on the right.
     const char* RowNames[2] = {"pnlMasterLeds", "pnlChildLeds"};
+    const QRect RowPlaces[2] = {QRect(0, 0, 397, LedPanelHeight), QRect(397, 0, 396, LedPanelHeight)};
+    constexpr int LedX[9] = {24, 64, 104, 144, 184, 224, 264, 308, 348};
     for (int Row = 0; Row < 2; ++Row) {
         auto* Strip = new QWidget(Panel);
         Strip->setObjectName(QString::fromLatin1(RowNames[Row]));
-        Strip->setGeometry(Row == 0 ? LeftX : RightX, 0, GridImageSize, LedPanelHeight);
+        Strip->setGeometry(RowPlaces[Row]);
         for (int Digit = 1; Digit <= 9; ++Digit) {
             const int Number = Row * 9 + Digit;
-            const int X = 8 + (Digit - 1) * 43;
+            const int X = LedX[Digit - 1];
             auto* Led = new TLedShape(Digit, Strip);
             Led->setObjectName(QStringLiteral("Shape%1").arg(Number));
-            Led->setGeometry(X, 4, 14, 14);
+            Led->setGeometry(X, 4, 29, 13);
             auto* Label = new QLabel(QString::number(Digit), Strip);
             Label->setObjectName(QStringLiteral("lblLed%1").arg(Number));
-            Label->setGeometry(X + 17, 2, 12, 17);
+            Label->setGeometry(X - 8, 4, 7, 13);
+            Label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
             if (Row == 1) {
                 Led->setToolTip(LedHint);
                 Label->setToolTip(LedHint);
@@ -214,42 +218,64 @@ void TfrmMain::BuildControlPanel(QWidget* Panel)
 void TfrmMain::BuildBarPanel(QWidget* Panel)
 {
     // The children's bars come first among the panel's controls, in tag
-    // order; then the parent's and the overall bar.
-    constexpr int BarTop = 20;
-    constexpr int BarHeight = 22;
-    constexpr int ChildPitch = 44;
+    // order, three rows of three; then the parent's and the overall bar.
+    constexpr int BarHeight = 16;
+    constexpr int ChildX[3] = {404, 532, 660};
+    constexpr int ChildY[3] = {3, 23, 43};
     for (int Tag = 1; Tag <= 9; ++Tag) {
         auto* Bar = new TMyProgressBar(Panel);
         Bar->setObjectName(QStringLiteral("Progress%1").arg(Tag));
         Bar->setProperty("Tag", Tag);
         Bar->setToolTip(BarHint);
-        Bar->setGeometry(RightX + (Tag - 1) * ChildPitch, BarTop, ChildPitch - 4, BarHeight);
-        Bar->installEventFilter(this);
+        Bar->setGeometry(ChildX[(Tag - 1) % 3], ChildY[(Tag - 1) / 3], 126, BarHeight);
+        connect(Bar, &TMyProgressBar::MouseUp, this, Guarded([this, Tag] { SelectChild(Tag); }));
         FBars[static_cast<size_t>(Tag)] = Bar;
     }
     auto* Master = new TMyProgressBar(Panel);
     Master->setObjectName(QStringLiteral("ProgressMaster"));
     Master->setProperty("Tag", 0);
-    Master->setGeometry(LeftX, BarTop, GridImageSize, BarHeight);
+    Master->setGeometry(6, 4, 390, BarHeight);
     FBars[0] = Master;
     FProgressOverAll = new TMyProgressBar(Panel);
     FProgressOverAll->setObjectName(QStringLiteral("ProgressOverAll"));
     FProgressOverAll->setProperty("Tag", 0);
-    FProgressOverAll->setGeometry(LeftX + 110, 52, ClientWidth - LeftX - 110 - 9, BarHeight);
+    FProgressOverAll->setGeometry(6, 63, 780, BarHeight);
     for (TMyProgressBar* Bar : FBars)
         Bar->SetBarColor(clMoneyGreen);
     FProgressOverAll->SetBarColor(clMoneyGreen);
+}
 
-    const auto Caption = [Panel](const QString& Text, const QRect& Place, Qt::Alignment Align) {
-        auto* Label = new QLabel(Text, Panel);
-        Label->setGeometry(Place);
-        Label->setAlignment(Align | Qt::AlignVCenter);
-        return Label;
-    };
-    Caption(QStringLiteral("Parent"), QRect(LeftX, 2, GridImageSize, 16), Qt::AlignHCenter);
-    for (int Tag = 1; Tag <= 9; ++Tag)
-        Caption(QStringLiteral("%1").arg(Tag), QRect(RightX + (Tag - 1) * ChildPitch, 2, ChildPitch - 4, 16),
-                Qt::AlignHCenter)
-            ->setToolTip(BarHint);
-    Caption(QStringLiteral("Whole pyramid"), QRect(LeftX, 52, 106, BarHeight), Qt::AlignLeft);
+TFeatureControls TfrmMain::FeatureControls()
+{
+    TFeatureControls C;
+    C.Options = FOptions;
+    C.PnlLeds = FPnlLeds;
+    C.PnlControls = FPnlControls;
+    C.PnlBars = FPnlBars;
+    C.PageControl = FPageControl;
+    C.EnterSheet = FSheets[shEnter];
+    C.PencilSheet = FSheets[shPencil];
+    C.EraseSheet = FSheets[shErase];
+    C.HiLiteSheet = FSheets[shHiLite];
+    C.Print = FPrint;
+    C.SaveBookletPdf = FSaveBookletPdf;
+    C.EditMenu = FMnuEdit->menuAction();
+    C.ViewMenu = FMnuView->menuAction();
+    C.AutoPencilLinked = FAutoPencilLinked;
+    C.AutoPencilSeparate = FAutoPencilSeparate;
+    C.UserMarksSeparator = FUserMarksSeparator;
+    C.UserMarksLinked = FUserMarksLinked;
+    C.UserMarksSeparate = FUserMarksSeparate;
+    C.CandidatesSeparator = FCandidatesSeparator;
+    C.Candidates = FCandidates;
+    C.Filled = FFilled;
+    C.HiLitesSeparator = FHiLitesSeparator;
+    C.HiLitesMenu = FHiLitesMenu;
+    C.SolveSeparator = FSolveSeparator;
+    C.SolveChild = FSolveChild;
+    C.SolveChildren = FSolveChildren;
+    C.SolveMaster = FSolveMaster;
+    C.SolvePyramid = FSolvePyramid;
+    C.FitClientHeight = [this] { FitClientHeight(); };
+    return C;
 }

@@ -47,7 +47,7 @@ void TfrmMain::Image1MouseUp(bool Parent, Qt::MouseButton Button, QPoint Positio
     FPopupCell = Grid->HoverCell();
     FPopupPuzzle = Puzzle(Parent ? 0 : FCurrentChild);
     if (Button == Qt::RightButton)
-        FPopup->popup((Parent ? static_cast<QWidget*>(FImage1) : FImage2)->mapToGlobal(Position));
+        PopupMenu()->popup((Parent ? static_cast<QWidget*>(FImage1) : FImage2)->mapToGlobal(Position));
 }
 
 void TfrmMain::Image1Click(bool Parent)
@@ -74,16 +74,14 @@ void TfrmMain::Image1Click(bool Parent)
         RefreshAll(true);
         break;
     case shPencil:
-        FPopupCell = Cell;
         for (int Digit = 1; Digit <= 9; ++Digit)
             if (FPencilButtons[static_cast<size_t>(Digit)]->isChecked())
-                Pencil(Digit);
+                Pencil(*Cell, Digit);
         break;
     case shErase:
-        FPopupCell = Cell;
         for (int Digit = 1; Digit <= 9; ++Digit)
             if (FEraseButtons[static_cast<size_t>(Digit)]->isChecked())
-                Erase(Digit);
+                Erase(*Cell, Digit);
         break;
     case shHiLite:
         break;
@@ -143,45 +141,26 @@ void TfrmMain::menuSetValue(int Tag)
 
 void TfrmMain::menuPencil(int Tag)
 {
-    if (PopupTarget() != nullptr && Tag >= 1 && Tag <= 9)
-        Pencil(Tag);
+    if (TCell* Cell = PopupTarget(); Cell != nullptr && Tag >= 1 && Tag <= 9)
+        Pencil(*Cell, Tag);
 }
 
 void TfrmMain::menuErase(int Tag)
 {
-    if (PopupTarget() != nullptr && Tag >= 1 && Tag <= 9)
-        Erase(Tag);
+    if (TCell* Cell = PopupTarget(); Cell != nullptr && Tag >= 1 && Tag <= 9)
+        Erase(*Cell, Tag);
 }
 
-void TfrmMain::Pencil(int Digit)
+void TfrmMain::Pencil(TCell& Cell, int Digit)
 {
-    TCell* Cell = AsCell(FPopupCell);
-    if (Cell == nullptr)
-        return;
     FSaved = false;
-    if (UserMarksStyle())
-        Cell->MaskOfKind(mkUserMarks).SetBit(Digit, true);
-    else
-        Cell->MaskOfKind(mkErased).SetBit(Digit, false);
-    Cell->NotifyChange(false);
+    Cell.PencilDigit(Digit, UserMarksStyle());
 }
 
-void TfrmMain::Erase(int Digit)
+void TfrmMain::Erase(TCell& Cell, int Digit)
 {
-    TCell* Cell = AsCell(FPopupCell);
-    if (Cell == nullptr)
-        return;
     FSaved = false;
-    if (UserMarksStyle()) {
-        Cell->MaskOfKind(mkUserMarks).SetBit(Digit, false);
-    } else {
-        // The solution digit stays among the automatic marks while setting 7
-        // is in force.
-        if (FOptions->GetOption(optNoRemoveSoln) && Digit == Cell->GetSolution())
-            return;
-        Cell->MaskOfKind(mkErased).SetBit(Digit, true);
-    }
-    Cell->NotifyChange(false);
+    Cell.EraseDigit(Digit, UserMarksStyle());
 }
 
 void TfrmMain::SetHiLite(int N)
@@ -196,27 +175,15 @@ void TfrmMain::SetHiLite(int N)
             FValueButtons[static_cast<size_t>(N)]->setChecked(true);
         }
     }
+    FHiLite = N >= 0 && N <= 10 ? N : 0;
     if (FPageControl->IsTabVisible(FSheets[shHiLite])) {
         if (FParentGrid)
             FParentGrid->SetHighlight(FParentOnly->isChecked() || FBoth->isChecked() ? N : 0);
         if (FChildGrid)
             FChildGrid->SetHighlight(FChildOnly->isChecked() || FBoth->isChecked() ? N : 0);
-        const bool Digit = N >= 1 && N <= 9;
-        const QStringList Captions = {QStringLiteral("Enter "), QStringLiteral("Erase "), QStringLiteral("Pencil ")};
-        const std::array<QAction*, 3> Quick = {FEnterNow, FEraseNow, FPencilNow};
-        for (size_t Index = 0; Index < Quick.size(); ++Index) {
-            Quick[Index]->setText(Digit ? Captions[static_cast<int>(Index)] + QString::number(N)
-                                        : Captions[static_cast<int>(Index)]);
-            Quick[Index]->setProperty("Tag", Digit ? N : 0);
-            Quick[Index]->setVisible(Digit);
-        }
-        FBarNow->setProperty("Tag", Digit ? N : 0);
-        FBarNow->setVisible(Digit);
     }
     for (int Tag = 1; Tag <= 10; ++Tag)
         FHiLiteButtons[static_cast<size_t>(Tag)]->setChecked(Tag == N);
-    if (N >= 0 && N <= 10)
-        FPopHiLiteItems[static_cast<size_t>(N)]->setChecked(true);
 }
 
 bool TfrmMain::FormKeyDown(int Key, Qt::KeyboardModifiers Modifiers)
@@ -236,10 +203,21 @@ bool TfrmMain::FormKeyDown(int Key, Qt::KeyboardModifiers Modifiers)
     return false;
 }
 
+void TfrmMain::StoreViewSettings()
+{
+    FStore.SaveViewOptions(ViewControls(), !FGameSetsPencilStyle);
+}
+
 void TfrmMain::CandidatesToggle()
 {
-    FStore.SaveViewOptions(ViewControls());
-    FHideOpts->ApplyPencilFeatures(!FHidePencilMarks->isChecked(), FGameRecord);
+    StoreViewSettings();
+    ApplyMarkStyle();
+}
+
+void TfrmMain::ApplyMarkStyle()
+{
+    if (FHideOpts)
+        FHideOpts->ApplyPencilFeatures(!FHidePencilMarks->isChecked(), FGameRecord);
     if (!FParentGrid || !FChildGrid)
         return;
     FParentGrid->SetFilled(false);
@@ -259,26 +237,24 @@ void TfrmMain::CandidatesToggle()
     for (const auto& Slot : FXLinks)
         if (Slot)
             Slot->SetPencilMode(Style);
-    FParentGrid->RepaintAll();
-    FChildGrid->RepaintAll();
+    RepaintGrids();
 }
 
 void TfrmMain::PencilMarkStyle()
 {
-    FStore.SaveViewOptions(ViewControls());
+    StoreViewSettings();
     if (!FParentGrid || !FChildGrid)
         return;
     FParentGrid->SetFilled(FFilled->isChecked());
     FChildGrid->SetFilled(FFilled->isChecked());
-    FParentGrid->RepaintAll();
-    FChildGrid->RepaintAll();
+    RepaintGrids();
 }
 
 void TfrmMain::ChangeHiliting()
 {
     // Stored at once like the other view settings, so the choice is not
     // lost when nothing else changes before the program ends.
-    FStore.SaveViewOptions(ViewControls());
+    StoreViewSettings();
     if (FParentGrid && FChildGrid)
         SetHiLite(std::max(FParentGrid->Highlight(), FChildGrid->Highlight()));
 }

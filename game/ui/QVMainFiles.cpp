@@ -28,6 +28,16 @@ QString FolderOf(const QString& FileName)
     return QFileInfo(FileName).absolutePath();
 }
 
+// A failed load's message names the file it is about, as every data file's
+// message does; a message that names it already stays as it is.
+std::string MessageNamingFile(const std::string& Message, const QString& FileName)
+{
+    const std::string Shown = ToStdString(QDir::toNativeSeparators(FileName));
+    if (Message.find(ToStdString(FileName)) != std::string::npos || Message.find(Shown) != std::string::npos)
+        return Message;
+    return Format("%s\nThe saved game \"%s\" could not be loaded.", Message.c_str(), Shown.c_str());
+}
+
 }  // namespace
 
 QString TfrmMain::GridsFolder() const
@@ -122,9 +132,15 @@ void TfrmMain::LoadSavedGame(const QString& FileName)
         SetCaption(FileName);
         Reader.LoadInto(*FXLink);
         UseSavedFile(FileName);
-    } catch (...) {
+    } catch (const std::exception& Error) {
+        // The board may now hold another game, or this one in part: no file
+        // is in use any more, so the next Save asks for a name and never
+        // writes over a file the player saved.
+        ValueSaveDialog.FileName.clear();
+        ValueOpenDialog.FileName.clear();
+        SetCaption(QString());
         Finish();
-        throw;
+        throw Exception(MessageNamingFile(Error.what(), FileName));
     }
     Finish();
 }
@@ -135,10 +151,7 @@ void TfrmMain::ReshadeAfterPrinting()
     // linked cells again.
     if (TPuzzle* Child = Puzzle(FCurrentChild))
         Child->SetShading(true);
-    if (FParentGrid && FChildGrid) {
-        FParentGrid->RepaintAll();
-        FChildGrid->RepaintAll();
-    }
+    RepaintGrids();
 }
 
 void TfrmMain::PrintClick()
@@ -203,9 +216,7 @@ void TfrmMain::HomePageClick()
 
 void TfrmMain::AboutClick()
 {
-    // The box names the program, whatever game the title shows.
-    const QString Title = QApplication::applicationDisplayName();
-    QApplication::setApplicationDisplayName(QStringLiteral("Tavrel Sudoku"));
+    // The box names the program; the game's title is the main window's
+    // alone.
     ShowAboutBox(this);
-    QApplication::setApplicationDisplayName(Title);
 }

@@ -57,24 +57,25 @@ void TfrmMain::StartUpGame()
     // The last saved game, or the last catalogue game. When that cannot be
     // restored the error is shown and the window falls back, first to the
     // last catalogue game, then to the catalogue's first game, so that a game
-    // is on the board whenever the catalogue has one.
+    // is on the board whenever the catalogue has one. Without any game there
+    // is nothing to restore and nothing to report but the "No games" page.
     const TLastGame Last = FStore.ReadLastGame();
     ValueSaveDialog.Folder = Last.Folder;
     ValueOpenDialog.Folder = Last.Folder;
+    const TGameEntry* First = nullptr;
+    for (int Index = 0; Index < FCatalogue->IssueCount() && First == nullptr; ++Index)
+        if (const TIssueEntry& Issue = FCatalogue->Issue(Index); !Issue.Games().empty())
+            First = &Issue.Games().front();
+    if (First == nullptr) {
+        ShowNoGames();
+        return;
+    }
     if (!Last.Saved.isEmpty())
         RunGuarded([&] { LoadSavedGame(Last.Saved); });
     if (FXLink == nullptr)
         RunGuarded([&] { LoadGame(Last.Issue, Last.Game); });
-    if (FXLink == nullptr) {
-        for (int Index = 0; Index < FCatalogue->IssueCount(); ++Index) {
-            const TIssueEntry& Issue = FCatalogue->Issue(Index);
-            if (!Issue.Games().empty()) {
-                const TGameEntry& First = Issue.Games().front();
-                RunGuarded([&] { LoadGame(First.GetIssueNumber(), First.GetGameNumber()); });
-                break;
-            }
-        }
-    }
+    if (FXLink == nullptr)
+        RunGuarded([&] { LoadGame(First->GetIssueNumber(), First->GetGameNumber()); });
     if (FXLink == nullptr)
         ShowNoGames();
 }
@@ -119,10 +120,11 @@ void TfrmMain::StartGame(const TPuzzleInfo& Record, TStream& Stream)
         NewXLink(std::move(Built));
     FNoGames->hide();
     FSaved = true;
-    CandidatesToggle();
+    ApplyMarkStyle();
     FHideOpts->ApplyGameFeatures(Record);
     // After the feature rules: the view settings consult what they show.
-    FStore.LoadViewOptions(ViewControls());
+    // What the game forces shows while it is played and is never stored.
+    FGameSetsPencilStyle = FStore.LoadViewOptions(ViewControls());
     AttachGrids();
     SelectChild(1);
     RefreshAll(false);
@@ -135,7 +137,7 @@ void TfrmMain::StartGame(const TPuzzleInfo& Record, TStream& Stream)
     FPageControl->SetActivePage(FSheets[shEnter]);
     FGameName = FromDataText(Record.GameNameTrimmed());
     SetCaption(QString());
-    CandidatesToggle();
+    ApplyMarkStyle();
 }
 
 void TfrmMain::ForgetPyramid()
@@ -162,7 +164,6 @@ void TfrmMain::NewXLink(std::unique_ptr<TPuzzleXLink> Pyramid)
     for (int Tag = 2; Tag <= 9; ++Tag) {
         const bool Exists = Tag <= FXLink->ChildCount();
         FChildItems[static_cast<size_t>(Tag)]->setEnabled(Exists);
-        FPopChildItems[static_cast<size_t>(Tag)]->setEnabled(Exists);
         FLeds[static_cast<size_t>(9 + Tag - 1)]->setEnabled(Exists);
         FBars[static_cast<size_t>(Tag)]->setEnabled(Exists);
     }
@@ -210,7 +211,6 @@ bool TfrmMain::SelectChild(int N)
     FProgressOverAll->SetBarColor(ChildBarColour(0, N));
     FCurrentChild = N;
     FChildItems[static_cast<size_t>(N)]->setChecked(true);
-    FPopChildItems[static_cast<size_t>(N)]->setChecked(true);
     TQVDisplayLink* Link = FXLink->GetLink(N);
     Link->SetDisplay(FChildGrid.get());
     FChildGrid->SetLink(Link);
@@ -221,8 +221,8 @@ bool TfrmMain::SelectChild(int N)
 void TfrmMain::EnableGameMenus()
 {
     const bool Enabled = FCatalogue && FCatalogue->IssueCount() > 0;
-    for (QAction* Item : {FFileOpen, FLoadValues, FSave, FSaveAs, FMnuEdit->menuAction(), FMnuView->menuAction(),
-                          FMnuChild->menuAction(), FMnuPuzzle->menuAction()})
+    for (QAction* Item : {FFileOpen, FLoadValues, FSave, FSaveAs, FPrint, FSaveBookletPdf, FMnuEdit->menuAction(),
+                          FMnuView->menuAction(), FMnuChild->menuAction(), FMnuPuzzle->menuAction()})
         Item->setEnabled(Enabled);
 }
 
@@ -269,10 +269,7 @@ void TfrmMain::SettingsClick()
         RefreshAll(false);
         if (TPuzzle* Child = Puzzle(FCurrentChild))
             Child->SetShading(true);
-        if (FXLink != nullptr) {
-            FParentGrid->RepaintAll();
-            FChildGrid->RepaintAll();
-        }
+        RepaintGrids();
         FStore.SaveOptions(*FOptions);
     } else {
         FStore.LoadOptions(*FOptions);

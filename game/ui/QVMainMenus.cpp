@@ -1,6 +1,9 @@
 // The main menu and the grids' pop-up menu.
 #include "QVMain.h"
 
+#include "ButtonPageControl.h"
+#include "PuzzleXLink.h"
+
 #include <QAction>
 #include <QActionGroup>
 #include <QMenu>
@@ -37,12 +40,15 @@ QAction* Radio(QAction* Item, QActionGroup* Group, bool Checked = false)
 
 }  // namespace
 
-QAction* TfrmMain::AddItem(QMenu* Menu, const char* Name, const QString& Caption, const QKeySequence& Shortcut)
+QAction* TfrmMain::AddItem(QMenu* Menu, const char* Name, const QString& Caption, std::function<void()> Handler,
+                           const QKeySequence& Shortcut)
 {
     QAction* Item = Menu->addAction(Caption);
     Item->setObjectName(QString::fromLatin1(Name));
     if (!Shortcut.isEmpty())
         Item->setShortcut(Shortcut);
+    if (Handler)
+        connect(Item, &QAction::triggered, this, Guarded([Handler = std::move(Handler)] { Handler(); }));
     return Item;
 }
 
@@ -50,193 +56,205 @@ void TfrmMain::BuildMenus()
 {
     QMenuBar* Bar = menuBar();
     Bar->setObjectName(QStringLiteral("MainMenu1"));
+    const auto Keys = [](const char* Text) { return QKeySequence(QString::fromLatin1(Text)); };
 
     FMnuFile = AddMenu(this, nullptr, Bar, "mnuFile", QStringLiteral("&File"));
-    FFileOpen = AddItem(FMnuFile, "mnuFileOpen", QStringLiteral("Choose &game..."), QKeySequence(QStringLiteral("Ctrl+G")));
-    FLoadValues = AddItem(FMnuFile, "Loadvalues1", QStringLiteral("&Load saved game..."), QKeySequence(QStringLiteral("Ctrl+L")));
-    FSave = AddItem(FMnuFile, "Save1", QStringLiteral("&Save"), QKeySequence(QStringLiteral("Ctrl+S")));
-    FSaveAs = AddItem(FMnuFile, "SaveAs1", QStringLiteral("Save &As..."), QKeySequence(QStringLiteral("Ctrl+A")));
+    FFileOpen = AddItem(FMnuFile, "mnuFileOpen", QStringLiteral("Choose &game..."), [this] { ChooseGameClick(); },
+                        Keys("Ctrl+G"));
+    FLoadValues = AddItem(FMnuFile, "Loadvalues1", QStringLiteral("&Load saved game..."), [this] { Loadvalues1Click(); },
+                          Keys("Ctrl+L"));
+    FSave = AddItem(FMnuFile, "Save1", QStringLiteral("&Save"), [this] { SaveAs1Click(false); }, Keys("Ctrl+S"));
+    FSaveAs = AddItem(FMnuFile, "SaveAs1", QStringLiteral("Save &As..."), [this] { SaveAs1Click(true); }, Keys("Ctrl+A"));
     AddSeparator(FMnuFile, "N1");
-    FPrint = AddItem(FMnuFile, "Print1", QStringLiteral("&Print..."), QKeySequence(QStringLiteral("Ctrl+P")));
-    FSaveBookletPdf = AddItem(FMnuFile, "SaveBookletPdf1", QStringLiteral("Save Booklet as P&DF..."));
-    FPageSetup = AddItem(FMnuFile, "PageSetup1", QStringLiteral("Page Setup"));
+    FPrint = AddItem(FMnuFile, "Print1", QStringLiteral("&Print..."), [this] { PrintClick(); }, Keys("Ctrl+P"));
+    FSaveBookletPdf = AddItem(FMnuFile, "SaveBookletPdf1", QStringLiteral("Save Booklet as P&DF..."),
+                              [this] { SaveBookletPdfClick(); });
+    FPageSetup = AddItem(FMnuFile, "PageSetup1", QStringLiteral("Page Setup"), nullptr);
     AddSeparator(FMnuFile, "N2");
-    QAction* Settings = AddItem(FMnuFile, "Settings1", QStringLiteral("&Settings..."));
+    AddItem(FMnuFile, "Settings1", QStringLiteral("&Settings..."), [this] { SettingsClick(); });
     AddSeparator(FMnuFile, "N3");
-    QAction* Exit = AddItem(FMnuFile, "Exit1", QStringLiteral("E&xit"), QKeySequence(QStringLiteral("Ctrl+X")));
-    connect(FFileOpen, &QAction::triggered, this, Guarded([this] { ChooseGameClick(); }));
-    connect(FLoadValues, &QAction::triggered, this, Guarded([this] { Loadvalues1Click(); }));
-    connect(FSave, &QAction::triggered, this, Guarded([this] { SaveAs1Click(false); }));
-    connect(FSaveAs, &QAction::triggered, this, Guarded([this] { SaveAs1Click(true); }));
-    connect(FPrint, &QAction::triggered, this, Guarded([this] { PrintClick(); }));
-    connect(FSaveBookletPdf, &QAction::triggered, this, Guarded([this] { SaveBookletPdfClick(); }));
-    connect(Settings, &QAction::triggered, this, Guarded([this] { SettingsClick(); }));
-    connect(Exit, &QAction::triggered, this, &QWidget::close);
+    AddItem(FMnuFile, "Exit1", QStringLiteral("E&xit"), [this] { close(); }, Keys("Ctrl+X"));
 
     FMnuEdit = AddMenu(this, nullptr, Bar, "mnuEdit", QStringLiteral("E&dit"));
-    connect(AddItem(FMnuEdit, "Undo1", QStringLiteral("&Undo"), QKeySequence(QStringLiteral("Ctrl+Z"))),
-            &QAction::triggered, this, Guarded([this] { Undo1Click(); }));
-    connect(AddItem(FMnuEdit, "Checkpoint1", QStringLiteral("&Checkpoint")), &QAction::triggered, this,
-            Guarded([this] { Checkpoint1Click(); }));
-    connect(AddItem(FMnuEdit, "Backtocheckpoint1", QStringLiteral("U&ndo to checkpoint")), &QAction::triggered,
-            this, Guarded([this] { Backtocheckpoint1Click(); }));
+    AddItem(FMnuEdit, "Undo1", QStringLiteral("&Undo"), [this] { Undo1Click(); }, Keys("Ctrl+Z"));
+    AddItem(FMnuEdit, "Checkpoint1", QStringLiteral("&Checkpoint"), [this] { Checkpoint1Click(); });
+    AddItem(FMnuEdit, "Backtocheckpoint1", QStringLiteral("U&ndo to checkpoint"), [this] { Backtocheckpoint1Click(); });
 
     FMnuView = AddMenu(this, nullptr, Bar, "mnuView", QStringLiteral("&View"));
     auto* PencilGroup = new QActionGroup(this);
     PencilGroup->setExclusionPolicy(QActionGroup::ExclusionPolicy::Exclusive);
-    FAutoPencilLinked =
-        Radio(AddItem(FMnuView, "AutoPencilLinked1", QStringLiteral("&Auto Pencil (Linked)")), PencilGroup, true);
-    FAutoPencilSeparate = Radio(AddItem(FMnuView, "AutoPencilSeparate1", QStringLiteral("Auto &Pencil (Separate)")), PencilGroup);
+    // Picking a pencil style is the player's choice, stored even where the
+    // game had chosen one.
+    const auto ChoosePencilStyle = [this] {
+        FGameSetsPencilStyle = false;
+        CandidatesToggle();
+    };
+    FAutoPencilLinked = Radio(AddItem(FMnuView, "AutoPencilLinked1", QStringLiteral("&Auto Pencil (Linked)"), ChoosePencilStyle),
+                              PencilGroup, true);
+    FAutoPencilSeparate = Radio(
+        AddItem(FMnuView, "AutoPencilSeparate1", QStringLiteral("Auto &Pencil (Separate)"), ChoosePencilStyle), PencilGroup);
     FUserMarksSeparator = AddSeparator(FMnuView, "N4");
-    FUserMarksLinked = Radio(AddItem(FMnuView, "UserMarksLinked1", QStringLiteral("&User Marks (Linked)")), PencilGroup);
-    FUserMarksSeparate = Radio(AddItem(FMnuView, "UserMarksSeparate1", QStringLiteral("User &Marks (Separate)")), PencilGroup);
+    FUserMarksLinked =
+        Radio(AddItem(FMnuView, "UserMarksLinked1", QStringLiteral("&User Marks (Linked)"), ChoosePencilStyle), PencilGroup);
+    FUserMarksSeparate = Radio(
+        AddItem(FMnuView, "UserMarksSeparate1", QStringLiteral("User &Marks (Separate)"), ChoosePencilStyle), PencilGroup);
     AddSeparator(FMnuView, "N5");
     FHidePencilMarks = AddItem(FMnuView, "HidePencilMarks1", QStringLiteral("&Hide Pencil Marks"),
-                               QKeySequence(QStringLiteral("Ctrl+H")));
+                               [this] { CandidatesToggle(); }, Keys("Ctrl+H"));
     FHidePencilMarks->setCheckable(true);
-    for (QAction* Item : {FAutoPencilLinked, FAutoPencilSeparate, FUserMarksLinked, FUserMarksSeparate, FHidePencilMarks})
-        connect(Item, &QAction::triggered, this, Guarded([this] { CandidatesToggle(); }));
     FCandidatesSeparator = AddSeparator(FMnuView, "N6");
     auto* FilledGroup = new QActionGroup(this);
-    FCandidates = Radio(AddItem(FMnuView, "Candidates1", QStringLiteral("&Candidates")), FilledGroup, true);
-    FFilled = Radio(AddItem(FMnuView, "Filled1", QStringLiteral("&Filled")), FilledGroup);
-    for (QAction* Item : {FCandidates, FFilled})
-        connect(Item, &QAction::triggered, this, Guarded([this] { PencilMarkStyle(); }));
+    FCandidates = Radio(AddItem(FMnuView, "Candidates1", QStringLiteral("&Candidates"), [this] { PencilMarkStyle(); }),
+                        FilledGroup, true);
+    FFilled = Radio(AddItem(FMnuView, "Filled1", QStringLiteral("&Filled"), [this] { PencilMarkStyle(); }), FilledGroup);
     FHiLitesSeparator = AddSeparator(FMnuView, "N7");
     FMnuHiLites = AddMenu(this, FMnuView, Bar, "HiLites1", QStringLiteral("Hi &Lites"));
     FHiLitesMenu = FMnuHiLites->menuAction();
     auto* HiLiteGroup = new QActionGroup(this);
-    FChildOnly = Radio(AddItem(FMnuHiLites, "Childonly1", QStringLiteral("&Child only")), HiLiteGroup);
-    FParentOnly = Radio(AddItem(FMnuHiLites, "Parentonly1", QStringLiteral("&Parent only")), HiLiteGroup);
-    FBoth = Radio(AddItem(FMnuHiLites, "Both1", QStringLiteral("&Both")), HiLiteGroup, true);
-    for (QAction* Item : {FChildOnly, FParentOnly, FBoth})
-        connect(Item, &QAction::triggered, this, Guarded([this] { ChangeHiliting(); }));
+    const auto HiLiting = [this] { ChangeHiliting(); };
+    FChildOnly = Radio(AddItem(FMnuHiLites, "Childonly1", QStringLiteral("&Child only"), HiLiting), HiLiteGroup);
+    FParentOnly = Radio(AddItem(FMnuHiLites, "Parentonly1", QStringLiteral("&Parent only"), HiLiting), HiLiteGroup);
+    FBoth = Radio(AddItem(FMnuHiLites, "Both1", QStringLiteral("&Both"), HiLiting), HiLiteGroup, true);
 
     FMnuChild = AddMenu(this, nullptr, Bar, "mnuChild", QStringLiteral("&Child"));
     auto* ChildGroup = new QActionGroup(this);
     for (int Tag = 1; Tag <= 9; ++Tag) {
         QAction* Item = Radio(AddItem(FMnuChild, QStringLiteral("mnuChild%1").arg(Tag).toLatin1().constData(),
-                                      QStringLiteral("Child &%1").arg(Tag)),
+                                      QStringLiteral("Child &%1").arg(Tag), [this, Tag] { SelectChild(Tag); }),
                               ChildGroup, Tag == 1);
         Item->setProperty("Tag", Tag);
-        connect(Item, &QAction::triggered, this, Guarded([this, Tag] { SelectChild(Tag); }));
         FChildItems[static_cast<size_t>(Tag)] = Item;
     }
     // Two level items kept for pyramids of more levels; they do nothing and
     // are hidden whenever a pyramid is built.
     FLevelSeparator = AddSeparator(FMnuChild, "N8");
-    FLevel1 = AddItem(FMnuChild, "Level1", QStringLiteral("Level &1 (Top)"), QKeySequence(QStringLiteral("Ctrl+T")));
-    FLevel2 = AddItem(FMnuChild, "Level2", QStringLiteral("Level &2 (Bottom)"), QKeySequence(QStringLiteral("Ctrl+B")));
+    FLevel1 = AddItem(FMnuChild, "Level1", QStringLiteral("Level &1 (Top)"), nullptr, Keys("Ctrl+T"));
+    FLevel2 = AddItem(FMnuChild, "Level2", QStringLiteral("Level &2 (Bottom)"), nullptr, Keys("Ctrl+B"));
 
     FMnuPuzzle = AddMenu(this, nullptr, Bar, "mnuPuzzle", QStringLiteral("Pu&zzle"));
-    connect(AddItem(FMnuPuzzle, "ResetCurrent", QStringLiteral("&Reset Child")), &QAction::triggered, this,
-            Guarded([this] { ResetCurrentClick(); }));
-    connect(AddItem(FMnuPuzzle, "ResetAll", QStringLiteral("Reset &All")), &QAction::triggered, this,
-            Guarded([this] { ResetAllClick(); }));
-    connect(AddItem(FMnuPuzzle, "ResetMaster", QStringLiteral("Reset &Parent")), &QAction::triggered, this,
-            Guarded([this] { ResetMasterClick(); }));
+    AddItem(FMnuPuzzle, "ResetCurrent", QStringLiteral("&Reset Child"), [this] { ResetCurrentClick(); });
+    AddItem(FMnuPuzzle, "ResetAll", QStringLiteral("Reset &All"), [this] { ResetAllClick(); });
+    AddItem(FMnuPuzzle, "ResetMaster", QStringLiteral("Reset &Parent"), [this] { ResetMasterClick(); });
     FSolveSeparator = AddSeparator(FMnuPuzzle, "N9");
-    FSolveChild = AddItem(FMnuPuzzle, "SolveChild", QStringLiteral("&Solve Child"));
-    FSolveChildren = AddItem(FMnuPuzzle, "SolveChildren", QStringLiteral("Solve &Children"));
-    FSolveMaster = AddItem(FMnuPuzzle, "SolveMaster", QStringLiteral("Solve P&arent"));
-    FSolvePyramid = AddItem(FMnuPuzzle, "SolvePyramid", QStringLiteral("Solve &Tavrel"));
-    connect(FSolveChild, &QAction::triggered, this, Guarded([this] { SolveChildClick(); }));
-    connect(FSolveChildren, &QAction::triggered, this, Guarded([this] { SolveChildrenClick(); }));
-    connect(FSolveMaster, &QAction::triggered, this, Guarded([this] { SolveMasterClick(); }));
-    connect(FSolvePyramid, &QAction::triggered, this, Guarded([this] { SolvePyramidClick(); }));
+    FSolveChild = AddItem(FMnuPuzzle, "SolveChild", QStringLiteral("&Solve Child"), [this] { SolveChildClick(); });
+    FSolveChildren = AddItem(FMnuPuzzle, "SolveChildren", QStringLiteral("Solve &Children"), [this] { SolveChildrenClick(); });
+    FSolveMaster = AddItem(FMnuPuzzle, "SolveMaster", QStringLiteral("Solve P&arent"), [this] { SolveMasterClick(); });
+    FSolvePyramid = AddItem(FMnuPuzzle, "SolvePyramid", QStringLiteral("Solve &Tavrel"), [this] { SolvePyramidClick(); });
 
-    QMenu* Help = AddMenu(this, nullptr, Bar, "mnuHelp", QStringLiteral("&Help"));
-    connect(AddItem(Help, "GameHelp1", QStringLiteral("Game Help"), QKeySequence(Qt::Key_F1)), &QAction::triggered,
-            this, Guarded([this] { GameHelpClick(); }));
-    connect(AddItem(Help, "HomePage1", QStringLiteral("Tavrel Sudoku Site...")), &QAction::triggered, this,
-            Guarded([this] { HomePageClick(); }));
-    connect(AddItem(Help, "About1", QStringLiteral("About...")), &QAction::triggered, this, Guarded([this] { AboutClick(); }));
+    FMnuHelp = AddMenu(this, nullptr, Bar, "mnuHelp", QStringLiteral("&Help"));
+    AddItem(FMnuHelp, "GameHelp1", QStringLiteral("Game Help"), [this] { GameHelpClick(); }, QKeySequence(Qt::Key_F1));
+    AddItem(FMnuHelp, "HomePage1", QStringLiteral("Tavrel Sudoku Site..."), [this] { HomePageClick(); });
+    AddItem(FMnuHelp, "About1", QStringLiteral("About..."), [this] { AboutClick(); });
 }
 
 void TfrmMain::BuildPopupMenu()
 {
-    // Opened by the window itself on a right-button release over a grid.
+    // Opened by the window itself on a right-button release over a grid;
+    // made then, since a game may be played without it.
     FPopup = new QMenu(this);
     FPopup->setObjectName(QStringLiteral("mnuPopup"));
 
-    FEnterNow = AddItem(FPopup, "EnterNow", QStringLiteral("Enter "));
-    FEraseNow = AddItem(FPopup, "EraseNow", QStringLiteral("Erase "));
-    FPencilNow = AddItem(FPopup, "PencilNow", QStringLiteral("Pencil "));
+    FEnterNow = AddItem(FPopup, "EnterNow", QStringLiteral("Enter "),
+                        [this] { menuSetValue(FEnterNow->property("Tag").toInt()); });
+    FEraseNow = AddItem(FPopup, "EraseNow", QStringLiteral("Erase "),
+                        [this] { menuErase(FEraseNow->property("Tag").toInt()); });
+    FPencilNow = AddItem(FPopup, "PencilNow", QStringLiteral("Pencil "),
+                         [this] { menuPencil(FPencilNow->property("Tag").toInt()); });
     FBarNow = AddSeparator(FPopup, "BarNow");
     for (QAction* Item : {FEnterNow, FEraseNow, FPencilNow, FBarNow}) {
         Item->setProperty("Tag", 0);
         Item->setVisible(false);
     }
-    connect(FEnterNow, &QAction::triggered, this, Guarded([this] { menuSetValue(FEnterNow->property("Tag").toInt()); }));
-    connect(FEraseNow, &QAction::triggered, this, Guarded([this] { menuErase(FEraseNow->property("Tag").toInt()); }));
-    connect(FPencilNow, &QAction::triggered, this, Guarded([this] { menuPencil(FPencilNow->property("Tag").toInt()); }));
 
     QMenu* Enter = AddMenu(this, FPopup, nullptr, "SetValue1", QStringLiteral("&Enter"));
     for (int Tag = 1; Tag <= 9; ++Tag) {
         const QString Name = Tag == 1 ? QStringLiteral("Value1") : QStringLiteral("N%11").arg(Tag);
-        QAction* Item = AddItem(Enter, Name.toLatin1().constData(), QStringLiteral("&%1").arg(Tag));
-        Item->setProperty("Tag", Tag);
-        connect(Item, &QAction::triggered, this, Guarded([this, Tag] { menuSetValue(Tag); }));
+        AddItem(Enter, Name.toLatin1().constData(), QStringLiteral("&%1").arg(Tag), [this, Tag] { menuSetValue(Tag); })
+            ->setProperty("Tag", Tag);
     }
-    QAction* Clear = AddItem(Enter, "Clear01", QStringLiteral("Clear (&0)"));
-    Clear->setProperty("Tag", 0);
-    connect(Clear, &QAction::triggered, this, Guarded([this] { menuSetValue(0); }));
+    AddItem(Enter, "Clear01", QStringLiteral("Clear (&0)"), [this] { menuSetValue(0); })->setProperty("Tag", 0);
 
     FPopPencil = AddMenu(this, FPopup, nullptr, "Pencil1", QStringLiteral("&Pencil"));
     FPopErase = AddMenu(this, FPopup, nullptr, "Erase1", QStringLiteral("Era&se"));
     for (int Tag = 1; Tag <= 9; ++Tag) {
-        QAction* PencilItem = AddItem(FPopPencil, QStringLiteral("mnuPencil%1").arg(Tag).toLatin1().constData(),
-                                      QStringLiteral("&%1").arg(Tag));
-        PencilItem->setProperty("Tag", Tag);
-        connect(PencilItem, &QAction::triggered, this, Guarded([this, Tag] { menuPencil(Tag); }));
+        AddItem(FPopPencil, QStringLiteral("mnuPencil%1").arg(Tag).toLatin1().constData(), QStringLiteral("&%1").arg(Tag),
+                [this, Tag] { menuPencil(Tag); })
+            ->setProperty("Tag", Tag);
         const QString EraseName = Tag == 1 ? QStringLiteral("N11") : QStringLiteral("N%12").arg(Tag);
-        QAction* EraseItem = AddItem(FPopErase, EraseName.toLatin1().constData(), QStringLiteral("&%1").arg(Tag));
-        EraseItem->setProperty("Tag", Tag);
-        connect(EraseItem, &QAction::triggered, this, Guarded([this, Tag] { menuErase(Tag); }));
+        AddItem(FPopErase, EraseName.toLatin1().constData(), QStringLiteral("&%1").arg(Tag), [this, Tag] { menuErase(Tag); })
+            ->setProperty("Tag", Tag);
     }
 
     FPopHiLite = AddMenu(this, FPopup, nullptr, "HiLite1", QStringLiteral("&Hi Lite"));
     auto* Group4 = new QActionGroup(this);
-    for (int Tag = 1; Tag <= 9; ++Tag)
-        FPopHiLiteItems[static_cast<size_t>(Tag)] =
-            Radio(AddItem(FPopHiLite, QStringLiteral("HiLite%1s1").arg(Tag).toLatin1().constData(),
-                          QStringLiteral("&%1s").arg(Tag)),
-                  Group4);
-    FPopHiLiteItems[10] = Radio(AddItem(FPopHiLite, "HiLitePairs1", QStringLiteral("&Pairs")), Group4);
-    FPopHiLiteItems[0] = Radio(AddItem(FPopHiLite, "HiLiteNone1", QStringLiteral("None (&0)")), Group4, true);
-    for (int Tag = 0; Tag <= 10; ++Tag) {
-        QAction* Item = FPopHiLiteItems[static_cast<size_t>(Tag)];
+    const auto HiLiteItem = [&](int Tag, const char* Name, const QString& Caption) {
+        QAction* Item = Radio(AddItem(FPopHiLite, Name, Caption, [this, Tag] { SetMenuHiLite(Tag); }), Group4, Tag == 0);
         Item->setProperty("Tag", Tag);
         // The keys themselves are handled by the window (Ctrl+digit from
         // either number block); the menu only shows them.
         Item->setShortcutContext(Qt::WidgetShortcut);
-        connect(Item, &QAction::triggered, this, Guarded([this, Tag] { SetMenuHiLite(Tag); }));
+        FPopHiLiteItems[static_cast<size_t>(Tag)] = Item;
+    };
+    for (int Tag = 1; Tag <= 9; ++Tag)
+        HiLiteItem(Tag, QStringLiteral("HiLite%1s1").arg(Tag).toLatin1().constData(), QStringLiteral("&%1s").arg(Tag));
+    HiLiteItem(10, "HiLitePairs1", QStringLiteral("&Pairs"));
+    HiLiteItem(0, "HiLiteNone1", QStringLiteral("None (&0)"));
+    // Ctrl and the digit, "/" for pairs, "0" for none.
+    for (int Tag = 0; Tag <= 10; ++Tag) {
+        const QString Key = Tag == 0 ? QStringLiteral("0") : Tag == 10 ? QStringLiteral("/") : QString::number(Tag);
+        FPopHiLiteItems[static_cast<size_t>(Tag)]->setShortcut(QKeySequence(QStringLiteral("Ctrl+") + Key));
     }
 
     QMenu* Child = AddMenu(this, FPopup, nullptr, "popChild", QStringLiteral("&Child"));
     auto* ChildGroup = new QActionGroup(this);
     for (int Tag = 1; Tag <= 9; ++Tag) {
         QAction* Item = Radio(AddItem(Child, QStringLiteral("popChild%1").arg(Tag).toLatin1().constData(),
-                                      QStringLiteral("Child &%1").arg(Tag)),
+                                      QStringLiteral("Child &%1").arg(Tag), [this, Tag] { SelectChild(Tag); }),
                               ChildGroup, Tag == 1);
         Item->setProperty("Tag", Tag);
         Item->setShortcutContext(Qt::WidgetShortcut);
-        connect(Item, &QAction::triggered, this, Guarded([this, Tag] { SelectChild(Tag); }));
+        Item->setShortcut(QKeySequence(QStringLiteral("Alt+%1").arg(Tag)));
         FPopChildItems[static_cast<size_t>(Tag)] = Item;
     }
 }
 
 void TfrmMain::AssignShortcuts()
 {
-    // Group 4 of the pop-up: Ctrl and the digit, "/" for pairs, "0" for none.
-    for (int Tag = 0; Tag <= 10; ++Tag) {
-        const QString Key = Tag == 0 ? QStringLiteral("0") : Tag == 10 ? QStringLiteral("/") : QString::number(Tag);
-        FPopHiLiteItems[static_cast<size_t>(Tag)]->setShortcut(QKeySequence(QStringLiteral("Ctrl+") + Key));
-    }
     // The child items: Alt and the item's tag.
+    for (int Tag = 1; Tag <= 9; ++Tag)
+        FChildItems[static_cast<size_t>(Tag)]->setShortcut(QKeySequence(QStringLiteral("Alt+%1").arg(Tag)));
+}
+
+QMenu* TfrmMain::PopupMenu()
+{
+    PreparePopup();
+    return FPopup;
+}
+
+void TfrmMain::PreparePopup()
+{
+    if (FPopup == nullptr)
+        BuildPopupMenu();
+    // The quick items name the digit highlighted; the submenus follow the
+    // sheets the game offers; the child items the pyramid's children.
+    const bool HiLiteOffered = FPageControl->IsTabVisible(FSheets[shHiLite]);
+    const bool Digit = HiLiteOffered && FHiLite >= 1 && FHiLite <= 9;
+    const QStringList Captions = {QStringLiteral("Enter "), QStringLiteral("Erase "), QStringLiteral("Pencil ")};
+    const std::array<QAction*, 3> Quick = {FEnterNow, FEraseNow, FPencilNow};
+    for (size_t Index = 0; Index < Quick.size(); ++Index) {
+        Quick[Index]->setText(Captions[static_cast<int>(Index)] + (Digit ? QString::number(FHiLite) : QString()));
+        Quick[Index]->setProperty("Tag", Digit ? FHiLite : 0);
+        Quick[Index]->setVisible(Digit);
+    }
+    FBarNow->setVisible(Digit);
+    FPopHiLiteItems[static_cast<size_t>(FHiLite >= 0 && FHiLite <= 10 ? FHiLite : 0)]->setChecked(true);
+    FPopHiLite->menuAction()->setVisible(HiLiteOffered);
+    FPopPencil->menuAction()->setVisible(FPageControl->IsTabVisible(FSheets[shPencil]));
+    FPopErase->menuAction()->setVisible(FPageControl->IsTabVisible(FSheets[shErase]));
+    const int Children = FXLink != nullptr ? FXLink->ChildCount() : 9;
     for (int Tag = 1; Tag <= 9; ++Tag) {
-        const QKeySequence Shortcut(QStringLiteral("Alt+%1").arg(Tag));
-        FChildItems[static_cast<size_t>(Tag)]->setShortcut(Shortcut);
-        FPopChildItems[static_cast<size_t>(Tag)]->setShortcut(Shortcut);
+        QAction* Item = FPopChildItems[static_cast<size_t>(Tag)];
+        Item->setEnabled(Tag <= Children);
+        Item->setChecked(Tag == FCurrentChild);
     }
 }

@@ -20,10 +20,15 @@ void TfrmMain::RefreshAll(bool Check)
     UpdateLeds(FCurrentChild);
     UpdateLeds(0);
     UpdateProgress(Check);
-    if (FXLink != nullptr && FParentGrid && FChildGrid) {
-        FParentGrid->RepaintAll();
-        FChildGrid->RepaintAll();
-    }
+    RepaintGrids();
+}
+
+void TfrmMain::RepaintGrids()
+{
+    if (FXLink == nullptr || !FParentGrid || !FChildGrid)
+        return;
+    FParentGrid->RepaintAll();
+    FChildGrid->RepaintAll();
 }
 
 void TfrmMain::UpdateLeds(int Which)
@@ -94,8 +99,7 @@ void TfrmMain::SetCaption(const QString& FileName)
     QString Text = QStringLiteral("Tavrel Sudoku: ") + FGameName;
     if (!FileName.isEmpty())
         Text += QStringLiteral(" - ") + QFileInfo(FileName).fileName();
-    // The title first of the application: some window systems add the
-    // application's name to a window title that does not end with it.
-    QApplication::setApplicationDisplayName(Text);
+    // The caption is the main window's alone: the application's display name
+    // stays unset, so no dialog's caption gets the game's name appended.
     setWindowTitle(Text);
 }

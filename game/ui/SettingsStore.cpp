@@ -209,16 +209,20 @@ void TSettingsStore::LoadOptions(TfrmOptions& Options)
     }
 }
 
-void TSettingsStore::SaveViewOptions(const TViewControls& View)
+void TSettingsStore::SaveViewOptions(const TViewControls& View, bool WithPencilStyle)
 {
     TScope Scope(*this);
     QSettings& Store = Open();
     const auto Put = [&](const char* Name, bool Value) { Write(Store, Key(OptionsGroup, Name), Value ? 1 : 0); };
-    Put("UserMarksLinked", Checked(View.UserMarksLinked));
-    Put("UserMarksSeparate", Checked(View.UserMarksSeparate));
+    const auto PutStyle = [&](const char* Name, bool Value) {
+        if (WithPencilStyle)
+            Put(Name, Value);
+    };
+    PutStyle("UserMarksLinked", Checked(View.UserMarksLinked));
+    PutStyle("UserMarksSeparate", Checked(View.UserMarksSeparate));
     Put("HidePencilMarks", Checked(View.HidePencilMarks));
-    Put("AutoPencilLinked", Checked(View.AutoPencilLinked));
-    Put("AutoPencilSeparate", Checked(View.AutoPencilSeparate));
+    PutStyle("AutoPencilLinked", Checked(View.AutoPencilLinked));
+    PutStyle("AutoPencilSeparate", Checked(View.AutoPencilSeparate));
     Put("Candidates", Checked(View.Candidates));
     Put("HiLiteChildOnly", Checked(View.ChildOnly));
     Put("HiLiteParentOnly", Checked(View.ParentOnly));
@@ -226,11 +230,12 @@ void TSettingsStore::SaveViewOptions(const TViewControls& View)
     Put("ParentChoosesChild", View.ParentChoosesChild != nullptr && View.ParentChoosesChild->isChecked());
 }
 
-void TSettingsStore::LoadViewOptions(const TViewControls& View)
+bool TSettingsStore::LoadViewOptions(const TViewControls& View)
 {
     TScope Scope(*this);
+    const bool GameSetsStyle = View.AutoPencilLinked == nullptr || !View.AutoPencilLinked->isVisible();
     if (!GroupExists(OptionsGroup))
-        return;
+        return GameSetsStyle;
     QSettings& Store = Open();
     // Each step reads one value; the first that is missing ends the reading.
     bool Complete = false;
@@ -243,7 +248,7 @@ void TSettingsStore::LoadViewOptions(const TViewControls& View)
     };
     [&] {
         bool Value = false;
-        if (View.AutoPencilLinked != nullptr && View.AutoPencilLinked->isVisible()) {
+        if (!GameSetsStyle) {
             if (!Read("AutoPencilLinked", Value))
                 return;
             SetItem(View.AutoPencilLinked, Value);
@@ -261,8 +266,7 @@ void TSettingsStore::LoadViewOptions(const TViewControls& View)
         if (!Read("UserMarksSeparate", Value))
             return;
         SetItem(View.UserMarksSeparate, Value);
-        if ((View.AutoPencilLinked == nullptr || !View.AutoPencilLinked->isVisible()) && !Checked(View.UserMarksLinked)
-            && !Checked(View.UserMarksSeparate))
+        if (GameSetsStyle && !Checked(View.UserMarksLinked) && !Checked(View.UserMarksSeparate))
             SetItem(View.UserMarksLinked, true);
         if (!Read("HidePencilMarks", Value))
             return;
@@ -283,5 +287,6 @@ void TSettingsStore::LoadViewOptions(const TViewControls& View)
         Complete = true;
     }();
     if (!Complete)
-        SaveViewOptions(View);
+        SaveViewOptions(View, !GameSetsStyle);
+    return GameSetsStyle;
 }

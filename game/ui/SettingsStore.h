@@ -74,10 +74,14 @@ public:
     // dialog's own state instead.
     void LoadOptions(TfrmOptions& Options);
 
-    void SaveViewOptions(const TViewControls& View);
+    // WithPencilStyle false leaves the four pencil styles stored as they
+    // are: the style shown is then the game's, not the player's choice.
+    void SaveViewOptions(const TViewControls& View, bool WithPencilStyle = true);
     // A missing value stops the reading and stores the view state as it then
-    // is.
-    void LoadViewOptions(const TViewControls& View);
+    // is. Answers whether the game decides the pencil style (it offers no
+    // linked auto pencil, so the stored style may not show); the style shown
+    // is then never stored for the player.
+    bool LoadViewOptions(const TViewControls& View);
 
     // The stored value names of the dialog's booleans (by setting number,
     // nullptr for 6 and out of range) and colours (1-13).

@@ -254,6 +254,22 @@ TEST_F(DamagedGamesDatTest, WrongCountsAreReportedAndWhatWasReadIsKept)
     EXPECT_TRUE(Reporter.Quiet());
 }
 
+TEST_F(DamagedGamesDatTest, AGameCountAloneThatDisagreesIsReported)
+{
+    for (const uint32_t stated : {4u, 6u}) {
+        std::vector<uint8_t> damaged = Sound;
+        DataFields::PutUInt32(&damaged[8], stated);
+        WriteFileBytes(Folder.GamesDat(), damaged);
+        Reporter.Messages.clear();
+        TGamesDataFile catalogue(Folder.Folder(), Reporter);
+        EXPECT_EQ(Reporter.Messages,
+                  (std::vector<std::string>{"Problem with GAMES.DAT file. Expected 2 issues, " + std::to_string(stated)
+                                            + " games: found 2 and 5"}));
+        EXPECT_EQ(catalogue.GameCount(), 5u);
+        EXPECT_EQ(ReadFileBytes(Folder.GamesDat()), Sound);
+    }
+}
+
 TEST_F(DamagedGamesDatTest, SurplusEntriesAreNeverHeld)
 {
     std::vector<uint8_t> damaged = Sound;

@@ -65,20 +65,26 @@ TEST(MyProgressBarTest, FillsInBarColorAndRepaintsOnlyOnAChange)
     QApplication::processEvents();
     EXPECT_EQ(Counter.Paints, 1);
 
-    // A third of the inner width in the bar colour, the rest not.
+    // A third of the inner width done, in the highlight colour; the rest and
+    // the border in the bar colour.
     const QRect Filled = Bar.BarRect();
-    EXPECT_EQ(Filled.left(), 1);
-    EXPECT_EQ(Filled.width(), 124 * 17 / 51);
-    const QImage Image = Bar.grab().toImage();
-    EXPECT_EQ(TColorOf(Image.pixelColor(Filled.center())), clMoneyGreen);
-    EXPECT_EQ(TColorOf(Image.pixelColor(Filled.right(), 8)), clMoneyGreen);
-    EXPECT_NE(TColorOf(Image.pixelColor(Filled.right() + 2, 8)), clMoneyGreen);
+    EXPECT_EQ(Filled.left(), 2);
+    EXPECT_EQ(Filled.width(), 122 * 17 / 51);
+    const TColor Done = TColorOf(Bar.palette().color(QPalette::Active, QPalette::Highlight));
+    ASSERT_NE(Done, clSkyBlue);
+    const auto ColourAt = [&Bar](int X, int Y) { return TColorOf(Bar.grab().toImage().pixelColor(X, Y)); };
+    EXPECT_EQ(ColourAt(Filled.center().x(), 8), Done);
+    EXPECT_EQ(ColourAt(Filled.right() + 2, 8), clMoneyGreen);
+    // The chosen child's colour shows whatever the fill: empty, half, full.
     Bar.SetBarColor(clSkyBlue);
-    EXPECT_EQ(TColorOf(Bar.grab().toImage().pixelColor(Filled.center())), clSkyBlue);
-
-    // Full, empty and an empty range.
+    for (const int Position : {0, 25, 51}) {
+        ApplyBarValues(Bar, TBarValues{51, Position});
+        EXPECT_EQ(ColourAt(1, 1), clSkyBlue) << Position;
+        EXPECT_EQ(ColourAt(124, 14), clSkyBlue) << Position;
+        EXPECT_EQ(ColourAt(60, 8), Position == 0 ? clSkyBlue : Done) << Position;
+    }
     ApplyBarValues(Bar, TBarValues{51, 51});
-    EXPECT_EQ(Bar.BarRect().width(), 124);
+    EXPECT_EQ(Bar.BarRect().width(), 122);
     ApplyBarValues(Bar, TBarValues{51, 0});
     EXPECT_TRUE(Bar.BarRect().isEmpty());
     ApplyBarValues(Bar, TBarValues{0, 0});

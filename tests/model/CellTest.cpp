@@ -255,4 +255,37 @@ TEST(CellTest, EmptyCandidatesRaiseOnlyDuringBulkUpdates)
     }
 }
 
+TEST(CellTest, PencilAndEraserFollowTheMarkStyleAndSparedSolution)
+{
+    TSettingsScope Scope;
+    TPuzzle Puzzle;
+    TCell* Cell = Puzzle.CellAt(2, 3);
+    Cell->SetSolution(4);
+    // Auto pencil: the eraser erases a candidate, the pencil gives it back;
+    // the solution digit stays while setting 7 holds.
+    EXPECT_TRUE(Cell->EraseDigit(5, false));
+    EXPECT_TRUE(Cell->Erased().IsSet(5));
+    EXPECT_FALSE(Cell->EraseDigit(4, false));
+    EXPECT_FALSE(Cell->Erased().IsSet(4));
+    Scope.Values.SetOption(optNoRemoveSoln, false);
+    EXPECT_TRUE(Cell->EraseDigit(4, false));
+    EXPECT_TRUE(Cell->PencilDigit(5, false));
+    EXPECT_EQ(Cell->Erased().Bits(), DigitBits({4}));
+    EXPECT_EQ(Cell->UserMarks().Bits(), 0u);
+    // User marks: the player's own marks, whatever setting 7 says.
+    Scope.Values.SetOption(optNoRemoveSoln, true);
+    EXPECT_TRUE(Cell->PencilDigit(4, true));
+    EXPECT_TRUE(Cell->PencilDigit(7, true));
+    EXPECT_TRUE(Cell->EraseDigit(4, true));
+    EXPECT_EQ(Cell->UserMarks().Bits(), DigitBits({7}));
+    EXPECT_EQ(Cell->Erased().Bits(), DigitBits({4}));
+    // A given keeps its marks.
+    TCell* Given = Puzzle.CellAt(0, 0);
+    Given->SetSolution(1);
+    Given->SetRevealed(true);
+    EXPECT_FALSE(Given->PencilDigit(3, true));
+    EXPECT_FALSE(Given->EraseDigit(3, false));
+    EXPECT_EQ(Given->UserMarks().Bits() | Given->Erased().Bits(), 0u);
+}
+
 } // namespace

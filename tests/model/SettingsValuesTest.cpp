@@ -89,6 +89,25 @@ TEST(SettingsValues, ThePriorityPairFollowsTheHighlightBoxes)
     EXPECT_TRUE(values.IsOptionEnabled(optInvalidPriority));
 }
 
+TEST(SettingsValues, APairTheGameDisabledStaysDisabledWhenTheRuleRunsAgain)
+{
+    TSettingsValues values;
+    values.SetOptionEnabled(optInvalid, false);
+    values.SetOptionEnabled(optInvalidPriority, false);
+    // Reloading the stored settings (Cancel in the dialog) sets both boxes.
+    values.SetOption(optInvalid, true);
+    values.SetOption(optIncorrect, true);
+    values.SetOption(optInvalidPriority, true);
+    EXPECT_FALSE(values.IsOptionEnabled(optInvalidPriority));
+    EXPECT_TRUE(values.GetStoredOption(optInvalidPriority)) << "the player's choice is kept";
+    // The next game offers both highlights again.
+    values.SetOptionEnabled(optInvalid, true);
+    values.SetOptionEnabled(optInvalidPriority, true);
+    values.SetPriorityStatus();
+    EXPECT_TRUE(values.IsOptionEnabled(optInvalidPriority));
+    EXPECT_TRUE(values.GetOption(optInvalidPriority));
+}
+
 TEST(SettingsValues, InstalledSettingsAreWhatEveryLayerReads)
 {
     TSettingsValues values;

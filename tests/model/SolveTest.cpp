@@ -200,6 +200,49 @@ TEST(SolveTest, HiddenPairKeepsOnlyItsDigitsEvenErasedOnes)
     EXPECT_FALSE(Puzzle.HiddenPairsStep());
 }
 
+// Place Place of house House of a kind: 0 rows, 1 columns, 2 boxes.
+TCell* HouseCell(TPuzzle& Puzzle, int Kind, int House, int Place)
+{
+    return Kind == 0 ? Puzzle.CellAt(House, Place) : Kind == 1 ? Puzzle.CellAt(Place, House) : Puzzle.BoxCell(House, Place);
+}
+
+// Each step finds its deduction in every kind of house it looks at, on a
+// position where that house is the only one that has it.
+TEST(SolveTest, EachStepLooksInEveryKindOfHouseItCovers)
+{
+    TSettingsScope Scope;
+    const char* Kinds[3] = {"row", "column", "box"};
+    for (int Kind = 0; Kind < 3; ++Kind) {
+        SCOPED_TRACE(Kinds[Kind]);
+        // A hidden single: 5 has one place left in house 3. Rows and
+        // columns are Pinned's, boxes Scanning's.
+        TPuzzle Single;
+        for (int Place = 0; Place < 9; ++Place)
+            if (Place != 4)
+                HouseCell(Single, Kind, 3, Place)->SetPossible(5, false);
+        EXPECT_TRUE(Kind == 2 ? Single.ScanStep() : Single.PinnedStep());
+        EXPECT_EQ(HouseCell(Single, Kind, 3, 4)->GetValue(), 5);
+
+        // A locked pair {3,7} at places 0 and 8 strikes 3 from place 4.
+        TPuzzle Locked;
+        HouseCell(Locked, Kind, 3, 0)->KeepOnly(DigitBits({3, 7}));
+        HouseCell(Locked, Kind, 3, 8)->KeepOnly(DigitBits({3, 7}));
+        HouseCell(Locked, Kind, 3, 4)->KeepOnly(DigitBits({3, 5, 7}));
+        EXPECT_TRUE(Locked.LockedPairsStep());
+        EXPECT_EQ(HouseCell(Locked, Kind, 3, 4)->Possible().Bits(), DigitBits({5, 7}));
+
+        // A hidden pair: 2 and 6 fit only places 0 and 5.
+        TPuzzle Hidden;
+        for (int Place = 0; Place < 9; ++Place)
+            if (Place != 0 && Place != 5)
+                for (int Digit : {2, 6})
+                    HouseCell(Hidden, Kind, 3, Place)->SetPossible(Digit, false);
+        EXPECT_TRUE(Hidden.HiddenPairsStep());
+        EXPECT_EQ(HouseCell(Hidden, Kind, 3, 0)->Possible().Bits(), DigitBits({2, 6}));
+        EXPECT_EQ(HouseCell(Hidden, Kind, 3, 5)->Possible().Bits(), DigitBits({2, 6}));
+    }
+}
+
 TEST(SolveTest, XWingsCheckStateMakesNoDifference)
 {
     std::string Results[2];

@@ -32,8 +32,6 @@ QString Text(const std::string& Utf8)
 
 TEST(AboutBox, ShowsTheProgramsLinesAndPictureAndIsReleasedAfterOk)
 {
-    const QString Title = QGuiApplication::applicationDisplayName();
-    QGuiApplication::setApplicationDisplayName(QStringLiteral("Tavrel Sudoku"));
     const TAboutLines Expected = ComposeAboutLines(ProgramVersionInfo(), "Tavrel Sudoku", SharingNoticeText);
 
     QPointer<QDialog> Shown;
@@ -69,7 +67,6 @@ TEST(AboutBox, ShowsTheProgramsLinesAndPictureAndIsReleasedAfterOk)
     ShowAboutBox(nullptr);
     EXPECT_TRUE(Checked);
     EXPECT_TRUE(Shown.isNull()) << "the box is released after closing";
-    QGuiApplication::setApplicationDisplayName(Title);
 
     // A damaged picture leaves the picture area empty and nothing else.
     TfrmAbout Box;

@@ -161,12 +161,15 @@ TEST(Entry, HighlightKeysAndButtons)
     EXPECT_TRUE(Button(Rig, QStringLiteral("sbValue5"))->isChecked());
     EXPECT_TRUE(Button(Rig, QStringLiteral("sbErase5"))->isChecked());
     EXPECT_TRUE(Button(Rig, QStringLiteral("sbHilite5"))->isChecked());
+    // The pop-up menu, as it opens now, names the digit.
+    Main.PopupMenu();
     EXPECT_TRUE(Rig.Find<QAction>("HiLite5s1")->isChecked());
     EXPECT_TRUE(Rig.Find<QAction>("EnterNow")->isVisible());
     EXPECT_EQ(Rig.Find<QAction>("PencilNow")->text(), QStringLiteral("Pencil 5"));
 
     Rig.Key(Qt::Key_Slash, Qt::ControlModifier);
     EXPECT_EQ(Main.ParentGrid()->Highlight(), 10);
+    Main.PopupMenu();
     EXPECT_FALSE(Rig.Find<QAction>("EnterNow")->isVisible());
     EXPECT_EQ(Rig.Find<QAction>("EnterNow")->property("Tag").toInt(), 0);
     EXPECT_EQ(Main.EnterValue(), 5);
@@ -181,6 +184,7 @@ TEST(Entry, HighlightKeysAndButtons)
     EXPECT_EQ(Main.EnterValue(), 5);
     Button(Rig, QStringLiteral("sbHilite3"))->click();
     EXPECT_EQ(Main.ChildGrid()->Highlight(), 0);
+    Main.PopupMenu();
     EXPECT_TRUE(Rig.Find<QAction>("HiLiteNone1")->isChecked());
 }
 
@@ -196,6 +200,7 @@ TEST(Entry, PopupEditsActOnTheCellUnderTheLastRelease)
     Main.PopupMenu()->hide();
     const int Digit = Free.Cell->GetSolution();
     ASSERT_TRUE(Rig.Trigger(QStringLiteral("HiLite%1s1").arg(Digit).toLatin1().constData()));
+    Main.PopupMenu();  // opened again, it offers the digit highlighted
     ASSERT_TRUE(Rig.Trigger("EnterNow"));
     EXPECT_EQ(Free.Cell->GetValue(), Digit);
     EXPECT_FALSE(Main.Saved());

@@ -2,6 +2,7 @@
 // played by clicks, the commands that act on the game, and the refresh.
 #include "MainWindowRig.h"
 
+#include "ButtonPageControl.h"
 #include "Cell.h"
 #include "GridImage.h"
 #include "HelpWindow.h"
@@ -16,6 +17,7 @@
 #include <QLocale>
 #include <QPrinter>
 #include <QFile>
+#include <QDir>
 #include <QTimer>
 #include <QLabel>
 #include <QMenu>
@@ -93,9 +95,27 @@ TEST(MainWindow, StartsOnTheFirstCatalogueGameWithTheWindowAsDesigned)
     for (const char* Name : {"pnlLeds", "pnl2Grids", "pnlControls", "pnlAllProgressBars", "Image1", "Image2",
                              "ChooseChild", "pgcControls", "tsValue", "tsPencil", "tsErase", "tsHiLite", "sbValue0",
                              "sbHilitePr", "cmdClrPencilSbs", "cmdClrEraseSbs", "Shape1", "Shape18", "Progress9",
-                             "ProgressMaster", "ProgressOverAll", "mnuPopup", "MainMenu1"})
+                             "ProgressMaster", "ProgressOverAll", "MainMenu1"})
         EXPECT_NE(Rig.Find<QObject>(Name), nullptr) << Name;
+    EXPECT_EQ(Main.PopupMenu()->objectName(), QStringLiteral("mnuPopup"));
     EXPECT_EQ(Rig.Find<QWidget>("Image2")->geometry(), QRect(399, 0, 394, 394));
+    // The LEDs: 29 by 13 in both rows at the same places, the label 8 pixels
+    // to the left; the bars: the parent's, three rows of three children's
+    // and the whole pyramid's, all 16 high, with no captions of their own.
+    EXPECT_EQ(Rig.Find<QWidget>("pnlChildLeds")->geometry(), QRect(397, 0, 396, 21));
+    const int LedX[9] = {24, 64, 104, 144, 184, 224, 264, 308, 348};
+    for (int Number = 1; Number <= 18; ++Number) {
+        const int X = LedX[(Number - 1) % 9];
+        EXPECT_EQ(Rig.Find<QWidget>(QStringLiteral("Shape%1").arg(Number).toLatin1().constData())->geometry(),
+                  QRect(X, 4, 29, 13)) << Number;
+        EXPECT_EQ(Rig.Find<QWidget>(QStringLiteral("lblLed%1").arg(Number).toLatin1().constData())->x(), X - 8);
+    }
+    EXPECT_EQ(Rig.Find<QWidget>("ProgressMaster")->geometry(), QRect(6, 4, 390, 16));
+    EXPECT_EQ(Rig.Find<QWidget>("ProgressOverAll")->geometry(), QRect(6, 63, 780, 16));
+    for (int Tag = 1; Tag <= 9; ++Tag)
+        EXPECT_EQ(Rig.Find<QWidget>(QStringLiteral("Progress%1").arg(Tag).toLatin1().constData())->geometry(),
+                  QRect(404 + (Tag - 1) % 3 * 128, 3 + (Tag - 1) / 3 * 20, 126, 16)) << Tag;
+    EXPECT_TRUE(Rig.Find<QWidget>("pnlAllProgressBars")->findChildren<QLabel*>().isEmpty());
     EXPECT_EQ(Rig.Find<QAction>("mnuChild4")->shortcut(), QKeySequence(QStringLiteral("Alt+4")));
     EXPECT_EQ(Rig.Find<QAction>("HiLitePairs1")->shortcut(), QKeySequence(QStringLiteral("Ctrl+/")));
     EXPECT_FALSE(Rig.Find<QAction>("PageSetup1")->isVisible());
@@ -166,6 +186,7 @@ TEST(MainWindow, ChildrenAreChosenByMenuLedsBarsAndParentClicks)
     TfrmMain& Main = Rig.Start();
     ASSERT_TRUE(Rig.Trigger("mnuChild5"));
     EXPECT_EQ(Main.CurrentChild(), 5);
+    Main.PopupMenu();
     EXPECT_TRUE(Rig.Find<QAction>("popChild5")->isChecked());
     EXPECT_EQ(Rig.Find<TMyProgressBar>("Progress5")->BarColor(), clSkyBlue);
     EXPECT_EQ(Rig.Find<TMyProgressBar>("Progress1")->BarColor(), clMoneyGreen);
@@ -237,27 +258,36 @@ TEST(MainWindow, LeavingTheGridsClearsTheHoverMarking)
 
 TEST(MainWindow, AnEmptyCatalogueOpensTheWindowWithTheGameMenusOff)
 {
-    TMainWindowRig Rig(QStringList{QStringLiteral("NONE.ISS")});
-    TfrmMain& Main = Rig.Start();
-    EXPECT_EQ(Main.XLink(), nullptr);
-    for (const char* Name : {"mnuFileOpen", "Loadvalues1", "Save1", "SaveAs1", "mnuEditItem", "mnuViewItem",
-                             "mnuChildItem", "mnuPuzzleItem"})
-        EXPECT_FALSE(Rig.Find<QAction>(Name)->isEnabled()) << Name;
-    const auto* Label = Rig.Find<QLabel>("lblNoGames");
-    ASSERT_TRUE(Label->isVisible());
-    EXPECT_TRUE(Label->text().contains(QStringLiteral("No games were found")));
-    EXPECT_TRUE(Label->text().contains(QStringLiteral("ISSUES")));
-    // No command reaches a pyramid that is not there.
-    // (Modal boxes and the browser stay shut.)
-    const QStringList Skipped = {QStringLiteral("Exit1"), QStringLiteral("Settings1"), QStringLiteral("About1"),
-                                 QStringLiteral("HomePage1")};
-    for (QAction* Item : Main.findChildren<QAction*>())
-        if (!Skipped.contains(Item->objectName()) && Item->menu() == nullptr)
-            RunGuarded([Item] { Item->trigger(); });
-    Rig.ClickCell(true, 0, 0);
-    Rig.ClickCell(false, 0, 0, Qt::RightButton);
-    Rig.Key(Qt::Key_5, Qt::ControlModifier);
-    EXPECT_EQ(Main.XLink(), nullptr);
+    // An "ISSUES" folder without issue files, and none at all: the window
+    // opens on its "No games" page with no box before it.
+    for (const bool FolderMissing : {false, true}) {
+        SCOPED_TRACE(FolderMissing ? "missing folder" : "empty folder");
+        TMainWindowRig Rig(QStringList{QStringLiteral("NONE.ISS")});
+        if (FolderMissing) {
+            ASSERT_TRUE(QDir(QString::fromStdString(Rig.ProgramFolder) + QStringLiteral("ISSUES")).removeRecursively());
+        }
+        TfrmMain& Main = Rig.Start();
+        EXPECT_EQ(Main.XLink(), nullptr);
+        EXPECT_TRUE(Rig.Prompter.Messages.empty()) << Rig.Prompter.Messages.front().Text.toStdString();
+        for (const char* Name : {"mnuFileOpen", "Loadvalues1", "Save1", "SaveAs1", "Print1", "SaveBookletPdf1",
+                                 "mnuEditItem", "mnuViewItem", "mnuChildItem", "mnuPuzzleItem"})
+            EXPECT_FALSE(Rig.Find<QAction>(Name)->isEnabled()) << Name;
+        const auto* Label = Rig.Find<QLabel>("lblNoGames");
+        ASSERT_TRUE(Label->isVisible());
+        EXPECT_TRUE(Label->text().contains(QStringLiteral("No games were found")));
+        EXPECT_TRUE(Label->text().contains(QStringLiteral("ISSUES")));
+        // No command reaches a pyramid that is not there.
+        // (Modal boxes and the browser stay shut.)
+        const QStringList Skipped = {QStringLiteral("Exit1"), QStringLiteral("Settings1"), QStringLiteral("About1"),
+                                     QStringLiteral("HomePage1")};
+        for (QAction* Item : Main.findChildren<QAction*>())
+            if (!Skipped.contains(Item->objectName()) && Item->menu() == nullptr)
+                RunGuarded([Item] { Item->trigger(); });
+        Rig.ClickCell(true, 0, 0);
+        Rig.ClickCell(false, 0, 0, Qt::RightButton);
+        Rig.Key(Qt::Key_5, Qt::ControlModifier);
+        EXPECT_EQ(Main.XLink(), nullptr);
+    }
 }
 
 TEST(MainWindow, OneChildGamesDisableTheMissingChildren)
@@ -266,6 +296,7 @@ TEST(MainWindow, OneChildGamesDisableTheMissingChildren)
     TfrmMain& Main = Rig.Start();
     Main.LoadGame(1, 108);
     ASSERT_EQ(Rig.Pyramid().ChildCount(), 1);
+    Main.PopupMenu();
     for (int Tag = 2; Tag <= 9; ++Tag) {
         EXPECT_FALSE(Rig.Find<QAction>(QStringLiteral("mnuChild%1").arg(Tag).toLatin1().constData())->isEnabled());
         EXPECT_FALSE(Rig.Find<QAction>(QStringLiteral("popChild%1").arg(Tag).toLatin1().constData())->isEnabled());
@@ -313,7 +344,23 @@ TEST(MainWindow, ErrorsThatEscapeAnEventAreShownAndTheProgramGoesOn)
     EXPECT_EQ(Main.GameRecord().GetGameNumber(), 101u);
 }
 
-TEST(MainWindow, HelpMenuOpensGameHelpAndAboutKeepsTheCaption)
+TEST(MainWindow, AltHIsTheHiLiteSheetWhileItShowsAndHelpOtherwise)
+{
+    TMainWindowRig Rig;
+    TfrmMain& Main = Rig.Start();
+    QTest::keyClick(&Main, Qt::Key_H, Qt::AltModifier);
+    EXPECT_EQ(Main.PageControl()->ActivePage(), Rig.Find<QWidget>("tsHiLite"));
+    EXPECT_EQ(Main.menuBar()->activeAction(), nullptr);
+    // A game without digit highlighting hides the sheet's tab.
+    Main.LoadGame(4, 404);
+    QTest::keyClick(&Main, Qt::Key_H, Qt::AltModifier);
+    EXPECT_EQ(Main.menuBar()->activeAction(), Rig.Find<QAction>("mnuHelpItem"));
+    EXPECT_EQ(Main.PageControl()->ActivePage(), Rig.Find<QWidget>("tsValue"));
+    if (QWidget* Open = QApplication::activePopupWidget())
+        Open->close();
+}
+
+TEST(MainWindow, HelpMenuOpensGameHelpAndTheCaptionIsTheMainWindowsAlone)
 {
     TMainWindowRig Rig;
     TfrmMain& Main = Rig.Start();
@@ -321,16 +368,25 @@ TEST(MainWindow, HelpMenuOpensGameHelpAndAboutKeepsTheCaption)
     ASSERT_NE(HelpWindow(), nullptr);
     EXPECT_EQ(HelpWindow()->CurrentPage(), THelpWindow::TopicPage(2));
     HelpWindow()->close();
-    // The About box names the program; the game's caption comes back after.
-    QString Named;
-    QTimer::singleShot(0, [&Named] {
-        Named = QApplication::applicationDisplayName();
-        if (QWidget* Box = QApplication::activeModalWidget())
+    // The window system adds the application's display name to every
+    // window's title: it never carries the game's caption.
+    EXPECT_FALSE(QApplication::applicationDisplayName().contains(QStringLiteral("Centres")));
+    QString Shown;
+    QTimer::singleShot(0, [&Shown] {
+        if (QWidget* Box = QApplication::activeModalWidget()) {
+            Shown = Box->windowTitle();
             Box->close();
+        }
     });
     ASSERT_TRUE(Rig.Trigger("About1"));
-    EXPECT_EQ(Named, QStringLiteral("Tavrel Sudoku"));
-    EXPECT_EQ(QApplication::applicationDisplayName(), QStringLiteral("Tavrel Sudoku: Centres"));
+    EXPECT_EQ(Shown, QStringLiteral("About"));
+    EXPECT_EQ(Main.windowTitle(), QStringLiteral("Tavrel Sudoku: Centres"));
+    // Boxes without a caption of their own carry the application's title.
+    EXPECT_EQ(MessageCaption(TMessageKind::Error, QString()), QStringLiteral("Tavrel Sudoku"));
+    EXPECT_EQ(MessageCaption(TMessageKind::Plain, QString()), QStringLiteral("Tavrel Sudoku"));
+    EXPECT_EQ(MessageCaption(TMessageKind::Warning, QString()), QStringLiteral("Warning"));
+    EXPECT_EQ(MessageCaption(TMessageKind::Exclamation, QStringLiteral("Congratulations")),
+              QStringLiteral("Congratulations"));
 }
 
 TEST(MainWindow, PrintingLeavesOnlyTheChildOnScreenShaded)

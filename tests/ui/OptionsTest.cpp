@@ -9,6 +9,7 @@
 #include "ScopedSettings.h"
 #include "ScriptedPrompter.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QLabel>
 #include <QListWidget>
@@ -17,6 +18,7 @@
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTest>
+#include <QWheelEvent>
 
 #include <gtest/gtest.h>
 
@@ -244,25 +246,44 @@ TEST_F(OptionsDialog, AColourWithoutANameIsKeptAndShownByItsValue)
     EXPECT_EQ(Box->itemText(Box->CustomColourIndex()), QStringLiteral("$FF000019"));
 }
 
-TEST_F(OptionsDialog, CustomAsksThePlatformColourDialog)
+// Picks an entry of a colour box from its open list with Return, as the
+// player does.
+void PickFromList(TColourBox* Box, int Index)
+{
+    Box->showPopup();
+    Box->view()->setCurrentIndex(Box->model()->index(Index, 0));
+    QTest::keyClick(Box->view(), Qt::Key_Return);
+}
+
+TEST_F(OptionsDialog, CustomAsksThePlatformColourDialogOnlyWhenPicked)
 {
     TScriptedPrompter Prompter;
     ShowPage(QStringLiteral("tbAppearance"));
     auto* Box = Child<TColourBox>(QStringLiteral("colRevealed"));
 
     Prompter.Colours.push_back(QColor(0x10, 0x20, 0x30));
-    QTest::keyClick(Box, Qt::Key_Home);
+    PickFromList(Box, Box->CustomDialogIndex());
     EXPECT_EQ(Settings().GetColour(colRevealed), 0x302010u);
     EXPECT_EQ(Box->currentText(), QStringLiteral("$00302010"));
 
     // Cancelled: the colour and its entry stay.
-    QTest::keyClick(Box, Qt::Key_Home);
+    PickFromList(Box, Box->CustomDialogIndex());
     EXPECT_EQ(Settings().GetColour(colRevealed), 0x302010u);
     EXPECT_EQ(Box->currentText(), QStringLiteral("$00302010"));
 
-    // A colour that has a name is shown by it.
+    // Keys and the wheel passing over "Custom..." ask nothing.
     Prompter.Colours.push_back(QColor(255, 0, 0));
     QTest::keyClick(Box, Qt::Key_Home);
+    QTest::keyClick(Box, Qt::Key_Up);
+    QWheelEvent Wheel(QPointF(5, 5), Box->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, 120), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    for (int Turn = 0; Turn < 3; ++Turn)
+        QApplication::sendEvent(Box, &Wheel);
+    EXPECT_EQ(Prompter.Colours.size(), 1u);
+    EXPECT_NE(Box->currentIndex(), Box->CustomDialogIndex());
+
+    // A colour that has a name is shown by it.
+    PickFromList(Box, Box->CustomDialogIndex());
     EXPECT_EQ(Settings().GetColour(colRevealed), clRed);
     EXPECT_EQ(Box->currentText(), QStringLiteral("Red"));
     EXPECT_TRUE(Prompter.Colours.empty());

@@ -282,6 +282,40 @@ TEST(SavedGames, DamagedFilesAreRefusedWithoutHarm)
     EXPECT_TRUE(Restarted.Store().ReadLastGame().Saved.isEmpty());
 }
 
+TEST(SavedGames, AFailedLoadNeverAimsTheNextSaveAtAnotherFile)
+{
+    TMainWindowRig Rig;
+    TfrmMain& Main = Rig.Start();
+    Main.LoadGame(1, 101);
+    const QString Folder = NewScratchFolder(QStringLiteral("failed"));
+    const QString Centres = Folder + QStringLiteral("/Centres Dec08.sav");
+    Rig.PuzzleAt(0).CellByIndex(FreeCell(Rig, 0))->SetValue(3);
+    Rig.Prompter.SaveNames.push_back(Centres);
+    ASSERT_TRUE(Rig.Trigger("SaveAs1"));
+    const QByteArray Saved = ReadAll(Centres);
+    ASSERT_FALSE(Saved.isEmpty());
+
+    // Another game's file cut short, and this game's file damaged.
+    for (const QByteArray& Bytes : {QByteArray("1,102\r\n0,0,1,12\r\n"), QByteArray("1,101\r\n0,0,1,12\r\n")}) {
+        const QString Bad = Folder + QStringLiteral("/bad.sav");
+        WriteAll(Bad, Bytes);
+        Rig.Prompter.OpenNames.push_back(Bad);
+        const size_t Shown = Rig.Prompter.Messages.size();
+        ASSERT_TRUE(Rig.Trigger("Loadvalues1"));
+        ASSERT_EQ(Rig.Prompter.Messages.size(), Shown + 1);
+        EXPECT_TRUE(Rig.Prompter.Messages.back().Text.contains(QDir::toNativeSeparators(Bad)))
+            << Rig.Prompter.Messages.back().Text.toStdString();
+        EXPECT_TRUE(Main.SaveFileName().isEmpty());
+        EXPECT_FALSE(Main.windowTitle().contains(QStringLiteral(".sav")));
+        // Save asks for a name, as Save As does; cancelled, nothing is written.
+        const size_t Asked = Rig.Prompter.SaveDialogs.size();
+        Rig.PuzzleAt(0).CellByIndex(FreeCell(Rig, 0))->SetValue(5);
+        ASSERT_TRUE(Rig.Trigger("Save1"));
+        EXPECT_EQ(Rig.Prompter.SaveDialogs.size(), Asked + 1);
+        EXPECT_EQ(ReadAll(Centres), Saved);
+    }
+}
+
 TEST(SavedGames, AOneChildGameKeepsTheShapeOfTheFile)
 {
     TMainWindowRig Rig;
