@@ -300,3 +300,49 @@ TEST(FeatureRules, APaperGameWithoutTheSeparateAutoPencilHidesTheViewMenu)
     Main.LoadGame(1, 101);
     EXPECT_TRUE(Visible(Rig, "mnuViewItem"));
 }
+
+TEST(FeatureRules, WhatAGameForcesShowsWhileItIsPlayedAndIsNeverStored)
+{
+    TMainWindowRig Rig;
+    TfrmMain& Main = Rig.Start();
+    // A paper game offering no linked auto pencil shows the player's marks.
+    Main.LoadGame(4, 401);
+    EXPECT_TRUE(Rig.Find<QAction>("UserMarksLinked1")->isChecked());
+    // The next game that offers the stored style shows it again.
+    Main.LoadGame(4, 402);
+    EXPECT_TRUE(Rig.Find<QAction>("AutoPencilLinked1")->isChecked());
+    EXPECT_EQ(Rig.PuzzleAt(0).MarkStyle(), msAutoPencilLinked);
+    auto Stored = StoredValues(Rig.SettingsFile);
+    EXPECT_EQ(Stored[QStringLiteral("Options/AutoPencilLinked")], QStringLiteral("1"));
+    EXPECT_EQ(Stored[QStringLiteral("Options/UserMarksLinked")], QStringLiteral("0"));
+
+    // Another view choice made while a game forces the style stores that
+    // choice, not the forced style.
+    Main.LoadGame(4, 405);
+    ASSERT_TRUE(Rig.Trigger("Childonly1"));
+    Stored = StoredValues(Rig.SettingsFile);
+    EXPECT_EQ(Stored[QStringLiteral("Options/HiLiteChildOnly")], QStringLiteral("1"));
+    EXPECT_EQ(Stored[QStringLiteral("Options/AutoPencilLinked")], QStringLiteral("1"));
+    // A style the player picks is the player's.
+    ASSERT_TRUE(Rig.Trigger("UserMarksSeparate1"));
+    Stored = StoredValues(Rig.SettingsFile);
+    EXPECT_EQ(Stored[QStringLiteral("Options/UserMarksSeparate")], QStringLiteral("1"));
+    EXPECT_EQ(Stored[QStringLiteral("Options/AutoPencilLinked")], QStringLiteral("0"));
+    Main.LoadGame(4, 402);
+    EXPECT_TRUE(Rig.Find<QAction>("UserMarksSeparate1")->isChecked());
+}
+
+TEST(FeatureRules, SettingsCancelledKeepTheHighlightControlsAGameTookAway)
+{
+    TMainWindowRig Rig;
+    TfrmMain& Main = Rig.Start();
+    Main.LoadGame(4, 404);
+    bool Enabled = true;
+    RunSettings(Rig, false, [] {});
+    RunSettings(Rig, false, [&] {
+        Enabled = Rig.Options->findChild<QWidget*>(QStringLiteral("rbInvalidPriority1"))->isEnabled()
+            || Rig.Options->findChild<QWidget*>(QStringLiteral("rbIncorrectPriority1"))->isEnabled();
+    });
+    EXPECT_FALSE(Enabled);
+    EXPECT_FALSE(Rig.Options->GetOption(optInvalidPriority));
+}
