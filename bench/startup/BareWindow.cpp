@@ -31,7 +31,8 @@ protected:
         if (Event->type() == QEvent::Paint && !FScreenshot.isEmpty() && !FTaken) {
             FTaken = true;
             QTimer::singleShot(0, this, [this] {
-                screen()->grabWindow(winId()).save(FScreenshot, "PNG", 80);
+                const char* Kind = FScreenshot.endsWith(QStringLiteral(".bmp"), Qt::CaseInsensitive) ? "BMP" : "PNG";
+                screen()->grabWindow(winId()).save(FScreenshot, Kind, 80);
                 QCoreApplication::exit(0);
             });
         }

@@ -9,10 +9,11 @@
 
 namespace {
 
-// Inside the one-pixel sunken frame and the one-pixel border.
+// Inside the one-pixel sunken frame and the two-pixel border, wide enough
+// for the chosen child's colour to show round a full bar.
 QRect InnerRect(const QRect& Whole)
 {
-    return Whole.adjusted(2, 2, -2, -2);
+    return Whole.adjusted(3, 3, -3, -3);
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 #pragma once
 // A progress bar in a colour of its own (BarColor), so the chosen child's bar
 // stands out. The part not yet done is BarColor, the done part the system's
-// highlight colour, inside a one-pixel border of BarColor and a thin sunken
+// highlight colour, inside a two-pixel border of BarColor and a thin sunken
 // frame: BarColor shows at every fill level, and the fill shows on a panel
 // of the bar's own colour. Horizontal bars fill from the left, vertical ones
 // from the bottom; no text is drawn. A release over the bar is reported.

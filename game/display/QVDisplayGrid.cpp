@@ -311,6 +311,10 @@ void TGrid::RepaintSquare(int Box, int Square)
 {
     if (Box < 0 || Box > 8 || Square < 0 || Square > 8)
         return;
+    if (FHeld > 0) {
+        FRepaintPending = true;
+        return;
+    }
     TGridSquare& Painting = FBoxes[static_cast<size_t>(Box)]->Square(Square);
     Painting.Paint(TPaintStyle::Screen);
     Painted(FSquareRect.PlacedAt(Painting.X() + FOrigin.X, Painting.Y() + FOrigin.Y));
@@ -318,6 +322,18 @@ void TGrid::RepaintSquare(int Box, int Square)
 
 void TGrid::RepaintAll()
 {
+    if (FHeld > 0) {
+        FRepaintPending = true;
+        return;
+    }
+    PaintAll(TPaintStyle::Screen);
+}
+
+void TGrid::EndUpdate()
+{
+    if (FHeld == 0 || --FHeld > 0 || !FRepaintPending)
+        return;
+    FRepaintPending = false;
     PaintAll(TPaintStyle::Screen);
 }
 

@@ -112,6 +112,12 @@ public:
     void SetPaintListener(TGridPaintListener* Listener) { FPaintListener = Listener; }
     void RepaintSquare(int Box, int Square) override;
     void RepaintAll() override;
+    // While held, screen repaints are only noted; the last release paints the
+    // whole grid once if any was asked for. A bulk change of the window (a
+    // game started or loaded) holds the grids, so its many refreshes paint
+    // each grid once. Holds nest.
+    void BeginUpdate() { ++FHeld; }
+    void EndUpdate();
 
     // (HoverBox, HoverSquare); -1 where none.
     TBoxSquare GetHover() const { return {FHoverBox, FHoverSquare}; }
@@ -166,6 +172,8 @@ private:
     }
     const QString& DigitText(int Digit) const { return FDigitTexts[static_cast<size_t>(Digit)]; }
 
+    int FHeld = 0;
+    bool FRepaintPending = false;
     TQVDisplayLink* FLink = nullptr;
     int FOuterMargin = 2;
     TColor FGridColour;

@@ -222,6 +222,19 @@ private:
 
     // QVMainRefresh.cpp: refresh helpers.
     void FitClientHeight();
+    // Holds both grids' repaints through a bulk change (a game started or
+    // loaded, a child chosen, a puzzle solved): each grid paints once when
+    // the outermost hold ends, whatever the change asked for on the way.
+    class TGridsHeld {
+    public:
+        explicit TGridsHeld(const TfrmMain& Main);
+        ~TGridsHeld();
+        TGridsHeld(const TGridsHeld&) = delete;
+        TGridsHeld& operator=(const TGridsHeld&) = delete;
+
+    private:
+        std::array<TGrid*, 2> FGrids;
+    };
     // Both grids drawn afresh from their puzzles. The full repaint stays
     // where a change reaches cells no notice names: mark styles, settings,
     // the shading after printing, a refresh after bulk changes.

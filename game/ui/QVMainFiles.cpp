@@ -120,6 +120,7 @@ void TfrmMain::Loadvalues1Click()
 void TfrmMain::LoadSavedGame(const QString& FileName)
 {
     // Whatever fails, the window ends on child 1 and shows what was loaded.
+    const TGridsHeld Held(*this);
     const auto Finish = [this] {
         SelectChild(1);
         RefreshAll(false);

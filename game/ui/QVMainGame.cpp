@@ -108,6 +108,7 @@ void TfrmMain::StartGame(const TPuzzleInfo& Record, TStream& Stream)
 {
     // The new pyramid is built and loaded before it replaces the old one, so
     // a stream that fails to load leaves the game being played as it was.
+    const TGridsHeld Held(*this);
     std::unique_ptr<TPuzzleXLink> Built;
     if (Record.GetRebuildFlag() == 1 || FXLink == nullptr) {
         Built = TPuzzleXLink::CreateFromHeader(Record, nullptr, 1, 1);
@@ -204,6 +205,7 @@ bool TfrmMain::SelectChild(int N)
     }
     if (N < 1 || N > FXLink->ChildCount() || N == FCurrentChild)
         return false;
+    const TGridsHeld Held(*this);
     if (TQVDisplayLink* Old = FXLink->GetLink(FCurrentChild); FCurrentChild >= 1 && Old != nullptr)
         Old->SetDisplay(nullptr);
     for (TMyProgressBar* Bar : FBars)
@@ -305,6 +307,7 @@ void TfrmMain::ResetMasterClick()
 void TfrmMain::SolveChildClick()
 {
     if (TPuzzle* Child = Puzzle(FCurrentChild)) {
+        const TGridsHeld Held(*this);
         Child->Solve();
         RefreshAll(false);
     }
@@ -314,6 +317,7 @@ void TfrmMain::SolveChildrenClick()
 {
     if (FXLink == nullptr)
         return;
+    const TGridsHeld Held(*this);
     for (int Index = 1; Index <= FXLink->ChildCount(); ++Index)
         Puzzle(Index)->Solve();
     RefreshAll(false);
@@ -322,6 +326,7 @@ void TfrmMain::SolveChildrenClick()
 void TfrmMain::SolveMasterClick()
 {
     if (TPuzzle* Parent = Puzzle(0)) {
+        const TGridsHeld Held(*this);
         Parent->Solve();
         RefreshAll(false);
     }
@@ -331,6 +336,7 @@ void TfrmMain::SolvePyramidClick()
 {
     if (FXLink == nullptr)
         return;
+    const TGridsHeld Held(*this);
     FXLink->SolvePyramid();
     RefreshAll(false);
 }

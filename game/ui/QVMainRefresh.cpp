@@ -23,6 +23,20 @@ void TfrmMain::RefreshAll(bool Check)
     RepaintGrids();
 }
 
+TfrmMain::TGridsHeld::TGridsHeld(const TfrmMain& Main) : FGrids{Main.FParentGrid.get(), Main.FChildGrid.get()}
+{
+    for (TGrid* Grid : FGrids)
+        if (Grid != nullptr)
+            Grid->BeginUpdate();
+}
+
+TfrmMain::TGridsHeld::~TGridsHeld()
+{
+    for (TGrid* Grid : FGrids)
+        if (Grid != nullptr)
+            Grid->EndUpdate();
+}
+
 void TfrmMain::RepaintGrids()
 {
     if (FXLink == nullptr || !FParentGrid || !FChildGrid)

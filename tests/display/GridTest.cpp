@@ -619,4 +619,27 @@ TEST(GridRepaintTest, OneChangeRepaintsOnlyItsSquares)
     EXPECT_TRUE(AllColour(Rig.ChildImage, Rig.ChildGrid.GridRect(), clSkyBlue));
 }
 
+TEST(GridRepaintTest, AHeldGridPaintsOnceWhenTheLastHoldEnds)
+{
+    TGridRig Rig(msUserMarksSeparate);
+    const std::pair<int, int> Free = Rig.FreeChildSquare();
+    Rig.ChildImage.fill(QColorOf(Marker));
+    Rig.ChildGrid.BeginUpdate();
+    Rig.ChildGrid.BeginUpdate();
+    Rig.ChildCell(Free.first, Free.second).SetUserMark(5, true);
+    Rig.ChildGrid.RepaintAll();
+    Rig.ChildGrid.EndUpdate();
+    EXPECT_EQ(PixelAt(Rig.ChildImage, 0, 0), Marker) << "an inner hold paints nothing";
+    Rig.ChildGrid.EndUpdate();
+    EXPECT_TRUE(AllColour(Rig.ChildImage, TRect{0, 0, 2, 2}, clSkyBlue)) << "the last one paints the grid";
+    // Nothing asked for, nothing painted; an unmatched release is harmless.
+    Rig.ChildImage.fill(QColorOf(Marker));
+    Rig.ChildGrid.BeginUpdate();
+    Rig.ChildGrid.EndUpdate();
+    Rig.ChildGrid.EndUpdate();
+    EXPECT_EQ(PixelAt(Rig.ChildImage, 0, 0), Marker);
+    Rig.ChildGrid.RepaintAll();
+    EXPECT_NE(PixelAt(Rig.ChildImage, 0, 0), Marker);
+}
+
 }  // namespace

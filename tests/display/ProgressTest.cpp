@@ -68,8 +68,8 @@ TEST(MyProgressBarTest, FillsInBarColorAndRepaintsOnlyOnAChange)
     // A third of the inner width done, in the highlight colour; the rest and
     // the border in the bar colour.
     const QRect Filled = Bar.BarRect();
-    EXPECT_EQ(Filled.left(), 2);
-    EXPECT_EQ(Filled.width(), 122 * 17 / 51);
+    EXPECT_EQ(Filled.left(), 3);
+    EXPECT_EQ(Filled.width(), 120 * 17 / 51);
     const TColor Done = TColorOf(Bar.palette().color(QPalette::Active, QPalette::Highlight));
     ASSERT_NE(Done, clSkyBlue);
     const auto ColourAt = [&Bar](int X, int Y) { return TColorOf(Bar.grab().toImage().pixelColor(X, Y)); };
@@ -84,7 +84,7 @@ TEST(MyProgressBarTest, FillsInBarColorAndRepaintsOnlyOnAChange)
         EXPECT_EQ(ColourAt(60, 8), Position == 0 ? clSkyBlue : Done) << Position;
     }
     ApplyBarValues(Bar, TBarValues{51, 51});
-    EXPECT_EQ(Bar.BarRect().width(), 122);
+    EXPECT_EQ(Bar.BarRect().width(), 120);
     ApplyBarValues(Bar, TBarValues{51, 0});
     EXPECT_TRUE(Bar.BarRect().isEmpty());
     ApplyBarValues(Bar, TBarValues{0, 0});
