@@ -73,6 +73,26 @@ void TGridSquare::Paint(TPaintStyle Style)
 
 void TGridSquare::PaintScreen()
 {
+    PaintScreenContent();
+    TGrid& Grid = *FGrid;
+    if (Grid.FCursorBox != FBox || Grid.FCursorSquare != FSquare || Grid.FLink->CellAt(FBox, FSquare) == nullptr)
+        return;
+    // The keyboard cursor: an orange ring inside a dark one, so it shows on
+    // every background, highlight and value colour.
+    TQVCanvas& Canvas = *Grid.FCanvas;
+    TRect Ring = Grid.FSquareRect.PlacedAt(FX + Grid.FOrigin.X, FY + Grid.FOrigin.Y);
+    Canvas.SetBrushStyle(TBrushStyle::Solid);
+    Canvas.SetBrushColour(CursorOutlineColour);
+    Canvas.FrameRect(Ring);
+    Canvas.SetBrushColour(CursorColour);
+    for (int Width = 0; Width < 2; ++Width) {
+        Ring = TRect{Ring.Left + 1, Ring.Top + 1, Ring.Right - 1, Ring.Bottom - 1};
+        Canvas.FrameRect(Ring);
+    }
+}
+
+void TGridSquare::PaintScreenContent()
+{
     TGrid& Grid = *FGrid;
     TQVCanvas& Canvas = *Grid.FCanvas;
     const TQVCell* Cell = Grid.FLink->CellAt(FBox, FSquare);
@@ -352,6 +372,29 @@ void TGrid::SetHighlight(int Digit)
         return;
     FHighlight = Digit;
     RepaintAll();
+}
+
+void TGrid::SetCursor(int Box, int Square)
+{
+    if (Box < 0 || Box > 8 || Square < 0 || Square > 8)
+        Box = Square = -1;
+    if (Box == FCursorBox && Square == FCursorSquare)
+        return;
+    const int OldBox = FCursorBox;
+    const int OldSquare = FCursorSquare;
+    FCursorBox = Box;
+    FCursorSquare = Square;
+    if (FLink == nullptr)
+        return;
+    if (OldBox >= 0)
+        RepaintSquare(OldBox, OldSquare);
+    if (Box >= 0)
+        RepaintSquare(Box, Square);
+}
+
+TQVCell* TGrid::CursorCell() const
+{
+    return FLink != nullptr && FCursorBox >= 0 ? FLink->CellAt(FCursorBox, FCursorSquare) : nullptr;
 }
 
 void TGrid::HitTestSquares(int X, int Y)

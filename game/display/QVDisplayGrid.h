@@ -36,6 +36,9 @@ public:
 
 // Highlight value for "all pairs"; 1-9 highlight a digit, 0 nothing.
 constexpr int HighlightPairs = 10;
+// The keyboard cursor's ring and its dark outline.
+constexpr TColor CursorColour = 0x000080FF;
+constexpr TColor CursorOutlineColour = 0x00000000;
 
 // One square: its top-left corner on the grid (without the origin) and its
 // box and square numbers.
@@ -53,6 +56,7 @@ public:
 
 private:
     void PaintScreen();
+    void PaintScreenContent();
     void PaintPrint();
     // The value centred over the whole square's size, with a clear brush so
     // the text cell does not paint over the background.
@@ -126,6 +130,16 @@ public:
     // The cell of the square last entered by the pointer; nullptr until one
     // is entered and after the link changes with no square hovered.
     TQVCell* HoverCell() const { return FHoverCell; }
+    // The keyboard cursor: a square of the grid's own, apart from the hover,
+    // drawn as a frame; (-1, -1) while there is none. It stays where it is
+    // when the pointer leaves and when another puzzle is shown.
+    TBoxSquare Cursor() const { return {FCursorBox, FCursorSquare}; }
+    // Moves the cursor (-1, -1 removes it) and repaints the squares left and
+    // entered.
+    void SetCursor(int Box, int Square);
+    // The shown puzzle's cell under the cursor; nullptr without a cursor or
+    // a puzzle.
+    TQVCell* CursorCell() const;
     bool PointerInside() const { return FPointerInside; }
 
     int Highlight() const { return FHighlight; }
@@ -172,6 +186,8 @@ private:
     }
     const QString& DigitText(int Digit) const { return FDigitTexts[static_cast<size_t>(Digit)]; }
 
+    int FCursorBox = -1;
+    int FCursorSquare = -1;
     int FHeld = 0;
     bool FRepaintPending = false;
     TQVDisplayLink* FLink = nullptr;

@@ -28,7 +28,8 @@ void TButtonPageControl::AddPage(QWidget* Sheet, const QString& Caption)
     auto* Button = new QPushButton(Caption, this);
     Button->setObjectName(Sheet->objectName() + QStringLiteral("Tab"));
     Button->setCheckable(true);
-    Button->setFocusPolicy(Qt::TabFocus);
+    // The keyboard belongs to the grids; a click still works.
+    Button->setFocusPolicy(Qt::NoFocus);
     const int Index = PageCount();
     FGroup->addButton(Button, Index);
     FTabs->insertWidget(FTabs->count() - 1, Button);

@@ -116,6 +116,7 @@ public:
     TGrid* ParentGrid() const { return FParentGrid.get(); }
     TGrid* ChildGrid() const { return FChildGrid.get(); }
     TGridImage* ParentImage() const { return FImage1; }
+    bool ParentActive() const { return FParentActive; }
     TGridImage* ChildImage() const { return FImage2; }
     TGamesDataFile* Catalogue() const { return FCatalogue.get(); }
     TSettingsStore& Store() { return FStore; }
@@ -208,6 +209,14 @@ private:
     void menuErase(int Tag);
     TCell* PopupTarget() const;
     bool FormKeyDown(int Key, Qt::KeyboardModifiers Modifiers);
+    // Keyboard play on the active grid's cursor; false for keys it leaves.
+    bool GridKeyDown(int Key, Qt::KeyboardModifiers Modifiers);
+    void MoveCursor(int Key);
+    // A digit typed on the cursor square, by the sheet shown; 0 clears.
+    void KeyDigit(int Digit);
+    void PopupAtCursor();
+    TGrid& ActiveGrid() const { return FParentActive ? *FParentGrid : *FChildGrid; }
+    void SetActiveGrid(bool Parent);
     bool UserMarksStyle() const;
     TSheet ActiveSheet() const;
     // The mark style of the View menu applied to the pyramid and the grids,
@@ -285,6 +294,9 @@ private:
     bool FShowHints = true;
     // The digit highlighted (1-9), 10 for pairs, 0 for none.
     int FHiLite = 0;
+    // The grid the keys act on: the parent's at each game start, then the
+    // one last moved over by the pointer or chosen with Tab.
+    bool FParentActive = true;
     // The game decides the pencil style shown (it offers no linked auto
     // pencil) until the player picks one.
     bool FGameSetsPencilStyle = false;

@@ -137,6 +137,9 @@ void TfrmMain::BuildGridPanel(QWidget* Panel)
     FImage2->move(RightX, 0);
     for (TGridImage* Image : {FImage1, FImage2}) {
         const bool Parent = Image == FImage1;
+        // The keyboard belongs to the grids: they take the focus, and a
+        // screen reader follows it.
+        Image->setFocusPolicy(Qt::StrongFocus);
         connect(Image, &TGridImage::MouseMoved, this, Guarded([this, Parent](int X, int Y) { Image1MouseMove(Parent, X, Y); }));
         connect(Image, &TGridImage::Clicked, this, Guarded([this, Parent] { Image1Click(Parent); }));
         connect(Image, &TGridImage::MouseReleased, this,

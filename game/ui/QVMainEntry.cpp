@@ -37,6 +37,11 @@ void TfrmMain::Image1MouseMove(bool Parent, int X, int Y)
     TGrid& Other = Parent ? *FChildGrid : *FParentGrid;
     Tracking.MouseMove(X, Y);
     Other.MouseLeave();
+    // The keyboard cursor follows the pointer onto a square.
+    if (const TBoxSquare Hover = Tracking.GetHover(); FXLink != nullptr && Hover.Box >= 0 && Hover.Square >= 0) {
+        Tracking.SetCursor(Hover.Box, Hover.Square);
+        SetActiveGrid(Parent);
+    }
 }
 
 void TfrmMain::Image1MouseUp(bool Parent, Qt::MouseButton Button, QPoint Position)
@@ -191,7 +196,7 @@ bool TfrmMain::FormKeyDown(int Key, Qt::KeyboardModifiers Modifiers)
     // Only Ctrl itself, with no Shift or Alt; the keypad marks its keys but
     // is not a key the player holds.
     if ((Modifiers & ~Qt::KeypadModifier) != Qt::ControlModifier)
-        return false;
+        return GridKeyDown(Key, Modifiers);
     if (Key >= Qt::Key_0 && Key <= Qt::Key_9) {
         SetHiLite(Key - Qt::Key_0);
         return true;
@@ -201,6 +206,170 @@ bool TfrmMain::FormKeyDown(int Key, Qt::KeyboardModifiers Modifiers)
         return true;
     }
     return false;
+}
+
+namespace {
+
+// A square's row and column on the grid as shown, and back.
+int RowOf(const TBoxSquare& Place)
+{
+    return 3 * (Place.Box / 3) + Place.Square / 3;
+}
+
+int ColOf(const TBoxSquare& Place)
+{
+    return 3 * (Place.Box % 3) + Place.Square % 3;
+}
+
+TBoxSquare PlaceOf(int Row, int Col)
+{
+    return {3 * (Row / 3) + Col / 3, 3 * (Row % 3) + Col % 3};
+}
+
+}  // namespace
+
+void TfrmMain::SetActiveGrid(bool Parent)
+{
+    FParentActive = Parent;
+    TGridImage* Image = Parent ? FImage1 : FImage2;
+    // A screen reader follows the focus; only while the window has it.
+    if (isActiveWindow() && !Image->hasFocus())
+        Image->setFocus(Qt::OtherFocusReason);
+}
+
+bool TfrmMain::GridKeyDown(int Key, Qt::KeyboardModifiers Modifiers)
+{
+    // Keys play only where the game is played on screen.
+    if (FXLink == nullptr || !FParentGrid || !FChildGrid || !FPnlControls->isVisibleTo(this))
+        return false;
+    const Qt::KeyboardModifiers Held = Modifiers & ~Qt::KeypadModifier;
+    if ((Key == Qt::Key_F10 && Held == Qt::ShiftModifier) || (Key == Qt::Key_Menu && Held == Qt::NoModifier)) {
+        PopupAtCursor();
+        return true;
+    }
+    if (Key == Qt::Key_Backtab || (Key == Qt::Key_Tab && (Held == Qt::NoModifier || Held == Qt::ShiftModifier))) {
+        MoveCursor(Qt::Key_Tab);
+        return true;
+    }
+    if (Held != Qt::NoModifier)
+        return false;
+    switch (Key) {
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+        MoveCursor(Key);
+        return true;
+    case Qt::Key_Delete:
+    case Qt::Key_Backspace:
+        KeyDigit(0);
+        return true;
+    default:
+        break;
+    }
+    if (Key >= Qt::Key_0 && Key <= Qt::Key_9) {
+        KeyDigit(Key - Qt::Key_0);
+        return true;
+    }
+    return false;
+}
+
+void TfrmMain::MoveCursor(int Key)
+{
+    TGrid& Grid = ActiveGrid();
+    const TBoxSquare Place = Grid.Cursor();
+    if (Key == Qt::Key_Tab) {
+        // The other grid takes the cursor at the same row and column.
+        TGrid& Other = FParentActive ? *FChildGrid : *FParentGrid;
+        if (Place.Box >= 0)
+            Other.SetCursor(Place.Box, Place.Square);
+        else if (Other.Cursor().Box < 0)
+            Other.SetCursor(4, 4);
+        SetActiveGrid(!FParentActive);
+        return;
+    }
+    // The first movement only shows the cursor, on the centre square.
+    if (Place.Box < 0) {
+        Grid.SetCursor(4, 4);
+        SetActiveGrid(FParentActive);
+        return;
+    }
+    int Row = RowOf(Place);
+    int Col = ColOf(Place);
+    switch (Key) {
+    case Qt::Key_Left: Col = std::max(Col - 1, 0); break;
+    case Qt::Key_Right: Col = std::min(Col + 1, 8); break;
+    case Qt::Key_Up: Row = std::max(Row - 1, 0); break;
+    case Qt::Key_Down: Row = std::min(Row + 1, 8); break;
+    case Qt::Key_Home: Col = 0; break;
+    case Qt::Key_End: Col = 8; break;
+    case Qt::Key_PageUp: Row = 0; break;
+    case Qt::Key_PageDown: Row = 8; break;
+    default: break;
+    }
+    const TBoxSquare Moved = PlaceOf(Row, Col);
+    Grid.SetCursor(Moved.Box, Moved.Square);
+    SetActiveGrid(FParentActive);
+}
+
+void TfrmMain::KeyDigit(int Digit)
+{
+    TGrid& Grid = ActiveGrid();
+    TCell* Cell = AsCell(Grid.CursorCell());
+    if (Cell == nullptr)
+        return;
+    const bool Parent = FParentActive;
+    FUndoPuzzle = Parent ? 0 : FCurrentChild;
+    const TSheet Sheet = Digit == 0 ? shEnter : ActiveSheet();
+    switch (Sheet) {
+    case shEnter: {
+        if (Cell->GetRevealed() || Cell->GetValue() == Digit)
+            return;
+        FSaved = false;
+        // Exactly the digit typed: a click's "only candidate" rule is the
+        // mouse's.
+        Cell->SetValue(Digit);
+        if (Digit != 0) {
+            FEnterValue = Digit;
+            FValueButtons[static_cast<size_t>(Digit)]->setChecked(true);
+        }
+        // Typed on the parent, the value also brings up the child it is
+        // shared with, in one key.
+        if (Parent && FChooseChild->isChecked()) {
+            const TBoxSquare Place = Grid.Cursor();
+            SelectChild(FXLink->ChildForSquare(Place.Box, Place.Square));
+        }
+        RefreshAll(true);
+        break;
+    }
+    case shPencil:
+        Pencil(*Cell, Digit);
+        break;
+    case shErase:
+        Erase(*Cell, Digit);
+        break;
+    case shHiLite:
+        SetHiLite(Digit);
+        break;
+    }
+}
+
+void TfrmMain::PopupAtCursor()
+{
+    TGrid& Grid = ActiveGrid();
+    const TBoxSquare Place = Grid.Cursor();
+    TQVCell* Cell = Grid.CursorCell();
+    if (Cell == nullptr)
+        return;
+    FPopupCell = Cell;
+    FPopupPuzzle = Puzzle(FParentActive ? 0 : FCurrentChild);
+    const TGridSquare& Square = Grid.Box(Place.Box).Square(Place.Square);
+    const QPoint Centre(Square.X() + Grid.SquareWidth() / 2, Square.Y() + Grid.SquareHeight() / 2);
+    PopupMenu()->popup((FParentActive ? static_cast<QWidget*>(FImage1) : FImage2)->mapToGlobal(Centre));
 }
 
 void TfrmMain::StoreViewSettings()

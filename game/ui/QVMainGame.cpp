@@ -136,6 +136,7 @@ void TfrmMain::StartGame(const TPuzzleInfo& Record, TStream& Stream)
     FEnterValue = 0;
     FValueButtons[0]->setChecked(true);
     FPageControl->SetActivePage(FSheets[shEnter]);
+    SetActiveGrid(true);
     FGameName = FromDataText(Record.GameNameTrimmed());
     SetCaption(QString());
     ApplyMarkStyle();

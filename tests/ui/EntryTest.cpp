@@ -290,3 +290,109 @@ TEST(Entry, UndoActsOnThePuzzleOfTheLastClickedGrid)
     EXPECT_EQ(Rig.PuzzleAt(1).CheckpointCount(), 0);
     EXPECT_TRUE(Rig.Prompter.Messages.empty());
 }
+
+TEST(Keyboard, TheCursorMovesOnItsGridAndDigitsActByTheSheetShown)
+{
+    TMainWindowRig Rig;
+    TfrmMain& Main = Rig.Start();
+    Main.ChooseChildBox()->setChecked(false);
+    TGrid& Parent = *Main.ParentGrid();
+    TGrid& Child = *Main.ChildGrid();
+    const auto At = [](const TGrid& Grid) {
+        const TBoxSquare Place = Grid.Cursor();
+        return std::pair<int, int>{3 * (Place.Box / 3) + Place.Square / 3, 3 * (Place.Box % 3) + Place.Square % 3};
+    };
+    // The first movement shows the cursor on the centre square and goes no
+    // further; then the keys move it, stopping at the edges.
+    EXPECT_TRUE(Main.ParentActive());
+    Rig.Key(Qt::Key_Right, {});
+    EXPECT_EQ(At(Parent), std::make_pair(4, 4));
+    for (int Step = 0; Step < 6; ++Step)
+        Rig.Key(Qt::Key_Left, {});
+    EXPECT_EQ(At(Parent), std::make_pair(4, 0));
+    Rig.Key(Qt::Key_End, {});
+    Rig.Key(Qt::Key_PageUp, {});
+    Rig.Key(Qt::Key_Up, {});
+    EXPECT_EQ(At(Parent), std::make_pair(0, 8));
+    Rig.Key(Qt::Key_PageDown, {});
+    Rig.Key(Qt::Key_Home, {});
+    Rig.Key(Qt::Key_Right, {});
+    EXPECT_EQ(At(Parent), std::make_pair(8, 1));
+    // Tab takes the cursor to the other grid, keeping row and column.
+    Rig.Key(Qt::Key_Tab, {});
+    EXPECT_FALSE(Main.ParentActive());
+    EXPECT_EQ(At(Child), std::make_pair(8, 1));
+    Rig.Key(Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_TRUE(Main.ParentActive());
+    EXPECT_EQ(Main.PageControl()->ActivePage(), Rig.Find<QWidget>("tsValue"));
+
+    // The pointer over a child square moves that grid's cursor there.
+    TCell* Free = nullptr;
+    int Row = 0, Col = 0;
+    for (int Index = 0; Index < 81 && Free == nullptr; ++Index)
+        if (TCell* Cell = Rig.PuzzleAt(1).CellByIndex(Index); Cell->GetValue() == 0 && Cell->Possible().Count() >= 2) {
+            Free = Cell;
+            Row = Index / 9;
+            Col = Index % 9;
+        }
+    ASSERT_NE(Free, nullptr);
+    Rig.Hover(false, Row, Col);
+    EXPECT_FALSE(Main.ParentActive());
+    EXPECT_EQ(At(Child), std::make_pair(Row, Col));
+    int Wrong = 1;
+    while (Wrong == Free->GetSolution())
+        ++Wrong;
+    // Enter: exactly the digit typed, its button down, undo on the child.
+    Rig.Key(Qt::Key_0 + Wrong, Qt::KeypadModifier);
+    EXPECT_EQ(Free->GetValue(), Wrong);
+    EXPECT_TRUE(Button(Rig, QStringLiteral("sbValue%1").arg(Wrong))->isChecked());
+    EXPECT_EQ(Main.UndoPuzzle(), 1);
+    EXPECT_FALSE(Main.Saved());
+    Rig.Key(Qt::Key_Backspace, {});
+    EXPECT_EQ(Free->GetValue(), 0);
+    // Erase and Pencil act on the erased candidates in an auto pencil style.
+    ShowSheet(Rig, "tsErase");
+    Rig.Key(Qt::Key_0 + Wrong, {});
+    EXPECT_TRUE(Free->Erased().IsSet(Wrong));
+    ShowSheet(Rig, "tsPencil");
+    Rig.Key(Qt::Key_0 + Wrong, {});
+    EXPECT_FALSE(Free->Erased().IsSet(Wrong));
+    EXPECT_EQ(Free->GetValue(), 0);
+    ShowSheet(Rig, "tsHiLite");
+    Rig.Key(Qt::Key_7, {});
+    EXPECT_EQ(Child.Highlight(), 7);
+    EXPECT_EQ(Main.PageControl()->ActivePage(), Rig.Find<QWidget>("tsHiLite"));
+
+    // A given takes no digit.
+    ShowSheet(Rig, "tsValue");
+    int Given = 0;
+    while (!Rig.PuzzleAt(0).CellByIndex(Given)->GetRevealed())
+        ++Given;
+    Rig.Hover(true, Given / 9, Given % 9);
+    const int Shown = Rig.PuzzleAt(0).CellByIndex(Given)->GetValue();
+    Rig.Key(Qt::Key_0 + (Shown % 9 + 1), {});
+    EXPECT_EQ(Rig.PuzzleAt(0).CellByIndex(Given)->GetValue(), Shown);
+
+    // On the parent, with "Parent click selects child", one digit enters the
+    // value and shows the child it is shared with.
+    Main.ChooseChildBox()->setChecked(true);
+    for (int Index = 0; Index < 81; ++Index) {
+        TCell* Cell = Rig.PuzzleAt(0).CellByIndex(Index);
+        const TBoxSquare Place{3 * (Index / 27) + (Index % 9) / 3, 3 * ((Index / 9) % 3) + Index % 3};
+        const int Partner = Rig.Pyramid().ChildForSquare(Place.Box, Place.Square);
+        if (Cell->GetValue() != 0 || Partner == Main.CurrentChild())
+            continue;
+        Rig.Hover(true, Index / 9, Index % 9);
+        Rig.Key(Qt::Key_0 + Cell->GetSolution(), {});
+        EXPECT_EQ(Cell->GetValue(), Cell->GetSolution());
+        EXPECT_EQ(Main.CurrentChild(), Partner);
+        break;
+    }
+
+    // A paper game takes no keys.
+    Main.LoadGame(4, 401);
+    const std::pair<int, int> Before = At(Parent);
+    Rig.Key(Qt::Key_Right, {});
+    Rig.Key(Qt::Key_5, {});
+    EXPECT_EQ(At(Parent), Before);
+}
