@@ -1,5 +1,8 @@
 #include "GridImage.h"
 
+#include "GridAccessible.h"
+
+#include <QAccessible>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -11,6 +14,22 @@ TGridImage::TGridImage(int Width, int Height, QWidget* Owner)
     setFixedSize(Width, Height);
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    static const bool FactoryInstalled = [] {
+        QAccessible::installFactory(GridAccessibleFactory);
+        return true;
+    }();
+    (void)FactoryInstalled;
+}
+
+void TGridImage::SetGrid(const TGrid* Grid, const QString& Name)
+{
+    const bool Renamed = Name != FGridName;
+    FGrid = Grid;
+    FGridName = Name;
+    if (Renamed && QAccessible::isActive()) {
+        QAccessibleEvent Event(this, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&Event);
+    }
 }
 
 TGridImage::~TGridImage()
@@ -21,7 +40,16 @@ TGridImage::~TGridImage()
 void TGridImage::GridPainted(const TRect& Area)
 {
     // Outlines reach one pixel past Right and Bottom.
-    update(QRect(Area.Left, Area.Top, Area.Width() + 1, Area.Height() + 1));
+    const QRect Painted(Area.Left, Area.Top, Area.Width() + 1, Area.Height() + 1);
+    update(Painted);
+    // Whatever repaints the cursor's square (a move, a value, marks) is news
+    // for a screen reader.
+    if (FGrid == nullptr || FGrid->Cursor().Box < 0 || !QAccessible::isActive())
+        return;
+    const TBoxSquare Place = FGrid->Cursor();
+    const TGridSquare& Square = FGrid->Box(Place.Box).Square(Place.Square);
+    if (Painted.intersects(QRect(Square.X(), Square.Y(), FGrid->SquareWidth(), FGrid->SquareHeight())))
+        AnnounceCursorSquare(*this);
 }
 
 void TGridImage::paintEvent(QPaintEvent* Event)
@@ -60,4 +88,10 @@ void TGridImage::mouseReleaseEvent(QMouseEvent* Event)
             emit Clicked();
     }
     emit MouseReleased(Event->button(), Position);
+}
+
+void TGridImage::focusInEvent(QFocusEvent* Event)
+{
+    QWidget::focusInEvent(Event);
+    AnnounceCursorSquare(*this);
 }

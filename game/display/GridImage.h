@@ -25,6 +25,13 @@ public:
     TQVCanvas* Canvas() { return &FCanvas; }
     const QImage& Bitmap() const { return FBitmap; }
 
+    // The grid that paints here and the name a screen reader gives it
+    // ("Parent", "Child 3"); the grid is the window's and must outlive its
+    // use here.
+    void SetGrid(const TGrid* Grid, const QString& Name);
+    const TGrid* Grid() const { return FGrid; }
+    const QString& AccessibleGridName() const { return FGridName; }
+
     void GridPainted(const TRect& Area) override;
 
 signals:
@@ -41,9 +48,13 @@ protected:
     void mousePressEvent(QMouseEvent* Event) override;
     void mouseDoubleClickEvent(QMouseEvent* Event) override;
     void mouseReleaseEvent(QMouseEvent* Event) override;
+    // Taking the focus brings the cursor's square to a screen reader.
+    void focusInEvent(QFocusEvent* Event) override;
 
 private:
     QImage FBitmap;
     TQVCanvas FCanvas;
     bool FLeftPressed = false;
+    const TGrid* FGrid = nullptr;
+    QString FGridName;
 };

@@ -61,6 +61,35 @@ bool TGridSquare::Contains(int PointX, int PointY) const
     return FGrid->FSquareRect.PlacedAt(FX, FY).ContainsInclusive(PointX, PointY);
 }
 
+QString SpokenSquare(const TGrid& Grid, int Box, int Square)
+{
+    const TQVCell* Cell = Grid.Link() != nullptr ? Grid.Link()->CellAt(Box, Square) : nullptr;
+    if (Cell == nullptr)
+        return QString();
+    const int Row = 3 * (Box / 3) + Square / 3;
+    const int Col = 3 * (Box % 3) + Square % 3;
+    QString Text = QStringLiteral("Row %1, column %2: ").arg(Row + 1).arg(Col + 1);
+    const int Value = Cell->GetValue();
+    if (Value != 0) {
+        Text += QString::number(Value) + (Cell->GetRevealed() ? QStringLiteral(", given") : QStringLiteral(", entered"));
+        const TQVSettings& Options = Settings();
+        if (Options.GetOption(optInvalid) && Cell->IsInvalid())
+            Text += QStringLiteral(", invalid");
+        if (!Cell->GetRevealed() && Options.GetOption(optIncorrect) && !Cell->IsCorrect())
+            Text += QStringLiteral(", incorrect");
+        return Text;
+    }
+    Text += QStringLiteral("empty");
+    const TCellMarks Marks = MarksOf(*Cell);
+    if (!Marks.Hidden && Marks.Bits != 0) {
+        Text += QStringLiteral(", marks");
+        for (int Digit = 1; Digit <= 9; ++Digit)
+            if (((Marks.Bits >> Digit) & 1u) != 0)
+                Text += QLatin1Char(' ') + QString::number(Digit);
+    }
+    return Text;
+}
+
 void TGridSquare::Paint(TPaintStyle Style)
 {
     if (FGrid->FLink == nullptr || FGrid->FCanvas == nullptr)

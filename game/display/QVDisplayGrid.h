@@ -36,6 +36,12 @@ public:
 
 // Highlight value for "all pairs"; 1-9 highlight a digit, 0 nothing.
 constexpr int HighlightPairs = 10;
+// What a screen reader says of a square of a grid: its row and column as
+// shown (from 1), its value or "empty", and its state: "given" or
+// "entered", the pencil marks shown ("marks 2 4 7"), and "invalid" or
+// "incorrect" while those aids are on. Empty without a puzzle.
+QString SpokenSquare(const TGrid& Grid, int Box, int Square);
+
 // The keyboard cursor's ring and its dark outline.
 constexpr TColor CursorColour = 0x000080FF;
 constexpr TColor CursorOutlineColour = 0x00000000;

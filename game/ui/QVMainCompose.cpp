@@ -35,11 +35,14 @@ QWidget* MakePanel(QWidget* Owner, const char* Name, int Height)
     return Panel;
 }
 
+// Spoken as the sheet's name and the button's caption ("Pencil 5").
 QToolButton* MakeSpeedButton(QWidget* Sheet, const QString& Name, const QString& Caption, int Tag)
 {
     auto* Button = new QToolButton(Sheet);
     Button->setObjectName(Name);
     Button->setText(Caption);
+    Button->setAccessibleName(Sheet->accessibleName() + QLatin1Char(' ') + Caption);
+    Button->setAccessibleDescription(PageHint);
     Button->setProperty("Tag", Tag);
     Button->setCheckable(true);
     Button->setFocusPolicy(Qt::NoFocus);
@@ -48,10 +51,11 @@ QToolButton* MakeSpeedButton(QWidget* Sheet, const QString& Name, const QString&
     return Button;
 }
 
-QWidget* MakeSheet(const char* Name)
+QWidget* MakeSheet(const char* Name, const QString& Spoken)
 {
     auto* Sheet = new QWidget;
     Sheet->setObjectName(QString::fromLatin1(Name));
+    Sheet->setAccessibleName(Spoken);
     auto* Layout = new QHBoxLayout(Sheet);
     Layout->setContentsMargins(0, 0, 0, 0);
     Layout->setSpacing(2);
@@ -62,6 +66,7 @@ QPushButton* MakeClearButton(QWidget* Sheet, const char* Name)
 {
     auto* Button = new QPushButton(QStringLiteral("Clr"), Sheet);
     Button->setObjectName(QString::fromLatin1(Name));
+    Button->setAccessibleName(Sheet->accessibleName() + QStringLiteral(": release all"));
     Button->setFocusPolicy(Qt::NoFocus);
     Button->setFixedSize(40, 24);
     Sheet->layout()->addWidget(Button);
@@ -106,6 +111,7 @@ void TfrmMain::BuildLedPanel(QWidget* Panel)
     for (int Row = 0; Row < 2; ++Row) {
         auto* Strip = new QWidget(Panel);
         Strip->setObjectName(QString::fromLatin1(RowNames[Row]));
+        Strip->setAccessibleName(Row == 0 ? QStringLiteral("Parent's digits") : QStringLiteral("Child's digits"));
         Strip->setGeometry(RowPlaces[Row]);
         for (int Digit = 1; Digit <= 9; ++Digit) {
             const int Number = Row * 9 + Digit;
@@ -172,11 +178,12 @@ void TfrmMain::BuildControlPanel(QWidget* Panel)
     FPageControl->setToolTip(PageHint);
     FPageControl->setGeometry(196, 2, ClientWidth - 200, ControlPanelHeight - 4);
 
-    QWidget* Enter = MakeSheet("tsValue");
+    QWidget* Enter = MakeSheet("tsValue", QStringLiteral("Enter"));
     for (int Tag = 1; Tag <= 9; ++Tag)
         FValueButtons[static_cast<size_t>(Tag)] =
             MakeSpeedButton(Enter, QStringLiteral("sbValue%1").arg(Tag), QString::number(Tag), Tag);
     FValueButtons[0] = MakeSpeedButton(Enter, QStringLiteral("sbValue0"), QStringLiteral("Del"), 0);
+    FValueButtons[0]->setAccessibleName(QStringLiteral("Enter: delete"));
     FValueButtons[0]->setChecked(true);
     auto* ValueGroup = new QButtonGroup(Enter);
     ValueGroup->setExclusive(true);
@@ -186,8 +193,8 @@ void TfrmMain::BuildControlPanel(QWidget* Panel)
     }
     qobject_cast<QHBoxLayout*>(Enter->layout())->addStretch(1);
 
-    QWidget* Pencil = MakeSheet("tsPencil");
-    QWidget* Erase = MakeSheet("tsErase");
+    QWidget* Pencil = MakeSheet("tsPencil", QStringLiteral("Pencil"));
+    QWidget* Erase = MakeSheet("tsErase", QStringLiteral("Erase"));
     for (int Tag = 1; Tag <= 9; ++Tag) {
         FPencilButtons[static_cast<size_t>(Tag)] =
             MakeSpeedButton(Pencil, QStringLiteral("sbPencil%1").arg(Tag), QString::number(Tag), Tag);
@@ -201,11 +208,13 @@ void TfrmMain::BuildControlPanel(QWidget* Panel)
     qobject_cast<QHBoxLayout*>(Pencil->layout())->addStretch(1);
     qobject_cast<QHBoxLayout*>(Erase->layout())->addStretch(1);
 
-    QWidget* HiLite = MakeSheet("tsHiLite");
+    QWidget* HiLite = MakeSheet("tsHiLite", QStringLiteral("Hi Lite"));
     for (int Tag = 1; Tag <= 10; ++Tag) {
         const QString Name = Tag == 10 ? QStringLiteral("sbHilitePr") : QStringLiteral("sbHilite%1").arg(Tag);
         QToolButton* Button =
             MakeSpeedButton(HiLite, Name, Tag == 10 ? QStringLiteral("..") : QString::number(Tag), Tag);
+        if (Tag == 10)
+            Button->setAccessibleName(QStringLiteral("Hi Lite pairs"));
         FHiLiteButtons[static_cast<size_t>(Tag)] = Button;
         connect(Button, &QToolButton::clicked, this, Guarded([this, Tag](bool Down) { SetSbHiLite(Tag, Down); }));
     }

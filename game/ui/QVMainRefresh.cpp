@@ -52,8 +52,12 @@ void TfrmMain::UpdateLeds(int Which)
         return;
     const std::array<TColor, 9> Colours = LedColours(*Shown);
     const size_t First = Which == 0 ? 0 : 9;
-    for (size_t Digit = 0; Digit < 9; ++Digit)
-        FLeds[First + Digit]->SetBrushColor(Colours[Digit]);
+    for (size_t Digit = 0; Digit < 9; ++Digit) {
+        TLedShape& Led = *FLeds[First + Digit];
+        Led.SetBrushColor(Colours[Digit]);
+        const int Rows = Shown->DigitRowCount(static_cast<int>(Digit) + 1);
+        Led.setAccessibleName(QStringLiteral("Digit %1: %2 %3").arg(Digit + 1).arg(Rows).arg(Rows == 1 ? "row" : "rows"));
+    }
 }
 
 void TfrmMain::UpdateProgress(bool Check)
@@ -62,9 +66,14 @@ void TfrmMain::UpdateProgress(bool Check)
         return;
     if (FPnlBars->isVisibleTo(this)) {
         const std::array<TBarValues, 10> Values = PyramidBarValues(*FXLink);
+        const auto Apply = [](TMyProgressBar& Bar, const TBarValues& Shown, const QString& Puzzle) {
+            ApplyBarValues(Bar, Shown);
+            Bar.setAccessibleName(QStringLiteral("%1: %2 of %3 entered").arg(Puzzle).arg(Shown.Position).arg(Shown.Max));
+        };
         for (size_t Index = 0; Index < Values.size(); ++Index)
-            ApplyBarValues(*FBars[Index], Values[Index]);
-        ApplyBarValues(*FProgressOverAll, OverallBarValues(Values));
+            Apply(*FBars[Index], Values[Index],
+                  Index == 0 ? QStringLiteral("Parent") : QStringLiteral("Child %1").arg(Index));
+        Apply(*FProgressOverAll, OverallBarValues(Values), QStringLiteral("Whole pyramid"));
     }
     UpdateOverall(Check);
 }
