@@ -1,11 +1,12 @@
 #include "GridImage.h"
 
+#include <QEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 
 TGridImage::TGridImage(int Width, int Height, QWidget* Owner)
-    : QWidget(Owner), FBitmap(MakeScreenBitmap(Width, Height))
+    : QWidget(Owner), FWidth(Width), FHeight(Height), FBitmap(MakeScreenBitmap(Width, Height, devicePixelRatio()))
 {
     FCanvas.Begin(&FBitmap);
     setFixedSize(Width, Height);
@@ -15,6 +16,8 @@ TGridImage::TGridImage(int Width, int Height, QWidget* Owner)
 
 TGridImage::~TGridImage()
 {
+    if (FGrid != nullptr)
+        FGrid->SetPaintListener(nullptr);
     FCanvas.End();
 }
 
@@ -24,11 +27,40 @@ void TGridImage::GridPainted(const TRect& Area)
     update(QRect(Area.Left, Area.Top, Area.Width() + 1, Area.Height() + 1));
 }
 
+void TGridImage::FollowPixelRatio()
+{
+    const double Ratio = devicePixelRatio();
+    if (Ratio == FBitmap.devicePixelRatio())
+        return;
+    FCanvas.End();
+    FBitmap = MakeScreenBitmap(FWidth, FHeight, Ratio);
+    FCanvas.Begin(&FBitmap);
+    if (FGrid != nullptr)
+        FGrid->RepaintAll();
+    update();
+}
+
+bool TGridImage::event(QEvent* Event)
+{
+    // Qt before 6.6 tells a widget of a new ratio only through its screen
+    // change; paintEvent checks again in case neither arrives.
+    if (Event->type() == QEvent::ScreenChangeInternal
+#if QT_VERSION >= QT_VERSION_CHECK(6, 6, 0)
+        || Event->type() == QEvent::DevicePixelRatioChange
+#endif
+    )
+        FollowPixelRatio();
+    return QWidget::event(Event);
+}
+
 void TGridImage::paintEvent(QPaintEvent* Event)
 {
+    (void)Event;
+    FollowPixelRatio();
+    // The painter is clipped to the area to refresh; the bitmap carries its
+    // ratio, so it is drawn at the logical size pixel for pixel.
     QPainter Painter(this);
-    const QRect Area = Event->rect();
-    Painter.drawImage(Area, FBitmap, Area);
+    Painter.drawImage(QPoint(0, 0), FBitmap);
 }
 
 void TGridImage::mouseMoveEvent(QMouseEvent* Event)
