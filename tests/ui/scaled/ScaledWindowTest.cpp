@@ -6,6 +6,7 @@
 #include "GridImage.h"
 #include "MainWindowRig.h"
 
+#include <QCheckBox>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWindow>
