@@ -23,12 +23,15 @@
 namespace {
 
 // What the window shows: the screen's own copy where the platform keeps one
-// (the offscreen platform does), else the window drawn again.
+// (the offscreen platform does), else the window drawn again. The copy counts
+// only when it has all the window's device pixels: on a scaled screen a copy
+// of the logical size is a cut-off corner.
 QPixmap Picture(QWidget& Window)
 {
     if (QScreen* Screen = Window.screen()) {
         const QPixmap Shown = Screen->grabWindow(Window.winId());
-        if (!Shown.isNull() && Shown.size() == Window.size())
+        const QSize Device = (QSizeF(Window.size()) * Window.devicePixelRatio()).toSize();
+        if (!Shown.isNull() && Shown.size() == Device)
             return Shown;
     }
     return Window.grab();

@@ -92,9 +92,14 @@ TColor TColorOf(const QColor& Colour)
                      static_cast<uint8_t>(Colour.blue()));
 }
 
-QImage MakeScreenBitmap(int Width, int Height)
+QImage MakeScreenBitmap(int Width, int Height, double Ratio)
 {
-    QImage Image(std::max(Width, 1), std::max(Height, 1), QImage::Format_RGB32);
+    Ratio = Ratio > 0 ? Ratio : 1.0;
+    const auto Pixels = [Ratio](int Logical) {
+        return std::max(static_cast<int>(std::ceil(std::max(Logical, 1) * Ratio - 1e-9)), 1);
+    };
+    QImage Image(Pixels(Width), Pixels(Height), QImage::Format_RGB32);
+    Image.setDevicePixelRatio(Ratio);
     // 96 dpi expressed in dots per metre, rounded so logicalDpi reads 96.
     const int DotsPerMetre = static_cast<int>(std::lround(96.0 / 0.0254));
     Image.setDotsPerMeterX(DotsPerMetre);
@@ -335,9 +340,39 @@ void TQVCanvas::FrameRect(const TRect& Rect)
     FPainter.fillRect(Rect.Right - 1, Rect.Top, 1, H, Colour);
 }
 
+bool TQVCanvas::RectanglePolygon(const TPoint* Points, int Count)
+{
+    if (Count != 4)
+        return false;
+    const TPoint& A = Points[0];
+    const TPoint& B = Points[1];
+    const TPoint& C = Points[2];
+    const TPoint& D = Points[3];
+    const bool Across = A.Y == B.Y && B.X == C.X && C.Y == D.Y && D.X == A.X;
+    const bool Down = A.X == B.X && B.Y == C.Y && C.X == D.X && D.Y == A.Y;
+    if (!Across && !Down)
+        return false;
+    const int Left = std::min(A.X, C.X);
+    const int Top = std::min(A.Y, C.Y);
+    const int Right = std::max(A.X, C.X) + 1;
+    const int Bottom = std::max(A.Y, C.Y) + 1;
+    const TColor Brush = FBrushColour;
+    FBrushColour = FPenColour;
+    if (FBrushStyle == TBrushStyle::Solid)
+        FillRect(TRect{Left, Top, Right, Bottom});
+    else
+        FrameRect(TRect{Left, Top, Right, Bottom});
+    FBrushColour = Brush;
+    if (FBrushStyle == TBrushStyle::Solid)
+        FillRect(TRect{Left + 1, Top + 1, Right - 1, Bottom - 1});
+    return true;
+}
+
 void TQVCanvas::Polygon(const TPoint* Points, int Count)
 {
     if (!IsActive() || Points == nullptr || Count < 2)
+        return;
+    if (RectanglePolygon(Points, Count))
         return;
     FPolygon.resize(static_cast<size_t>(Count));
     for (int i = 0; i < Count; ++i)

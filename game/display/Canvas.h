@@ -12,6 +12,11 @@
 //   character cell (ascent plus descent) in pixels of a 96-dpi surface, so on
 //   the screen bitmap -11 gives 11-pixel digits and on a printer the same
 //   text keeps its physical size.
+// - On a bitmap with a device pixel ratio (MakeScreenBitmap with a Ratio)
+//   coordinates stay logical pixels. Every fill, frame and rectangular
+//   polygon is drawn aliased with its edges rounded to whole device pixels,
+//   so shared edges meet exactly and a one-pixel line is a solid run of whole
+//   device pixels (one or two at 1.5, two at 2), never a blend over two.
 // - Colours are $00BBGGRR values; system colours ($FF0000nn) come from the
 //   application palette.
 // - Text is placed by the top-left corner of its character cell; with a solid
@@ -72,8 +77,11 @@ enum class TBrushStyle { Solid, Clear };
 QColor QColorOf(TColor Colour);
 // The $00BBGGRR value of an opaque Qt colour (alpha is dropped).
 TColor TColorOf(const QColor& Colour);
-// A screen bitmap: RGB32, 96 dots per inch, filled white.
-QImage MakeScreenBitmap(int Width, int Height);
+// A screen bitmap: RGB32, 96 dots per inch, filled white. Width and Height
+// are logical pixels; with a Ratio above 1 the image has that many times the
+// pixels and carries the ratio, so a canvas over it still works in logical
+// pixels while text is drawn at the full resolution.
+QImage MakeScreenBitmap(int Width, int Height, double Ratio = 1.0);
 // The face that stands in for a requested family: the family itself when the
 // system has it, else its metric-compatible replacement where one is known
 // ("Arial" -> "Liberation Sans"), else the name unchanged.
@@ -125,7 +133,9 @@ public:
     void FrameRect(const TRect& Rect);
     // Fills the polygon with the brush and outlines it with a one-pixel pen;
     // the outline covers the vertices, so a rectangle through (0,0)-(41,41)
-    // covers 42 x 42 pixels.
+    // covers 42 x 42 pixels. An axis-aligned rectangle is drawn as fills of
+    // those pixels, so on a scaled bitmap its outline is as wide as any other
+    // one-pixel line; other shapes get a pen one device pixel wide.
     void Polygon(const TPoint* Points, int Count);
     void TextOut(int X, int Y, const QString& Text);
     // Width (advance) and height (character cell) of the text in the font.
@@ -162,6 +172,9 @@ private:
     void UsePen(TColor Colour);
     void UseBrush(TColor Colour);
     static int DigitOf(const QString& Text);
+    // Polygon for four points that make an axis-aligned rectangle; false
+    // (nothing drawn) for any other shape.
+    bool RectanglePolygon(const TPoint* Points, int Count);
 
     QPainter FPainter;
     QPaintDevice* FDevice = nullptr;

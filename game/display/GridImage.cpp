@@ -3,12 +3,13 @@
 #include "GridAccessible.h"
 
 #include <QAccessible>
+#include <QEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 
 TGridImage::TGridImage(int Width, int Height, QWidget* Owner)
-    : QWidget(Owner), FBitmap(MakeScreenBitmap(Width, Height))
+    : QWidget(Owner), FWidth(Width), FHeight(Height), FBitmap(MakeScreenBitmap(Width, Height, devicePixelRatio()))
 {
     FCanvas.Begin(&FBitmap);
     setFixedSize(Width, Height);
@@ -21,12 +22,12 @@ TGridImage::TGridImage(int Width, int Height, QWidget* Owner)
     (void)FactoryInstalled;
 }
 
-void TGridImage::SetGrid(const TGrid* Grid, const QString& Name)
+void TGridImage::SetAccessibleGridName(const QString& Name)
 {
-    const bool Renamed = Name != FGridName;
-    FGrid = Grid;
+    if (Name == FGridName)
+        return;
     FGridName = Name;
-    if (Renamed && QAccessible::isActive()) {
+    if (QAccessible::isActive()) {
         QAccessibleEvent Event(this, QAccessible::NameChanged);
         QAccessible::updateAccessibility(&Event);
     }
@@ -34,6 +35,8 @@ void TGridImage::SetGrid(const TGrid* Grid, const QString& Name)
 
 TGridImage::~TGridImage()
 {
+    if (FGrid != nullptr)
+        FGrid->SetPaintListener(nullptr);
     FCanvas.End();
 }
 
@@ -52,11 +55,40 @@ void TGridImage::GridPainted(const TRect& Area)
         AnnounceCursorSquare(*this);
 }
 
+void TGridImage::FollowPixelRatio()
+{
+    const double Ratio = devicePixelRatio();
+    if (Ratio == FBitmap.devicePixelRatio())
+        return;
+    FCanvas.End();
+    FBitmap = MakeScreenBitmap(FWidth, FHeight, Ratio);
+    FCanvas.Begin(&FBitmap);
+    if (FGrid != nullptr)
+        FGrid->RepaintAll();
+    update();
+}
+
+bool TGridImage::event(QEvent* Event)
+{
+    // Qt before 6.6 tells a widget of a new ratio only through its screen
+    // change; paintEvent checks again in case neither arrives.
+    if (Event->type() == QEvent::ScreenChangeInternal
+#if QT_VERSION >= QT_VERSION_CHECK(6, 6, 0)
+        || Event->type() == QEvent::DevicePixelRatioChange
+#endif
+    )
+        FollowPixelRatio();
+    return QWidget::event(Event);
+}
+
 void TGridImage::paintEvent(QPaintEvent* Event)
 {
+    (void)Event;
+    FollowPixelRatio();
+    // The painter is clipped to the area to refresh; the bitmap carries its
+    // ratio, so it is drawn at the logical size pixel for pixel.
     QPainter Painter(this);
-    const QRect Area = Event->rect();
-    Painter.drawImage(Area, FBitmap, Area);
+    Painter.drawImage(QPoint(0, 0), FBitmap);
 }
 
 void TGridImage::mouseMoveEvent(QMouseEvent* Event)

@@ -5,9 +5,15 @@
 // entry arriving over a link, an undo, a hover move) reaches the screen by
 // itself.
 //
+// The widget, the pointer positions and the canvas work in logical pixels;
+// the bitmap has the screen's device pixel ratio, so text is drawn at the
+// screen's full resolution. When the ratio changes (the window moved to
+// another screen, the desktop's scale changed) the bitmap is made anew at
+// the new ratio and the grid painting for the picture is asked to paint it
+// all again.
+//
 // Ownership: the widget owns its bitmap and canvas; the grid that paints on
-// them is the window's and must be destroyed (or stop painting) before the
-// widget goes.
+// them is the window's. Either may go first: each forgets the other.
 
 #include "Canvas.h"
 #include "QVDisplayGrid.h"
@@ -23,19 +29,22 @@ public:
     ~TGridImage() override;
 
     TQVCanvas* Canvas() { return &FCanvas; }
+    // The picture in device pixels: the logical size times PixelRatio(),
+    // with that ratio set on the image.
     const QImage& Bitmap() const { return FBitmap; }
+    double PixelRatio() const { return FBitmap.devicePixelRatio(); }
 
-    // The grid that paints here and the name a screen reader gives it
-    // ("Parent", "Child 3"); the grid is the window's and must outlive its
-    // use here.
-    void SetGrid(const TGrid* Grid, const QString& Name);
+    // The grid that paints here (it tells the picture itself), and the name
+    // a screen reader gives it ("Parent", "Child 3").
     const TGrid* Grid() const { return FGrid; }
+    void SetAccessibleGridName(const QString& Name);
     const QString& AccessibleGridName() const { return FGridName; }
 
     void GridPainted(const TRect& Area) override;
+    void PaintedBy(TGrid* Grid) override { FGrid = Grid; }
 
 signals:
-    // Pointer position in bitmap pixels.
+    // Pointer position in logical pixels of the picture.
     void MouseMoved(int X, int Y);
     // A left press and release both inside the picture; sent before the
     // release itself.
@@ -43,6 +52,7 @@ signals:
     void MouseReleased(Qt::MouseButton Button, QPoint Position);
 
 protected:
+    bool event(QEvent* Event) override;
     void paintEvent(QPaintEvent* Event) override;
     void mouseMoveEvent(QMouseEvent* Event) override;
     void mousePressEvent(QMouseEvent* Event) override;
@@ -52,9 +62,14 @@ protected:
     void focusInEvent(QFocusEvent* Event) override;
 
 private:
+    // Remakes the bitmap when the widget's ratio differs from it.
+    void FollowPixelRatio();
+
+    int FWidth;
+    int FHeight;
     QImage FBitmap;
     TQVCanvas FCanvas;
+    TGrid* FGrid = nullptr;
     bool FLeftPressed = false;
-    const TGrid* FGrid = nullptr;
     QString FGridName;
 };

@@ -324,7 +324,21 @@ TGrid::TGrid(TQVCanvas* Canvas, bool ParentStyle, int Width, int Height, TColor 
     SetCanvas(Canvas);
 }
 
-TGrid::~TGrid() = default;
+TGrid::~TGrid()
+{
+    SetPaintListener(nullptr);
+}
+
+void TGrid::SetPaintListener(TGridPaintListener* Listener)
+{
+    if (Listener == FPaintListener)
+        return;
+    if (FPaintListener != nullptr)
+        FPaintListener->PaintedBy(nullptr);
+    FPaintListener = Listener;
+    if (FPaintListener != nullptr)
+        FPaintListener->PaintedBy(this);
+}
 
 void TGrid::SetCanvas(TQVCanvas* Canvas)
 {

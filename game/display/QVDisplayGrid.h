@@ -32,6 +32,11 @@ public:
     virtual ~TGridPaintListener() = default;
     // Area is in surface pixels, Right and Bottom outside.
     virtual void GridPainted(const TRect& Area) = 0;
+    // The grid that paints for this listener from now on, nullptr when none
+    // does any more (another listener was set, or the grid is going). A
+    // listener that has to make its surface anew (the screen's pixel ratio
+    // changed) asks this grid to paint it again.
+    virtual void PaintedBy(TGrid* Grid) { (void)Grid; }
 };
 
 // Highlight value for "all pairs"; 1-9 highlight a digit, 0 nothing.
@@ -118,8 +123,10 @@ public:
     TQVDisplayLink* Link() const { return FLink; }
 
     void PaintAll(TPaintStyle Style);
-    // The listener told after each paint (not owned; nullptr for none).
-    void SetPaintListener(TGridPaintListener* Listener) { FPaintListener = Listener; }
+    // The listener told after each paint (not owned; nullptr for none). It
+    // must outlive the grid or be replaced first; it is told which grid
+    // paints for it.
+    void SetPaintListener(TGridPaintListener* Listener);
     void RepaintSquare(int Box, int Square) override;
     void RepaintAll() override;
     // While held, screen repaints are only noted; the last release paints the

@@ -37,8 +37,8 @@ void TfrmMain::FormShow()
     FChildGrid = std::make_unique<TGrid>(FImage2->Canvas(), false, GridImageSize, GridImageSize, clSkyBlue);
     FParentGrid->SetPaintListener(FImage1);
     FChildGrid->SetPaintListener(FImage2);
-    FImage1->SetGrid(FParentGrid.get(), QStringLiteral("Parent"));
-    FImage2->SetGrid(FChildGrid.get(), QStringLiteral("Child 1"));
+    FImage1->SetAccessibleGridName(QStringLiteral("Parent"));
+    FImage2->SetAccessibleGridName(QStringLiteral("Child 1"));
 
     FStore.LoadOptions(*FOptions);
     FStore.LoadViewOptions(ViewControls());
@@ -219,7 +219,7 @@ bool TfrmMain::SelectChild(int N)
     TQVDisplayLink* Link = FXLink->GetLink(N);
     Link->SetDisplay(FChildGrid.get());
     FChildGrid->SetLink(Link);
-    FImage2->SetGrid(FChildGrid.get(), QStringLiteral("Child %1").arg(N));
+    FImage2->SetAccessibleGridName(QStringLiteral("Child %1").arg(N));
     RefreshAll(false);
     return true;
 }
