@@ -435,7 +435,6 @@ void TPuzzle::Withdraw()
     --FUndoCount;
     while (FCheckpointCount > 0 && FCheckpoints[FCheckpointCount] > FUndoCount)
         --FCheckpointCount;
-    // The cell changed by another puzzle's hand.
     FRedoList.clear();
 }
 

@@ -205,9 +205,13 @@ private:
     // and no older than FirstStamp, else 0.
     static uint64_t RecordWrittenSince(const TCell* Partner, uint64_t FirstStamp);
     static uint64_t NextStampOf(const TCell* Partner);
-    // Withdraws Partner's newest record if it is the one stamped Mirror and
-    // it set the cell from Before; answers whether it will.
+    // Whether Partner's newest record is still the one stamped Mirror and
+    // set the cell from Before, so that a redo entering Before may withdraw
+    // it.
     static bool CanWithdraw(const TCell* Partner, uint64_t Mirror, int Before);
+    // Drops the newest record after a partner's redo undid its change, with
+    // the checkpoints that counted it; the value changed by another puzzle's
+    // hand, so nothing is left to redo here either.
     void Withdraw();
 
     // Built in place by the constructor and never moved, so the cells' and
