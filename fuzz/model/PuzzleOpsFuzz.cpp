@@ -1,6 +1,6 @@
 // Drives a linked parent/child pair of puzzles with an arbitrary sequence of
-// operations (entries, marks, undo, checkpoints, clears, styles, solving and
-// the saved-game texts) and checks that empty cells keep exactly the
+// operations (entries, marks, undo and redo, checkpoints, clears, styles,
+// solving and the saved-game texts) and checks that empty cells keep exactly the
 // candidates their houses allow.
 
 #include "CandidateOracle.h"
@@ -69,9 +69,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size)
                 Cell->SetValue(Input.Byte() % 11);
                 break;
             }
-            case 3:
-                Puzzle.Undo(Input.Byte() % 5);
+            case 3: {
+                const uint8_t Choice = Input.Byte();
+                if (Choice & 0x80)
+                    Puzzle.Redo();
+                else
+                    Puzzle.Undo(Choice % 5);
                 break;
+            }
             case 4:
                 Puzzle.Checkpoint();
                 break;

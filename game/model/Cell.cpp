@@ -38,8 +38,13 @@ bool TCell::StoreDigit(int& Target, int NewValue, bool IsValue)
     const int OldValue = Target;
     if (IsValue) {
         StoreValueOnly(NewValue);
-        if (!FPuzzle->Updating() && !FPuzzle->Undoing())
-            FPuzzle->AddUndoRecord(FPosition.Row, FPosition.Col, NewValue, OldValue);
+        // Only the puzzle's own undo and redo replays leave what was taken
+        // back fit to enter again; bulk changes and new entries do not.
+        if (!FPuzzle->Undoing()) {
+            FPuzzle->DiscardRedo();
+            if (!FPuzzle->Updating())
+                FPuzzle->AddUndoRecord(FPosition.Row, FPosition.Col, NewValue, OldValue);
+        }
     } else {
         // Undo replays values only, so a solution change is never recorded.
         Target = NewValue;

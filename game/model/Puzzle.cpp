@@ -145,10 +145,16 @@ void TPuzzle::Refresh()
 
 void TPuzzle::AddUndoRecord(int Row, int Col, int NewValue, int OldValue)
 {
+    PushUndoRecord(TUndoRecord{Row, Col, NewValue, OldValue});
+}
+
+void TPuzzle::PushUndoRecord(const TUndoRecord& Record)
+{
     // Grow as the last free slot is taken, so there is always room ahead.
     if (FUndoCount >= static_cast<int>(FUndoList.size()) - 1)
         FUndoList.resize(FUndoList.size() + UndoGrowth);
-    FUndoList[FUndoCount] = TUndoRecord{Row, Col, NewValue, OldValue};
+    FUndoList[FUndoCount] = Record;
+    FUndoList[FUndoCount].Stamp = FNextStamp++;
     ++FUndoCount;
 }
 
@@ -156,10 +162,13 @@ void TPuzzle::ClearHistory()
 {
     FUndoCount = 0;
     FCheckpointCount = 0;
+    FRedoList.clear();
 }
 
 void TPuzzle::ResetAll(bool CopyLinks, bool ClearSolution)
 {
+    // The values change silently, so nothing taken back fits any more.
+    FRedoList.clear();
     for (auto& Cell : FCells)
         Cell->Reset(ClearSolution);
     if (CopyLinks || ClearSolution) {
@@ -389,6 +398,46 @@ int TPuzzle::DigitRowCount(int Digit) const
     return Count;
 }
 
+uint64_t TPuzzle::NextStampOf(const TCell* Partner)
+{
+    return Partner ? Partner->GetPuzzle()->FNextStamp : 0;
+}
+
+uint64_t TPuzzle::RecordWrittenSince(const TCell* Partner, uint64_t FirstStamp)
+{
+    if (!Partner)
+        return 0;
+    const TPuzzle& Puzzle = *Partner->GetPuzzle();
+    if (Puzzle.FUndoCount == 0)
+        return 0;
+    const TUndoRecord& Newest = Puzzle.FUndoList[Puzzle.FUndoCount - 1];
+    const TPosition& Position = Partner->GetPosition();
+    if (Newest.Stamp < FirstStamp || Newest.Row != Position.Row || Newest.Col != Position.Col)
+        return 0;
+    return Newest.Stamp;
+}
+
+bool TPuzzle::CanWithdraw(const TCell* Partner, uint64_t Mirror, int Before)
+{
+    if (!Partner || Mirror == 0)
+        return false;
+    const TPuzzle& Puzzle = *Partner->GetPuzzle();
+    if (Puzzle.FUndoCount == 0 || Puzzle.FUpdating || Puzzle.FUndoing)
+        return false;
+    // The stamp says nothing since has been recorded there; the values say
+    // that withdrawing leaves the partner's list a true history.
+    const TUndoRecord& Newest = Puzzle.FUndoList[Puzzle.FUndoCount - 1];
+    return Newest.Stamp == Mirror && Newest.OldValue == Before && Partner->GetValue() == Newest.NewValue;
+}
+
+void TPuzzle::Withdraw()
+{
+    --FUndoCount;
+    while (FCheckpointCount > 0 && FCheckpoints[FCheckpointCount] > FUndoCount)
+        --FCheckpointCount;
+    FRedoList.clear();
+}
+
 bool TPuzzle::Undo(int Count)
 {
     TUndoScope Replay(*this);
@@ -397,8 +446,59 @@ bool TPuzzle::Undo(int Count)
             return false;
         --FUndoCount;
         const TUndoRecord Record = FUndoList[FUndoCount];
-        CellAt(Record.Row, Record.Col)->SetValue(Record.OldValue);
+        TCell* Cell = CellAt(Record.Row, Record.Col);
+        const TCell* ParentPartner = Cell->ParentLinkOfCell();
+        const TCell* ChildPartner = Cell->ChildLinkOfCell();
+        const uint64_t ParentFirst = NextStampOf(ParentPartner);
+        const uint64_t ChildFirst = NextStampOf(ChildPartner);
+        const int Before = Cell->GetValue();
+        Cell->SetValue(Record.OldValue);
+        FRedoList.push_back(TRedoRecord{Record, Before, Cell->GetValue(), RecordWrittenSince(ParentPartner, ParentFirst),
+                                        RecordWrittenSince(ChildPartner, ChildFirst)});
     }
+    return true;
+}
+
+bool TPuzzle::Redo()
+{
+    if (FRedoList.empty())
+        return false;
+    const TRedoRecord Entry = FRedoList.back();
+    TCell* Cell = CellAt(Entry.Record.Row, Entry.Record.Col);
+    // Every change of this puzzle's values empties the list, so the cell
+    // still holds what the undo left; were it otherwise, nothing on the list
+    // would fit.
+    if (Cell->GetValue() != Entry.After) {
+        FRedoList.clear();
+        return false;
+    }
+    FRedoList.pop_back();
+    TCell* ParentPartner = Cell->ParentLinkOfCell();
+    TCell* ChildPartner = Cell->ChildLinkOfCell();
+    TPuzzle* ParentWithdraws = nullptr;
+    TPuzzle* ChildWithdraws = nullptr;
+    if (CanWithdraw(ParentPartner, Entry.ParentMirror, Entry.Before) && ParentPartner->GetPuzzle() != this)
+        ParentWithdraws = ParentPartner->GetPuzzle();
+    if (CanWithdraw(ChildPartner, Entry.ChildMirror, Entry.Before) && ChildPartner->GetPuzzle() != this &&
+        ChildPartner->GetPuzzle() != ParentWithdraws)
+        ChildWithdraws = ChildPartner->GetPuzzle();
+    {
+        // A partner that withdraws its record must not record the value it
+        // receives as well.
+        TUndoScope Replay(*this);
+        std::optional<TUndoScope> ParentReplay;
+        std::optional<TUndoScope> ChildReplay;
+        if (ParentWithdraws)
+            ParentReplay.emplace(*ParentWithdraws);
+        if (ChildWithdraws)
+            ChildReplay.emplace(*ChildWithdraws);
+        Cell->SetValue(Entry.Before);
+    }
+    if (ParentWithdraws)
+        ParentWithdraws->Withdraw();
+    if (ChildWithdraws)
+        ChildWithdraws->Withdraw();
+    PushUndoRecord(Entry.Record);
     return true;
 }
 

@@ -26,6 +26,9 @@ struct TUndoRecord {
     int Col = 0;
     int NewValue = 0;
     int OldValue = 0;
+    // Names the record within its puzzle's history: stamps are never reused,
+    // so a stamp that is still on top of the list is that very record.
+    uint64_t Stamp = 0;
 };
 
 // Mark styles (one byte per puzzle).
@@ -114,11 +117,41 @@ public:
     bool Progress(int& Filled, int& Total) const;
     int DigitRowCount(int Digit) const;
 
-    // Undo history. Undo answers false when it ran out of records.
+    // Undo history. Undo answers false when it ran out of records. Every
+    // value that Undo (and so BackToCheckpoint) takes back is kept for Redo.
     bool Undo(int Count);
     void Checkpoint();
     void BackToCheckpoint();
-    // Forgets every undo record and checkpoint (a freshly started game).
+    // Enters again the newest value that Undo took back, through SetValue so
+    // that it is carried over the cell's links, and puts its record back on
+    // the undo list, where Undo takes it back again. Values taken back
+    // together come back one call at a time, in the order they were first
+    // entered. Answers false, changing nothing, when there is nothing to
+    // redo.
+    //
+    // Nothing to redo once any value of this puzzle changes other than by
+    // its own Undo and Redo: a new entry, a value carried in over a link
+    // (including another puzzle's undo or redo), solving, a load, a clear or
+    // ClearHistory. So a redo never re-enters a value into a position that
+    // changed underneath it, and the cell it writes always still holds what
+    // the undo left there.
+    //
+    // Linked cells: taking a linked value back writes the change into the
+    // partner's undo list like any value carried over a link. Redo keeps
+    // both lists true histories (undoing each list to its start retraces
+    // exactly the values its cells held) and, where it can, makes Undo and
+    // Redo cancel out on both: if the partner's newest record is still the
+    // one that undo wrote, Redo withdraws it instead of recording the
+    // re-entered value on top, so the partner's next Undo takes back what
+    // it took back before the undo, not the undo itself. The partner's
+    // checkpoints above its shortened list go with the withdrawn record.
+    // If the partner has recorded anything since, the re-entered value is
+    // recorded there as a new entry, as any value carried over a link is.
+    bool Redo();
+    bool CanRedo() const { return !FRedoList.empty(); }
+    int RedoCount() const { return static_cast<int>(FRedoList.size()); }
+    // Forgets every undo record, checkpoint and value to redo (a freshly
+    // started game).
     void ClearHistory();
     int UndoCount() const { return FUndoCount; }
     int CheckpointCount() const { return FCheckpointCount; }
@@ -143,8 +176,23 @@ public:
     // Services for the cells.
     void CellChanged(const TPosition& Position);
     void AddUndoRecord(int Row, int Col, int NewValue, int OldValue);
+    // Called for every value change that is not this puzzle's own undo or
+    // redo: what was taken back no longer fits the position.
+    void DiscardRedo() { FRedoList.clear(); }
 
 private:
+    // A value that Undo took back: the record, the value the cell held
+    // before the undo (entered again by Redo) and the one it left there,
+    // and the stamps of the records the undo wrote into the partner
+    // puzzles over the cell's parent and child links (0 = none).
+    struct TRedoRecord {
+        TUndoRecord Record;
+        int Before = 0;
+        int After = 0;
+        uint64_t ParentMirror = 0;
+        uint64_t ChildMirror = 0;
+    };
+
     friend class TUpdateScope;
     friend class TUndoScope;
     void LoadMarks(const std::string& Text, int Kind);
@@ -152,6 +200,19 @@ private:
     // Empty cells and automatic candidates, a measure that honest progress
     // of the solving steps always lowers.
     int64_t SolveMeasure() const;
+    void PushUndoRecord(const TUndoRecord& Record);
+    // The stamp of Partner's newest record when that record is about Partner
+    // and no older than FirstStamp, else 0.
+    static uint64_t RecordWrittenSince(const TCell* Partner, uint64_t FirstStamp);
+    static uint64_t NextStampOf(const TCell* Partner);
+    // Whether Partner's newest record is still the one stamped Mirror and
+    // set the cell from Before, so that a redo entering Before may withdraw
+    // it.
+    static bool CanWithdraw(const TCell* Partner, uint64_t Mirror, int Before);
+    // Drops the newest record after a partner's redo undid its change, with
+    // the checkpoints that counted it; the value changed by another puzzle's
+    // hand, so nothing is left to redo here either.
+    void Withdraw();
 
     // Built in place by the constructor and never moved, so the cells' and
     // houses' references to each other stay valid.
@@ -164,6 +225,9 @@ private:
     bool FUndoing = false;
     int FUndoCount = 0;
     std::vector<TUndoRecord> FUndoList;
+    uint64_t FNextStamp = 1;
+    // Newest last.
+    std::vector<TRedoRecord> FRedoList;
     int FCheckpointCount = 0;
     std::vector<int> FCheckpoints;
     bool FSolved = false;
