@@ -3,7 +3,9 @@
 # built here (the floor no Qt program can beat). The two run in turn, each
 # several times: start to the first painted main window (both exit right
 # after it with --screenshot), and the resident memory at that point (the
-# process's peak). Prints medians with their spread, and the ratios.
+# process's peak). Prints medians with their spread, and the ratios. The
+# game also runs as on a player's first start, with no catalogue (GAMES.DAT)
+# yet, so that it takes in and checks every bundled issue.
 #   scripts/startup-bench.sh [RUNS]     (default 15)
 # Both run on the display when there is one (DISPLAY or WAYLAND_DISPLAY),
 # else on Qt's offscreen platform; QT_QPA_PLATFORM overrides the choice.
@@ -34,6 +36,7 @@ chmod 700 "$XDG_RUNTIME_DIR"
 # two very different pictures.
 game=(build-bench/bin/TavrelSudoku --screenshot "$work/game.bmp")
 bare=(build-bench/bench/bare_window --screenshot "$work/bare.bmp")
+catalogue=build-bench/bin/ISSUES/GAMES.DAT
 
 # One run: "milliseconds kilobytes".
 measure() {
@@ -46,25 +49,33 @@ measure() {
 
 "${game[@]}" >/dev/null 2>&1
 "${bare[@]}" >/dev/null 2>&1
+: >"$work/first"
 : >"$work/game"
 : >"$work/bare"
 for _ in $(seq "$runs"); do
+  rm -f "$catalogue"
+  measure "${game[@]}" >>"$work/first"
   measure "${game[@]}" >>"$work/game"
   measure "${bare[@]}" >>"$work/bare"
 done
 
 # Median, minimum and maximum of column $2 of file $1.
 stats() { cut -d' ' -f"$2" "$1" | sort -n | awk '{ v[NR] = $1 } END { printf "%d %d %d\n", v[int((NR + 1) / 2)], v[1], v[NR] }'; }
+read -r ft ftmin ftmax < <(stats "$work/first" 1)
+read -r fm fmmin fmmax < <(stats "$work/first" 2)
 read -r gt gtmin gtmax < <(stats "$work/game" 1)
 read -r bt btmin btmax < <(stats "$work/bare" 1)
 read -r gm gmmin gmmax < <(stats "$work/game" 2)
 read -r bm bmmin bmmax < <(stats "$work/bare" 2)
 
 echo "Start-up to the first painted main window, $runs runs each, on $platform"
-awk -v gt="$gt" -v gtmin="$gtmin" -v gtmax="$gtmax" -v bt="$bt" -v btmin="$btmin" -v btmax="$btmax" \
+awk -v ft="$ft" -v ftmin="$ftmin" -v ftmax="$ftmax" -v fm="$fm" -v fmmin="$fmmin" -v fmmax="$fmmax" \
+    -v gt="$gt" -v gtmin="$gtmin" -v gtmax="$gtmax" -v bt="$bt" -v btmin="$btmin" -v btmax="$btmax" \
     -v gm="$gm" -v gmmin="$gmmin" -v gmmax="$gmmax" -v bm="$bm" -v bmmin="$bmmin" -v bmmax="$bmmax" 'BEGIN {
   printf "%-22s %10s %14s %12s %16s\n", "program", "time (ms)", "time min-max", "memory (MB)", "memory min-max"
+  printf "%-22s %10d %14s %12.1f %16s\n", "TavrelSudoku, first", ft, ftmin "-" ftmax, fm / 1024, sprintf("%.1f-%.1f", fmmin / 1024, fmmax / 1024)
   printf "%-22s %10d %14s %12.1f %16s\n", "TavrelSudoku", gt, gtmin "-" gtmax, gm / 1024, sprintf("%.1f-%.1f", gmmin / 1024, gmmax / 1024)
   printf "%-22s %10d %14s %12.1f %16s\n", "bare Qt main window", bt, btmin "-" btmax, bm / 1024, sprintf("%.1f-%.1f", bmmin / 1024, bmmax / 1024)
+  printf "first start (no GAMES.DAT) minus a start with it: %d ms\n", ft - gt
   printf "ratio game / bare: time %.2f (target at most 1.25), memory %.2f (target at most 1.30)\n", gt / bt, gm / bm
 }'

@@ -2,10 +2,12 @@
 // them, and the generate command itself.
 
 #include "ExactSolver.h"
-#include "Grader.h"
+#include "Generator.h"
 
 #include "DataReporter.h"
 #include "DistributionFile.h"
+#include "Encrypt.h"
+#include "Format.h"
 #include "GamesFile.h"
 #include "MemoryStream.h"
 #include "Puzzle.h"
@@ -17,6 +19,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <set>
 
 namespace fs = std::filesystem;
@@ -75,26 +78,64 @@ void SplitStream(uint8_t Layout, const std::vector<uint8_t>& Stream, TPyramidSol
     }
 }
 
+// The grade a game's description names ("Pyramid, Locked Pairs, 155 givens").
+bool GradeOfDescription(const std::string& Text, TGrade& Grade)
+{
+    for (int level = 0; level < MethodLevelCount; ++level) {
+        for (bool pyramid : {false, true}) {
+            const TGrade candidate{static_cast<TMethodLevel>(level), pyramid};
+            if (Text.rfind(GradeName(candidate) + ", ", 0) == 0) {
+                Grade = candidate;
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+// Singles, pairs, hidden pairs, then the pyramid grades in the same order.
+int GradeRank(const TGrade& Grade)
+{
+    return (Grade.Pyramid ? MethodLevelCount : 0) + Grade.Level;
+}
+
 }  // namespace
 
-TEST(BundledIssuesTest, EveryGameOpensSolvesAndIsUnique)
+// Every game opens through the catalogue (signatures included) and loads; the
+// set covers every layout in every grade it allows, both stream kinds and the
+// other feature settings, with names of their own. The easiest and the
+// hardest game of each issue are solved: exactly one solution, and the grade
+// the description names is the one the methods need. The generator checked
+// every game so when it made the issues.
+TEST(BundledIssuesTest, TheSeasonOpensAndItsLaddersHold)
 {
     ASSERT_TRUE(fs::is_directory(BundledFolder())) << "build the bundled_issues target first";
     const fs::path folder = CopyOfBundled("tavrel-bundled-issues");
     TRecordingReporter reporter;
     TGamesDataFile catalogue(folder.string(), reporter);
     EXPECT_TRUE(reporter.Messages.empty()) << reporter.Messages.front();
-    ASSERT_GE(catalogue.IssueCount(), 4);
+    EXPECT_GE(catalogue.IssueCount(), 16);
+    EXPECT_GE(catalogue.GameCount(), 150u);
 
-    std::set<int> layouts;
-    std::set<std::string> grades;
+    uintmax_t bytes = 0;
+    for (const auto& entry : fs::directory_iterator(folder / "ISSUES")) {
+        bytes += entry.file_size();
+    }
+    EXPECT_LT(bytes, 1024u * 1024u);
+
+    std::set<std::pair<int, int>> layoutGrades;
     std::set<uint8_t> kinds;
     std::set<uint32_t> numbers;
-    int otherFeatures = 0;
+    std::set<std::string> names;
+    std::map<std::string, int> features;
     uint32_t games = 0;
+    int solved = 0;
     for (int i = 0; i < catalogue.IssueCount(); ++i) {
         const TIssueEntry& issue = catalogue.Issue(i);
-        for (const TGameEntry& entry : issue.Games()) {
+        SCOPED_TRACE(testing::Message() << "issue " << issue.GetIssueNumber());
+        int previousRank = 0;
+        for (size_t g = 0; g < issue.Games().size(); ++g) {
+            const TGameEntry& entry = issue.Games()[g];
             ++games;
             SCOPED_TRACE(testing::Message() << "game " << entry.GetGameNumber());
             EXPECT_TRUE(numbers.insert(entry.GetGameNumber()).second) << "game number used twice";
@@ -102,13 +143,29 @@ TEST(BundledIssuesTest, EveryGameOpensSolvesAndIsUnique)
             TMemoryStream stream;
             catalogue.OpenGame(issue.GetIssueNumber(), entry.GetGameNumber(), record, stream);
             EXPECT_EQ(record.GetGameNumber(), entry.GetGameNumber());
-            layouts.insert(record.GetLayoutType());
+            EXPECT_TRUE(names.insert(record.GameNameTrimmed()).second) << "name used twice";
+            EXPECT_NE(record.GameNameTrimmed().rfind("Game ", 0), 0u) << "a name that says nothing";
             kinds.insert(record.IsEnciphered() ? 'F' : 'P');
-            otherFeatures += record.GetPlayMode() != 1 || record.GetAidFlags() != 255 || record.GetPencilFlags() != 7;
+            features["play " + std::to_string(record.GetPlayMode())]++;
+            features["aid " + std::to_string(record.GetAidFlags())]++;
+            features["pencil " + std::to_string(record.GetPencilFlags())]++;
+
+            TGrade grade;
+            ASSERT_TRUE(GradeOfDescription(record.GameDescriptionTrimmed(), grade)) << record.GameDescriptionTrimmed();
+            layoutGrades.insert({record.GetLayoutType(), GradeRank(grade)});
+            // The first four issues predate the ladder and keep their order.
+            if (issue.GetIssueNumber() > 4) {
+                EXPECT_GE(GradeRank(grade), previousRank) << "not ordered from easiest to hardest";
+            }
+            previousRank = GradeRank(grade);
 
             auto pyramid = TPuzzleXLink::CreateFromHeader(record, nullptr, 1, 1);
             stream.SetPosition(0);
             ASSERT_NO_THROW(pyramid->LoadFromStream(stream));
+            if (g != 0 && g + 1 != issue.Games().size()) {
+                continue;
+            }
+            ++solved;
             const int puzzles = pyramid->ChildCount() + 1;
             std::vector<uint8_t> givens;
             std::vector<uint8_t> stored;
@@ -132,22 +189,56 @@ TEST(BundledIssuesTest, EveryGameOpensSolvesAndIsUnique)
             EXPECT_EQ(TExactSolver::ForLayout(record.GetLayoutType()).CountSolutions(givens, 2, &found), 1);
             EXPECT_EQ(found, stored);
 
-            // The description names the grade the game really has.
+            // The methods up to the grade finish it, those below do not, and
+            // a pyramid grade has a child that its own givens leave unfinished.
             TPyramidSolution solution;
             TPyramidGivens flags;
             SplitStream(record.GetLayoutType(), stream.Memory(), solution, flags);
             const TGradeReport report = GradePyramid(solution, flags);
             EXPECT_TRUE(report.Solvable);
             EXPECT_EQ(record.GameDescriptionTrimmed(), DescribeGrade(report.Grade, report.GivenCount));
-            grades.insert(GradeKeyword(report.Grade));
         }
     }
     EXPECT_EQ(games, catalogue.GameCount());
-    EXPECT_EQ(layouts.size(), 14u);
-    EXPECT_EQ(grades.size(), 6u);
+    EXPECT_EQ(solved, 2 * catalogue.IssueCount());
+    for (int layout = 0; layout < 14; ++layout) {
+        for (int rank = 0; rank < 2 * MethodLevelCount; ++rank) {
+            const TGrade grade{static_cast<TMethodLevel>(rank % MethodLevelCount), rank >= MethodLevelCount};
+            const bool allowed = GradeFitsLayout(grade, static_cast<uint8_t>(layout));
+            EXPECT_EQ(layoutGrades.count({layout, rank}), allowed ? 1u : 0u) << "layout " << layout << " "
+                                                                            << GradeName(grade);
+        }
+    }
     EXPECT_EQ(kinds.size(), 2u);
-    EXPECT_GE(otherFeatures, 3);
+    for (const char* setting :
+         {"play 0", "play 2", "aid 15", "aid 248", "aid 175", "pencil 0", "pencil 1", "pencil 2"}) {
+        EXPECT_GE(features[setting], 3) << setting;
+    }
     fs::remove_all(folder);
+}
+
+// Saved games refer to the games of the first four issues by issue and number
+// and the catalogue by position: however the generator changes, their bytes
+// must not.
+TEST(BundledIssuesTest, TheFirstFourIssuesKeepTheirBytes)
+{
+    const std::pair<const char*, const char*> pinned[] = {
+        {"TAVREL01.ISS", "d153b8e92cbb9770b37e5cafdda5256a"},
+        {"TAVREL02.ISS", "f7cb6edb1eebe7fcffa212d33f375519"},
+        {"TAVREL03.ISS", "55fda4d256099852fefd9cf4969b52a0"},
+        {"TAVREL04.ISS", "f99662ef52916577f3b47b749c99023b"},
+    };
+    for (const auto& [name, md5] : pinned) {
+        TMemoryStream file(ReadFile(BundledFolder() / name));
+        ASSERT_GT(file.GetSize(), 0) << name;
+        uint8_t digest[16];
+        ASSERT_TRUE(GetStreamHash(1, file, digest));
+        std::string hex;
+        for (const uint8_t byte : digest) {
+            hex += Format("%02x", byte);
+        }
+        EXPECT_EQ(hex, md5) << name;
+    }
 }
 
 TEST(BundledIssuesTest, GenerateCommandIsRepeatable)

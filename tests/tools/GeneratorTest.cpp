@@ -232,6 +232,10 @@ TEST(GeneratorTest, IssuesAreRepeatableAndReadBack)
     EXPECT_THROW(GenerateIssue(spec), Exception);
     spec.KeyIndex = 0;
     EXPECT_THROW(GenerateIssue(spec), Exception);
+    // A name the record cannot hold whole is refused, not cut.
+    spec.KeyIndex = 3;
+    spec.Games[0].Name = std::string(TPuzzleInfo::TextSize + 1, 'x');
+    EXPECT_THROW(GenerateIssue(spec), Exception);
 }
 
 TEST(GeneratorTest, GameNumbersOfIssueFilesAndFolders)

@@ -19,14 +19,15 @@
 
 namespace {
 
-constexpr uint32_t TwinGame = 901;
+constexpr uint32_t TwinIssue = 99;
+constexpr uint32_t TwinGame = 9901;
 
-// A signed issue 9 in the program folder: "Centres" again (with blanks
-// round the name), then one more game.
+// A signed issue in the program folder, numbered clear of the bundled ones:
+// "Centres" again (with blanks round the name), then one more game.
 void WriteTwinIssue(const std::string& ProgramFolder, const std::string& FileName)
 {
     TIssueHeader Header;
-    Header.IssueNumber = 9;
+    Header.IssueNumber = TwinIssue;
     Header.Description = "Twins & doubles";
     TPublishedGame Twin = SampleGame(TwinGame, 'P', 64, 1);
     Twin.Record.SetGameName("  Centres ");
@@ -126,7 +127,7 @@ TEST_F(ChooseDialog, DoubleClickChoosesAtOnceAndCancelChoosesNothing)
     EXPECT_FALSE(Dialog.isVisible());
     ASSERT_TRUE(Dialog.GetSelectedGame().has_value());
     EXPECT_EQ(Dialog.GetSelectedGame()->GetGameNumber(), TwinGame);
-    EXPECT_EQ(Dialog.GetSelectedGame()->GetIssueNumber(), 9u);
+    EXPECT_EQ(Dialog.GetSelectedGame()->GetIssueNumber(), TwinIssue);
 
     Show();
     QTest::mouseClick(Child<QPushButton>("BitBtn2"), Qt::LeftButton);

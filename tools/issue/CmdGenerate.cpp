@@ -9,6 +9,7 @@
 #include "FileStream.h"
 #include "Format.h"
 #include "Platform.h"
+#include "PyramidLinks.h"
 
 #include <cerrno>
 #include <chrono>
@@ -249,10 +250,16 @@ int RunGenerate(const std::vector<std::string>& Args)
     }
     std::printf("issue %u \"%s\": %zu games, %zu bytes, key index %u, %.2f s\n", issue.IssueNumber,
                 issue.Description.c_str(), made.Games.size(), made.File.size(), issue.KeyIndex, seconds);
+    // The grade of every game as the grader found it: the hardest method the
+    // game needs and whether its children need what the links carry.
+    std::printf("  %6s %6s %6s  %-19s %-6s %5s %7s  %s\n", "game", "layout", "givens", "hardest method", "links",
+                "tries", "ms", "name");
     for (const TGeneratedGame& game : made.Games) {
-        std::printf("  game %u \"%s\" layout %u: %s (%d attempt%s, %.0f ms)\n", game.GameNumber, game.Name.c_str(),
-                    game.LayoutType, DescribeGrade(game.Report.Grade, game.Report.GivenCount).c_str(), game.Attempts,
-                    game.Attempts == 1 ? "" : "s", game.Milliseconds);
+        const TGrade& grade = game.Report.Grade;
+        const char* links = !LayoutHasLinks(game.LayoutType) ? "-" : grade.Pyramid ? "needed" : "no";
+        std::printf("  %6u %6u %6d  %-19s %-6s %5d %7.0f  %s\n", game.GameNumber, game.LayoutType,
+                    game.Report.GivenCount, GradeName({grade.Level, false}).c_str(), links, game.Attempts,
+                    game.Milliseconds, game.Name.c_str());
     }
     return 0;
 }

@@ -3,6 +3,7 @@
 #include "DistributionFile.h"
 #include "Exception.h"
 #include "Format.h"
+#include "MemoryStream.h"
 #include "PyramidLinks.h"
 #include "Random.h"
 
@@ -21,6 +22,26 @@ uint64_t Mix(uint64_t Value)
     Value = (Value ^ (Value >> 30)) * 0xBF58476D1CE4E5B9ull;
     Value = (Value ^ (Value >> 27)) * 0x94D049BB133111EBull;
     return Value ^ (Value >> 31);
+}
+
+// Reads the signed file back the way the game does: the signature holds and
+// every game deciphers to exactly the pyramid the generator graded and found
+// unique, under the record it was given.
+void CheckWrittenIssue(const std::vector<uint8_t>& File, const std::vector<TPublishedGame>& Games)
+{
+    TMemoryStream source(File);
+    const std::unique_ptr<TDistributionFile> issue = TDistributionFile::ReadIssue(source, "the generated issue");
+    if (issue->GameCount() != static_cast<int>(Games.size())) {
+        throw Exception("Generator: the written issue lost games");
+    }
+    for (int index = 0; index < issue->GameCount(); ++index) {
+        const TPuzzleInfo& record = issue->GameRecord(index);
+        const TPuzzleInfo& wanted = Games[static_cast<size_t>(index)].Record;
+        if (record.GetGameNumber() != wanted.GetGameNumber() || record.GetLayoutType() != wanted.GetLayoutType() ||
+            issue->PuzzleStream(index).Memory() != Games[static_cast<size_t>(index)].PuzzleStream) {
+            throw Exception(Format("Generator: game %u reads back other than it was made", wanted.GetGameNumber()));
+        }
+    }
 }
 
 bool IsIssueFileName(const std::filesystem::path& Path)
@@ -42,6 +63,16 @@ TGeneratedIssue GenerateIssue(const TIssueSpec& Spec)
 {
     if (Spec.KeyIndex < 1 || Spec.KeyIndex > 10) {
         throw Exception(Format("Key index %u is outside 1 to 10", Spec.KeyIndex));
+    }
+    if (Spec.Description.size() > static_cast<size_t>(TDistributionFile::DescriptionSize)) {
+        throw Exception(Format("The issue description \"%s\" is longer than %d characters", Spec.Description.c_str(),
+                               TDistributionFile::DescriptionSize));
+    }
+    for (const TGameSpec& spec : Spec.Games) {
+        if (spec.Name.size() > static_cast<size_t>(TPuzzleInfo::TextSize)) {
+            throw Exception(Format("The game name \"%s\" is longer than %d characters", spec.Name.c_str(),
+                                   TPuzzleInfo::TextSize));
+        }
     }
     TIssueHeader header;
     header.IssueNumber = Spec.IssueNumber;
@@ -103,6 +134,7 @@ TGeneratedIssue GenerateIssue(const TIssueSpec& Spec)
         issue.Games.push_back(std::move(made));
     }
     issue.File = BuildIssueFile(header, games, Spec.KeyIndex);
+    CheckWrittenIssue(issue.File, games);
     return issue;
 }
 

@@ -56,8 +56,10 @@ struct TGeneratedIssue {
     std::vector<TGeneratedGame> Games;
 };
 
-// Raises Exception for a key index outside 1 to 10, more games than free
-// game numbers, or a grade the generator could not meet.
+// Raises Exception for a key index outside 1 to 10, a description or game
+// name longer than its 64-byte field, more games than free game numbers, or a
+// grade the generator could not meet. Before it returns, the signed file is
+// read back as the game reads it and must hold exactly the graded pyramids.
 TGeneratedIssue GenerateIssue(const TIssueSpec& Spec);
 
 // The game numbers of issue files: each path is an issue file or a folder
