@@ -8,6 +8,7 @@
 #include "HideOpts.h"
 #include "MyProgressBar.h"
 #include "Options.h"
+#include "PlayerFolders.h"
 #include "PuzzleXLink.h"
 #include "QVDisplayGrid.h"
 
@@ -41,7 +42,7 @@ TfrmMain::TfrmMain(const std::string& ProgramFolder, QWidget* Owner)
     // The window keeps the size of its panels; ArrangePanels changes it.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
-    FCatalogue = std::make_unique<TGamesDataFile>(FProgramFolder, FReporter);
+    FCatalogue = std::make_unique<TGamesDataFile>(PlayerCatalogueFolders(FProgramFolder), FReporter);
     EnableGameMenus();
     AssignShortcuts();
     FHideOpts = std::make_unique<THideOpts>(*this);

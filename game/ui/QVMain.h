@@ -163,6 +163,7 @@ private:
 
     // Command handlers.
     void ChooseGameClick();
+    void AddIssueFileClick();
     void Loadvalues1Click();
     void SettingsClick();
     void PrintClick();

@@ -53,6 +53,8 @@ void TfrmMain::BuildMenus()
 
     FMnuFile = AddMenu(this, nullptr, Bar, "mnuFile", QStringLiteral("&File"));
     FFileOpen = AddItem(FMnuFile, "mnuFileOpen", QStringLiteral("Choose &game..."), QKeySequence(QStringLiteral("Ctrl+G")));
+    connect(AddItem(FMnuFile, "AddIssueFile1", QStringLiteral("Add &Issue File...")), &QAction::triggered, this,
+            Guarded([this] { AddIssueFileClick(); }));
     FLoadValues = AddItem(FMnuFile, "Loadvalues1", QStringLiteral("&Load saved game..."), QKeySequence(QStringLiteral("Ctrl+L")));
     FSave = AddItem(FMnuFile, "Save1", QStringLiteral("&Save"), QKeySequence(QStringLiteral("Ctrl+S")));
     FSaveAs = AddItem(FMnuFile, "SaveAs1", QStringLiteral("Save &As..."), QKeySequence(QStringLiteral("Ctrl+A")));
