@@ -7,7 +7,7 @@
 #   share/applications/, share/metainfo/, share/icons/hicolor/
 # and the Debian package of exactly that: cpack -G DEB in the build folder.
 # Only what a player needs is installed: no publisher tools or keys.
-# GNUInstallDirs, TAVREL_APP_ID and TAVREL_INSTALL_PKGDIR come from the top
+# GNUInstallDirs, TAVREL_APP_ID, the icons and TAVREL_INSTALL_PKGDIR come from the top
 # folder, before the targets whose files are installed.
 
 if(NOT TARGET TavrelSudoku)
@@ -33,7 +33,12 @@ if(NOT WIN32)
 endif()
 install(FILES ${staged}/${TAVREL_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${staged}/${TAVREL_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
-install(DIRECTORY ${CMAKE_BINARY_DIR}/icons/hicolor DESTINATION ${CMAKE_INSTALL_DATADIR}/icons)
+install(FILES ${TAVREL_ICON_DIR}/scalable/apps/${TAVREL_APP_ID}.svg
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+foreach(size IN LISTS TAVREL_ICON_SIZES)
+  install(FILES ${TAVREL_ICON_DIR}/${size}x${size}/apps/${TAVREL_APP_ID}.png
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
+endforeach()
 
 # The Debian package: tavrel-sudoku_<version>_amd64.deb. Its dependencies
 # are computed from the program and libEncrypt.so; the fonts that stand in

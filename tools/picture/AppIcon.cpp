@@ -1,7 +1,7 @@
-// app-icon FOLDER NAME: draws the program's icon (the pyramid of one parent
-// square over three and five children's squares on a rounded tile) into an
-// icon theme folder: FOLDER/SIZExSIZE/apps/NAME.png for every size the
-// desktops ask for, and FOLDER/scalable/apps/NAME.svg from the same shapes.
+// app-icon FOLDER NAME SIZE...: draws the program's icon (the pyramid of one
+// parent square over three and five children's squares on a rounded tile)
+// into an icon theme folder: FOLDER/SIZExSIZE/apps/NAME.png for each SIZE,
+// and FOLDER/scalable/apps/NAME.svg from the same shapes.
 // Exit status 0 on success, 2 with a message on any error.
 
 #include <QBuffer>
@@ -14,6 +14,7 @@
 #include <QSaveFile>
 #include <QtGlobal>
 
+#include <cstdlib>
 #include <iostream>
 #include <stdexcept>
 #include <string>
@@ -27,7 +28,6 @@ constexpr double Corner = 40;
 constexpr double Side = 44;
 constexpr double Gap = 4;
 constexpr double Border = 6;
-const int Sizes[] = {16, 22, 24, 32, 48, 64, 128, 256};
 
 // The game's own colours: money green, sky blue, navy, and the tile's light
 // green.
@@ -112,8 +112,8 @@ void Write(const QString& FileName, const QByteArray& Bytes)
 
 int main(int Argc, char** Argv)
 {
-    if (Argc != 3) {
-        std::cerr << "usage: app-icon FOLDER NAME\n";
+    if (Argc < 4) {
+        std::cerr << "usage: app-icon FOLDER NAME SIZE...\n";
         return 2;
     }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -122,7 +122,10 @@ int main(int Argc, char** Argv)
     const QString Folder = QString::fromLocal8Bit(Argv[1]);
     const QString Name = QString::fromLocal8Bit(Argv[2]);
     try {
-        for (const int Size : Sizes) {
+        for (int Index = 3; Index < Argc; ++Index) {
+            const int Size = std::atoi(Argv[Index]);
+            if (Size < 1 || Size > 1024)
+                throw std::runtime_error(std::string("not an icon size: ") + Argv[Index]);
             QByteArray Png;
             QBuffer Buffer(&Png);
             Buffer.open(QIODevice::WriteOnly);
