@@ -1,24 +1,11 @@
-// The player's own folders and "Add Issue File...", which copies an issue
-// file into the folder for added issues and takes it into the catalogue.
+// "Add Issue File...": copies an issue file the player picks into the folder
+// for added issues and takes it into the catalogue.
 #include "QVMain.h"
 
 #include "Exception.h"
-#include "PlayerFolders.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <QStandardPaths>
-
-TCatalogueFolders PlayerCatalogueFolders(const std::string& ProgramFolder)
-{
-    const QString Data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    return TCatalogueFolders::Of(ProgramFolder, ToStdString(QDir::toNativeSeparators(Data)));
-}
-
-QString PlayerGridsFolder()
-{
-    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + QStringLiteral("/Grids");
-}
 
 void TfrmMain::AddIssueFileClick()
 {
