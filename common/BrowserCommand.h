@@ -1,6 +1,7 @@
 #pragma once
-// The browser command registered for web addresses, taken apart: the
-// program to start and the parameters to give it for one address.
+// Opening a web address in the player's browser, and the browser command
+// registered for web addresses on Windows, taken apart: the program to start
+// and the parameters to give it for one address.
 
 #include <string>
 
@@ -21,3 +22,12 @@ struct TBrowserCommand {
 // or no rest, gives Address alone. Raises Exception(NoBrowserMessage) when
 // the command names no program (empty, blank, or "").
 TBrowserCommand ParseBrowserCommand(const std::string& Command, const std::string& Address);
+
+// Starts the browser on Address and returns without waiting for it. On
+// Windows the command is the default value of the classes-root key
+// "HTTP\shell\open\command", taken apart as above and started with the
+// "open" verb; elsewhere the desktop's opener of web addresses, "xdg-open"
+// found on the PATH, is started on Address. Raises Exception(NoBrowserMessage)
+// when Address is empty, when there is no command or opener, or when it
+// cannot be started.
+void OpenBrowser(const std::string& Address);

@@ -6,6 +6,9 @@
 #if defined(_WIN32)
 #include <io.h>
 #include <share.h>
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
 #include <windows.h>
 #else
 #include <sys/types.h>
@@ -23,12 +26,48 @@ char PathSeparator()
 #endif
 }
 
+std::filesystem::path PathFromUtf8(const std::string& FileName)
+{
+    return std::filesystem::path(std::u8string(FileName.begin(), FileName.end()));
+}
+
+std::string Utf8FromPath(const std::filesystem::path& Path)
+{
+    const std::u8string Text = Path.u8string();
+    return std::string(Text.begin(), Text.end());
+}
+
+#if defined(_WIN32)
+std::wstring WideFromUtf8(const std::string& Text)
+{
+    if (Text.empty())
+        return std::wstring();
+    const int Size = MultiByteToWideChar(CP_UTF8, 0, Text.data(), static_cast<int>(Text.size()), nullptr, 0);
+    std::wstring Result(static_cast<size_t>(Size > 0 ? Size : 0), L'\0');
+    if (Size > 0)
+        MultiByteToWideChar(CP_UTF8, 0, Text.data(), static_cast<int>(Text.size()), Result.data(), Size);
+    return Result;
+}
+
+std::string Utf8FromWide(const wchar_t* Text, size_t Length)
+{
+    if (Length == 0)
+        return std::string();
+    const int Size = WideCharToMultiByte(CP_UTF8, 0, Text, static_cast<int>(Length), nullptr, 0, nullptr, nullptr);
+    std::string Result(static_cast<size_t>(Size > 0 ? Size : 0), '\0');
+    if (Size > 0)
+        WideCharToMultiByte(CP_UTF8, 0, Text, static_cast<int>(Length), Result.data(), Size, nullptr, nullptr);
+    return Result;
+}
+#endif
+
 std::FILE* OpenFile(const std::string& FileName, const char* Mode)
 {
 #if defined(_WIN32)
     // Others may read and write the file while we hold it, as a file opened
     // by the system's own dialogs would allow.
-    return _fsopen(FileName.c_str(), Mode, _SH_DENYNO);
+    const std::wstring WideMode(Mode, Mode + std::char_traits<char>::length(Mode));
+    return _wfsopen(WideFromUtf8(FileName).c_str(), WideMode.c_str(), _SH_DENYNO);
 #else
     return std::fopen(FileName.c_str(), Mode);
 #endif
@@ -75,7 +114,7 @@ std::string ProgramFolder()
         program = std::filesystem::current_path() / "program";
     }
 #endif
-    std::string folder = program.parent_path().string();
+    std::string folder = Utf8FromPath(program.parent_path());
     if (folder.empty() || folder.back() != PathSeparator()) {
         folder += PathSeparator();
     }
@@ -85,7 +124,7 @@ std::string ProgramFolder()
 bool ReplaceFile(const std::string& Source, const std::string& Target)
 {
     std::error_code error;
-    std::filesystem::rename(Source, Target, error);
+    std::filesystem::rename(PathFromUtf8(Source), PathFromUtf8(Target), error);
     return !error;
 }
 

@@ -1,16 +1,31 @@
 #pragma once
 // The thin layer over what differs between Windows and the other systems:
-// 64-bit file positions, truncation, the program's own folder and the
-// replacement of a file by a freshly written one.
+// 64-bit file positions, truncation, the program's own folder, the
+// replacement of a file by a freshly written one, and file names.
+//
+// File names are UTF-8 throughout the program. On Windows they reach the
+// system as wide characters, never through the ANSI code page, so a folder
+// such as "C:\Users\José\Documents\Grids" opens like any other.
 
 #include <cstdint>
 #include <cstdio>
+#include <filesystem>
 #include <string>
 
 namespace Platform {
 
 // The path separator of the platform, '\\' on Windows and '/' elsewhere.
 char PathSeparator();
+
+// The file system's form of a UTF-8 file name, and back.
+std::filesystem::path PathFromUtf8(const std::string& FileName);
+std::string Utf8FromPath(const std::filesystem::path& Path);
+
+#if defined(_WIN32)
+// UTF-8 and the system's wide characters; invalid sequences become U+FFFD.
+std::wstring WideFromUtf8(const std::string& Text);
+std::string Utf8FromWide(const wchar_t* Text, size_t Length);
+#endif
 
 std::FILE* OpenFile(const std::string& FileName, const char* Mode);
 int SeekFile(std::FILE* File, int64_t Offset, int Whence);

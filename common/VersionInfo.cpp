@@ -7,31 +7,11 @@
 #endif
 #include <windows.h>
 
+#include "Platform.h"
+
 #include <vector>
 
 namespace {
-
-std::string ToUtf8(const wchar_t* Text, size_t Length)
-{
-    if (Length == 0)
-        return std::string();
-    const int Size = WideCharToMultiByte(CP_UTF8, 0, Text, static_cast<int>(Length), nullptr, 0, nullptr, nullptr);
-    std::string Result(static_cast<size_t>(Size > 0 ? Size : 0), '\0');
-    if (Size > 0)
-        WideCharToMultiByte(CP_UTF8, 0, Text, static_cast<int>(Length), Result.data(), Size, nullptr, nullptr);
-    return Result;
-}
-
-std::wstring ToWide(const std::string& Text)
-{
-    if (Text.empty())
-        return std::wstring();
-    const int Size = MultiByteToWideChar(CP_UTF8, 0, Text.data(), static_cast<int>(Text.size()), nullptr, 0);
-    std::wstring Result(static_cast<size_t>(Size > 0 ? Size : 0), L'\0');
-    if (Size > 0)
-        MultiByteToWideChar(CP_UTF8, 0, Text.data(), static_cast<int>(Text.size()), Result.data(), Size);
-    return Result;
-}
 
 // The version resource of the running program file, copied once; a file
 // without one answers "missing" to everything.
@@ -73,7 +53,7 @@ public:
     {
         if (FData.empty())
             return std::nullopt;
-        const std::wstring Path = L"\\StringFileInfo\\040904E4\\" + ToWide(Name);
+        const std::wstring Path = L"\\StringFileInfo\\040904E4\\" + Platform::WideFromUtf8(Name);
         void* Value = nullptr;
         UINT Length = 0;
         if (!VerQueryValueW(FData.data(), Path.c_str(), &Value, &Length) || Value == nullptr)
@@ -83,7 +63,7 @@ public:
         size_t Characters = Length;
         while (Characters > 0 && Text[Characters - 1] == L'\0')
             --Characters;
-        return ToUtf8(Text, Characters);
+        return Platform::Utf8FromWide(Text, Characters);
     }
 
 private:

@@ -81,7 +81,10 @@ int main(int Argc, char** Argv)
             Screenshot = QString::fromLocal8Bit(Argv[Index + 1]);
 
     TTavrelApplication App(Argc, Argv);
+    QApplication::setOrganizationName(QStringLiteral("Tavrel Sudoku International"));
     QApplication::setApplicationName(QStringLiteral("Tavrel Sudoku"));
+    // The installed desktop entry, whose icon the desktop shows on the window.
+    QGuiApplication::setDesktopFileName(QStringLiteral(TAVREL_DESKTOP_ID));
     // The help ("TavrelSudoku.HLP") is the program's own help window, whose
     // pages are compiled in; there is no file to name.
 

@@ -12,6 +12,9 @@ packages=(
   fonts-liberation2
   time
   poppler-utils
+  desktop-file-utils appstream
+  g++-mingw-w64-x86-64-posix
+  dpkg-dev file
 )
 
 missing=()

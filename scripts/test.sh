@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Sets everything up and runs every test twice: in a normal build and in a
 # build with AddressSanitizer and UndefinedBehaviorSanitizer, where any report
-# fails the run. Then gives each fuzz target a short smoke run.
+# fails the run. The normal build is also installed and checked as a player's
+# system sees it, and the layers without Qt are compiled for Windows. Then
+# gives each fuzz target a short smoke run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
@@ -10,6 +12,12 @@ jobs=$(nproc)
 echo "== normal build"
 scripts/build.sh build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 (cd build && ctest --output-on-failure -j "$jobs")
+
+echo "== installation"
+scripts/install-test.sh build
+
+echo "== Windows compile check"
+scripts/windows-check.sh
 
 echo "== sanitizer build"
 scripts/build.sh build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAVREL_SANITIZE=ON -DTAVREL_BENCH=OFF

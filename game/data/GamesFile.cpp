@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
 #include <unordered_set>
 
 using DataFields::GetText;
@@ -65,6 +66,8 @@ uint32_t TIssueEntry::GetIssueNumber() const { return GetUInt32(&FBytes[ofsIssue
 std::string TIssueEntry::GetDescription() const { return GetText(&FBytes[ofsDescription], TextSize); }
 std::string TIssueEntry::GetFileName() const { return GetText(&FBytes[ofsFileName], TextSize); }
 uint32_t TIssueEntry::GetGameCount() const { return GetUInt32(&FBytes[ofsGameCount]); }
+std::string TIssueEntry::GetSource() const { return GetText(&FBytes[ofsSource], TextSize); }
+void TIssueEntry::SetSource(const std::string& Source) { PutText(&FBytes[ofsSource], TextSize, Source); }
 
 void TIssueEntry::AddGame(const TGameEntry& Game)
 {
@@ -102,21 +105,74 @@ bool IsPlainFileName(const std::string& Name)
            Name.find('\\') == std::string::npos && Name.find(':') == std::string::npos;
 }
 
+// Where the file is and what it is now: origin, size and last write time;
+// empty when the file cannot be looked at.
+std::string FileSource(const std::string& FileName, char Origin)
+{
+    std::error_code error;
+    const std::filesystem::path path = Platform::PathFromUtf8(FileName);
+    const uintmax_t size = std::filesystem::file_size(path, error);
+    if (error) {
+        return std::string();
+    }
+    const auto time = std::filesystem::last_write_time(path, error);
+    if (error) {
+        return std::string();
+    }
+    return std::string(1, Origin) + ":" + std::to_string(size) + ":" +
+           std::to_string(static_cast<long long>(time.time_since_epoch().count()));
+}
+
+bool FileExists(const std::string& FileName)
+{
+    std::error_code error;
+    return std::filesystem::exists(Platform::PathFromUtf8(FileName), error);
+}
+
+// Why a file name cannot be listed, or empty when it can.
+std::string NameProblem(const std::string& Name)
+{
+    if (Name.size() > static_cast<size_t>(TGamesDataFile::MaxFileNameLength)) {
+        // A shortened name would never match its file again and the issue
+        // would be taken in at every start.
+        return Format("Issue file %s is not used: its name is longer than %d characters", Name.c_str(),
+                      TGamesDataFile::MaxFileNameLength);
+    }
+    if (!IsPlainFileName(Name)) {
+        // Such a name (a colon or backslash is legal in some file systems)
+        // could never be opened as a game again.
+        return Format("Issue file %s is not used: its name holds a path character", Name.c_str());
+    }
+    return std::string();
+}
+
 }  // namespace
 
 TGamesDataFile::TGamesDataFile(const std::string& ProgramFolder, TDataReporter& Reporter)
-    : FProgramFolder(ProgramFolder), FIssueFolder(TDistributionFile::IssueFolder(ProgramFolder)), FReporter(Reporter)
+    : TGamesDataFile(TCatalogueFolders::BesideProgram(ProgramFolder), Reporter)
+{
+}
+
+TGamesDataFile::TGamesDataFile(const TCatalogueFolders& Folders, TDataReporter& Reporter)
+    : FFolders(Folders), FReporter(Reporter)
 {
     Load();
 }
 
 std::string TGamesDataFile::FileName() const
 {
-    return FIssueFolder + "GAMES.DAT";
+    return FFolders.CatalogueFile();
 }
 
 void TGamesDataFile::Load()
 {
+    if (FFolders.Installed()) {
+        // The player's folders are made at the first start; when that fails,
+        // saving reports it.
+        std::error_code ignored;
+        std::filesystem::create_directories(Platform::PathFromUtf8(FFolders.PlayerIssues()), ignored);
+        LoadRefused();
+    }
     bool changed = false;
     try {
         TFileStream source(FileName(), TFileMode::fmOpenRead);
@@ -144,6 +200,9 @@ void TGamesDataFile::Load()
     std::error_code folderError;
     if (changed && std::filesystem::is_directory(std::filesystem::path(FIssueFolder), folderError)) {
         Save();
+    }
+    if (FRefusedChanged) {
+        SaveRefused();
     }
 }
 
@@ -189,12 +248,12 @@ bool TGamesDataFile::ReadEntries(TStream& Source, uint32_t IssueCountRead, uint3
     }
 }
 
-std::vector<std::string> TGamesDataFile::ListIssueFiles() const
+std::vector<std::string> TGamesDataFile::ListIssueFiles(const std::string& Folder)
 {
     namespace fs = std::filesystem;
     std::vector<std::string> names;
     std::error_code error;
-    fs::directory_iterator it(fs::path(FIssueFolder), error);
+    fs::directory_iterator it(Platform::PathFromUtf8(Folder), error);
     if (error) {
         return names;
     }
@@ -206,7 +265,7 @@ std::vector<std::string> TGamesDataFile::ListIssueFiles() const
         if (!it->is_regular_file(kindError)) {
             continue;
         }
-        std::string name = it->path().filename().string();
+        std::string name = Platform::Utf8FromPath(it->path().filename());
         if (HasIssueExtension(name)) {
             names.push_back(std::move(name));
         }
@@ -218,6 +277,9 @@ std::vector<std::string> TGamesDataFile::ListIssueFiles() const
 
 bool TGamesDataFile::ScanIssueFolder()
 {
+    if (FFolders.Installed()) {
+        return ScanPlayerFolders();
+    }
     std::unordered_set<std::string> listed;
     for (const TIssueEntry& issue : FIssues) {
         const std::string stored = issue.GetFileName();
@@ -226,25 +288,15 @@ bool TGamesDataFile::ScanIssueFolder()
     }
     bool changed = false;
     try {
-        for (const std::string& name : ListIssueFiles()) {
+        for (const std::string& name : ListIssueFiles(FFolders.BundledIssues)) {
             if (listed.count(name) != 0) {
                 continue;
             }
-            if (name.size() > static_cast<size_t>(MaxFileNameLength)) {
-                // A shortened name would never match its file again and the
-                // issue would be taken in at every start.
-                FReporter.ShowMessage(Format("Issue file %s is not used: its name is longer than %d characters",
-                                             name.c_str(), MaxFileNameLength));
+            if (const std::string problem = NameProblem(name); !problem.empty()) {
+                FReporter.ShowMessage(problem);
                 continue;
             }
-            if (!IsPlainFileName(name)) {
-                // Such a name (a colon or backslash is legal in some file
-                // systems) could never be opened as a game again.
-                FReporter.ShowMessage(Format("Issue file %s is not used: its name holds a path character",
-                                             name.c_str()));
-                continue;
-            }
-            TakeIn(name);
+            Append(ReadIssue(FFolders.BundledIssues, name));
             listed.insert(name);
             changed = true;
         }
@@ -255,16 +307,193 @@ bool TGamesDataFile::ScanIssueFolder()
     return changed;
 }
 
-void TGamesDataFile::TakeIn(const std::string& Name)
+bool TGamesDataFile::ScanPlayerFolders()
 {
-    TDistributionFile issue(FIssueFolder + Name);
+    bool changed = false;
+    const std::vector<std::string> bundled = ListIssueFiles(FFolders.BundledIssues);
+    for (const std::string& name : bundled) {
+        changed = Refresh(FFolders.BundledIssues, name, 'B') || changed;
+    }
+    const std::unordered_set<std::string> bundledNames(bundled.begin(), bundled.end());
+    std::set<std::string> present;
+    for (const std::string& name : ListIssueFiles(FFolders.PlayerIssues())) {
+        const std::string source = FileSource(FFolders.PlayerIssues() + name, 'P');
+        present.insert(name + '\t' + source);
+        if (bundledNames.count(name) != 0) {
+            Refuse(name, source,
+                   Format("Issue file %s in %s is not used: an issue file of that name came with the game", name.c_str(),
+                          FFolders.PlayerIssues().c_str()));
+            continue;
+        }
+        changed = Refresh(FFolders.PlayerIssues(), name, 'P') || changed;
+    }
+    // A refused file that was removed or changed is looked at afresh.
+    for (auto it = FRefused.begin(); it != FRefused.end();) {
+        if (present.count(*it) == 0) {
+            it = FRefused.erase(it);
+            FRefusedChanged = true;
+        } else {
+            ++it;
+        }
+    }
+    return changed;
+}
+
+TIssueEntry* TGamesDataFile::Listed(const std::string& Name)
+{
+    for (TIssueEntry& issue : FIssues) {
+        const std::string stored = issue.GetFileName();
+        if (stored == Name || DataFields::TrimBlanks(stored) == Name) {
+            return &issue;
+        }
+    }
+    return nullptr;
+}
+
+void TGamesDataFile::Refuse(const std::string& Name, const std::string& Source, const std::string& Message)
+{
+    if (FRefused.insert(Name + '\t' + Source).second) {
+        FRefusedChanged = true;
+        FReporter.ShowMessage(Message);
+    }
+}
+
+bool TGamesDataFile::Refresh(const std::string& Folder, const std::string& Name, char Origin)
+{
+    const std::string source = FileSource(Folder + Name, Origin);
+    TIssueEntry* listed = Listed(Name);
+    if (listed != nullptr && listed->GetSource() == source) {
+        return false;
+    }
+    if (Origin == 'P' && FRefused.count(Name + '\t' + source) != 0) {
+        return false;
+    }
+    const auto report = [&](const std::string& message) {
+        if (Origin == 'P') {
+            Refuse(Name, source, message);
+        } else {
+            FReporter.ShowInstallationError(message);
+        }
+    };
+    if (const std::string problem = NameProblem(Name); !problem.empty()) {
+        report(problem);
+        return false;
+    }
+    try {
+        TIssueEntry entry = ReadIssue(Folder, Name);
+        entry.SetSource(source);
+        if (Origin == 'P') {
+            const int same = IssueIndex(entry.GetIssueNumber());
+            if (same >= 0 && &FIssues[static_cast<size_t>(same)] != listed) {
+                report(Format("Issue file %s in %s is not used: its issue %u is listed already as %s", Name.c_str(),
+                              Folder.c_str(), entry.GetIssueNumber(),
+                              FIssues[static_cast<size_t>(same)].GetFileName().c_str()));
+                return false;
+            }
+        }
+        if (listed == nullptr) {
+            Append(std::move(entry));
+        } else {
+            // Read again in place: the issue keeps its place and its games
+            // are those of the file as it is now, never listed twice.
+            FGameCount -= static_cast<uint32_t>(listed->Games().size());
+            FGameCount += static_cast<uint32_t>(entry.Games().size());
+            *listed = std::move(entry);
+        }
+        return true;
+    } catch (const std::exception& error) {
+        // A changed file that cannot be read again stays listed with its old
+        // source, so its games are refused rather than read from wrong places.
+        report(error.what());
+        return false;
+    }
+}
+
+TIssueEntry TGamesDataFile::ReadIssue(const std::string& Folder, const std::string& Name) const
+{
+    TDistributionFile issue(Folder + Name);
     TIssueEntry entry(issue.GetVersion(), issue.GetIssueNumber(), issue.GetDescription(), Name);
     entry.FGames.reserve(static_cast<size_t>(issue.GameCount()));
     for (int game = 0; game < issue.GameCount(); ++game) {
         entry.AddGame(TGameEntry(issue.GameRecord(game), issue.RecordPosition(game)));
     }
-    FGameCount += static_cast<uint32_t>(entry.Games().size());
-    FIssues.push_back(std::move(entry));
+    return entry;
+}
+
+void TGamesDataFile::Append(TIssueEntry Entry)
+{
+    FGameCount += static_cast<uint32_t>(Entry.Games().size());
+    FIssues.push_back(std::move(Entry));
+}
+
+std::string TGamesDataFile::FolderOf(const TIssueEntry& Issue) const
+{
+    return FFolders.Installed() && Issue.GetSource().rfind("P:", 0) == 0 ? FFolders.PlayerIssues()
+                                                                         : FFolders.BundledIssues;
+}
+
+void TGamesDataFile::LoadRefused()
+{
+    std::ifstream list(Platform::PathFromUtf8(FFolders.RefusedList()));
+    std::string line;
+    while (std::getline(list, line)) {
+        if (line.find('\t') != std::string::npos) {
+            FRefused.insert(line);
+        }
+    }
+}
+
+void TGamesDataFile::SaveRefused() const
+{
+    // Losing this list only means a refused file is reported once more.
+    std::ofstream list(Platform::PathFromUtf8(FFolders.RefusedList()), std::ios::trunc);
+    for (const std::string& line : FRefused) {
+        list << line << '\n';
+    }
+}
+
+int TGamesDataFile::AddIssueFile(const std::string& SourceFile)
+{
+    const std::string name = Platform::Utf8FromPath(Platform::PathFromUtf8(SourceFile).filename());
+    if (!HasIssueExtension(name)) {
+        throw Exception(Format("%s is not an issue file (*.ISS)", name.c_str()));
+    }
+    if (const std::string problem = NameProblem(name); !problem.empty()) {
+        throw Exception(problem);
+    }
+    const std::string folder = FFolders.AddedIssues();
+    if (FFolders.Installed() && FileExists(FFolders.BundledIssues + name)) {
+        throw Exception(Format("Issue file %s is not added: an issue file of that name came with the game", name.c_str()));
+    }
+    if (FileExists(folder + name) || Listed(name) != nullptr) {
+        throw Exception(Format("Issue file %s is not added: an issue file of that name is in %s already", name.c_str(),
+                               folder.c_str()));
+    }
+    const uint32_t issueNumber = TDistributionFile(SourceFile).GetIssueNumber();
+    if (const int same = IssueIndex(issueNumber); same >= 0) {
+        throw Exception(Format("Issue file %s is not added: its issue %u is listed already as %s", name.c_str(),
+                               issueNumber, FIssues[static_cast<size_t>(same)].GetFileName().c_str()));
+    }
+    // Copied under a temporary name and then moved, so the folder never
+    // holds half a file that the next start would report.
+    const std::string target = folder + name;
+    const std::string temporary = target + ".new";
+    std::error_code error;
+    std::filesystem::create_directories(Platform::PathFromUtf8(folder), error);
+    std::filesystem::copy_file(Platform::PathFromUtf8(SourceFile), Platform::PathFromUtf8(temporary),
+                               std::filesystem::copy_options::overwrite_existing, error);
+    if (error || !Platform::ReplaceFile(temporary, target)) {
+        std::error_code ignored;
+        std::filesystem::remove(Platform::PathFromUtf8(temporary), ignored);
+        throw Exception(Format("Issue file %s could not be copied to %s", name.c_str(), folder.c_str()));
+    }
+    TIssueEntry entry = ReadIssue(folder, name);
+    if (FFolders.Installed()) {
+        entry.SetSource(FileSource(target, 'P'));
+    }
+    Append(std::move(entry));
+    Save();
+    return IssueCount() - 1;
 }
 
 std::vector<uint8_t> TGamesDataFile::Serialise() const
@@ -315,7 +544,7 @@ bool TGamesDataFile::Save()
         return true;
     } catch (const Exception& error) {
         std::error_code ignored;
-        std::filesystem::remove(std::filesystem::path(temporary), ignored);
+        std::filesystem::remove(Platform::PathFromUtf8(temporary), ignored);
         FReporter.ShowMessage(error.Message());
         return false;
     }
@@ -382,9 +611,17 @@ void TGamesDataFile::OpenGame(uint32_t /*IssueNumber*/, uint32_t GameNumber, TPu
     if (!IsPlainFileName(name)) {
         throw Exception(Format("Invalid issue file name \"%s\" in the games file", name.c_str()));
     }
-    TDistributionFile file(FProgramFolder, name, game->GetRecordPosition());
-    Record.Assign(file.GameRecord(0));
-    TMemoryStream& puzzle = file.PuzzleStream(0);
+    const std::string folder = FolderOf(*issue);
+    const std::string now = FFolders.Installed() ? FileSource(folder + name, folder == FFolders.BundledIssues ? 'B' : 'P')
+                                                 : std::string();
+    if (!now.empty() && now != issue->GetSource()) {
+        // Its record positions belong to the content it had when listed.
+        throw Exception(Format("Issue file %s has changed since its games were listed", name.c_str()));
+    }
+    TFileStream source(folder + name, TFileMode::fmOpenRead);
+    const std::unique_ptr<TDistributionFile> file = TDistributionFile::ReadGame(source, name, game->GetRecordPosition());
+    Record.Assign(file->GameRecord(0));
+    TMemoryStream& puzzle = file->PuzzleStream(0);
     CopyStream(puzzle, 0, Stream, puzzle.GetSize());
     Stream.SetPosition(0);
 }

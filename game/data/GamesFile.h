@@ -1,18 +1,30 @@
 #pragma once
 // The games catalogue: every issue the program knows and every game in them,
-// kept in "ISSUES" + separator + "GAMES.DAT" in the program folder, so that
-// games can be listed without opening the issue files and opened by number.
+// kept in "GAMES.DAT" (CatalogueFolders.h says where), so that games can be
+// listed without opening the issue files and opened by number.
 //
 // GAMES.DAT: format version, issue count, game count (over all issues), then
 // for each issue its 212-byte issue entry directly followed by its 160-byte
 // game entries. All integers 32-bit little-endian, texts NUL-padded.
 //
 // The catalogue only grows: issues are taken in but never removed.
+//
+// An installed copy's catalogue is fed by two folders, the issue files that
+// came with the program and the player's own. Each issue entry then records
+// in its otherwise unused text field where its file is and the file's size
+// and time when it was read ("B:" or "P:", size, time), so that a file that
+// changed (an upgrade) is read again in place and never opened through the
+// record positions of its old content. A player's file whose name is that of
+// a file that came with the program, whose issue is listed already under
+// another name, or that cannot be read is refused with a message once, and
+// the others go on. A copy run in place keeps the one folder, as always.
 
+#include "CatalogueFolders.h"
 #include "DataReporter.h"
 #include "PuzzleInfo.h"
 
 #include <array>
+#include <set>
 #include <cstdint>
 #include <string>
 #include <utility>
@@ -71,7 +83,7 @@ public:
     static constexpr int ofsKind = 8;
     static constexpr int ofsDescription = 9;
     static constexpr int ofsFileName = 73;
-    static constexpr int ofsUnused = 137;
+    static constexpr int ofsSource = 137;
     static constexpr int ofsGameCount = 204;
     static constexpr int ofsGamesLink = 208;
 
@@ -90,6 +102,10 @@ public:
     std::string GetFileName() const;
     // The game count the entry states; equal to Games().size().
     uint32_t GetGameCount() const;
+    // Where the file was read from and what it was then; empty in a
+    // catalogue of a copy run in place.
+    std::string GetSource() const;
+    void SetSource(const std::string& Source);
 
     const std::vector<TGameEntry>& Games() const { return FGames; }
     // Appends a game and counts it in the entry.
@@ -124,6 +140,10 @@ public:
     // failed saves as plain messages, an issue file that cannot be taken in
     // in the installation error box. Reporter must outlive the catalogue.
     TGamesDataFile(const std::string& ProgramFolder, TDataReporter& Reporter);
+    // The same for the catalogue and issue folders of Folders.
+    TGamesDataFile(const TCatalogueFolders& Folders, TDataReporter& Reporter);
+
+    const TCatalogueFolders& Folders() const { return FFolders; }
 
     uint32_t GetVersion() const { return FVersion; }
     int IssueCount() const { return static_cast<int>(FIssues.size()); }
@@ -155,7 +175,16 @@ public:
     // reported as a plain message and answers false.
     bool Save();
 
-    // "ISSUES" + separator + "GAMES.DAT" in the program folder.
+    // Copies the issue file SourceFile under its own name into the folder
+    // for added issues and takes it in; answers the issue's index. Raises
+    // Exception, copying nothing, when the file is not a sound issue file,
+    // when its name cannot be listed or is taken (in that folder, by a file
+    // that came with the program, or by an issue entry), when its issue is
+    // listed already, or when the copy fails. A failed save of the catalogue
+    // is reported; the copied file is then taken in at the next start.
+    int AddIssueFile(const std::string& SourceFile);
+
+    // The catalogue file, GAMES.DAT.
     std::string FileName() const;
 
 private:
@@ -164,13 +193,27 @@ private:
     // Answers false when the entries disagreed with the header (reported).
     bool ReadEntries(TStream& Source, uint32_t IssueCountRead, uint32_t GameCountRead);
     bool ScanIssueFolder();
-    void TakeIn(const std::string& Name);
-    std::vector<std::string> ListIssueFiles() const;
+    bool ScanPlayerFolders();
+    // Takes in or reads again the file Name of Folder (Origin 'B' for the
+    // program's issue files, 'P' for the player's); answers true when the
+    // catalogue changed. Failures are reported, the file then left aside.
+    bool Refresh(const std::string& Folder, const std::string& Name, char Origin);
+    void Refuse(const std::string& Name, const std::string& Source, const std::string& Message);
+    TIssueEntry* Listed(const std::string& Name);
+    // The issue entry of the file Name in Folder, with its games.
+    TIssueEntry ReadIssue(const std::string& Folder, const std::string& Name) const;
+    void Append(TIssueEntry Entry);
+    std::string FolderOf(const TIssueEntry& Issue) const;
+    static std::vector<std::string> ListIssueFiles(const std::string& Folder);
+    void LoadRefused();
+    void SaveRefused() const;
     std::vector<uint8_t> Serialise() const;
 
-    std::string FProgramFolder;
-    std::string FIssueFolder;
+    TCatalogueFolders FFolders;
     TDataReporter& FReporter;
+    // The player's refused files as name + tab + source; reported once each.
+    std::set<std::string> FRefused;
+    bool FRefusedChanged = false;
     uint32_t FVersion = 1;
     uint32_t FGameCount = 0;
     std::vector<TIssueEntry> FIssues;

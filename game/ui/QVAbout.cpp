@@ -1,6 +1,5 @@
 #include "QVAbout.h"
 
-#include "BrowserCommand.h"
 #include "Exception.h"
 #include "JpegPicture.h"
 #include "Prompter.h"
@@ -17,18 +16,6 @@
 
 #include <cstdint>
 #include <memory>
-
-#if defined(_WIN32)
-#include <QSettings>
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#include <windows.h>
-#include <shellapi.h>
-#else
-#include <QDesktopServices>
-#include <QUrl>
-#endif
 
 const char* const HomePageAddress = "https://www.tavrelsudoku.example/";
 
@@ -145,24 +132,4 @@ void ShowAboutBox(QWidget* Owner)
     if (Screen != nullptr)
         Box->move(Screen->availableGeometry().center() - QPoint(ClientWidth / 2, ClientHeight / 2));
     Box->exec();
-}
-
-void OpenBrowser(const std::string& Address)
-{
-#if defined(_WIN32)
-    const QSettings Registry(QStringLiteral("HKEY_CLASSES_ROOT\\HTTP\\shell\\open\\command"), QSettings::NativeFormat);
-    const TBrowserCommand Command =
-        ParseBrowserCommand(Registry.value(QStringLiteral("Default")).toString().toStdString(), Address);
-    const std::wstring Program = QString::fromStdString(Command.Program).toStdWString();
-    const std::wstring Parameters = QString::fromStdString(Command.Parameters).toStdWString();
-    const HINSTANCE Started =
-        ShellExecuteW(nullptr, L"open", Program.c_str(), Parameters.c_str(), nullptr, SW_SHOWNORMAL);
-    // The shell answers a value above 32 when it started the program.
-    if (reinterpret_cast<INT_PTR>(Started) <= 32)
-        throw Exception(NoBrowserMessage);
-#else
-    const QUrl Url(QString::fromStdString(Address), QUrl::StrictMode);
-    if (Url.isEmpty() || !Url.isValid() || Url.isRelative() || !QDesktopServices::openUrl(Url))
-        throw Exception(NoBrowserMessage);
-#endif
 }

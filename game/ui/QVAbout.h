@@ -1,10 +1,11 @@
 #pragma once
 // The About box and the home page: TfrmAbout shows the program's picture,
 // name, version and notices from the program file's version information;
-// OpenBrowser opens a web address in the browser the system has for web
-// addresses.
+// OpenBrowser (BrowserCommand.h) opens a web address in the browser the
+// system has for web addresses.
 
 #include "AboutLines.h"
+#include "BrowserCommand.h"
 
 #include <QByteArray>
 #include <QDialog>
@@ -49,11 +50,3 @@ QByteArray ProgramPicture();
 // with the application title as product name and the sharing notice as
 // comment, shows it modally and releases it.
 void ShowAboutBox(QWidget* Owner);
-
-// Starts the browser on Address. On Windows the command is the one
-// registered for web addresses (the classes-root key
-// "\HTTP\shell\open\command"), started with the "open" verb; elsewhere the
-// system's own opener of web addresses stands in. Raises
-// Exception("Unable to find start command for internet browser") when there
-// is none, or when it refuses the address.
-void OpenBrowser(const std::string& Address);

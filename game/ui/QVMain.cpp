@@ -7,6 +7,7 @@
 #include "ChoosePuzzle.h"
 #include "HideOpts.h"
 #include "Options.h"
+#include "PlayerFolders.h"
 #include "PuzzleXLink.h"
 #include "QVDisplayGrid.h"
 
@@ -40,7 +41,7 @@ TfrmMain::TfrmMain(const std::string& ProgramFolder, QWidget* Owner)
     // The window keeps the size of its panels; ArrangePanels changes it.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
-    FCatalogue = std::make_unique<TGamesDataFile>(FProgramFolder, FReporter);
+    FCatalogue = std::make_unique<TGamesDataFile>(PlayerCatalogueFolders(FProgramFolder), FReporter);
     EnableGameMenus();
     AssignShortcuts();
     // KeyPreview: keys are seen by the window before its controls; and hints

@@ -9,8 +9,9 @@
 // QVMainCompose.cpp (panels and widgets), QVMainMenus.cpp (main and pop-up
 // menus), QVMainGame.cpp (start-up, game loading, children, commands),
 // QVMainEntry.cpp (mouse, pop-up, pencil, erase, highlight, mark styles,
-// undo), QVMainRefresh.cpp (LEDs, bars, panels, caption), QVMainFiles.cpp
-// (saved games, printing, help).
+// undo, keyboard play), QVMainRefresh.cpp (LEDs, bars, panels, caption),
+// QVMainFiles.cpp (saved games, printing, help), QVMainIssues.cpp (issue
+// files the player adds).
 //
 // Ownership: the window owns the pyramid, both grids, the catalogue and its
 // reporter; the settings and choose-game dialogs are the program's and are
@@ -248,6 +249,9 @@ private:
     // where a change reaches cells no notice names: mark styles, settings,
     // the shading after printing, a refresh after bulk changes.
     void RepaintGrids();
+
+    // QVMainIssues.cpp: an issue file the player adds.
+    void AddIssueFileClick();
 
     // QVMainFiles.cpp: saved games, printing, help.
     void Loadvalues1Click();

@@ -6,6 +6,7 @@
 #include "HelpWindow.h"
 #include "QVAbout.h"
 #include "Format.h"
+#include "PlayerFolders.h"
 #include "Prompter.h"
 #include "Puzzle.h"
 #include "PuzzleXLink.h"
@@ -19,7 +20,6 @@
 #include <QFileInfo>
 #include <QPrinter>
 #include <QSaveFile>
-#include <QStandardPaths>
 
 namespace {
 
@@ -43,14 +43,17 @@ std::string MessageNamingFile(const std::string& Message, const QString& FileNam
 QString TfrmMain::GridsFolder() const
 {
     // "Grids" beside the program where the player may write there, else in
-    // the player's documents; the last folder used wins over both.
+    // the player's documents; the last folder used wins over both. An
+    // installed copy never writes beside the program.
     if (!ValueSaveDialog.Folder.isEmpty() && QFileInfo(ValueSaveDialog.Folder).isDir())
         return ValueSaveDialog.Folder;
+    if (FCatalogue->Folders().Installed())
+        return PlayerGridsFolder();
     const QString Program = ToQString(FProgramFolder);
     const QFileInfo Beside(Program + QStringLiteral("Grids"));
     if (Beside.isDir() ? Beside.isWritable() : QFileInfo(Program).isWritable())
         return Beside.absoluteFilePath();
-    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + QStringLiteral("/Grids");
+    return PlayerGridsFolder();
 }
 
 QString TfrmMain::ProposedFileName() const

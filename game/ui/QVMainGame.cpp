@@ -84,10 +84,11 @@ void TfrmMain::StartUpGame()
 
 void TfrmMain::ShowNoGames()
 {
-    const QString Folder = QDir::toNativeSeparators(ToQString(FProgramFolder) + QStringLiteral("ISSUES"));
+    const QString Folder = QDir::toNativeSeparators(QDir::cleanPath(ToQString(FCatalogue->Folders().AddedIssues())));
     FNoGames->setText(QStringLiteral("<p style='font-size:13pt'><b>No games were found.</b></p>"
                                      "<p>Tavrel Sudoku looks for its issue files (*.ISS) in the folder<br><b>%1</b></p>"
-                                     "<p>Put the issue files there and start the game again.</p>")
+                                     "<p>Add them with \"Add Issue File...\" in the File menu, or put them "
+                                     "there and start the game again.</p>")
                           .arg(Folder.toHtmlEscaped()));
     FNoGames->show();
     FNoGames->raise();

@@ -61,6 +61,7 @@ void TfrmMain::BuildMenus()
     FMnuFile = AddMenu(this, nullptr, Bar, "mnuFile", QStringLiteral("&File"));
     FFileOpen = AddItem(FMnuFile, "mnuFileOpen", QStringLiteral("Choose &game..."), [this] { ChooseGameClick(); },
                         Keys("Ctrl+G"));
+    AddItem(FMnuFile, "AddIssueFile1", QStringLiteral("Add &Issue File..."), [this] { AddIssueFileClick(); });
     FLoadValues = AddItem(FMnuFile, "Loadvalues1", QStringLiteral("&Load saved game..."), [this] { Loadvalues1Click(); },
                           Keys("Ctrl+L"));
     FSave = AddItem(FMnuFile, "Save1", QStringLiteral("&Save"), [this] { SaveAs1Click(false); }, Keys("Ctrl+S"));

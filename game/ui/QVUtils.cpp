@@ -64,12 +64,12 @@ void TMessageReporter::ShowInstallationError(const std::string& Message)
 
 QString ToQString(const std::string& Text)
 {
-    return QString::fromLocal8Bit(Text.data(), static_cast<qsizetype>(Text.size()));
+    return QString::fromUtf8(Text.data(), static_cast<qsizetype>(Text.size()));
 }
 
 std::string ToStdString(const QString& Text)
 {
-    return Text.toLocal8Bit().toStdString();
+    return Text.toUtf8().toStdString();
 }
 
 QString FromDataText(const std::string& Text)

@@ -63,8 +63,8 @@ public:
     void ShowInstallationError(const std::string& Message) override;
 };
 
-// Messages and file names: the system's own 8-bit encoding (the one the
-// file functions of the lower layers take).
+// Messages and file names: UTF-8, as the lower layers take them (their
+// platform layer hands file names to the system in its own form).
 QString ToQString(const std::string& Text);
 std::string ToStdString(const QString& Text);
 // Texts of the data files (game names and descriptions): 8-bit characters.

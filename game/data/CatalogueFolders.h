@@ -1,0 +1,42 @@
+#pragma once
+// Where the games catalogue lives and which folders of issue files feed it.
+//
+// A copy run from the folder it was built or unpacked in keeps everything in
+// the "ISSUES" folder beside the program, which it writes. An installed copy
+// (its installation leaves the marker file InstallMarkerName beside the
+// program) never writes beside the program: each player's catalogue
+// "GAMES.DAT" and own issue folder "ISSUES" sit in that player's data folder,
+// and the issue files beside the program are only read. The marker alone
+// decides, never whether the folder can be written, so an installed copy run
+// by an administrator writes nothing into the installation either.
+
+#include <string>
+
+// "INSTALLED", written beside the program by its installation.
+extern const char* const InstallMarkerName;
+
+// Folders end in a path separator.
+struct TCatalogueFolders {
+    // The issue files that came with the program.
+    std::string BundledIssues;
+    // The player's data folder; empty for a copy run in place.
+    std::string PlayerFolder;
+
+    bool Installed() const { return !PlayerFolder.empty(); }
+    std::string CatalogueFile() const;
+    // The player's own issue files, beside the catalogue; empty for a copy
+    // run in place, whose one issue folder is BundledIssues.
+    std::string PlayerIssues() const;
+    // Where an issue file the player adds goes.
+    std::string AddedIssues() const;
+    // The player's issue files that were refused, so each is reported once.
+    std::string RefusedList() const;
+
+    // Everything in ProgramFolder's "ISSUES" folder.
+    static TCatalogueFolders BesideProgram(const std::string& ProgramFolder);
+    // The issue files beside the program, the rest in PlayerDataFolder.
+    static TCatalogueFolders ForPlayer(const std::string& ProgramFolder, const std::string& PlayerDataFolder);
+    // ForPlayer when ProgramFolder holds the install marker, else
+    // BesideProgram.
+    static TCatalogueFolders Of(const std::string& ProgramFolder, const std::string& PlayerDataFolder);
+};
