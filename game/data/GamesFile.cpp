@@ -195,10 +195,11 @@ void TGamesDataFile::Load()
     if (ScanIssueFolder()) {
         changed = true;
     }
-    // Without an issue folder there is nothing to list, and nowhere to keep
-    // the list: nothing is written and no folder is made.
+    // Without the folder of the catalogue (a copy run in place whose
+    // "ISSUES" is missing) there is nothing to list and nowhere to keep the
+    // list: nothing is written and no folder is made.
     std::error_code folderError;
-    if (changed && std::filesystem::is_directory(std::filesystem::path(FIssueFolder), folderError)) {
+    if (changed && std::filesystem::is_directory(Platform::PathFromUtf8(FileName()).parent_path(), folderError)) {
         Save();
     }
     if (FRefusedChanged) {
