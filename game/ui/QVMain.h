@@ -227,6 +227,11 @@ private:
     // player's choice rather than the game's.
     void StoreViewSettings();
     void Undo1Click();
+    // Enters again what Undo took back on the same puzzle.
+    void Redo1Click();
+    // "&Redo" is enabled exactly when the puzzle the commands act on has
+    // something to enter again.
+    void UpdateRedoItem();
     void Checkpoint1Click();
     void Backtocheckpoint1Click();
 
@@ -336,6 +341,7 @@ private:
     QMenu* FMnuHiLites = nullptr;
     QMenu* FMnuHelp = nullptr;
     QAction* FFileOpen = nullptr;
+    QAction* FRedo = nullptr;
     QAction* FLoadValues = nullptr;
     QAction* FSave = nullptr;
     QAction* FSaveAs = nullptr;

@@ -61,6 +61,7 @@ void TfrmMain::Image1Click(bool Parent)
         return;
     TGrid* Grid = Parent ? FParentGrid.get() : FChildGrid.get();
     FUndoPuzzle = Parent ? 0 : FCurrentChild;
+    UpdateRedoItem();
     // With "Parent click selects child", a click on a parent cell of another
     // child only shows that child.
     if (Parent && FChooseChild->isChecked() && SelectChild(0))
@@ -324,6 +325,7 @@ void TfrmMain::KeyDigit(int Digit)
         return;
     const bool Parent = FParentActive;
     FUndoPuzzle = Parent ? 0 : FCurrentChild;
+    UpdateRedoItem();
     const TSheet Sheet = Digit == 0 ? shEnter : ActiveSheet();
     switch (Sheet) {
     case shEnter: {
@@ -452,6 +454,20 @@ void TfrmMain::Undo1Click()
         Target->Undo(1);
         RefreshAll(false);
     }
+}
+
+void TfrmMain::Redo1Click()
+{
+    if (TPuzzle* Target = Puzzle(FUndoPuzzle)) {
+        Target->Redo();
+        RefreshAll(false);
+    }
+}
+
+void TfrmMain::UpdateRedoItem()
+{
+    const TPuzzle* Target = Puzzle(FUndoPuzzle);
+    FRedo->setEnabled(Target != nullptr && Target->CanRedo());
 }
 
 void TfrmMain::Checkpoint1Click()

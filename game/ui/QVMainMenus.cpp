@@ -78,6 +78,11 @@ void TfrmMain::BuildMenus()
 
     FMnuEdit = AddMenu(this, nullptr, Bar, "mnuEdit", QStringLiteral("E&dit"));
     AddItem(FMnuEdit, "Undo1", QStringLiteral("&Undo"), [this] { Undo1Click(); }, Keys("Ctrl+Z"));
+    FRedo = AddItem(FMnuEdit, "Redo1", QStringLiteral("&Redo"), [this] { Redo1Click(); });
+    FRedo->setShortcuts({Keys("Ctrl+Y"), Keys("Ctrl+Shift+Z")});
+    FRedo->setEnabled(false);
+    // A click on a given changes the puzzle the commands act on and no more.
+    connect(FMnuEdit, &QMenu::aboutToShow, this, [this] { UpdateRedoItem(); });
     AddItem(FMnuEdit, "Checkpoint1", QStringLiteral("&Checkpoint"), [this] { Checkpoint1Click(); });
     AddItem(FMnuEdit, "Backtocheckpoint1", QStringLiteral("U&ndo to checkpoint"), [this] { Backtocheckpoint1Click(); });
 

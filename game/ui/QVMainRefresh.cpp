@@ -21,6 +21,7 @@ void TfrmMain::RefreshAll(bool Check)
     UpdateLeds(0);
     UpdateProgress(Check);
     RepaintGrids();
+    UpdateRedoItem();
 }
 
 TfrmMain::TGridsHeld::TGridsHeld(const TfrmMain& Main) : FGrids{Main.FParentGrid.get(), Main.FChildGrid.get()}

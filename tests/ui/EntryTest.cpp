@@ -396,3 +396,55 @@ TEST(Keyboard, TheCursorMovesOnItsGridAndDigitsActByTheSheetShown)
     Rig.Key(Qt::Key_5, {});
     EXPECT_EQ(At(Parent), Before);
 }
+
+TEST(Keyboard, RedoEntersAgainWhatUndoTookBackUntilANewEntry)
+{
+    TMainWindowRig Rig;
+    TfrmMain& Main = Rig.Start();
+    Main.ChooseChildBox()->setChecked(false);
+    QAction* Redo = Rig.Find<QAction>("Redo1");
+    EXPECT_FALSE(Redo->isEnabled());
+    // Two entries on a linked child square and a free one, typed.
+    const auto Type = [&](int Row, int Col, int Digit) {
+        Rig.Hover(false, Row, Col);
+        Rig.Key(Qt::Key_0 + Digit, {});
+    };
+    std::vector<TCell*> Cells;
+    for (int Index = 0; Index < 81 && Cells.size() < 2; ++Index)
+        if (TCell* Cell = Rig.PuzzleAt(1).CellByIndex(Index); Cell->GetValue() == 0
+            && (Cells.empty() ? Cell->ParentLinkOfCell() != nullptr : Cell->ParentLinkOfCell() == nullptr))
+            Cells.push_back(Cell);
+    ASSERT_EQ(Cells.size(), 2u);
+    for (TCell* Cell : Cells)
+        Type(Cell->GetPosition().Row, Cell->GetPosition().Col, Cell->GetSolution());
+    TCell& Partner = *Cells[0]->ParentLinkOfCell();
+    EXPECT_EQ(Partner.GetValue(), Cells[0]->GetSolution());
+    const int ChildRecords = Rig.PuzzleAt(1).UndoCount();
+    const int ParentRecords = Rig.PuzzleAt(0).UndoCount();
+
+    Rig.Key(Qt::Key_Z, Qt::ControlModifier);
+    Rig.Key(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(Cells[0]->GetValue(), 0);
+    EXPECT_EQ(Partner.GetValue(), 0);
+    EXPECT_TRUE(Redo->isEnabled());
+    Rig.Key(Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(Cells[0]->GetValue(), Cells[0]->GetSolution());
+    EXPECT_EQ(Partner.GetValue(), Cells[0]->GetSolution());
+    EXPECT_EQ(Cells[1]->GetValue(), 0);
+    Rig.Key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(Cells[1]->GetValue(), Cells[1]->GetSolution());
+    EXPECT_FALSE(Redo->isEnabled());
+    // Both puzzles' lists are as they were before the undos.
+    EXPECT_EQ(Rig.PuzzleAt(1).UndoCount(), ChildRecords);
+    EXPECT_EQ(Rig.PuzzleAt(0).UndoCount(), ParentRecords);
+
+    // A new entry after an undo leaves nothing to redo.
+    Rig.Key(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_TRUE(Redo->isEnabled());
+    Type(Cells[0]->GetPosition().Row, Cells[0]->GetPosition().Col, Cells[0]->GetSolution() % 9 + 1);
+    EXPECT_FALSE(Redo->isEnabled());
+    const int Kept = Cells[1]->GetValue();
+    Rig.Key(Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(Cells[1]->GetValue(), Kept);
+    EXPECT_FALSE(Main.Saved());
+}
