@@ -448,3 +448,40 @@ TEST(Keyboard, RedoEntersAgainWhatUndoTookBackUntilANewEntry)
     EXPECT_EQ(Cells[1]->GetValue(), Kept);
     EXPECT_FALSE(Main.Saved());
 }
+
+TEST(Keyboard, AWholeGamePlayedWithKeysAloneEndsInTheCongratulation)
+{
+    TMainWindowRig Rig;
+    TfrmMain& Main = Rig.Start();
+    // From the top-left square, the cursor walks row by row to each empty
+    // square and types its digit: the parent first, then each child, chosen
+    // with Alt and its number and reached with Tab.
+    const auto Walk = [&](int Puzzle) {
+        Rig.Key(Qt::Key_PageUp, {});
+        Rig.Key(Qt::Key_PageUp, {});
+        Rig.Key(Qt::Key_Home, {});
+        for (int Row = 0; Row < 9; ++Row) {
+            for (int Col = 0; Col < 9; ++Col) {
+                const TCell& Cell = *Rig.PuzzleAt(Puzzle).CellAt(Row, Col);
+                if (Cell.GetValue() == 0)
+                    Rig.Key(Qt::Key_0 + Cell.GetSolution(), {});
+                if (Col < 8)
+                    Rig.Key(Qt::Key_Right, {});
+            }
+            Rig.Key(Qt::Key_Home, {});
+            Rig.Key(Qt::Key_Down, {});
+        }
+    };
+    Walk(0);
+    EXPECT_TRUE(Rig.Prompter.Messages.empty());
+    for (int Child = 1; Child <= Rig.Pyramid().ChildCount(); ++Child) {
+        Rig.Key(Qt::Key_0 + Child, Qt::AltModifier);
+        if (Main.ParentActive())
+            Rig.Key(Qt::Key_Tab, {});
+        Walk(Child);
+    }
+    ASSERT_EQ(Rig.Prompter.Messages.size(), 1u);
+    EXPECT_EQ(Rig.Prompter.Messages[0].Caption, QStringLiteral("Congratulations"));
+    for (int Index = 0; Index <= Rig.Pyramid().ChildCount(); ++Index)
+        EXPECT_TRUE(Rig.PuzzleAt(Index).IsSolved()) << Index;
+}
