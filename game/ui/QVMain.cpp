@@ -156,7 +156,10 @@ bool TfrmMain::eventFilter(QObject* Watched, QEvent* Event)
         }
         break;
     case QEvent::KeyPress:
-        if (auto* Widget = qobject_cast<QWidget*>(Watched); Widget != nullptr && Widget->window() == this) {
+        // The menu bar, once Alt has taken the keyboard to it, keeps its
+        // arrow keys.
+        if (auto* Widget = qobject_cast<QWidget*>(Watched);
+            Widget != nullptr && Widget->window() == this && qobject_cast<QMenuBar*>(Widget) == nullptr) {
             const auto* Key = static_cast<QKeyEvent*>(Event);
             if (Key->key() == Qt::Key_H && Key->modifiers() == Qt::AltModifier && AltHPressed())
                 return true;
