@@ -86,14 +86,9 @@ void Make(TPair& Pair)
 TPair& EmptyPair()
 {
     static TPair Pair;
-    if (!Pair.Parent) {
+    TPuzzle* const Puzzles[2] = {Pair.Parent.get(), Pair.Child.get()};
+    if (!Pair.Parent || !RestorePuzzles(Puzzles, Pair.States, true, true))
         Make(Pair);
-    } else {
-        TPuzzle* const Puzzles[2] = {Pair.Parent.get(), Pair.Child.get()};
-        if (!RestorePuzzles(Puzzles, Pair.States, true, true)) {
-            Make(Pair);
-        }
-    }
     return Pair;
 }
 

@@ -38,21 +38,13 @@ struct TMade {
     std::vector<TPuzzleState> States;
 };
 
-std::vector<TPuzzleState> StatesOf(const TMade& Made)
-{
-    std::vector<TPuzzleState> States;
-    for (const TPuzzle* Puzzle : Made.Puzzles)
-        States.push_back(CapturePuzzle(*Puzzle, false));
-    return States;
-}
-
 void Make(TMade& Made, uint8_t Layout)
 {
     Made.Pyramid = std::make_unique<TPuzzleXLink>(Layout, nullptr, 1, 1);
     Made.Puzzles.clear();
     for (int Index = 0; Index <= Made.Pyramid->ChildCount(); ++Index)
         Made.Puzzles.push_back(Made.Pyramid->GetPuzzle(Index));
-    Made.States = StatesOf(Made);
+    Made.States = CapturePuzzles(Made.Puzzles, false);
 }
 
 // The pyramid of Layout as freshly made.
@@ -60,13 +52,8 @@ TPuzzleXLink& EmptyPyramid(uint8_t Layout)
 {
     static TMade Pyramids[256];
     TMade& Made = Pyramids[Layout];
-    if (!Made.Pyramid) {
+    if (!Made.Pyramid || !RestorePuzzles(Made.Puzzles, Made.States, true, false))
         Make(Made, Layout);
-    } else {
-        if (!RestorePuzzles(Made.Puzzles, Made.States, true, false)) {
-            Make(Made, Layout);
-        }
-    }
     return *Made.Pyramid;
 }
 

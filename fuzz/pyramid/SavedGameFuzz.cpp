@@ -35,14 +35,6 @@ struct TLoaded {
     std::vector<TPuzzleState> States;
 };
 
-std::vector<TPuzzleState> StatesOf(const TLoaded& Loaded)
-{
-    std::vector<TPuzzleState> States;
-    for (const TPuzzle* Puzzle : Loaded.Puzzles)
-        States.push_back(CapturePuzzle(*Puzzle, false));
-    return States;
-}
-
 void Load(TLoaded& Loaded, int Choice)
 {
     static std::vector<uint8_t> Streams[3];
@@ -56,7 +48,7 @@ void Load(TLoaded& Loaded, int Choice)
     Loaded.Puzzles.clear();
     for (int Index = 0; Index <= Loaded.Pyramid->ChildCount(); ++Index)
         Loaded.Puzzles.push_back(Loaded.Pyramid->GetPuzzle(Index));
-    Loaded.States = StatesOf(Loaded);
+    Loaded.States = CapturePuzzles(Loaded.Puzzles, false);
 }
 
 // The pyramid of Choice as freshly loaded.
@@ -64,13 +56,8 @@ TPuzzleXLink& LoadedPyramid(int Choice)
 {
     static TLoaded Pyramids[3];
     TLoaded& Loaded = Pyramids[Choice];
-    if (!Loaded.Pyramid) {
+    if (!Loaded.Pyramid || !RestorePuzzles(Loaded.Puzzles, Loaded.States, false, false))
         Load(Loaded, Choice);
-    } else {
-        if (!RestorePuzzles(Loaded.Puzzles, Loaded.States, false, false)) {
-            Load(Loaded, Choice);
-        }
-    }
     return *Loaded.Pyramid;
 }
 

@@ -21,6 +21,7 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <vector>
 
 struct TCellState {
     int Value = 0;
@@ -101,6 +102,14 @@ NOT_FUZZED inline TPuzzleState CapturePuzzle(const TPuzzle& Puzzle, bool WithRoo
         State.Cells[Index] = CaptureCell(*Puzzle.CellByIndex(Index));
     State.Fields = CaptureFields(Puzzle, WithRoom);
     return State;
+}
+
+NOT_FUZZED inline std::vector<TPuzzleState> CapturePuzzles(std::span<TPuzzle* const> Puzzles, bool WithRoom)
+{
+    std::vector<TPuzzleState> States;
+    for (const TPuzzle* Puzzle : Puzzles)
+        States.push_back(CapturePuzzle(*Puzzle, WithRoom));
+    return States;
 }
 
 // Each puzzle as its state (one per puzzle, in the same order).

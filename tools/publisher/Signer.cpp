@@ -49,7 +49,6 @@ std::array<uint8_t, DigestSize> Md5(const std::vector<uint8_t>& Data)
 // signature. The primes are worked out from the modulus and the two
 // exponents, so the key files need not carry them.
 struct TCrtKey {
-    TBigNum Modulus;
     TBigNum P;
     TBigNum Q;
     TBigNum DP;
@@ -139,9 +138,9 @@ std::unique_ptr<TCrtKey> MakeCrtKey(const TDevelopmentKey& Source)
         return nullptr;
     }
     auto key = std::make_unique<TCrtKey>();
-    key->Modulus = FromHex(Source.ModulusHex);
+    const TBigNum modulus = FromHex(Source.ModulusHex);
     const TBigNum exponent = FromHex(Source.PrivateExponentHex);
-    key->P = FactorOf(key->Modulus.get(), exponent.get(), Source.PublicExponent, ctx.get());
+    key->P = FactorOf(modulus.get(), exponent.get(), Source.PublicExponent, ctx.get());
     if (!key->P) {
         return nullptr;
     }
@@ -150,7 +149,7 @@ std::unique_ptr<TCrtKey> MakeCrtKey(const TDevelopmentKey& Source)
     key->DQ = NewBigNum();
     TBigNum rest = NewBigNum();
     TBigNum less = NewBigNum();
-    if (BN_div(key->Q.get(), rest.get(), key->Modulus.get(), key->P.get(), ctx.get()) != 1 || !BN_is_zero(rest.get()) ||
+    if (BN_div(key->Q.get(), rest.get(), modulus.get(), key->P.get(), ctx.get()) != 1 || !BN_is_zero(rest.get()) ||
         !BN_copy(less.get(), key->P.get()) || BN_sub_word(less.get(), 1) != 1 ||
         BN_mod(key->DP.get(), exponent.get(), less.get(), ctx.get()) != 1 || !BN_copy(less.get(), key->Q.get()) ||
         BN_sub_word(less.get(), 1) != 1 || BN_mod(key->DQ.get(), exponent.get(), less.get(), ctx.get()) != 1) {
@@ -167,7 +166,7 @@ std::unique_ptr<TCrtKey> MakeCrtKey(const TDevelopmentKey& Source)
     TBigNum plain = NewBigNum();
     TBigNum crt = NewBigNum();
     if (BN_set_word(probe.get(), 0x10203) != 1 ||
-        BN_mod_exp(plain.get(), probe.get(), exponent.get(), key->Modulus.get(), ctx.get()) != 1 ||
+        BN_mod_exp(plain.get(), probe.get(), exponent.get(), modulus.get(), ctx.get()) != 1 ||
         !CrtPower(*key, probe.get(), crt.get(), ctx.get()) || BN_cmp(plain.get(), crt.get()) != 0) {
         return nullptr;
     }
