@@ -13,15 +13,15 @@
 
 #include "Puzzle.h"
 
-// The checking and resetting here is the target's own work, not code under
-// test: left out of the coverage, so that it neither steers the fuzzer nor
-// pays for comparison tracing.
-#define NOT_FUZZED __attribute__((no_sanitize("coverage")))
-
 #include <cstdint>
 #include <span>
 #include <string>
 #include <vector>
+
+// The checking and resetting here is the target's own work, not code under
+// test: left out of the coverage, so that it neither steers the fuzzer nor
+// pays for comparison tracing.
+#define NOT_FUZZED __attribute__((no_sanitize("coverage")))
 
 struct TCellState {
     int Value = 0;
@@ -113,7 +113,8 @@ NOT_FUZZED inline std::vector<TPuzzleState> CapturePuzzles(std::span<TPuzzle* co
 }
 
 // Each puzzle as its state (one per puzzle, in the same order).
-NOT_FUZZED inline bool PuzzlesMatch(std::span<TPuzzle* const> Puzzles, std::span<const TPuzzleState> States, bool WithRoom)
+NOT_FUZZED inline bool PuzzlesMatch(std::span<TPuzzle* const> Puzzles, std::span<const TPuzzleState> States,
+                                    bool WithRoom)
 {
     if (Puzzles.size() != States.size())
         return false;
@@ -136,7 +137,8 @@ NOT_FUZZED inline bool PuzzlesMatch(std::span<TPuzzle* const> Puzzles, std::span
 // entries, so they are set back to those of States (one per puzzle, in the
 // same order). Partners echo entries and notices to each other, so the
 // history and the changed flag go last, over the whole set.
-NOT_FUZZED inline void ResetPuzzles(std::span<TPuzzle* const> Puzzles, std::span<const TPuzzleState> States, bool Unload)
+NOT_FUZZED inline void ResetPuzzles(std::span<TPuzzle* const> Puzzles, std::span<const TPuzzleState> States,
+                                    bool Unload)
 {
     static const std::string NoMarks(81 * 4, '0');
     for (TPuzzle* Puzzle : Puzzles) {
@@ -172,8 +174,8 @@ NOT_FUZZED inline void ResetPuzzles(std::span<TPuzzle* const> Puzzles, std::span
 
 // Puzzles back as States say (skipping the reset when nothing changed);
 // false when the reset could not make them so.
-NOT_FUZZED inline bool RestorePuzzles(std::span<TPuzzle* const> Puzzles, std::span<const TPuzzleState> States, bool Unload,
-                           bool WithRoom)
+NOT_FUZZED inline bool RestorePuzzles(std::span<TPuzzle* const> Puzzles, std::span<const TPuzzleState> States,
+                                      bool Unload, bool WithRoom)
 {
     if (PuzzlesMatch(Puzzles, States, WithRoom))
         return true;
