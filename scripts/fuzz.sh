@@ -9,8 +9,8 @@
 #
 # --campaign runs the targets side by side, as many at a time as there are
 # cores, sharing MINUTES of wall time out among them; then minimises each
-# target's corpora into one (libFuzzer's merge), which replaces both the
-# committed and the working corpus, and prints a table per target. A finding
+# target's corpora (libFuzzer's merge) into a new working corpus and a new,
+# smaller committed one, and prints a table per target. A finding
 # stops the campaign: the script names the reproducer and the command that
 # replays it, and exits 1. Run it under nice on a shared machine.
 set -euo pipefail
@@ -95,6 +95,8 @@ logs=build-fuzz/campaign
 rm -rf "$logs"
 mkdir -p "$logs"
 echo "fuzz: campaign of ${campaign} min, ${count} targets, ${slots} at a time, ${share}s each"
+# Other work on the machine slows the targets down; the load says how much.
+load_at_start=$(cut -d ' ' -f 1-3 /proc/loadavg 2>/dev/null || echo '?')
 
 declare -A running=()
 finding=
@@ -163,6 +165,7 @@ table() {
 
 if [ -n "$finding" ]; then
   table
+  echo "fuzz: load average at start ${load_at_start}, on ${cores} cores"
   reproducer=$(find "$logs/$finding.findings" -type f \( -name 'crash-*' -o -name 'leak-*' -o -name 'timeout-*' \
     -o -name 'oom-*' \) | head -n 1)
   echo
@@ -177,25 +180,32 @@ if [ -n "$finding" ]; then
   exit 1
 fi
 
-# Minimise: every input of both corpora that adds coverage, into one new
-# corpus that replaces both.
+# Minimise: the working corpus keeps each input that adds a feature (an edge,
+# or a new hit count of one), the committed one only each that adds an edge,
+# which carries the campaign's coverage in a few dozen small files.
 for target in "${targets[@]}"; do
   seeds=$(seeds_of "$target")
   work="build-fuzz/corpus/$target"
   merged="$logs/$target.merged"
-  rm -rf "$merged"
-  mkdir -p "$merged"
+  edges="$logs/$target.edges"
+  rm -rf "$merged" "$edges"
+  mkdir -p "$merged" "$edges"
   if ! build-fuzz/fuzz/fuzz_"$target" -merge=1 -timeout=30 "$merged" "$work" "$seeds" \
-       >"$logs/$target.merge.log" 2>&1; then
+       >"$logs/$target.merge.log" 2>&1 ||
+     ! build-fuzz/fuzz/fuzz_"$target" -merge=1 -use_counters=0 -timeout=30 "$edges" "$merged" \
+       >>"$logs/$target.merge.log" 2>&1; then
     echo "fuzz: merging the corpus of $target failed; see $logs/$target.merge.log" >&2
     exit 1
   fi
   find "$seeds" -maxdepth 1 -type f -delete
-  cp "$merged"/* "$seeds"/ 2>/dev/null || true
+  cp "$edges"/* "$seeds"/ 2>/dev/null || true
   rm -rf "$work"
   cp -r "$merged" "$work"
 done
 
 table
 echo
-echo "fuzz: campaign ended without a finding; corpora minimised into fuzz/*/corpus/ ($(du -sk fuzz/*/corpus | awk '{s+=$1} END {print s}') KB)"
+echo "fuzz: load average (1, 5, 15 min) at start ${load_at_start}, at end" \
+  "$(cut -d ' ' -f 1-3 /proc/loadavg 2>/dev/null || echo '?'), on ${cores} cores"
+size=$(du -sk --apparent-size fuzz/*/corpus | awk '{s += $1} END {print s}')
+echo "fuzz: campaign ended without a finding; corpora minimised into fuzz/*/corpus/ (${size} KB)"
