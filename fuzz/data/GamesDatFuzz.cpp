@@ -23,12 +23,23 @@ public:
     void ShowInstallationError(const std::string&) override {}
 };
 
+// Where the program folder goes: a memory file system when the machine has
+// one, since the catalogue is read, and often saved, from a file per input.
+std::filesystem::path TemporaryRoot()
+{
+    std::error_code error;
+    const std::filesystem::path memory("/dev/shm");
+    if (std::filesystem::is_directory(memory, error))
+        return memory;
+    return std::filesystem::temp_directory_path();
+}
+
 // Made once per run and never destroyed, so the exit handler that removes
 // the folder can still name it.
 const std::filesystem::path& ProgramFolder()
 {
     static const std::filesystem::path* folder = [] {
-        auto* path = new std::filesystem::path(std::filesystem::temp_directory_path() /
+        auto* path = new std::filesystem::path(TemporaryRoot() /
                                                ("tavrel-fuzz-games-" + std::to_string(std::random_device()())));
         std::filesystem::create_directories(*path / "ISSUES");
         std::atexit([] {
@@ -44,13 +55,14 @@ const std::filesystem::path& ProgramFolder()
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size)
 {
-    const std::filesystem::path folder = ProgramFolder();
+    static const std::filesystem::path Catalogue = ProgramFolder() / "ISSUES" / "GAMES.DAT";
+    static const std::string Folder = (ProgramFolder() / "").string();
     {
-        std::ofstream out(folder / "ISSUES" / "GAMES.DAT", std::ios::binary | std::ios::trunc);
+        std::ofstream out(Catalogue, std::ios::binary | std::ios::trunc);
         out.write(reinterpret_cast<const char*>(Data), static_cast<std::streamsize>(Size));
     }
     TQuietReporter reporter;
-    TGamesDataFile catalogue((folder / "").string(), reporter);
+    TGamesDataFile catalogue(Folder, reporter);
 
     uint32_t held = 0;
     for (int i = 0; i < catalogue.IssueCount(); ++i) {

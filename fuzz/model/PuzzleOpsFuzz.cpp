@@ -2,14 +2,19 @@
 // operations (entries, marks, undo and redo, checkpoints, clears, styles,
 // solving and the saved-game texts) and checks that empty cells keep exactly the
 // candidates their houses allow.
+//
+// The pair is made once per process; before each input the target empties
+// it and checks that it is back as made, undo room included, making it anew
+// when not (PuzzleState.h).
 
-#include "CandidateOracle.h"
 #include "NoPossibilities.h"
 #include "Puzzle.h"
+#include "PuzzleState.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <memory>
 #include <string>
 
 namespace {
@@ -34,14 +39,57 @@ private:
 };
 
 // Only while no candidate was struck out by hand or by the solver does the
-// exact equality hold.
-void CheckCandidates(TPuzzle& Puzzle)
+// exact equality hold: an empty cell's candidates are the digits no cell of
+// its row, column or box holds.
+NOT_FUZZED void CheckCandidates(TPuzzle& Puzzle)
 {
+    uint32_t Rows[9] = {};
+    uint32_t Cols[9] = {};
+    uint32_t Boxes[9] = {};
     for (int Index = 0; Index < 81; ++Index) {
         const TCell* Cell = Puzzle.CellByIndex(Index);
-        if (Cell->GetValue() == 0 && Cell->Possible().Bits() != FreeDigitsOfCell(Puzzle, Index))
+        const TPosition Place = Cell->GetPosition();
+        const uint32_t Bit = 1u << Cell->GetValue();
+        Rows[Place.Row] |= Bit;
+        Cols[Place.Col] |= Bit;
+        Boxes[Place.Box()] |= Bit;
+    }
+    for (int Index = 0; Index < 81; ++Index) {
+        const TCell* Cell = Puzzle.CellByIndex(Index);
+        const TPosition Place = Cell->GetPosition();
+        const uint32_t Free = AllDigitBits & ~(Rows[Place.Row] | Cols[Place.Col] | Boxes[Place.Box()]);
+        if (Cell->GetValue() == 0 && Cell->Possible().Bits() != Free)
             std::abort();
     }
+}
+
+struct TPair {
+    std::unique_ptr<TPuzzle> Parent;
+    std::unique_ptr<TPuzzle> Child;
+    TPuzzleState States[2];
+};
+
+void Make(TPair& Pair)
+{
+    Pair.Child.reset();
+    Pair.Parent = std::make_unique<TPuzzle>();
+    Pair.Child = std::make_unique<TPuzzle>();
+    for (int Place = 0; Place < 9; ++Place) {
+        Pair.Parent->SetChildLink(4, Place, Pair.Child->BoxCell(0, Place));
+        Pair.Child->SetParentLink(0, Place, Pair.Parent->BoxCell(4, Place));
+    }
+    Pair.States[0] = CapturePuzzle(*Pair.Parent, true);
+    Pair.States[1] = CapturePuzzle(*Pair.Child, true);
+}
+
+// The linked pair as freshly made.
+TPair& EmptyPair()
+{
+    static TPair Pair;
+    TPuzzle* const Puzzles[2] = {Pair.Parent.get(), Pair.Child.get()};
+    if (!Pair.Parent || !RestorePuzzles(Puzzles, Pair.States, true, true))
+        Make(Pair);
+    return Pair;
 }
 
 } // namespace
@@ -49,12 +97,9 @@ void CheckCandidates(TPuzzle& Puzzle)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size)
 {
     TReader Input(Data, Size);
-    TPuzzle Parent;
-    TPuzzle Child;
-    for (int Place = 0; Place < 9; ++Place) {
-        Parent.SetChildLink(4, Place, Child.BoxCell(0, Place));
-        Child.SetParentLink(0, Place, Parent.BoxCell(4, Place));
-    }
+    TPair& Pair = EmptyPair();
+    TPuzzle& Parent = *Pair.Parent;
+    TPuzzle& Child = *Pair.Child;
     bool Exact = true;
     int Steps = 0;
     while (!Input.AtEnd() && Steps++ < 400) {

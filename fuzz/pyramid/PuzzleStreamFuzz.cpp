@@ -2,16 +2,22 @@
 // layout type, the second picks the pencil mode, the rest is the stream. Bad
 // streams must be refused with an Exception; a stream that loads must leave
 // every linked pair in agreement, solve to an end and give its lines.
+//
+// A pyramid of each layout byte is made once per process; before each input
+// the target empties it and checks that it is back as made, making it anew
+// when not (PuzzleState.h). Loading is the real reader on the reused pyramid.
 
 #include "Exception.h"
 #include "MemoryStream.h"
 #include "Puzzle.h"
+#include "PuzzleState.h"
 #include "PuzzleXLink.h"
 #include "PyramidLinks.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <memory>
 #include <vector>
 
 namespace {
@@ -26,6 +32,31 @@ void CheckLinkedPairsAgree(TPuzzleXLink& Pyramid)
     }
 }
 
+struct TMade {
+    std::unique_ptr<TPuzzleXLink> Pyramid;
+    std::vector<TPuzzle*> Puzzles;
+    std::vector<TPuzzleState> States;
+};
+
+void Make(TMade& Made, uint8_t Layout)
+{
+    Made.Pyramid = std::make_unique<TPuzzleXLink>(Layout, nullptr, 1, 1);
+    Made.Puzzles.clear();
+    for (int Index = 0; Index <= Made.Pyramid->ChildCount(); ++Index)
+        Made.Puzzles.push_back(Made.Pyramid->GetPuzzle(Index));
+    Made.States = CapturePuzzles(Made.Puzzles, false);
+}
+
+// The pyramid of Layout as freshly made.
+TPuzzleXLink& EmptyPyramid(uint8_t Layout)
+{
+    static TMade Pyramids[256];
+    TMade& Made = Pyramids[Layout];
+    if (!Made.Pyramid || !RestorePuzzles(Made.Puzzles, Made.States, true, false))
+        Make(Made, Layout);
+    return *Made.Pyramid;
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size)
@@ -34,7 +65,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size)
         return 0;
     const uint8_t Layout = Data[0];
     const uint8_t Mode = static_cast<uint8_t>(3 + Data[1] % 5);
-    TPuzzleXLink Pyramid(Layout, nullptr, 1, 1);
+    TPuzzleXLink& Pyramid = EmptyPyramid(Layout);
     TMemoryStream Stream(std::vector<uint8_t>(Data + 2, Data + Size));
     try {
         Pyramid.LoadFromStream(Stream);

@@ -4,10 +4,15 @@
 // style; the rest is the file. Whatever the file holds, the reader must end
 // in an Exception or a pyramid within the puzzles' rules: no puzzle left in
 // a bulk update, givens untouched, linked cells agreeing, marks only digits.
+//
+// The three pyramids are made and loaded once per process; before each file
+// the target clears what the last one laid over them and checks that they are
+// back as loaded, making them anew when not (PuzzleState.h).
 
 #include "Exception.h"
 #include "MemoryStream.h"
 #include "Puzzle.h"
+#include "PuzzleState.h"
 #include "PuzzleStreamWriter.h"
 #include "PuzzleXLink.h"
 #include "PyramidLinks.h"
@@ -17,21 +22,43 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <memory>
 #include <vector>
 
 namespace {
 
 constexpr uint8_t Layouts[3] = {0, 7, 2};
 
-const std::vector<uint8_t>& StreamOf(int Choice)
+struct TLoaded {
+    std::unique_ptr<TPuzzleXLink> Pyramid;
+    std::vector<TPuzzle*> Puzzles;
+    std::vector<TPuzzleState> States;
+};
+
+void Load(TLoaded& Loaded, int Choice)
 {
     static std::vector<uint8_t> Streams[3];
     std::vector<uint8_t>& Stream = Streams[Choice];
-    if (Stream.empty()) {
-        const uint8_t Layout = Layouts[Choice];
+    const uint8_t Layout = Layouts[Choice];
+    if (Stream.empty())
         Stream = MakePuzzleStream(MakePyramidSolution(Layout, 17 + Choice), RandomGivens(Layout, 30, 29 + Choice));
-    }
-    return Stream;
+    Loaded.Pyramid = std::make_unique<TPuzzleXLink>(Layout, nullptr, 1, 1);
+    TMemoryStream PuzzleStream(Stream);
+    Loaded.Pyramid->LoadFromStream(PuzzleStream);
+    Loaded.Puzzles.clear();
+    for (int Index = 0; Index <= Loaded.Pyramid->ChildCount(); ++Index)
+        Loaded.Puzzles.push_back(Loaded.Pyramid->GetPuzzle(Index));
+    Loaded.States = CapturePuzzles(Loaded.Puzzles, false);
+}
+
+// The pyramid of Choice as freshly loaded.
+TPuzzleXLink& LoadedPyramid(int Choice)
+{
+    static TLoaded Pyramids[3];
+    TLoaded& Loaded = Pyramids[Choice];
+    if (!Loaded.Pyramid || !RestorePuzzles(Loaded.Puzzles, Loaded.States, false, false))
+        Load(Loaded, Choice);
+    return *Loaded.Pyramid;
 }
 
 void Check(TPuzzleXLink& Pyramid)
@@ -66,9 +93,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size)
         return 0;
     const int Choice = Data[0] % 3;
     const uint8_t Mode = static_cast<uint8_t>(3 + (Data[0] / 3) % 5);
-    TPuzzleXLink Pyramid(Layouts[Choice], nullptr, 1, 1);
-    TMemoryStream PuzzleStream(StreamOf(Choice));
-    Pyramid.LoadFromStream(PuzzleStream);
+    TPuzzleXLink& Pyramid = LoadedPyramid(Choice);
     Pyramid.SetPencilMode(Mode);
     TMemoryStream File(std::vector<uint8_t>(Data + 1, Data + Size));
     TSavedGameReader Reader(File);
