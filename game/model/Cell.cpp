@@ -115,14 +115,20 @@ void TCell::SetRevealed(bool Flag)
     NotifyChange(false);
 }
 
-bool TCell::FillSingle()
+int TCell::SingleCandidate() const
 {
     if (FValue != 0 || FShown.Count() != 1)
-        return false;
+        return 0;
     const uint32_t Digits = FShown.Bits() & AllDigitBits;
-    if (Digits == 0)
+    return Digits == 0 ? 0 : std::countr_zero(Digits);
+}
+
+bool TCell::FillSingle()
+{
+    const int Digit = SingleCandidate();
+    if (Digit == 0)
         return false;
-    SetValue(std::countr_zero(Digits));
+    SetValue(Digit);
     return true;
 }
 

@@ -58,6 +58,9 @@ public:
     // partner follows first.
     void SetRevealed(bool Flag) override;
     bool FillSingle() override;
+    // The one digit an empty cell shows, 0 when it is filled or shows none
+    // or several (what FillSingle enters).
+    int SingleCandidate() const;
     // The player's pencil and eraser. In the user-mark styles (UserMarks)
     // they set and clear the player's own mark of Digit; otherwise the pencil
     // gives an erased candidate back and the eraser erases one, except the

@@ -1,6 +1,8 @@
 #include "House.h"
 
 #include "Cell.h"
+#include "Puzzle.h"
+#include "Step.h"
 
 THouse::THouse(TPuzzle* Puzzle) : FPuzzle(Puzzle) {}
 
@@ -75,40 +77,59 @@ bool THouse::EliminateExcept(int Digit, int Keep1, int Keep2, int Keep3)
     return Asked;
 }
 
-bool THouse::ScanHouse()
+bool THouse::FindScan(int FromDigit, TSolveStep& Step) const
 {
-    bool Entered = false;
-    // Recomputed after every entry: each later digit sees the earlier ones.
-    uint32_t Once = MarkedOnce();
-    for (int Digit = 1; Digit <= 9; ++Digit) {
+    const uint32_t Once = MarkedOnce();
+    for (int Digit = FromDigit; Digit <= 9; ++Digit) {
         if (!((Once >> Digit) & 1u) || IsPresent(Digit, nullptr))
             continue;
         for (TCell* Cell : FCells) {
             if (Cell->HasMark(Digit)) {
-                Cell->SetValue(Digit);
-                break;
+                Step.Cell = Cell;
+                Step.Digit = Digit;
+                return true;
             }
         }
+    }
+    return false;
+}
+
+bool THouse::ScanHouse()
+{
+    bool Entered = false;
+    TSolveStep Step;
+    // Each later digit sees the values entered for the earlier ones.
+    for (int From = 1; From <= 9 && FindScan(From, Step); From = Step.Digit + 1) {
+        FPuzzle->ApplyStep(Step);
         Entered = true;
-        Once = MarkedOnce();
     }
     return Entered;
 }
 
-bool THouse::PinnedInHouse(int Digit)
+bool THouse::FindPinned(int Digit, TSolveStep& Step) const
 {
     if (CountMarks(Digit) != 1)
         return false;
     for (TCell* Cell : FCells) {
         if (Cell->HasMark(Digit)) {
-            Cell->SetValue(Digit);
-            break;
+            Step.Cell = Cell;
+            Step.Digit = Digit;
+            return true;
         }
     }
+    return false;
+}
+
+bool THouse::PinnedInHouse(int Digit)
+{
+    TSolveStep Step;
+    if (!FindPinned(Digit, Step))
+        return false;
+    FPuzzle->ApplyStep(Step);
     return true;
 }
 
-bool THouse::LockedPairsInHouse()
+bool THouse::FindLockedPair(TSolveStep& Step) const
 {
     int Listed[9];
     int ListCount = 0;
@@ -119,22 +140,49 @@ bool THouse::LockedPairsInHouse()
     if (ListCount < 2)
         return false;
     for (int A = 0; A < ListCount; ++A) {
-        const TCell* CellA = FCells[Listed[A]];
+        TCell* CellA = FCells[Listed[A]];
         for (int B = A + 1; B < ListCount; ++B) {
-            const TCell* CellB = FCells[Listed[B]];
+            TCell* CellB = FCells[Listed[B]];
             // Same shown digits among 1-9.
             if (((CellA->Shown().Bits() ^ CellB->Shown().Bits()) & AllDigitBits) != 0)
                 continue;
+            // The lower digit that some other empty cell still shows; the
+            // higher one comes out when the pair is found again.
             for (int Digit = 1; Digit <= 9; ++Digit) {
-                if (CellA->HasMark(Digit) && EliminateExcept(Digit, Listed[A], Listed[B], -1))
+                if (!CellA->HasMark(Digit))
+                    continue;
+                Step.LoserCount = 0;
+                for (int Index = 0; Index < 9; ++Index) {
+                    TCell* Cell = FCells[Index];
+                    if (Index == Listed[A] || Index == Listed[B] || Cell->GetValue() != 0 || !Cell->HasMark(Digit))
+                        continue;
+                    Step.Losers[Step.LoserCount] = Cell;
+                    Step.Lost[Step.LoserCount] = 1u << Digit;
+                    ++Step.LoserCount;
+                }
+                if (Step.LoserCount > 0) {
+                    Step.Pair = {CellA, CellB};
+                    Step.PairDigits = CellA->Shown().Bits() & AllDigitBits;
+                    Step.Digit = Digit;
                     return true;
+                }
             }
         }
     }
     return false;
 }
 
-bool THouse::HiddenPairsInHouse()
+bool THouse::LockedPairsInHouse()
+{
+    TSolveStep Step;
+    Step.Method = smLockedPairs;
+    if (!FindLockedPair(Step))
+        return false;
+    FPuzzle->ApplyStep(Step);
+    return true;
+}
+
+bool THouse::FindHiddenPair(TSolveStep& Step) const
 {
     // For each digit, the places of the empty cells that show it.
     uint32_t PlacesOf[10] = {};
@@ -161,10 +209,30 @@ bool THouse::HiddenPairsInHouse()
             if (First->ShownCount() <= 2 && Second->ShownCount() <= 2)
                 continue;
             const uint32_t Pair = (1u << A) | (1u << B);
-            First->KeepOnly(Pair);
-            Second->KeepOnly(Pair);
+            Step.Pair = {First, Second};
+            Step.PairDigits = Pair;
+            // KeepOnly strikes every other candidate, shown or not.
+            Step.LoserCount = 0;
+            for (TCell* Cell : Step.Pair) {
+                const uint32_t Lost = Cell->Possible().Bits() & AllDigitBits & ~Pair;
+                if (Lost == 0)
+                    continue;
+                Step.Losers[Step.LoserCount] = Cell;
+                Step.Lost[Step.LoserCount] = Lost;
+                ++Step.LoserCount;
+            }
             return true;
         }
     }
     return false;
+}
+
+bool THouse::HiddenPairsInHouse()
+{
+    TSolveStep Step;
+    Step.Method = smHiddenPairs;
+    if (!FindHiddenPair(Step))
+        return false;
+    FPuzzle->ApplyStep(Step);
+    return true;
 }

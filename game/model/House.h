@@ -12,6 +12,7 @@
 
 class TCell;
 class TPuzzle;
+struct TSolveStep;
 
 class THouse {
 public:
@@ -41,7 +42,14 @@ public:
     // indices (-1 = none); true when at least one cell was asked.
     bool EliminateExcept(int Digit, int Keep1, int Keep2, int Keep3);
 
-    // Solving steps (see TPuzzle::Solve).
+    // Solving steps (see TPuzzle::Solve). Each finder answers whether the
+    // house holds its method's next deduction and fills the step's cells and
+    // digits, changing nothing; the step of the same name makes it.
+    // FindScan looks at digits from FromDigit on.
+    bool FindScan(int FromDigit, TSolveStep& Step) const;
+    bool FindPinned(int Digit, TSolveStep& Step) const;
+    bool FindLockedPair(TSolveStep& Step) const;
+    bool FindHiddenPair(TSolveStep& Step) const;
     bool ScanHouse();
     bool PinnedInHouse(int Digit);
     bool LockedPairsInHouse();

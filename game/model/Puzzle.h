@@ -13,6 +13,7 @@
 
 #include "Cell.h"
 #include "House.h"
+#include "Step.h"
 
 #include <array>
 #include <cstdint>
@@ -172,6 +173,13 @@ public:
     bool SequenceStep();
     bool LockedPairsStep();
     bool HiddenPairsStep();
+    // The deduction the step of Method (smScanning to smHiddenPairs) would
+    // make next, found without changing anything; false when it makes none.
+    // A scanning step is the first digit of the first box that has one.
+    bool FindStep(int Method, TSolveStep& Step);
+    // Makes exactly the deduction found (one value, or one pair's strikes)
+    // the way the method's step makes it.
+    void ApplyStep(const TSolveStep& Step);
 
     // Services for the cells.
     void CellChanged(const TPosition& Position);

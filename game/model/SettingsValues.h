@@ -14,6 +14,10 @@ public:
     static constexpr int OptionCount = 12;
     static constexpr int ColourCount = 13;
     static constexpr int MethodCount = 6;
+    // The solving methods' names, in method order (the settings list's items).
+    static constexpr const char* MethodNames[MethodCount] = {
+        "Scanning", "Pinned", "Complete 1-9 sequence", "Locked Pairs", "Hidden Locked Pairs", "XWings",
+    };
 
     TSettingsValues();
 

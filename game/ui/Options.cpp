@@ -29,11 +29,6 @@ QWidget* MakePage(const QString& Name, int Topic)
     return Page;
 }
 
-// Item order is method order: the solver asks for methods by item index.
-const char* const SolveMethodNames[TSettingsValues::MethodCount] = {
-    "Scanning", "Pinned", "Complete 1-9 sequence", "Locked Pairs", "Hidden Locked Pairs", "XWings",
-};
-
 QGroupBox* MakeGroup(const QString& Name, const QString& Title, QWidget* Parent)
 {
     auto* Group = new QGroupBox(Title, Parent);
@@ -290,7 +285,8 @@ QWidget* TfrmOptions::MakeSolvingPage()
     auto* MethodsLayout = new QVBoxLayout(Methods);
     FSolveMethods = new QListWidget(Methods);
     FSolveMethods->setObjectName(QStringLiteral("chklbSolveMthods"));
-    for (const char* Name : SolveMethodNames) {
+    // Item order is method order: the solver asks for methods by item index.
+    for (const char* Name : TSettingsValues::MethodNames) {
         auto* Item = new QListWidgetItem(QString::fromLatin1(Name), FSolveMethods);
         Item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
         Item->setCheckState(Qt::Checked);
