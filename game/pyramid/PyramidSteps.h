@@ -1,0 +1,103 @@
+#pragma once
+// Explained steps across the pyramid: the next deduction the solving
+// methods would make from the player's entries, found on a copy of the
+// pyramid so that the puzzles the player sees never change, and told in
+// plain sentences.
+//
+// The copy holds the player's entries and their automatic candidates only
+// (combined across the links, as the linked mark styles combine them, when
+// the rules allow links). The player's own pencil marks and erasures never
+// feed the reasoning, so a step is true whatever marks the player keeps.
+// They only decide whether a step that strikes candidates is news: one
+// whose strikes the player's grid already shows is made on the copy
+// without being reported, and the search goes on.
+//
+// Order: method by method in the methods' order of precedence (those the
+// settings enable), and within a method the parent first, then the children
+// in order. A step is one value, or the candidates one pair strikes out.
+
+#include "Step.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+class TPuzzleXLink;
+
+// A square of the pyramid: puzzle 0 is the parent, 1 on the children; rows
+// and columns 0-8.
+struct TStepSquare {
+    int Puzzle = -1;
+    int Row = -1;
+    int Col = -1;
+
+    bool Valid() const { return Puzzle >= 0; }
+    friend bool operator==(const TStepSquare&, const TStepSquare&) = default;
+};
+
+enum class TStepKind : uint8_t {
+    Nothing,    // the methods find no step from these entries
+    Complete,   // every square of the pyramid is filled
+    WrongEntry, // an entry differs from its solution
+    Value,      // a square must hold a digit
+    Strike,     // a pair strikes candidates out of other squares
+};
+
+struct TStepStrike {
+    TStepSquare Square;
+    uint32_t Digits = 0; // bit d = digit d
+    friend bool operator==(const TStepStrike&, const TStepStrike&) = default;
+};
+
+struct TPyramidStep {
+    TStepKind Kind = TStepKind::Nothing;
+    int Method = -1;
+    // A value step's square; a strike's first square that loses digits; the
+    // wrong entry's square (invalid when it is not to be named).
+    TStepSquare Square;
+    // A value step's digit; the digit a locked pair strikes; the digit a
+    // wrong entry holds.
+    int Digit = 0;
+    // The house that proves the step, in Square's puzzle; none for a single.
+    TStepHouse HouseKind = TStepHouse::None;
+    int HouseIndex = -1;
+    std::array<TStepSquare, 2> Pair{};
+    uint32_t PairDigits = 0;
+    std::vector<TStepStrike> Strikes;
+    // Where the step rests on a link: the square whose candidates its
+    // partner narrows (a single's own square, a square of the house that
+    // only its partner rules out, or a pair's square) and that partner.
+    TStepSquare Linked;
+    TStepSquare Partner;
+
+    friend bool operator==(const TPyramidStep&, const TPyramidStep&) = default;
+};
+
+// What a game lets the steps use.
+struct TStepRules {
+    bool Parent = true;   // steps may come from the parent
+    bool Children = true; // steps may come from the children
+    bool Links = true;    // candidates are combined across the links
+    // A wrong entry is named; otherwise only its existence is told.
+    bool NameWrongEntry = true;
+};
+
+// The next step from the pyramid's entries. Any entry that differs from its
+// solution (all puzzles, parent first, then index order) comes first, as a
+// WrongEntry. Changes nothing in Pyramid.
+TPyramidStep FindPyramidStep(const TPuzzleXLink& Pyramid, const TStepRules& Rules);
+
+// One or two sentences telling the step; rows, columns and boxes counted
+// from 1.
+std::string ExplainStep(const TPyramidStep& Step);
+
+// The squares of the step's house (empty for none), for marking on the grid.
+std::vector<TStepSquare> StepHouseSquares(const TPyramidStep& Step);
+
+// Makes the step in Pyramid as the player would: a value through SetValue
+// (recorded for undo and carried over the link), strikes as the player's
+// own erasures (UserMarks: the user-mark styles, where the eraser takes the
+// player's marks away). Answers whether anything changed; other kinds of
+// step change nothing.
+bool ApplyPyramidStep(TPuzzleXLink& Pyramid, const TPyramidStep& Step, bool UserMarks);
