@@ -263,9 +263,11 @@ std::string MethodText(int Method)
 // column 2)." for a square ruled out through its link.
 std::string RuledOutText(const TPyramidStep& Step, uint32_t Digits)
 {
-    return " " + Capitalised(PlaceText(Step.Linked)) + " could hold " + DigitsText(Digits) +
-           " but for its partner in " + PuzzleName(Step.Partner.Puzzle, false) + " (" + PlaceText(Step.Partner) +
-           ").";
+    std::string Text = " ";
+    Text += Capitalised(PlaceText(Step.Linked));
+    Text += " could hold " + DigitsText(Digits) + " but for its partner in " + PuzzleName(Step.Partner.Puzzle, false);
+    Text += " (" + PlaceText(Step.Partner) + ").";
+    return Text;
 }
 
 std::string ExplainValue(const TPyramidStep& Step)
