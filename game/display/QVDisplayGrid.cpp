@@ -104,13 +104,22 @@ void TGridSquare::PaintScreen()
 {
     PaintScreenContent();
     TGrid& Grid = *FGrid;
-    if (Grid.FCursorBox != FBox || Grid.FCursorSquare != FSquare || Grid.FLink->CellAt(FBox, FSquare) == nullptr)
+    if (Grid.FLink->CellAt(FBox, FSquare) == nullptr)
         return;
-    // The keyboard cursor: an orange ring inside a dark one, so it shows on
-    // every background, highlight and value colour.
     TQVCanvas& Canvas = *Grid.FCanvas;
     TRect Ring = Grid.FSquareRect.PlacedAt(FX + Grid.FOrigin.X, FY + Grid.FOrigin.Y);
     Canvas.SetBrushStyle(TBrushStyle::Solid);
+    if (Grid.StepMark(FBox, FSquare) != TStepMark::None) {
+        // A step's house: a frame two pixels wide inside the square; on the
+        // cursor's own square the ring, drawn after, covers it.
+        Canvas.SetBrushColour(Settings().GetColour(colHiLiteFore));
+        Canvas.FrameRect(Ring);
+        Canvas.FrameRect(TRect{Ring.Left + 1, Ring.Top + 1, Ring.Right - 1, Ring.Bottom - 1});
+    }
+    if (Grid.FCursorBox != FBox || Grid.FCursorSquare != FSquare)
+        return;
+    // The keyboard cursor: an orange ring inside a dark one, so it shows on
+    // every background, highlight and value colour.
     Canvas.SetBrushColour(CursorOutlineColour);
     Canvas.FrameRect(Ring);
     Canvas.SetBrushColour(CursorColour);
@@ -132,8 +141,12 @@ void TGridSquare::PaintScreenContent()
     const bool Hovered = Grid.FHoverBox == FBox && Grid.FHoverSquare == FSquare;
     const TQVSettings& Options = Settings();
 
+    const bool StepFocus = Grid.StepMark(FBox, FSquare) == TStepMark::Focus;
     Canvas.SetBrushStyle(TBrushStyle::Solid);
-    Canvas.SetBrushColour(Grid.FParentStyle ? Cell->GetShownColour() : Cell->GetColour());
+    if (StepFocus)
+        Canvas.SetBrushColour(Options.GetColour(colHiLiteBack));
+    else
+        Canvas.SetBrushColour(Grid.FParentStyle ? Cell->GetShownColour() : Cell->GetColour());
     Grid.FScratchRect = Grid.FSquareRect.PlacedAt(X, Y);
     Canvas.FillRect(Grid.FScratchRect);
 
@@ -165,7 +178,7 @@ void TGridSquare::PaintScreenContent()
         return;
     Canvas.SetFontSize(MarkFontSize);
     const TColor Selected = Options.GetColour(colPenSelected);
-    TColor Colour = Hovered ? Selected : Options.GetColour(colPencilMarks);
+    TColor Colour = Hovered ? Selected : Options.GetColour(StepFocus ? colHiLiteFore : colPencilMarks);
     const uint32_t Drawn = DigitsDrawn(Marks.Bits, Grid.FFilled);
     const int Highlight = Grid.FHighlight;
     const bool Highlighted = (Highlight == HighlightPairs && Marks.Count == 2)
@@ -415,6 +428,16 @@ void TGrid::SetHighlight(int Digit)
         return;
     FHighlight = Digit;
     RepaintAll();
+}
+
+void TGrid::SetStepMarks(const std::array<TStepMark, 81>& Marks)
+{
+    for (int Index = 0; Index < 81; ++Index) {
+        if (FStepMarks[static_cast<size_t>(Index)] == Marks[static_cast<size_t>(Index)])
+            continue;
+        FStepMarks[static_cast<size_t>(Index)] = Marks[static_cast<size_t>(Index)];
+        RepaintSquare(Index / 9, Index % 9);
+    }
 }
 
 void TGrid::SetCursor(int Box, int Square)

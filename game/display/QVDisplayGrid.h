@@ -47,6 +47,11 @@ constexpr int HighlightPairs = 10;
 // "incorrect" while those aids are on. Empty without a puzzle.
 QString SpokenSquare(const TGrid& Grid, int Box, int Square);
 
+// What an explained step marks on a square: the squares of the house that
+// proves it are framed, the squares it acts on are also filled, both in the
+// highlight colours of the settings.
+enum class TStepMark : uint8_t { None, House, Focus };
+
 // The keyboard cursor's ring and its dark outline.
 constexpr TColor CursorColour = 0x000080FF;
 constexpr TColor CursorOutlineColour = 0x00000000;
@@ -158,6 +163,12 @@ public:
     int Highlight() const { return FHighlight; }
     // Repaints everything when the value changes, nothing otherwise.
     void SetHighlight(int Digit);
+    // The step marks by box and square (index Box * 9 + Square); repaints
+    // the squares whose mark changes. They stay until changed or cleared,
+    // whatever puzzle is shown.
+    void SetStepMarks(const std::array<TStepMark, 81>& Marks);
+    void ClearStepMarks() { SetStepMarks({}); }
+    TStepMark StepMark(int Box, int Square) const { return FStepMarks[static_cast<size_t>(Box * 9 + Square)]; }
     bool Filled() const { return FFilled; }
     void SetFilled(bool Filled) { FFilled = Filled; }
 
@@ -222,6 +233,7 @@ private:
     int FHoverSquare = -1;
     TQVCell* FHoverCell = nullptr;
     int FHighlight = 0;
+    std::array<TStepMark, 81> FStepMarks{};
     bool FFilled = false;
     TPoint FOrigin;
     bool FPointerInside = false;

@@ -321,6 +321,23 @@ std::string ExplainStrike(const TPyramidStep& Step)
 
 } // namespace
 
+bool StepsOffered(const TGameFeatures& Features)
+{
+    return Features.PlayControls && (Features.SolveParent || Features.SolveChildren || Features.SolvePyramid);
+}
+
+TStepRules StepRulesOf(const TGameFeatures& Features)
+{
+    TStepRules Rules;
+    Rules.Parent = Features.SolveParent;
+    Rules.Children = Features.SolveChildren;
+    if (!Rules.Parent && !Rules.Children)
+        Rules.Parent = Rules.Children = Features.SolvePyramid;
+    Rules.Links = Features.SolvePyramid;
+    Rules.NameWrongEntry = Features.IncorrectHighlighting;
+    return Rules;
+}
+
 TPyramidStep FindPyramidStep(const TPuzzleXLink& Pyramid, const TStepRules& Rules)
 {
     TPyramidStep Step;

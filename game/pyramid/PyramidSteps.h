@@ -16,6 +16,7 @@
 // settings enable), and within a method the parent first, then the children
 // in order. A step is one value, or the candidates one pair strikes out.
 
+#include "GameFeatures.h"
 #include "Step.h"
 
 #include <array>
@@ -82,6 +83,17 @@ struct TStepRules {
     // A wrong entry is named; otherwise only its existence is told.
     bool NameWrongEntry = true;
 };
+
+// Steps are offered in a game played on the screen that shows at least one
+// solve command.
+bool StepsOffered(const TGameFeatures& Features);
+// Steps come from the puzzles whose solve commands the game shows (the
+// children's commands for the children, the parent's for the parent) and
+// rest on the links only where it shows the whole pyramid's; a game that
+// shows only the whole pyramid's lets them come from every puzzle, as that
+// command solves every puzzle. A wrong entry is named only where the game
+// offers the highlighting of incorrect entries.
+TStepRules StepRulesOf(const TGameFeatures& Features);
 
 // The next step from the pyramid's entries. Any entry that differs from its
 // solution (all puzzles, parent first, then index order) comes first, as a

@@ -3,6 +3,7 @@
 #include "ButtonPageControl.h"
 #include "GameFeatures.h"
 #include "Options.h"
+#include "PyramidSteps.h"
 
 #include <QAction>
 #include <QWidget>
@@ -42,6 +43,11 @@ void THideOpts::ApplyGameFeatures(const TPuzzleInfo& Record)
     }
     if (!Features.ProtectSolution)
         Options.SetOptionEnabled(optNoRemoveSoln, false);
+    if (!StepsOffered(Features)) {
+        for (QAction* Item : {C.StepSeparator, C.NextStep, C.ApplyStep})
+            Item->setVisible(false);
+        C.PnlStep->setVisible(false);
+    }
     ApplyPencilFeatures(true, Record);
     C.FitClientHeight();
 }
@@ -59,8 +65,9 @@ void THideOpts::ShowAllFeatures()
     // would bring it back for a screen game.
     C.ViewMenu->setVisible(true);
     for (QAction* Item : {C.UserMarksLinked, C.UserMarksSeparate, C.UserMarksSeparator, C.SolveSeparator, C.SolveChild,
-                          C.SolveChildren, C.SolveMaster, C.SolvePyramid})
+                          C.SolveChildren, C.SolveMaster, C.SolvePyramid, C.StepSeparator, C.NextStep, C.ApplyStep})
         Item->setVisible(true);
+    C.PnlStep->setVisible(true);
     for (int Number : {optNoRemoveSoln, optInvalid, optIncorrect, optInvalidPriority})
         C.Options->SetOptionEnabled(Number, true);
     C.Options->SetColourEnabled(colInvalid, true);
@@ -74,7 +81,9 @@ void THideOpts::HidePlayControls()
     C.PnlControls->setVisible(false);
     C.PnlLeds->setVisible(false);
     C.EditMenu->setVisible(false);
-    for (QAction* Item : {C.UserMarksLinked, C.UserMarksSeparate, C.UserMarksSeparator})
+    C.PnlStep->setVisible(false);
+    for (QAction* Item : {C.UserMarksLinked, C.UserMarksSeparate, C.UserMarksSeparator, C.StepSeparator, C.NextStep,
+                          C.ApplyStep})
         Item->setVisible(false);
 }
 

@@ -47,6 +47,10 @@ struct TFeatureControls {
     QAction* SolveChildren = nullptr;
     QAction* SolveMaster = nullptr;
     QAction* SolvePyramid = nullptr;
+    QAction* StepSeparator = nullptr;
+    QAction* NextStep = nullptr;
+    QAction* ApplyStep = nullptr;
+    QWidget* PnlStep = nullptr;
     // Fits the window round the panels shown.
     std::function<void()> FitClientHeight;
 };

@@ -11,7 +11,7 @@
 // QVMainEntry.cpp (mouse, pop-up, pencil, erase, highlight, mark styles,
 // undo, keyboard play), QVMainRefresh.cpp (LEDs, bars, panels, caption),
 // QVMainFiles.cpp (saved games, printing, help), QVMainIssues.cpp (issue
-// files the player adds).
+// files the player adds), QVMainSteps.cpp (explained steps).
 //
 // Ownership: the window owns the pyramid, both grids, the catalogue and its
 // reporter; the settings and choose-game dialogs are the program's and are
@@ -21,6 +21,7 @@
 #include "HideOpts.h"
 #include "Prompter.h"
 #include "PuzzleInfo.h"
+#include "PyramidSteps.h"
 #include "QVUtils.h"
 #include "SettingsStore.h"
 
@@ -30,6 +31,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 class QAction;
@@ -63,6 +65,7 @@ public:
     static constexpr int GridPanelHeight = 394;
     static constexpr int ControlPanelHeight = 55;
     static constexpr int BarPanelHeight = 84;
+    static constexpr int StepPanelHeight = 34;
     static constexpr int PyramidSlots = 10;
 
     // Sheets of the entry-mode strip.
@@ -161,6 +164,7 @@ private:
     void BuildGridPanel(QWidget* Panel);
     void BuildControlPanel(QWidget* Panel);
     void BuildBarPanel(QWidget* Panel);
+    void BuildStepPanel(QWidget* Panel);
     // The controls a game's features show and hide.
     TFeatureControls FeatureControls();
 
@@ -255,6 +259,19 @@ private:
     // the shading after printing, a refresh after bulk changes.
     void RepaintGrids();
 
+    // QVMainSteps.cpp: explained steps. F2 finds and shows the next step,
+    // or makes the one shown; Shift+F2 makes the one shown, or the next.
+    void NextStepClick();
+    void ApplyStepClick();
+    // The rules of the game in play; nullopt when it offers no steps.
+    std::optional<TStepRules> GameStepRules() const;
+    // Shows the step's puzzle, cursor and marks, and its sentence.
+    void ShowStep(const TPyramidStep& Step);
+    // Brings the step's puzzle into view and the cursor onto its square.
+    void PointAtStep(const TPyramidStep& Step);
+    // Takes the step shown off the grids and the step line.
+    void ClearStep();
+
     // QVMainIssues.cpp: an issue file the player adds.
     void AddIssueFileClick();
 
@@ -309,6 +326,9 @@ private:
     // The game decides the pencil style shown (it offers no linked auto
     // pencil) until the player picks one.
     bool FGameSetsPencilStyle = false;
+    // The step shown, while no change has made it stale (F2 then makes it).
+    TPyramidStep FStep;
+    bool FStepShown = false;
     // The printer of the booklet, kept so it keeps the player's choices.
     std::unique_ptr<QPrinter> FPrinter;
 
@@ -318,6 +338,8 @@ private:
     QWidget* FPnl2Grids = nullptr;
     QWidget* FPnlControls = nullptr;
     QWidget* FPnlBars = nullptr;
+    QWidget* FPnlStep = nullptr;
+    QLabel* FLblStep = nullptr;
     std::array<TLedShape*, 18> FLeds{};
     TGridImage* FImage1 = nullptr;
     TGridImage* FImage2 = nullptr;
@@ -371,6 +393,9 @@ private:
     QAction* FSolveChildren = nullptr;
     QAction* FSolveMaster = nullptr;
     QAction* FSolvePyramid = nullptr;
+    QAction* FNextStep = nullptr;
+    QAction* FApplyStep = nullptr;
+    QAction* FStepSeparator = nullptr;
 
     // The pop-up menu (QVMainMenus.cpp), made when first opened.
     QMenu* FPopup = nullptr;
@@ -383,4 +408,7 @@ private:
     QMenu* FPopHiLite = nullptr;
     std::array<QAction*, 11> FPopHiLiteItems{};  // by tag, 0 = none, 10 = pairs
     std::array<QAction*, 10> FPopChildItems{};   // 1-9
+    QAction* FPopStepBar = nullptr;
+    QAction* FPopNextStep = nullptr;
+    QAction* FPopApplyStep = nullptr;
 };

@@ -1,5 +1,5 @@
 // The main window's panels and controls, top to bottom: the LED strip, the
-// two grids, the entry-mode strip and the progress bars.
+// two grids, the entry-mode strip, the progress bars and the step line.
 #include "QVMain.h"
 
 #include "ButtonPageControl.h"
@@ -91,13 +91,15 @@ void TfrmMain::BuildPanels()
     FPnl2Grids = MakePanel(FClient, "pnl2Grids", GridPanelHeight);
     FPnlControls = MakePanel(FClient, "pnlControls", ControlPanelHeight);
     FPnlBars = MakePanel(FClient, "pnlAllProgressBars", BarPanelHeight);
-    for (QWidget* Panel : {FPnlLeds, FPnl2Grids, FPnlControls, FPnlBars})
+    FPnlStep = MakePanel(FClient, "pnlStep", StepPanelHeight);
+    for (QWidget* Panel : {FPnlLeds, FPnl2Grids, FPnlControls, FPnlBars, FPnlStep})
         Layout->addWidget(Panel);
     Layout->addStretch(1);
     BuildLedPanel(FPnlLeds);
     BuildGridPanel(FPnl2Grids);
     BuildControlPanel(FPnlControls);
     BuildBarPanel(FPnlBars);
+    BuildStepPanel(FPnlStep);
     setCentralWidget(FClient);
 }
 
@@ -257,6 +259,19 @@ void TfrmMain::BuildBarPanel(QWidget* Panel)
     FProgressOverAll->SetBarColor(clMoneyGreen);
 }
 
+void TfrmMain::BuildStepPanel(QWidget* Panel)
+{
+    // Two lines of the explained step, lined up with the grids. A label's
+    // text is its accessible name, so a screen reader hears each new step.
+    FLblStep = new QLabel(Panel);
+    FLblStep->setObjectName(QStringLiteral("lblStep"));
+    FLblStep->setAccessibleDescription(QStringLiteral("Next step"));
+    FLblStep->setWordWrap(true);
+    FLblStep->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    FLblStep->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    FLblStep->setGeometry(LeftX + 4, 1, RightX + GridImageSize - LeftX - 8, StepPanelHeight - 2);
+}
+
 TFeatureControls TfrmMain::FeatureControls()
 {
     TFeatureControls C;
@@ -288,6 +303,10 @@ TFeatureControls TfrmMain::FeatureControls()
     C.SolveChildren = FSolveChildren;
     C.SolveMaster = FSolveMaster;
     C.SolvePyramid = FSolvePyramid;
+    C.StepSeparator = FStepSeparator;
+    C.NextStep = FNextStep;
+    C.ApplyStep = FApplyStep;
+    C.PnlStep = FPnlStep;
     C.FitClientHeight = [this] { FitClientHeight(); };
     return C;
 }

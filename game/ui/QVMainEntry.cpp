@@ -159,12 +159,14 @@ void TfrmMain::menuErase(int Tag)
 
 void TfrmMain::Pencil(TCell& Cell, int Digit)
 {
+    ClearStep();
     FSaved = false;
     Cell.PencilDigit(Digit, UserMarksStyle());
 }
 
 void TfrmMain::Erase(TCell& Cell, int Digit)
 {
+    ClearStep();
     FSaved = false;
     Cell.EraseDigit(Digit, UserMarksStyle());
 }

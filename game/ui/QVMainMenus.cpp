@@ -142,6 +142,11 @@ void TfrmMain::BuildMenus()
     AddItem(FMnuPuzzle, "ResetAll", QStringLiteral("Reset &All"), [this] { ResetAllClick(); });
     AddItem(FMnuPuzzle, "ResetMaster", QStringLiteral("Reset &Parent"), [this] { ResetMasterClick(); });
     FSolveSeparator = AddSeparator(FMnuPuzzle, "N9");
+    FNextStep = AddItem(FMnuPuzzle, "NextStep1", QStringLiteral("&Next Step"), [this] { NextStepClick(); },
+                        QKeySequence(Qt::Key_F2));
+    FApplyStep = AddItem(FMnuPuzzle, "ApplyStep1", QStringLiteral("Appl&y Step"), [this] { ApplyStepClick(); },
+                         QKeySequence(Qt::SHIFT | Qt::Key_F2));
+    FStepSeparator = AddSeparator(FMnuPuzzle, "N13");
     FSolveChild = AddItem(FMnuPuzzle, "SolveChild", QStringLiteral("&Solve Child"), [this] { SolveChildClick(); });
     FSolveChildren = AddItem(FMnuPuzzle, "SolveChildren", QStringLiteral("Solve &Children"), [this] { SolveChildrenClick(); });
     FSolveMaster = AddItem(FMnuPuzzle, "SolveMaster", QStringLiteral("Solve P&arent"), [this] { SolveMasterClick(); });
@@ -211,6 +216,15 @@ void TfrmMain::BuildPopupMenu()
         FPopHiLiteItems[static_cast<size_t>(Tag)]->setShortcut(QKeySequence(QStringLiteral("Ctrl+") + Key));
     }
 
+    FPopStepBar = AddSeparator(FPopup, "popStepBar");
+    FPopNextStep = AddItem(FPopup, "popNextStep", QStringLiteral("&Next Step"), [this] { NextStepClick(); });
+    FPopApplyStep = AddItem(FPopup, "popApplyStep", QStringLiteral("Appl&y Step"), [this] { ApplyStepClick(); });
+    // The keys are the main menu's; the pop-up only shows them.
+    for (QAction* Item : {FPopNextStep, FPopApplyStep})
+        Item->setShortcutContext(Qt::WidgetShortcut);
+    FPopNextStep->setShortcut(QKeySequence(Qt::Key_F2));
+    FPopApplyStep->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F2));
+
     QMenu* Child = AddMenu(this, FPopup, nullptr, "popChild", QStringLiteral("&Child"));
     auto* ChildGroup = new QActionGroup(this);
     for (int Tag = 1; Tag <= 9; ++Tag) {
@@ -257,6 +271,8 @@ void TfrmMain::PreparePopup()
     FPopHiLite->menuAction()->setVisible(HiLiteOffered);
     FPopPencil->menuAction()->setVisible(FPageControl->IsTabVisible(FSheets[shPencil]));
     FPopErase->menuAction()->setVisible(FPageControl->IsTabVisible(FSheets[shErase]));
+    for (QAction* Item : {FPopStepBar, FPopNextStep, FPopApplyStep})
+        Item->setVisible(FNextStep->isVisible());
     const int Children = FXLink != nullptr ? FXLink->ChildCount() : 9;
     for (int Tag = 1; Tag <= 9; ++Tag) {
         QAction* Item = FPopChildItems[static_cast<size_t>(Tag)];

@@ -17,6 +17,8 @@
 
 void TfrmMain::RefreshAll(bool Check)
 {
+    // Whatever changed the puzzles may have made the step shown stale.
+    ClearStep();
     UpdateLeds(FCurrentChild);
     UpdateLeds(0);
     UpdateProgress(Check);
@@ -111,7 +113,7 @@ void TfrmMain::FitClientHeight()
     // The window takes the height of the panels it shows; a hidden controls
     // panel (a paper game) leaves no empty band.
     int Height = GridPanelHeight;
-    for (QWidget* Panel : {FPnlLeds, FPnlControls, FPnlBars})
+    for (QWidget* Panel : {FPnlLeds, FPnlControls, FPnlBars, FPnlStep})
         if (Panel->isVisibleTo(this))
             Height += Panel->height();
     FClient->setFixedSize(ClientWidth, Height);

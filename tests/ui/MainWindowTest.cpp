@@ -91,7 +91,7 @@ TEST(MainWindow, StartsOnTheFirstCatalogueGameWithTheWindowAsDesigned)
     EXPECT_EQ(Main.windowTitle(), QStringLiteral("Tavrel Sudoku: Centres"));
     EXPECT_EQ(Main.CurrentChild(), 1);
     EXPECT_TRUE(Main.Saved());
-    EXPECT_EQ(Main.centralWidget()->size(), QSize(800, 21 + 394 + 55 + 84));
+    EXPECT_EQ(Main.centralWidget()->size(), QSize(800, 21 + 394 + 55 + 84 + TfrmMain::StepPanelHeight));
     for (const char* Name : {"pnlLeds", "pnl2Grids", "pnlControls", "pnlAllProgressBars", "Image1", "Image2",
                              "ChooseChild", "pgcControls", "tsValue", "tsPencil", "tsErase", "tsHiLite", "sbValue0",
                              "sbHilitePr", "cmdClrPencilSbs", "cmdClrEraseSbs", "Shape1", "Shape18", "Progress9",

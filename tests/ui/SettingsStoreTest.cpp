@@ -118,7 +118,7 @@ TEST(SettingsStore, SettingsViewAndLastGameSurviveARestart)
     EXPECT_EQ(Main.GameRecord().GetGameNumber(), 204u);
     EXPECT_FALSE(Rig.Options->GetStoredOption(optShowLeds));
     EXPECT_FALSE(Rig.Find<QWidget>("pnlLeds")->isVisible());
-    EXPECT_EQ(Main.centralWidget()->height(), 394 + 55 + 84);
+    EXPECT_EQ(Main.centralWidget()->height(), 394 + 55 + 84 + TfrmMain::StepPanelHeight);
     EXPECT_FALSE(Rig.Options->GetOption(optIncorrect));
     // With one highlight box off, invalid entries take the priority.
     EXPECT_TRUE(Rig.Options->GetStoredOption(optInvalidPriority));
@@ -274,7 +274,7 @@ TEST(FeatureRules, EachBundledGameShowsWhatItOffers)
     EXPECT_TRUE(Main.PageControl()->IsTabVisible(Rig.Find<QWidget>("tsHiLite")));
     EXPECT_TRUE(Visible(Rig, "AutoPencilLinked1"));
     EXPECT_TRUE(Visible(Rig, "SolveMaster"));
-    EXPECT_EQ(Main.centralWidget()->height(), 21 + 394 + 55 + 84);
+    EXPECT_EQ(Main.centralWidget()->height(), 21 + 394 + 55 + 84 + TfrmMain::StepPanelHeight);
 }
 
 TEST(FeatureRules, APaperGameWithoutTheSeparateAutoPencilHidesTheViewMenu)
