@@ -66,19 +66,26 @@ void TfrmMain::PointAtStep(const TPyramidStep& Step)
 void TfrmMain::ShowStep(const TPyramidStep& Step)
 {
     ClearStep();
+    // A parent's step that rests on a link brings up the partner's child.
+    if (Step.Square.Valid() && Step.Square.Puzzle == 0 && Step.Partner.Valid() && Step.Partner.Puzzle != 0)
+        SelectChild(Step.Partner.Puzzle);
     PointAtStep(Step);
     if (Step.Square.Valid()) {
-        std::array<TStepMark, 81> Marks{};
-        const auto Mark = [&Marks](const TStepSquare& Square, TStepMark Kind) {
+        std::array<std::array<TStepMark, 81>, 2> Marks{}; // parent's grid, child's grid
+        const auto Mark = [&](const TStepSquare& Square, TStepMark Kind) {
+            if (Square.Puzzle != 0 && Square.Puzzle != FCurrentChild)
+                return;
             const TPosition Position{Square.Row, Square.Col};
-            Marks[static_cast<size_t>(Position.Box() * 9 + Position.Place())] = Kind;
+            Marks[Square.Puzzle == 0 ? 0 : 1][static_cast<size_t>(Position.Box() * 9 + Position.Place())] = Kind;
         };
         for (const TStepSquare& Square : StepHouseSquares(Step))
             Mark(Square, TStepMark::House);
         for (const TStepStrike& Strike : Step.Strikes)
             Mark(Strike.Square, TStepMark::Focus);
         Mark(Step.Square, TStepMark::Focus);
-        (Step.Square.Puzzle == 0 ? *FParentGrid : *FChildGrid).SetStepMarks(Marks);
+        Mark(Step.Partner, TStepMark::Focus);
+        FParentGrid->SetStepMarks(Marks[0]);
+        FChildGrid->SetStepMarks(Marks[1]);
     }
     FStep = Step;
     FStepShown = Step.Kind == TStepKind::Value || Step.Kind == TStepKind::Strike;
