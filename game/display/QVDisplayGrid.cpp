@@ -77,15 +77,25 @@ QString SpokenSquare(const TGrid& Grid, int Box, int Square)
             Text += QStringLiteral(", invalid");
         if (!Cell->GetRevealed() && Options.GetOption(optIncorrect) && !Cell->IsCorrect())
             Text += QStringLiteral(", incorrect");
-        return Text;
+    } else {
+        Text += QStringLiteral("empty");
+        const TCellMarks Marks = MarksOf(*Cell);
+        if (!Marks.Hidden && Marks.Bits != 0) {
+            Text += QStringLiteral(", marks");
+            for (int Digit = 1; Digit <= 9; ++Digit)
+                if (((Marks.Bits >> Digit) & 1u) != 0)
+                    Text += QLatin1Char(' ') + QString::number(Digit);
+        }
     }
-    Text += QStringLiteral("empty");
-    const TCellMarks Marks = MarksOf(*Cell);
-    if (!Marks.Hidden && Marks.Bits != 0) {
-        Text += QStringLiteral(", marks");
-        for (int Digit = 1; Digit <= 9; ++Digit)
-            if (((Marks.Bits >> Digit) & 1u) != 0)
-                Text += QLatin1Char(' ') + QString::number(Digit);
+    switch (Grid.StepMark(Box, Square)) {
+    case TStepMark::Focus:
+        Text += QStringLiteral(", step square");
+        break;
+    case TStepMark::House:
+        Text += QStringLiteral(", step house");
+        break;
+    case TStepMark::None:
+        break;
     }
     return Text;
 }

@@ -44,7 +44,8 @@ constexpr int HighlightPairs = 10;
 // What a screen reader says of a square of a grid: its row and column as
 // shown (from 1), its value or "empty", and its state: "given" or
 // "entered", the pencil marks shown ("marks 2 4 7"), and "invalid" or
-// "incorrect" while those aids are on. Empty without a puzzle.
+// "incorrect" while those aids are on, and "step square" or "step house"
+// while an explained step marks it. Empty without a puzzle.
 QString SpokenSquare(const TGrid& Grid, int Box, int Square);
 
 // What an explained step marks on a square: the squares of the house that

@@ -44,6 +44,7 @@ TEST(Steps, F2ShowsTheStepOnTheGridAndAgainMakesItAsAnUndoableEntry)
     EXPECT_TRUE(Told.contains(Where)) << Told.toStdString();
     TGrid& Grid = Main.ParentActive() ? *Main.ParentGrid() : *Main.ChildGrid();
     EXPECT_EQ(Grid.StepMark(Grid.Cursor().Box, Grid.Cursor().Square), TStepMark::Focus);
+    EXPECT_TRUE(SpokenSquare(Grid, Grid.Cursor().Box, Grid.Cursor().Square).endsWith(QStringLiteral(", step square")));
     EXPECT_EQ(Rig.PuzzleAt(Puzzle).UndoCount(), 0);
 
     // Found again, the same step; F2 again makes it.
