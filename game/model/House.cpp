@@ -37,7 +37,7 @@ int THouse::CountMarks(int Digit) const
 {
     int Count = 0;
     for (const TCell* Cell : FCells)
-        Count += Cell->HasMark(Digit) ? 1 : 0;
+        Count += Cell->Shown().IsSet(Digit) ? 1 : 0;
     return Count;
 }
 
@@ -190,10 +190,8 @@ bool THouse::FindHiddenPair(TSolveStep& Step) const
         const TCell* Cell = FCells[Index];
         if (Cell->GetValue() != 0)
             continue;
-        for (int Digit = 1; Digit <= 9; ++Digit) {
-            if (Cell->HasMark(Digit))
-                PlacesOf[Digit] |= 1u << Index;
-        }
+        for (uint32_t Shown = Cell->Shown().Bits() & AllDigitBits; Shown != 0; Shown &= Shown - 1)
+            PlacesOf[std::countr_zero(Shown)] |= 1u << Index;
     }
     for (int A = 1; A <= 9; ++A) {
         if (BitCount(PlacesOf[A]) != 2)

@@ -333,10 +333,19 @@ std::string TPuzzle::MarksToString(int Kind) const
         return std::string();
     std::string Text;
     Text.reserve(81 * 4);
-    char Field[16];
+    static constexpr char HexDigits[] = "0123456789ABCDEF";
     for (const auto& Cell : FCells) {
-        std::snprintf(Field, sizeof Field, "$%03X", static_cast<unsigned>(Cell->MaskOfKind(Kind).Bits()));
-        Text += Field;
+        // "$" and three upper-case hex digits; a cell's marks never reach
+        // $1000, but a wider mask would still be written whole.
+        const unsigned Bits = static_cast<unsigned>(Cell->MaskOfKind(Kind).Bits());
+        if (Bits > 0xFFF) {
+            char Field[16];
+            std::snprintf(Field, sizeof Field, "$%03X", Bits);
+            Text += Field;
+            continue;
+        }
+        const char Field[4] = {'$', HexDigits[(Bits >> 8) & 0xF], HexDigits[(Bits >> 4) & 0xF], HexDigits[Bits & 0xF]};
+        Text.append(Field, 4);
     }
     return Text;
 }
