@@ -150,6 +150,7 @@ TEST(PyramidStepsBundledTest, StepsAloneSolveEveryGameAsTheSolverDoes)
     ASSERT_TRUE(Reporter.Messages.empty());
 
     int Games = 0;
+    int Linked = 0;
     for (int I = 0; I < Catalogue.IssueCount(); ++I) {
         const TIssueEntry& Issue = Catalogue.Issue(I);
         // Every game of the first four issues, the first of each later one;
@@ -173,6 +174,7 @@ TEST(PyramidStepsBundledTest, StepsAloneSolveEveryGameAsTheSolverDoes)
                 if (Step.Kind != TStepKind::Value && Step.Kind != TStepKind::Strike)
                     break;
                 ExpectStepHolds(*Player, Step);
+                Linked += Step.Partner.Valid() ? 1 : 0;
                 ASSERT_TRUE(ApplyPyramidStep(*Player, Step, false)) << ExplainStep(Step);
                 if (HasFailure())
                     return;
@@ -184,6 +186,8 @@ TEST(PyramidStepsBundledTest, StepsAloneSolveEveryGameAsTheSolverDoes)
         }
     }
     EXPECT_GE(Games, Sanitized ? 4 : 40);
+    // Linked games have steps that rest on a link, and they say so.
+    EXPECT_GT(Linked, 0);
     fs::remove_all(Folder);
 }
 
