@@ -48,7 +48,6 @@ enum class TStepKind : uint8_t {
 struct TStepStrike {
     TStepSquare Square;
     uint32_t Digits = 0; // bit d = digit d
-    friend bool operator==(const TStepStrike&, const TStepStrike&) = default;
 };
 
 struct TPyramidStep {
@@ -71,8 +70,6 @@ struct TPyramidStep {
     // only its partner rules out, or a pair's square) and that partner.
     TStepSquare Linked;
     TStepSquare Partner;
-
-    friend bool operator==(const TPyramidStep&, const TPyramidStep&) = default;
 };
 
 // What a game lets the steps use.
