@@ -21,8 +21,11 @@ import tempfile
 
 # Encoding length for key indices 1 to 10.
 LENGTHS = [139, 139, 138, 139, 138, 139, 140, 140, 138, 140]
-# Length -> (public exponent, leading 0x00 wanted)
-SHAPES = {139: (65537, False), 140: (65537, True), 138: (3, True)}
+# Length -> (public exponent, leading 0x00 wanted). No key has a tiny public
+# exponent such as 3: with one, a signature over a chosen digest can be found
+# from the public key alone by anyone who can get a loosely checked block past
+# the verifier. 257 is a prime whose two-byte encoding keeps the length 138.
+SHAPES = {139: (65537, False), 140: (65537, True), 138: (257, False)}
 
 
 def der_length(n):
@@ -86,6 +89,7 @@ def main():
                     break
             encoding = encode(n, e)
             assert len(encoding) == length, (index, len(encoding))
+            assert e >= 257
             assert pow(pow(12345, d, n), e, n) == 12345
             keys.append((n, e, d, encoding))
             print("key %d: %d bytes" % (index, len(encoding)))
