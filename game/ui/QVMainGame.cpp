@@ -16,6 +16,7 @@
 #include "Puzzle.h"
 #include "PuzzleXLink.h"
 #include "QVDisplayGrid.h"
+#include "QVSettings.h"
 
 #include <QAction>
 #include <QDir>
@@ -313,7 +314,7 @@ void TfrmMain::SolveChildClick()
 {
     if (TPuzzle* Child = Puzzle(FCurrentChild)) {
         const TGridsHeld Held(*this);
-        Child->Solve();
+        Child->Solve(MethodsOf(Settings()));
         RefreshAll(false);
     }
 }
@@ -323,8 +324,9 @@ void TfrmMain::SolveChildrenClick()
     if (FXLink == nullptr)
         return;
     const TGridsHeld Held(*this);
+    const TMethodSet Methods = MethodsOf(Settings());
     for (int Index = 1; Index <= FXLink->ChildCount(); ++Index)
-        Puzzle(Index)->Solve();
+        Puzzle(Index)->Solve(Methods);
     RefreshAll(false);
 }
 
@@ -332,7 +334,7 @@ void TfrmMain::SolveMasterClick()
 {
     if (TPuzzle* Parent = Puzzle(0)) {
         const TGridsHeld Held(*this);
-        Parent->Solve();
+        Parent->Solve(MethodsOf(Settings()));
         RefreshAll(false);
     }
 }
@@ -342,6 +344,6 @@ void TfrmMain::SolvePyramidClick()
     if (FXLink == nullptr)
         return;
     const TGridsHeld Held(*this);
-    FXLink->SolvePyramid();
+    FXLink->SolvePyramid(MethodsOf(Settings()));
     RefreshAll(false);
 }
