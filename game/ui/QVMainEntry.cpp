@@ -213,22 +213,6 @@ bool TfrmMain::FormKeyDown(int Key, Qt::KeyboardModifiers Modifiers)
 
 namespace {
 
-// A square's row and column on the grid as shown, and back.
-int RowOf(const TBoxSquare& Place)
-{
-    return 3 * (Place.Box / 3) + Place.Square / 3;
-}
-
-int ColOf(const TBoxSquare& Place)
-{
-    return 3 * (Place.Box % 3) + Place.Square % 3;
-}
-
-TBoxSquare PlaceOf(int Row, int Col)
-{
-    return {3 * (Row / 3) + Col / 3, 3 * (Row % 3) + Col % 3};
-}
-
 }  // namespace
 
 void TfrmMain::SetActiveGrid(bool Parent)
@@ -301,8 +285,9 @@ void TfrmMain::MoveCursor(int Key)
         SetActiveGrid(FParentActive);
         return;
     }
-    int Row = RowOf(Place);
-    int Col = ColOf(Place);
+    const TPosition At = TPosition::FromBoxPlace(Place.Box, Place.Square);
+    int Row = At.Row;
+    int Col = At.Col;
     switch (Key) {
     case Qt::Key_Left: Col = std::max(Col - 1, 0); break;
     case Qt::Key_Right: Col = std::min(Col + 1, 8); break;
@@ -314,8 +299,8 @@ void TfrmMain::MoveCursor(int Key)
     case Qt::Key_PageDown: Row = 8; break;
     default: break;
     }
-    const TBoxSquare Moved = PlaceOf(Row, Col);
-    Grid.SetCursor(Moved.Box, Moved.Square);
+    const TPosition Moved{Row, Col};
+    Grid.SetCursor(Moved.Box(), Moved.Place());
     SetActiveGrid(FParentActive);
 }
 

@@ -17,6 +17,7 @@
 #include "Puzzle.h"
 #include "PuzzleXLink.h"
 #include "QVDisplayGrid.h"
+#include "QVSettings.h"
 
 #include <QAction>
 #include <QDir>
@@ -329,7 +330,7 @@ void TfrmMain::SolveChildClick()
 {
     if (TPuzzle* Child = Puzzle(FCurrentChild)) {
         const TGridsHeld Held(*this);
-        Child->Solve();
+        Child->Solve(MethodsOf(Settings()));
         RefreshAll(false);
     }
 }
@@ -339,8 +340,9 @@ void TfrmMain::SolveChildrenClick()
     if (FXLink == nullptr)
         return;
     const TGridsHeld Held(*this);
+    const TMethodSet Methods = MethodsOf(Settings());
     for (int Index = 1; Index <= FXLink->ChildCount(); ++Index)
-        Puzzle(Index)->Solve();
+        Puzzle(Index)->Solve(Methods);
     RefreshAll(false);
 }
 
@@ -348,7 +350,7 @@ void TfrmMain::SolveMasterClick()
 {
     if (TPuzzle* Parent = Puzzle(0)) {
         const TGridsHeld Held(*this);
-        Parent->Solve();
+        Parent->Solve(MethodsOf(Settings()));
         RefreshAll(false);
     }
 }
@@ -358,6 +360,6 @@ void TfrmMain::SolvePyramidClick()
     if (FXLink == nullptr)
         return;
     const TGridsHeld Held(*this);
-    FXLink->SolvePyramid();
+    FXLink->SolvePyramid(MethodsOf(Settings()));
     RefreshAll(false);
 }

@@ -7,6 +7,7 @@
 #include "Puzzle.h"
 #include "PuzzleXLink.h"
 #include "QVDisplayGrid.h"
+#include "QVSettings.h"
 
 #include <QLabel>
 
@@ -29,7 +30,7 @@ void TfrmMain::NextStepClick()
         ApplyStepClick();
         return;
     }
-    ShowStep(FindPyramidStep(*FXLink, *Rules));
+    ShowStep(FindPyramidStep(*FXLink, *Rules, MethodsOf(Settings())));
 }
 
 void TfrmMain::ApplyStepClick()
@@ -37,7 +38,7 @@ void TfrmMain::ApplyStepClick()
     const std::optional<TStepRules> Rules = GameStepRules();
     if (!Rules)
         return;
-    const TPyramidStep Step = FStepShown ? FStep : FindPyramidStep(*FXLink, *Rules);
+    const TPyramidStep Step = FStepShown ? FStep : FindPyramidStep(*FXLink, *Rules, MethodsOf(Settings()));
     if (Step.Kind != TStepKind::Value && Step.Kind != TStepKind::Strike) {
         ShowStep(Step);
         return;

@@ -47,7 +47,7 @@ TEST(PyramidStepsTest, AWrongEntryComesFirstAndFindingChangesNothing)
     P.GetPuzzle(0)->CellByIndex(40)->EraseDigit(Cell->GetSolution(), false);
     const std::string Before = StateOf(P);
 
-    const TPyramidStep Named = FindPyramidStep(P, TStepRules{});
+    const TPyramidStep Named = FindPyramidStep(P, TStepRules{}, TMethodSet::All());
     EXPECT_EQ(Named.Kind, TStepKind::WrongEntry);
     EXPECT_EQ(Named.Square, (TStepSquare{3, Cell->GetPosition().Row, Cell->GetPosition().Col}));
     EXPECT_EQ(ExplainStep(Named), "Child 3, row " + std::to_string(Cell->GetPosition().Row + 1) + ", column " +
@@ -56,14 +56,14 @@ TEST(PyramidStepsTest, AWrongEntryComesFirstAndFindingChangesNothing)
                                       ", which is not its solution: take it back before the next step.");
     TStepRules Withheld;
     Withheld.NameWrongEntry = false;
-    const TPyramidStep Unnamed = FindPyramidStep(P, Withheld);
+    const TPyramidStep Unnamed = FindPyramidStep(P, Withheld, TMethodSet::All());
     EXPECT_EQ(Unnamed.Kind, TStepKind::WrongEntry);
     EXPECT_FALSE(Unnamed.Square.Valid());
     EXPECT_EQ(ExplainStep(Unnamed).find("row"), std::string::npos);
 
     Cell->SetValue(0);
     const std::string Cleared = StateOf(P);
-    const TPyramidStep Step = FindPyramidStep(P, TStepRules{});
+    const TPyramidStep Step = FindPyramidStep(P, TStepRules{}, TMethodSet::All());
     EXPECT_TRUE(Step.Kind == TStepKind::Value || Step.Kind == TStepKind::Strike);
     EXPECT_EQ(StateOf(P), Cleared);
     EXPECT_NE(Before, Cleared);
@@ -72,11 +72,11 @@ TEST(PyramidStepsTest, AWrongEntryComesFirstAndFindingChangesNothing)
 TEST(PyramidStepsTest, AnEmptyPyramidGivesNothingAndAFullOneIsComplete)
 {
     TTestPyramid Empty = MakeTestPyramid(2, 3, 0);
-    const TPyramidStep None = FindPyramidStep(*Empty.Pyramid, TStepRules{});
+    const TPyramidStep None = FindPyramidStep(*Empty.Pyramid, TStepRules{}, TMethodSet::All());
     EXPECT_EQ(None.Kind, TStepKind::Nothing);
     EXPECT_EQ(ExplainStep(None), "The solving methods find no further step from these entries.");
     TTestPyramid Full = MakeTestPyramid(5, 3, 81);
-    EXPECT_EQ(FindPyramidStep(*Full.Pyramid, TStepRules{}).Kind, TStepKind::Complete);
+    EXPECT_EQ(FindPyramidStep(*Full.Pyramid, TStepRules{}, TMethodSet::All()).Kind, TStepKind::Complete);
 }
 
 // Steps from the children only, or without the links, keep to what the game
@@ -93,7 +93,7 @@ TEST(PyramidStepsTest, TheRulesKeepStepsToTheAllowedPuzzlesAndOwnCandidates)
         Rules.Links = Links;
         int Steps = 0;
         for (;; ++Steps) {
-            const TPyramidStep Step = FindPyramidStep(P, Rules);
+            const TPyramidStep Step = FindPyramidStep(P, Rules, TMethodSet::All());
             if (Step.Kind != TStepKind::Value && Step.Kind != TStepKind::Strike)
                 break;
             SCOPED_TRACE(ExplainStep(Step));
@@ -114,5 +114,5 @@ TEST(PyramidStepsTest, TheRulesKeepStepsToTheAllowedPuzzlesAndOwnCandidates)
     TStepRules Neither;
     Neither.Parent = false;
     Neither.Children = false;
-    EXPECT_EQ(FindPyramidStep(*T.Pyramid, Neither).Kind, TStepKind::Nothing);
+    EXPECT_EQ(FindPyramidStep(*T.Pyramid, Neither, TMethodSet::All()).Kind, TStepKind::Nothing);
 }

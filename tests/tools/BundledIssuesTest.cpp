@@ -177,7 +177,7 @@ TEST(BundledIssuesTest, TheSeasonOpensAndItsLaddersHold)
                 }
             }
             pyramid->SetPencilMode(msAutoPencilLinked);
-            pyramid->SolvePyramid();
+            pyramid->SolvePyramid(TMethodSet::All());
             for (int p = 0; p < puzzles; ++p) {
                 TPuzzle& puzzle = *pyramid->GetPuzzle(p);
                 EXPECT_TRUE(puzzle.IsSolved()) << "puzzle " << p;

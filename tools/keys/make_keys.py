@@ -96,7 +96,9 @@ def main():
 
     table = ["// Made by tools/keys/make_keys.py; do not edit by hand.",
              "// The public halves of the ten development keys in their stored encoding.",
-             "", '#include "EncKeyTable.h"', "", "namespace {", ""]
+             "", '#include "EncKeyTable.h"', "", "namespace {", "",
+             "// The rows are the generator's; the formatter leaves them alone.",
+             "// clang-format off"]
     for index, (_, _, _, encoding) in enumerate(keys, start=1):
         table.append("const uint8_t Key%d[] = {" % index)
         table.append(c_bytes(encoding, "    "))
@@ -105,7 +107,7 @@ def main():
     table.append("const TEncKeyEncoding Keys[EncKeyCount] = {")
     for index in range(1, 11):
         table.append("    {Key%d, sizeof(Key%d)}," % (index, index))
-    table += ["};", "", "}  // namespace", "",
+    table += ["};", "// clang-format on", "", "}  // namespace", "",
               "TEncKeyEncoding EncKeyEncoding(uint32_t KeyIndex)",
               "{",
               "    if (KeyIndex < 1 || KeyIndex > EncKeyCount) {",
@@ -120,12 +122,14 @@ def main():
                "// The development keys' moduli and private exponents, most significant",
                "// hexadecimal digit first. They sign the bundled and the test issues only.",
                "", '#include "DevelopmentKeys.h"', "", "namespace {", "",
+               "// The rows are the generator's; the formatter leaves them alone.",
+               "// clang-format off",
                "const TDevelopmentKey Keys[10] = {"]
     for n, e, d, _ in keys:
         private.append('    {"%x",' % n)
         private.append('     "%x",' % d)
         private.append("     %d}," % e)
-    private += ["};", "", "}  // namespace", "",
+    private += ["};", "// clang-format on", "", "}  // namespace", "",
                 "const TDevelopmentKey* DevelopmentKey(uint32_t KeyIndex)",
                 "{",
                 "    if (KeyIndex < 1 || KeyIndex > 10) {",
