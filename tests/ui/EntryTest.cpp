@@ -314,7 +314,11 @@ TEST(Keyboard, TheCursorMovesOnItsGridAndDigitsActByTheSheetShown)
     Rig.Key(Qt::Key_PageUp, {});
     Rig.Key(Qt::Key_Up, {});
     EXPECT_EQ(At(Parent), std::make_pair(0, 8));
+    Rig.Key(Qt::Key_Right, {});
+    EXPECT_EQ(At(Parent), std::make_pair(0, 8)) << "no wrapping round at the right edge";
     Rig.Key(Qt::Key_PageDown, {});
+    Rig.Key(Qt::Key_Down, {});
+    EXPECT_EQ(At(Parent), std::make_pair(8, 8)) << "nor at the bottom";
     Rig.Key(Qt::Key_Home, {});
     Rig.Key(Qt::Key_Right, {});
     EXPECT_EQ(At(Parent), std::make_pair(8, 1));
