@@ -4,6 +4,8 @@
 
 #include "Platform.h"
 
+#include "Format.h"
+
 #include <filesystem>
 #include <system_error>
 
@@ -66,4 +68,71 @@ TCatalogueFolders TCatalogueFolders::Of(const std::string& ProgramFolder, const 
     const bool Installed =
         std::filesystem::is_regular_file(Platform::PathFromUtf8(WithSeparator(ProgramFolder) + InstallMarkerName), error);
     return Installed ? ForPlayer(ProgramFolder, PlayerDataFolder) : BesideProgram(ProgramFolder);
+}
+
+bool HasIssueExtension(const std::string& Name)
+{
+    static const char extension[] = ".iss";
+    if (Name.size() < 4) {
+        return false;
+    }
+    for (size_t i = 0; i < 4; ++i) {
+        char c = Name[Name.size() - 4 + i];
+        if (c >= 'A' && c <= 'Z') {
+            c = static_cast<char>(c - 'A' + 'a');
+        }
+        if (c != extension[i]) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// A stored name must name a file of the issue folder, nothing beside or
+// above it.
+bool IsPlainFileName(const std::string& Name)
+{
+    return !Name.empty() && Name != "." && Name != ".." && Name.find('/') == std::string::npos &&
+           Name.find('\\') == std::string::npos && Name.find(':') == std::string::npos;
+}
+
+// Where the file is and what it is now: origin, size and last write time;
+// empty when the file cannot be looked at.
+std::string IssueFileSource(const std::string& FileName, TIssueOrigin Origin)
+{
+    std::error_code error;
+    const std::filesystem::path path = Platform::PathFromUtf8(FileName);
+    const uintmax_t size = std::filesystem::file_size(path, error);
+    if (error) {
+        return std::string();
+    }
+    const auto time = std::filesystem::last_write_time(path, error);
+    if (error) {
+        return std::string();
+    }
+    return std::string(Origin == TIssueOrigin::Player ? "P" : "B") + ":" + std::to_string(size) + ":" +
+           std::to_string(static_cast<long long>(time.time_since_epoch().count()));
+}
+
+bool FileExists(const std::string& FileName)
+{
+    std::error_code error;
+    return std::filesystem::exists(Platform::PathFromUtf8(FileName), error);
+}
+
+// Why a file name cannot be listed, or empty when it can.
+std::string IssueNameProblem(const std::string& Name)
+{
+    if (Name.size() > static_cast<size_t>(MaxIssueFileNameLength)) {
+        // A shortened name would never match its file again and the issue
+        // would be taken in at every start.
+        return Format("Issue file %s is not used: its name is longer than %d characters", Name.c_str(),
+                      MaxIssueFileNameLength);
+    }
+    if (!IsPlainFileName(Name)) {
+        // Such a name (a colon or backslash is legal in some file systems)
+        // could never be opened as a game again.
+        return Format("Issue file %s is not used: its name holds a path character", Name.c_str());
+    }
+    return std::string();
 }

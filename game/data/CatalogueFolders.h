@@ -50,3 +50,18 @@ struct TCatalogueFolders {
     // BesideProgram.
     static TCatalogueFolders Of(const std::string& ProgramFolder, const std::string& PlayerDataFolder);
 };
+
+// The longest issue file name the catalogue can store whole.
+constexpr int MaxIssueFileNameLength = 64;
+
+// Whether Name ends in ".ISS", in any case.
+bool HasIssueExtension(const std::string& Name);
+// A stored name must name a file of its issue folder, nothing beside or
+// above it: no separator, no drive colon, not "." or "..".
+bool IsPlainFileName(const std::string& Name);
+// Where the file is and what it is now, as "B:" or "P:" (Origin), size and
+// last write time; empty when the file cannot be looked at.
+std::string IssueFileSource(const std::string& FileName, TIssueOrigin Origin);
+bool FileExists(const std::string& FileName);
+// Why a file name cannot be listed, or empty when it can.
+std::string IssueNameProblem(const std::string& Name);

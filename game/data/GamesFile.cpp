@@ -19,73 +19,6 @@
 
 namespace {
 
-bool HasIssueExtension(const std::string& Name)
-{
-    static const char extension[] = ".iss";
-    if (Name.size() < 4) {
-        return false;
-    }
-    for (size_t i = 0; i < 4; ++i) {
-        char c = Name[Name.size() - 4 + i];
-        if (c >= 'A' && c <= 'Z') {
-            c = static_cast<char>(c - 'A' + 'a');
-        }
-        if (c != extension[i]) {
-            return false;
-        }
-    }
-    return true;
-}
-
-// A stored name must name a file of the issue folder, nothing beside or
-// above it.
-bool IsPlainFileName(const std::string& Name)
-{
-    return !Name.empty() && Name != "." && Name != ".." && Name.find('/') == std::string::npos &&
-           Name.find('\\') == std::string::npos && Name.find(':') == std::string::npos;
-}
-
-// Where the file is and what it is now: origin, size and last write time;
-// empty when the file cannot be looked at.
-std::string FileSource(const std::string& FileName, TIssueOrigin Origin)
-{
-    std::error_code error;
-    const std::filesystem::path path = Platform::PathFromUtf8(FileName);
-    const uintmax_t size = std::filesystem::file_size(path, error);
-    if (error) {
-        return std::string();
-    }
-    const auto time = std::filesystem::last_write_time(path, error);
-    if (error) {
-        return std::string();
-    }
-    return std::string(Origin == TIssueOrigin::Player ? "P" : "B") + ":" + std::to_string(size) + ":" +
-           std::to_string(static_cast<long long>(time.time_since_epoch().count()));
-}
-
-bool FileExists(const std::string& FileName)
-{
-    std::error_code error;
-    return std::filesystem::exists(Platform::PathFromUtf8(FileName), error);
-}
-
-// Why a file name cannot be listed, or empty when it can.
-std::string NameProblem(const std::string& Name)
-{
-    if (Name.size() > static_cast<size_t>(TGamesDataFile::MaxFileNameLength)) {
-        // A shortened name would never match its file again and the issue
-        // would be taken in at every start.
-        return Format("Issue file %s is not used: its name is longer than %d characters", Name.c_str(),
-                      TGamesDataFile::MaxFileNameLength);
-    }
-    if (!IsPlainFileName(Name)) {
-        // Such a name (a colon or backslash is legal in some file systems)
-        // could never be opened as a game again.
-        return Format("Issue file %s is not used: its name holds a path character", Name.c_str());
-    }
-    return std::string();
-}
-
 std::vector<uint8_t> ReadWhole(const std::string& FileName)
 {
     TFileStream source(FileName, TFileMode::fmOpenRead);
@@ -179,164 +112,6 @@ void TGamesDataFile::Load()
     FRefused.Save();
 }
 
-std::vector<std::string> TGamesDataFile::ListIssueFiles(const std::string& Folder)
-{
-    namespace fs = std::filesystem;
-    std::vector<std::string> names;
-    std::error_code error;
-    fs::directory_iterator it(Platform::PathFromUtf8(Folder), error);
-    if (error) {
-        return names;
-    }
-    for (const fs::directory_iterator end; it != end; it.increment(error)) {
-        if (error) {
-            break;
-        }
-        std::error_code kindError;
-        if (!it->is_regular_file(kindError)) {
-            continue;
-        }
-        std::string name = Platform::Utf8FromPath(it->path().filename());
-        if (HasIssueExtension(name)) {
-            names.push_back(std::move(name));
-        }
-    }
-    // Name order, so the catalogue comes out the same on every machine.
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
-bool TGamesDataFile::ScanIssueFolder()
-{
-    if (FFolders.Installed()) {
-        return ScanPlayerFolders();
-    }
-    // A copy run in place takes in the files it does not list by name; a
-    // listed file is never read again.
-    bool changed = false;
-    std::set<std::string> present;
-    for (const std::string& name : ListIssueFiles(FFolders.BundledIssues)) {
-        present.insert(name + '\t' + FileSource(FFolders.BundledIssues + name, TIssueOrigin::Bundled));
-        if (Listed(name) == nullptr) {
-            changed = Refresh(TIssueOrigin::Bundled, name) || changed;
-        }
-    }
-    FRefused.KeepOnly(present);
-    return changed;
-}
-
-bool TGamesDataFile::ScanPlayerFolders()
-{
-    bool changed = false;
-    const std::vector<std::string> bundled = ListIssueFiles(FFolders.BundledIssues);
-    for (const std::string& name : bundled) {
-        changed = Refresh(TIssueOrigin::Bundled, name) || changed;
-    }
-    const std::unordered_set<std::string> bundledNames(bundled.begin(), bundled.end());
-    std::set<std::string> present;
-    for (const std::string& name : ListIssueFiles(FFolders.PlayerIssues())) {
-        const std::string source = FileSource(FFolders.PlayerIssues() + name, TIssueOrigin::Player);
-        present.insert(name + '\t' + source);
-        if (bundledNames.count(name) != 0) {
-            Refuse(TIssueOrigin::Player, name, source,
-                   Format("Issue file %s in %s is not used: an issue file of that name came with the game", name.c_str(),
-                          FFolders.PlayerIssues().c_str()),
-                   TRefusal::Content);
-            continue;
-        }
-        changed = Refresh(TIssueOrigin::Player, name) || changed;
-    }
-    // A refused file that was removed or changed is looked at afresh.
-    FRefused.KeepOnly(present);
-    return changed;
-}
-
-TIssueEntry* TGamesDataFile::Listed(const std::string& Name)
-{
-    for (TIssueEntry& issue : FContent.Issues) {
-        const std::string stored = issue.GetFileName();
-        if (stored == Name || DataFields::TrimBlanks(stored) == Name) {
-            return &issue;
-        }
-    }
-    return nullptr;
-}
-
-void TGamesDataFile::Refuse(TIssueOrigin Origin, const std::string& Name, const std::string& Source,
-                            const std::string& Message, TRefusal Refusal)
-{
-    // The installed copy's own issue files are the installation's: a fault
-    // of theirs is shown at every start until an upgrade mends it.
-    if (FFolders.Installed() && Origin == TIssueOrigin::Bundled) {
-        FReporter.ShowInstallationError(Message);
-        return;
-    }
-    if (!FRefused.Refuse(Name, Source, Refusal == TRefusal::Access)) {
-        return;
-    }
-    if (Origin == TIssueOrigin::Player || Refusal == TRefusal::Name) {
-        FReporter.ShowMessage(Message);
-    } else {
-        FReporter.ShowInstallationError(Message);
-    }
-}
-
-bool TGamesDataFile::Refresh(TIssueOrigin Origin, const std::string& Name)
-{
-    const std::string folder = FFolders.IssuesOf(Origin);
-    const std::string source = FileSource(folder + Name, Origin);
-    TIssueEntry* listed = Listed(Name);
-    // A copy run in place keeps no sources in its entries.
-    const std::string entrySource = FFolders.Installed() ? source : std::string();
-    if (listed != nullptr && listed->GetSource() == entrySource) {
-        return false;
-    }
-    if (FRefused.Skips(Name, source)) {
-        return false;
-    }
-    if (const std::string problem = NameProblem(Name); !problem.empty()) {
-        Refuse(Origin, Name, source, problem, TRefusal::Name);
-        return false;
-    }
-    try {
-        TIssueEntry entry = ReadIssue(folder, Name);
-        entry.SetSource(entrySource);
-        if (Origin == TIssueOrigin::Player) {
-            const int same = IssueIndex(entry.GetIssueNumber());
-            const TIssueEntry* other = same >= 0 ? &FContent.Issues[static_cast<size_t>(same)] : nullptr;
-            // An entry whose file is gone does not hold its issue number.
-            if (other != nullptr && other != listed && FilePresent(*other)) {
-                Refuse(Origin, Name, source,
-                       Format("Issue file %s in %s is not used: its issue %u is listed already as %s", Name.c_str(),
-                              folder.c_str(), entry.GetIssueNumber(), other->GetFileName().c_str()),
-                       TRefusal::Content);
-                return false;
-            }
-        }
-        FRefused.Forget(Name, source);
-        if (listed == nullptr) {
-            Append(std::move(entry));
-        } else {
-            // Read again in place: the issue keeps its place and its games
-            // are those of the file as it is now, never listed twice.
-            FContent.GameCount -= static_cast<uint32_t>(listed->Games().size());
-            FContent.GameCount += static_cast<uint32_t>(entry.Games().size());
-            *listed = std::move(entry);
-        }
-        return true;
-    } catch (const EFOpenError& error) {
-        // Permissions may be mended without the file changing: tried again
-        // at the next start, but reported only now.
-        Refuse(Origin, Name, source, error.Message(), TRefusal::Access);
-        return false;
-    } catch (const std::exception& error) {
-        // A changed file that cannot be read again stays listed with its old
-        // source, so its games are refused rather than read from wrong places.
-        Refuse(Origin, Name, source, error.what(), TRefusal::Content);
-        return false;
-    }
-}
-
 TIssueEntry TGamesDataFile::ReadIssue(const std::string& Folder, const std::string& Name) const
 {
     TDistributionFile issue(Folder + Name);
@@ -397,7 +172,7 @@ int TGamesDataFile::AddIssueFile(const std::string& SourceFile)
     if (!HasIssueExtension(name)) {
         throw Exception(Format("%s is not an issue file (*.ISS)", name.c_str()));
     }
-    if (const std::string problem = NameProblem(name); !problem.empty()) {
+    if (const std::string problem = IssueNameProblem(name); !problem.empty()) {
         throw Exception(problem);
     }
     const std::string folder = FFolders.AddedIssues();
@@ -431,7 +206,7 @@ int TGamesDataFile::AddIssueFile(const std::string& SourceFile)
     }
     TIssueEntry entry = ReadIssue(folder, name);
     if (FFolders.Installed()) {
-        entry.SetSource(FileSource(target, TIssueOrigin::Player));
+        entry.SetSource(IssueFileSource(target, TIssueOrigin::Player));
     }
     Append(std::move(entry));
     Save();
@@ -559,7 +334,7 @@ void TGamesDataFile::OpenListed(size_t IssueIndex, size_t GameIndex, TPuzzleInfo
         throw Exception(Format("Invalid issue file name \"%s\" in the games file", name.c_str()));
     }
     const std::string folder = FolderOf(issue);
-    const std::string now = FFolders.Installed() ? FileSource(folder + name, OriginOf(issue)) : std::string();
+    const std::string now = FFolders.Installed() ? IssueFileSource(folder + name, OriginOf(issue)) : std::string();
     if (!now.empty() && now != issue.GetSource()) {
         // Its record positions belong to the content it had when listed.
         throw Exception(Format("Issue file %s has changed since its games were listed", name.c_str()));
@@ -586,7 +361,7 @@ bool TGamesDataFile::Repair(size_t Index)
         const std::string folder = FolderOf(issue);
         const std::string name = issue.GetFileName();
         TIssueEntry entry = ReadIssue(folder, name);
-        entry.SetSource(FFolders.Installed() ? FileSource(folder + name, OriginOf(issue)) : std::string());
+        entry.SetSource(FFolders.Installed() ? IssueFileSource(folder + name, OriginOf(issue)) : std::string());
         if (entry.Bytes() == issue.Bytes() && entry.Games().size() == issue.Games().size() &&
             std::equal(entry.Games().begin(), entry.Games().end(), issue.Games().begin(),
                        [](const TGameEntry& A, const TGameEntry& B) { return A.Bytes() == B.Bytes(); })) {

@@ -46,7 +46,8 @@ class TStream;
 class TGamesDataFile {
 public:
     static constexpr int HeaderSize = TGamesDatContent::HeaderSize;
-    static constexpr int MaxFileNameLength = TIssueEntry::TextSize;
+    static constexpr int MaxFileNameLength = MaxIssueFileNameLength;
+    static_assert(MaxIssueFileNameLength == TIssueEntry::TextSize);
 
     // Loads ProgramFolder's catalogue, takes in the issue files of its
     // "ISSUES" folder that it does not list yet and saves it when anything

@@ -8,6 +8,7 @@
 #include "Encrypt.h"
 #include "Exception.h"
 #include "FileStream.h"
+#include "SafeFile.h"
 #include "Format.h"
 #include "MemoryStream.h"
 #include "Signer.h"
@@ -28,9 +29,7 @@ std::vector<uint8_t> ReadFile(const std::string& FileName)
 
 void WriteFile(const std::string& FileName, const std::vector<uint8_t>& Bytes)
 {
-    TFileStream file(FileName, TFileMode::fmCreate);
-    file.WriteBuffer(Bytes.data(), static_cast<int64_t>(Bytes.size()));
-    file.Flush();
+    WriteFileWhole(FileName, Bytes.data(), Bytes.size());
 }
 
 int HexDigit(char Digit)

@@ -7,6 +7,7 @@
 #include "Encrypt.h"
 #include "Exception.h"
 #include "FileStream.h"
+#include "SafeFile.h"
 #include "MemoryStream.h"
 
 #include <limits>
@@ -67,9 +68,7 @@ void WriteIssueFile(const std::string& FileName, const TIssueHeader& Header,
                     const std::vector<TPublishedGame>& Games, uint32_t KeyIndex, uint32_t Head)
 {
     const std::vector<uint8_t> bytes = BuildIssueFile(Header, Games, KeyIndex, Head);
-    TFileStream file(FileName, TFileMode::fmCreate);
-    file.WriteBuffer(bytes.data(), static_cast<int64_t>(bytes.size()));
-    file.Flush();
+    WriteFileWhole(FileName, bytes.data(), bytes.size());
 }
 
 TPublishedGame SampleGame(uint32_t GameNumber, uint8_t StreamKind, size_t Length, uint64_t Seed)
