@@ -64,28 +64,12 @@ void TfrmMain::SetDialogs(TfrmOptions* Options, TfrmChoosePuzzle* Choose)
     FOptions = Options;
     FChoose = Choose;
     // The feature rules disable the settings dialog's controls too.
-    FHideOpts = std::make_unique<THideOpts>(FeatureControls());
+    if (FOptions != nullptr)
+        FHideOpts = std::make_unique<THideOpts>(*this, *FOptions, [this] { FitClientHeight(); });
     if (FOptions != nullptr)
         connect(FOptions, &TfrmOptions::HelpRequested, this, Guarded([this](int Topic) { ShowHelp(FOptions, Topic); }));
     if (FChoose != nullptr)
         connect(FChoose, &TfrmChoosePuzzle::HelpRequested, this, Guarded([this](int Topic) { ShowHelp(FChoose, Topic); }));
-}
-
-TViewControls TfrmMain::ViewControls() const
-{
-    TViewControls View;
-    View.UserMarksLinked = FUserMarksLinked;
-    View.UserMarksSeparate = FUserMarksSeparate;
-    View.HidePencilMarks = FHidePencilMarks;
-    View.AutoPencilLinked = FAutoPencilLinked;
-    View.AutoPencilSeparate = FAutoPencilSeparate;
-    View.Candidates = FCandidates;
-    View.Filled = FFilled;
-    View.ChildOnly = FChildOnly;
-    View.ParentOnly = FParentOnly;
-    View.Both = FBoth;
-    View.ParentChoosesChild = FChooseChild;
-    return View;
 }
 
 void TfrmMain::showEvent(QShowEvent* Event)

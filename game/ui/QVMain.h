@@ -24,6 +24,7 @@
 #include "PyramidSteps.h"
 #include "QVUtils.h"
 #include "SettingsStore.h"
+#include "ViewOptions.h"
 
 #include <QMainWindow>
 #include <QString>
@@ -133,8 +134,9 @@ public:
     // The save dialog's file name: the file in use, empty for a new game.
     const QString& SaveFileName() const { return ValueSaveDialog.FileName; }
     void SetSaveFileName(const QString& Name) { ValueSaveDialog.FileName = Name; }
-    // The items whose state the settings store keeps as the view settings.
-    TViewControls ViewControls() const;
+    // The view settings shown in the View menu and the "Parent click
+    // selects child" box.
+    const TViewOptions& ViewOptions() const { return FView; }
 
 signals:
     // The window closed for good (the player did not cancel).
@@ -165,8 +167,6 @@ private:
     void BuildControlPanel(QWidget* Panel);
     void BuildBarPanel(QWidget* Panel);
     void BuildStepPanel(QWidget* Panel);
-    // The controls a game's features show and hide.
-    TFeatureControls FeatureControls();
 
     // QVMainMenus.cpp: the main menu and the pop-up menu.
     void BuildMenus();
@@ -180,6 +180,9 @@ private:
     // its state from the window (highlight, child, sheets offered).
     void BuildPopupMenu();
     void PreparePopup();
+    // The View menu's items and the "Parent click selects child" box show
+    // the view settings.
+    void ShowViewOptions();
 
     // QVMainGame.cpp: start-up, games, children, File and Puzzle commands.
     void FormShow();
@@ -297,6 +300,7 @@ private:
     TfrmOptions* FOptions = nullptr;
     TfrmChoosePuzzle* FChoose = nullptr;
     std::unique_ptr<THideOpts> FHideOpts;
+    TViewOptions FView;
 
     // Window state.
     QString FGameName;
@@ -362,25 +366,15 @@ private:
     QMenu* FMnuPuzzle = nullptr;
     QMenu* FMnuHiLites = nullptr;
     QMenu* FMnuHelp = nullptr;
-    QAction* FFileOpen = nullptr;
     QAction* FRedo = nullptr;
-    QAction* FLoadValues = nullptr;
-    QAction* FSave = nullptr;
-    QAction* FSaveAs = nullptr;
-    QAction* FPrint = nullptr;
-    QAction* FSaveBookletPdf = nullptr;
     QAction* FPageSetup = nullptr;
     QAction* FAutoPencilLinked = nullptr;
     QAction* FAutoPencilSeparate = nullptr;
     QAction* FUserMarksLinked = nullptr;
     QAction* FUserMarksSeparate = nullptr;
-    QAction* FUserMarksSeparator = nullptr;
     QAction* FHidePencilMarks = nullptr;
-    QAction* FCandidatesSeparator = nullptr;
     QAction* FCandidates = nullptr;
     QAction* FFilled = nullptr;
-    QAction* FHiLitesSeparator = nullptr;
-    QAction* FHiLitesMenu = nullptr;
     QAction* FChildOnly = nullptr;
     QAction* FParentOnly = nullptr;
     QAction* FBoth = nullptr;
@@ -388,14 +382,6 @@ private:
     QAction* FLevelSeparator = nullptr;
     QAction* FLevel1 = nullptr;
     QAction* FLevel2 = nullptr;
-    QAction* FSolveSeparator = nullptr;
-    QAction* FSolveChild = nullptr;
-    QAction* FSolveChildren = nullptr;
-    QAction* FSolveMaster = nullptr;
-    QAction* FSolvePyramid = nullptr;
-    QAction* FNextStep = nullptr;
-    QAction* FApplyStep = nullptr;
-    QAction* FStepSeparator = nullptr;
 
     // The pop-up menu (QVMainMenus.cpp), made when first opened.
     QMenu* FPopup = nullptr;

@@ -173,7 +173,10 @@ void TfrmMain::BuildControlPanel(QWidget* Panel)
     FChooseChild->setChecked(true);
     FChooseChild->setGeometry(8, 26, 180, 22);
     FChooseChild->setFocusPolicy(Qt::NoFocus);
-    connect(FChooseChild, &QCheckBox::clicked, this, Guarded([this] { FStore.SaveViewOptions(ViewControls()); }));
+    // The box shows the view setting and changes it, whoever checks it; the
+    // player's click stores it.
+    connect(FChooseChild, &QCheckBox::toggled, this, [this](bool Checked) { FView.ParentChoosesChild = Checked; });
+    connect(FChooseChild, &QCheckBox::clicked, this, Guarded([this] { FStore.SaveViewOptions(FView); }));
 
     FPageControl = new TButtonPageControl(Panel);
     FPageControl->setObjectName(QStringLiteral("pgcControls"));
@@ -270,43 +273,4 @@ void TfrmMain::BuildStepPanel(QWidget* Panel)
     FLblStep->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     FLblStep->setTextInteractionFlags(Qt::TextSelectableByMouse);
     FLblStep->setGeometry(LeftX + 4, 1, RightX + GridImageSize - LeftX - 8, StepPanelHeight - 2);
-}
-
-TFeatureControls TfrmMain::FeatureControls()
-{
-    TFeatureControls C;
-    C.Options = FOptions;
-    C.PnlLeds = FPnlLeds;
-    C.PnlControls = FPnlControls;
-    C.PnlBars = FPnlBars;
-    C.PageControl = FPageControl;
-    C.EnterSheet = FSheets[shEnter];
-    C.PencilSheet = FSheets[shPencil];
-    C.EraseSheet = FSheets[shErase];
-    C.HiLiteSheet = FSheets[shHiLite];
-    C.Print = FPrint;
-    C.SaveBookletPdf = FSaveBookletPdf;
-    C.EditMenu = FMnuEdit->menuAction();
-    C.ViewMenu = FMnuView->menuAction();
-    C.AutoPencilLinked = FAutoPencilLinked;
-    C.AutoPencilSeparate = FAutoPencilSeparate;
-    C.UserMarksSeparator = FUserMarksSeparator;
-    C.UserMarksLinked = FUserMarksLinked;
-    C.UserMarksSeparate = FUserMarksSeparate;
-    C.CandidatesSeparator = FCandidatesSeparator;
-    C.Candidates = FCandidates;
-    C.Filled = FFilled;
-    C.HiLitesSeparator = FHiLitesSeparator;
-    C.HiLitesMenu = FHiLitesMenu;
-    C.SolveSeparator = FSolveSeparator;
-    C.SolveChild = FSolveChild;
-    C.SolveChildren = FSolveChildren;
-    C.SolveMaster = FSolveMaster;
-    C.SolvePyramid = FSolvePyramid;
-    C.StepSeparator = FStepSeparator;
-    C.NextStep = FNextStep;
-    C.ApplyStep = FApplyStep;
-    C.PnlStep = FPnlStep;
-    C.FitClientHeight = [this] { FitClientHeight(); };
-    return C;
 }

@@ -5,6 +5,7 @@
 
 #include "ButtonPageControl.h"
 #include "Cell.h"
+#include "GameFeatures.h"
 #include "GridImage.h"
 #include "HideOpts.h"
 #include "Options.h"
@@ -64,7 +65,7 @@ void TfrmMain::Image1Click(bool Parent)
     UpdateRedoItem();
     // With "Parent click selects child", a click on a parent cell of another
     // child only shows that child.
-    if (Parent && FChooseChild->isChecked() && SelectChild(0))
+    if (Parent && FView.ParentChoosesChild && SelectChild(0))
         return;
     TCell* Cell = AsCell(Grid->HoverCell());
     if (Cell == nullptr || Cell->GetRevealed())
@@ -104,7 +105,7 @@ TfrmMain::TSheet TfrmMain::ActiveSheet() const
 
 bool TfrmMain::UserMarksStyle() const
 {
-    return FUserMarksLinked->isChecked() || FUserMarksSeparate->isChecked();
+    return FView.UserMarks();
 }
 
 TCell* TfrmMain::PopupTarget() const
@@ -186,9 +187,9 @@ void TfrmMain::SetHiLite(int N)
     FHiLite = N >= 0 && N <= 10 ? N : 0;
     if (FPageControl->IsTabVisible(FSheets[shHiLite])) {
         if (FParentGrid)
-            FParentGrid->SetHighlight(FParentOnly->isChecked() || FBoth->isChecked() ? N : 0);
+            FParentGrid->SetHighlight(FView.HighlightsParent() ? N : 0);
         if (FChildGrid)
-            FChildGrid->SetHighlight(FChildOnly->isChecked() || FBoth->isChecked() ? N : 0);
+            FChildGrid->SetHighlight(FView.HighlightsChild() ? N : 0);
     }
     for (int Tag = 1; Tag <= 10; ++Tag)
         FHiLiteButtons[static_cast<size_t>(Tag)]->setChecked(Tag == N);
@@ -343,7 +344,7 @@ void TfrmMain::KeyDigit(int Digit)
         }
         // Typed on the parent, the value also brings up the child it is
         // shared with, in one key.
-        if (Parent && FChooseChild->isChecked()) {
+        if (Parent && FView.ParentChoosesChild) {
             const TBoxSquare Place = Grid.Cursor();
             SelectChild(FXLink->ChildForSquare(Place.Box, Place.Square));
         }
@@ -378,7 +379,7 @@ void TfrmMain::PopupAtCursor()
 
 void TfrmMain::StoreViewSettings()
 {
-    FStore.SaveViewOptions(ViewControls(), !FGameSetsPencilStyle);
+    FStore.SaveViewOptions(FView, !FGameSetsPencilStyle);
 }
 
 void TfrmMain::CandidatesToggle()
@@ -390,22 +391,22 @@ void TfrmMain::CandidatesToggle()
 void TfrmMain::ApplyMarkStyle()
 {
     if (FHideOpts)
-        FHideOpts->ApplyPencilFeatures(!FHidePencilMarks->isChecked(), FGameRecord);
+        FHideOpts->ApplyPencilFeatures(!FView.HidePencilMarks, FeaturesOf(FGameRecord), FView);
     if (!FParentGrid || !FChildGrid)
         return;
     FParentGrid->SetFilled(false);
     FChildGrid->SetFilled(false);
     uint8_t Style;
-    if (FHidePencilMarks->isChecked()) {
+    if (FView.HidePencilMarks) {
         Style = msHidden;
-    } else if (FUserMarksLinked->isChecked()) {
+    } else if (FView.Is(TPencilStyle::UserMarksLinked)) {
         Style = msUserMarksLinked;
-    } else if (FUserMarksSeparate->isChecked()) {
+    } else if (FView.Is(TPencilStyle::UserMarksSeparate)) {
         Style = msUserMarksSeparate;
     } else {
-        FParentGrid->SetFilled(FFilled->isChecked());
-        FChildGrid->SetFilled(FFilled->isChecked());
-        Style = FAutoPencilLinked->isChecked() ? msAutoPencilLinked : msAutoPencilSeparate;
+        FParentGrid->SetFilled(FView.Filled);
+        FChildGrid->SetFilled(FView.Filled);
+        Style = FView.Is(TPencilStyle::AutoPencilLinked) ? msAutoPencilLinked : msAutoPencilSeparate;
     }
     for (const auto& Slot : FXLinks)
         if (Slot)
@@ -418,8 +419,8 @@ void TfrmMain::PencilMarkStyle()
     StoreViewSettings();
     if (!FParentGrid || !FChildGrid)
         return;
-    FParentGrid->SetFilled(FFilled->isChecked());
-    FChildGrid->SetFilled(FFilled->isChecked());
+    FParentGrid->SetFilled(FView.Filled);
+    FChildGrid->SetFilled(FView.Filled);
     RepaintGrids();
 }
 

@@ -5,6 +5,7 @@
 #include "ButtonPageControl.h"
 #include "ChoosePuzzle.h"
 #include "Exception.h"
+#include "GameFeatures.h"
 #include "GridImage.h"
 #include "HideOpts.h"
 #include "LedShape.h"
@@ -41,7 +42,8 @@ void TfrmMain::FormShow()
     FImage2->SetAccessibleGridName(QStringLiteral("Child 1"));
 
     FStore.LoadOptions(*FOptions);
-    FStore.LoadViewOptions(ViewControls());
+    FStore.LoadViewOptions(FView, FHideOpts && GameSetsPencilStyle(FHideOpts->Shown()));
+    ShowViewOptions();
     FShowHints = FOptions->GetOption(optMainHints);
     FSaved = true;
     StartUpGame();
@@ -125,10 +127,12 @@ void TfrmMain::StartGame(const TPuzzleInfo& Record, TStream& Stream)
     FNoGames->hide();
     FSaved = true;
     ApplyMarkStyle();
-    FHideOpts->ApplyGameFeatures(Record);
+    FHideOpts->ApplyGameFeatures(FeaturesOf(Record), FView);
     // After the feature rules: the view settings consult what they show.
     // What the game forces shows while it is played and is never stored.
-    FGameSetsPencilStyle = FStore.LoadViewOptions(ViewControls());
+    FGameSetsPencilStyle = GameSetsPencilStyle(FHideOpts->Shown());
+    FStore.LoadViewOptions(FView, FGameSetsPencilStyle);
+    ShowViewOptions();
     AttachGrids();
     SelectChild(1);
     RefreshAll(false);
@@ -227,10 +231,13 @@ bool TfrmMain::SelectChild(int N)
 
 void TfrmMain::EnableGameMenus()
 {
+    // The commands that need a game, and the menus of commands on a game.
+    static constexpr const char* GameItems[] = {"mnuFileOpen",     "Loadvalues1", "Save1",        "SaveAs1",
+                                                "Print1",          "SaveBookletPdf1", "mnuEditItem", "mnuViewItem",
+                                                "mnuChildItem",    "mnuPuzzleItem"};
     const bool Enabled = FCatalogue && FCatalogue->IssueCount() > 0;
-    for (QAction* Item : {FFileOpen, FLoadValues, FSave, FSaveAs, FPrint, FSaveBookletPdf, FMnuEdit->menuAction(),
-                          FMnuView->menuAction(), FMnuChild->menuAction(), FMnuPuzzle->menuAction()})
-        Item->setEnabled(Enabled);
+    for (const char* Name : GameItems)
+        findChild<QAction*>(QString::fromLatin1(Name))->setEnabled(Enabled);
 }
 
 TPuzzle* TfrmMain::Puzzle(int Index) const

@@ -2,10 +2,12 @@
 #include "QVMain.h"
 
 #include "ButtonPageControl.h"
+#include "HideOpts.h"
 #include "PuzzleXLink.h"
 
 #include <QAction>
 #include <QActionGroup>
+#include <QCheckBox>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -59,17 +61,14 @@ void TfrmMain::BuildMenus()
     const auto Keys = [](const char* Text) { return QKeySequence(QString::fromLatin1(Text)); };
 
     FMnuFile = AddMenu(this, nullptr, Bar, "mnuFile", QStringLiteral("&File"));
-    FFileOpen = AddItem(FMnuFile, "mnuFileOpen", QStringLiteral("Choose &game..."), [this] { ChooseGameClick(); },
-                        Keys("Ctrl+G"));
+    AddItem(FMnuFile, "mnuFileOpen", QStringLiteral("Choose &game..."), [this] { ChooseGameClick(); }, Keys("Ctrl+G"));
     AddItem(FMnuFile, "AddIssueFile1", QStringLiteral("Add &Issue File..."), [this] { AddIssueFileClick(); });
-    FLoadValues = AddItem(FMnuFile, "Loadvalues1", QStringLiteral("&Load saved game..."), [this] { Loadvalues1Click(); },
-                          Keys("Ctrl+L"));
-    FSave = AddItem(FMnuFile, "Save1", QStringLiteral("&Save"), [this] { SaveAs1Click(false); }, Keys("Ctrl+S"));
-    FSaveAs = AddItem(FMnuFile, "SaveAs1", QStringLiteral("Save &As..."), [this] { SaveAs1Click(true); }, Keys("Ctrl+A"));
+    AddItem(FMnuFile, "Loadvalues1", QStringLiteral("&Load saved game..."), [this] { Loadvalues1Click(); }, Keys("Ctrl+L"));
+    AddItem(FMnuFile, "Save1", QStringLiteral("&Save"), [this] { SaveAs1Click(false); }, Keys("Ctrl+S"));
+    AddItem(FMnuFile, "SaveAs1", QStringLiteral("Save &As..."), [this] { SaveAs1Click(true); }, Keys("Ctrl+A"));
     AddSeparator(FMnuFile, "N1");
-    FPrint = AddItem(FMnuFile, "Print1", QStringLiteral("&Print..."), [this] { PrintClick(); }, Keys("Ctrl+P"));
-    FSaveBookletPdf = AddItem(FMnuFile, "SaveBookletPdf1", QStringLiteral("Save Booklet as P&DF..."),
-                              [this] { SaveBookletPdfClick(); });
+    AddItem(FMnuFile, "Print1", QStringLiteral("&Print..."), [this] { PrintClick(); }, Keys("Ctrl+P"));
+    AddItem(FMnuFile, "SaveBookletPdf1", QStringLiteral("Save Booklet as P&DF..."), [this] { SaveBookletPdfClick(); });
     FPageSetup = AddItem(FMnuFile, "PageSetup1", QStringLiteral("Page Setup"), nullptr);
     AddSeparator(FMnuFile, "N2");
     AddItem(FMnuFile, "Settings1", QStringLiteral("&Settings..."), [this] { SettingsClick(); });
@@ -91,36 +90,59 @@ void TfrmMain::BuildMenus()
     PencilGroup->setExclusionPolicy(QActionGroup::ExclusionPolicy::Exclusive);
     // Picking a pencil style is the player's choice, stored even where the
     // game had chosen one.
-    const auto ChoosePencilStyle = [this] {
-        FGameSetsPencilStyle = false;
-        CandidatesToggle();
+    const auto ChoosePencilStyle = [this](TPencilStyle Style) {
+        return [this, Style] {
+            FView.PencilStyle = Style;
+            FGameSetsPencilStyle = false;
+            CandidatesToggle();
+        };
     };
-    FAutoPencilLinked = Radio(AddItem(FMnuView, "AutoPencilLinked1", QStringLiteral("&Auto Pencil (Linked)"), ChoosePencilStyle),
+    FAutoPencilLinked = Radio(AddItem(FMnuView, "AutoPencilLinked1", QStringLiteral("&Auto Pencil (Linked)"),
+                                      ChoosePencilStyle(TPencilStyle::AutoPencilLinked)),
                               PencilGroup, true);
-    FAutoPencilSeparate = Radio(
-        AddItem(FMnuView, "AutoPencilSeparate1", QStringLiteral("Auto &Pencil (Separate)"), ChoosePencilStyle), PencilGroup);
-    FUserMarksSeparator = AddSeparator(FMnuView, "N4");
-    FUserMarksLinked =
-        Radio(AddItem(FMnuView, "UserMarksLinked1", QStringLiteral("&User Marks (Linked)"), ChoosePencilStyle), PencilGroup);
-    FUserMarksSeparate = Radio(
-        AddItem(FMnuView, "UserMarksSeparate1", QStringLiteral("User &Marks (Separate)"), ChoosePencilStyle), PencilGroup);
+    FAutoPencilSeparate = Radio(AddItem(FMnuView, "AutoPencilSeparate1", QStringLiteral("Auto &Pencil (Separate)"),
+                                        ChoosePencilStyle(TPencilStyle::AutoPencilSeparate)),
+                                PencilGroup);
+    AddSeparator(FMnuView, "N4");
+    FUserMarksLinked = Radio(AddItem(FMnuView, "UserMarksLinked1", QStringLiteral("&User Marks (Linked)"),
+                                     ChoosePencilStyle(TPencilStyle::UserMarksLinked)),
+                             PencilGroup);
+    FUserMarksSeparate = Radio(AddItem(FMnuView, "UserMarksSeparate1", QStringLiteral("User &Marks (Separate)"),
+                                       ChoosePencilStyle(TPencilStyle::UserMarksSeparate)),
+                               PencilGroup);
     AddSeparator(FMnuView, "N5");
-    FHidePencilMarks = AddItem(FMnuView, "HidePencilMarks1", QStringLiteral("&Hide Pencil Marks"),
-                               [this] { CandidatesToggle(); }, Keys("Ctrl+H"));
+    FHidePencilMarks = AddItem(FMnuView, "HidePencilMarks1", QStringLiteral("&Hide Pencil Marks"), [this] {
+        FView.HidePencilMarks = !FView.HidePencilMarks;
+        CandidatesToggle();
+    }, Keys("Ctrl+H"));
     FHidePencilMarks->setCheckable(true);
-    FCandidatesSeparator = AddSeparator(FMnuView, "N6");
+    AddSeparator(FMnuView, "N6");
     auto* FilledGroup = new QActionGroup(this);
-    FCandidates = Radio(AddItem(FMnuView, "Candidates1", QStringLiteral("&Candidates"), [this] { PencilMarkStyle(); }),
+    const auto ChooseFilled = [this](bool Filled) {
+        return [this, Filled] {
+            FView.Filled = Filled;
+            PencilMarkStyle();
+        };
+    };
+    FCandidates = Radio(AddItem(FMnuView, "Candidates1", QStringLiteral("&Candidates"), ChooseFilled(false)),
                         FilledGroup, true);
-    FFilled = Radio(AddItem(FMnuView, "Filled1", QStringLiteral("&Filled"), [this] { PencilMarkStyle(); }), FilledGroup);
-    FHiLitesSeparator = AddSeparator(FMnuView, "N7");
+    FFilled = Radio(AddItem(FMnuView, "Filled1", QStringLiteral("&Filled"), ChooseFilled(true)), FilledGroup);
+    AddSeparator(FMnuView, "N7");
     FMnuHiLites = AddMenu(this, FMnuView, Bar, "HiLites1", QStringLiteral("Hi &Lites"));
-    FHiLitesMenu = FMnuHiLites->menuAction();
     auto* HiLiteGroup = new QActionGroup(this);
-    const auto HiLiting = [this] { ChangeHiliting(); };
-    FChildOnly = Radio(AddItem(FMnuHiLites, "Childonly1", QStringLiteral("&Child only"), HiLiting), HiLiteGroup);
-    FParentOnly = Radio(AddItem(FMnuHiLites, "Parentonly1", QStringLiteral("&Parent only"), HiLiting), HiLiteGroup);
-    FBoth = Radio(AddItem(FMnuHiLites, "Both1", QStringLiteral("&Both"), HiLiting), HiLiteGroup, true);
+    const auto HiLiting = [this](THighlightScope Scope) {
+        return [this, Scope] {
+            FView.Scope = Scope;
+            ChangeHiliting();
+        };
+    };
+    FChildOnly = Radio(AddItem(FMnuHiLites, "Childonly1", QStringLiteral("&Child only"), HiLiting(THighlightScope::ChildOnly)),
+                       HiLiteGroup);
+    FParentOnly = Radio(
+        AddItem(FMnuHiLites, "Parentonly1", QStringLiteral("&Parent only"), HiLiting(THighlightScope::ParentOnly)),
+        HiLiteGroup);
+    FBoth = Radio(AddItem(FMnuHiLites, "Both1", QStringLiteral("&Both"), HiLiting(THighlightScope::Both)), HiLiteGroup,
+                  true);
 
     FMnuChild = AddMenu(this, nullptr, Bar, "mnuChild", QStringLiteral("&Child"));
     auto* ChildGroup = new QActionGroup(this);
@@ -141,16 +163,16 @@ void TfrmMain::BuildMenus()
     AddItem(FMnuPuzzle, "ResetCurrent", QStringLiteral("&Reset Child"), [this] { ResetCurrentClick(); });
     AddItem(FMnuPuzzle, "ResetAll", QStringLiteral("Reset &All"), [this] { ResetAllClick(); });
     AddItem(FMnuPuzzle, "ResetMaster", QStringLiteral("Reset &Parent"), [this] { ResetMasterClick(); });
-    FSolveSeparator = AddSeparator(FMnuPuzzle, "N9");
-    FNextStep = AddItem(FMnuPuzzle, "NextStep1", QStringLiteral("&Next Step"), [this] { NextStepClick(); },
+    AddSeparator(FMnuPuzzle, "N9");
+    AddItem(FMnuPuzzle, "NextStep1", QStringLiteral("&Next Step"), [this] { NextStepClick(); },
                         QKeySequence(Qt::Key_F2));
-    FApplyStep = AddItem(FMnuPuzzle, "ApplyStep1", QStringLiteral("Appl&y Step"), [this] { ApplyStepClick(); },
-                         QKeySequence(Qt::SHIFT | Qt::Key_F2));
-    FStepSeparator = AddSeparator(FMnuPuzzle, "N13");
-    FSolveChild = AddItem(FMnuPuzzle, "SolveChild", QStringLiteral("&Solve Child"), [this] { SolveChildClick(); });
-    FSolveChildren = AddItem(FMnuPuzzle, "SolveChildren", QStringLiteral("Solve &Children"), [this] { SolveChildrenClick(); });
-    FSolveMaster = AddItem(FMnuPuzzle, "SolveMaster", QStringLiteral("Solve P&arent"), [this] { SolveMasterClick(); });
-    FSolvePyramid = AddItem(FMnuPuzzle, "SolvePyramid", QStringLiteral("Solve &Tavrel"), [this] { SolvePyramidClick(); });
+    AddItem(FMnuPuzzle, "ApplyStep1", QStringLiteral("Appl&y Step"), [this] { ApplyStepClick(); },
+            QKeySequence(Qt::SHIFT | Qt::Key_F2));
+    AddSeparator(FMnuPuzzle, "N13");
+    AddItem(FMnuPuzzle, "SolveChild", QStringLiteral("&Solve Child"), [this] { SolveChildClick(); });
+    AddItem(FMnuPuzzle, "SolveChildren", QStringLiteral("Solve &Children"), [this] { SolveChildrenClick(); });
+    AddItem(FMnuPuzzle, "SolveMaster", QStringLiteral("Solve P&arent"), [this] { SolveMasterClick(); });
+    AddItem(FMnuPuzzle, "SolvePyramid", QStringLiteral("Solve &Tavrel"), [this] { SolvePyramidClick(); });
 
     FMnuHelp = AddMenu(this, nullptr, Bar, "mnuHelp", QStringLiteral("&Help"));
     AddItem(FMnuHelp, "GameHelp1", QStringLiteral("Game Help"), [this] { GameHelpClick(); }, QKeySequence(Qt::Key_F1));
@@ -272,11 +294,36 @@ void TfrmMain::PreparePopup()
     FPopPencil->menuAction()->setVisible(FPageControl->IsTabVisible(FSheets[shPencil]));
     FPopErase->menuAction()->setVisible(FPageControl->IsTabVisible(FSheets[shErase]));
     for (QAction* Item : {FPopStepBar, FPopNextStep, FPopApplyStep})
-        Item->setVisible(FNextStep->isVisible());
+        Item->setVisible(!FHideOpts || FHideOpts->Shown().Shows(TFeaturePart::Steps));
     const int Children = FXLink != nullptr ? FXLink->ChildCount() : 9;
     for (int Tag = 1; Tag <= 9; ++Tag) {
         QAction* Item = FPopChildItems[static_cast<size_t>(Tag)];
         Item->setEnabled(Tag <= Children);
         Item->setChecked(Tag == FCurrentChild);
     }
+}
+
+void TfrmMain::ShowViewOptions()
+{
+    // Checking a radio item unchecks the others of its group; unchecking one
+    // checks no other, so a view with no style chosen shows none.
+    const std::array<std::pair<QAction*, TPencilStyle>, 4> Styles = {{
+        {FAutoPencilLinked, TPencilStyle::AutoPencilLinked},
+        {FAutoPencilSeparate, TPencilStyle::AutoPencilSeparate},
+        {FUserMarksLinked, TPencilStyle::UserMarksLinked},
+        {FUserMarksSeparate, TPencilStyle::UserMarksSeparate},
+    }};
+    for (const auto& [Item, Style] : Styles)
+        Item->setChecked(FView.Is(Style));
+    FHidePencilMarks->setChecked(FView.HidePencilMarks);
+    FCandidates->setChecked(!FView.Filled);
+    FFilled->setChecked(FView.Filled);
+    const std::array<std::pair<QAction*, THighlightScope>, 3> Scopes = {{
+        {FChildOnly, THighlightScope::ChildOnly},
+        {FParentOnly, THighlightScope::ParentOnly},
+        {FBoth, THighlightScope::Both},
+    }};
+    for (const auto& [Item, Scope] : Scopes)
+        Item->setChecked(FView.Is(Scope));
+    FChooseChild->setChecked(FView.ParentChoosesChild);
 }
