@@ -236,8 +236,10 @@ private:
     void Undo1Click();
     // Enters again what Undo took back on the same puzzle.
     void Redo1Click();
+    // The puzzle the Edit commands act on, the one last clicked or typed on.
+    void SetUndoPuzzle(int Index);
     // "&Redo" is enabled exactly when the puzzle the commands act on has
-    // something to enter again.
+    // something to enter again; the puzzles tell when that changes.
     void UpdateRedoItem();
     void Checkpoint1Click();
     void Backtocheckpoint1Click();

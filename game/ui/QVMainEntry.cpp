@@ -61,8 +61,7 @@ void TfrmMain::Image1Click(bool Parent)
     if (FXLink == nullptr)
         return;
     TGrid* Grid = Parent ? FParentGrid.get() : FChildGrid.get();
-    FUndoPuzzle = Parent ? 0 : FCurrentChild;
-    UpdateRedoItem();
+    SetUndoPuzzle(Parent ? 0 : FCurrentChild);
     // With "Parent click selects child", a click on a parent cell of another
     // child only shows that child.
     if (Parent && FView.ParentChoosesChild && SelectChild(0))
@@ -327,8 +326,7 @@ void TfrmMain::KeyDigit(int Digit)
     if (Cell == nullptr)
         return;
     const bool Parent = FParentActive;
-    FUndoPuzzle = Parent ? 0 : FCurrentChild;
-    UpdateRedoItem();
+    SetUndoPuzzle(Parent ? 0 : FCurrentChild);
     const TSheet Sheet = Digit == 0 ? shEnter : ActiveSheet();
     switch (Sheet) {
     case shEnter: {
@@ -465,6 +463,12 @@ void TfrmMain::Redo1Click()
         Target->Redo();
         RefreshAll(false);
     }
+}
+
+void TfrmMain::SetUndoPuzzle(int Index)
+{
+    FUndoPuzzle = Index;
+    UpdateRedoItem();
 }
 
 void TfrmMain::UpdateRedoItem()

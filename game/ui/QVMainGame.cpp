@@ -157,6 +157,9 @@ void TfrmMain::ForgetPyramid()
         FChildGrid->SetLink(nullptr);
     FPopupCell = nullptr;
     FPopupPuzzle = nullptr;
+    if (FXLink != nullptr)
+        for (int Index = 0; Index <= FXLink->ChildCount(); ++Index)
+            Puzzle(Index)->SetHistoryListener(nullptr);
     FXLink = nullptr;
     for (auto& Slot : FXLinks)
         Slot.reset();
@@ -169,6 +172,12 @@ void TfrmMain::NewXLink(std::unique_ptr<TPuzzleXLink> Pyramid)
         Item->setVisible(false);
     FXLinks[0] = std::move(Pyramid);
     FXLink = FXLinks[0].get();
+    for (int Index = 0; Index <= FXLink->ChildCount(); ++Index)
+        Puzzle(Index)->SetHistoryListener([this, Index] {
+            if (Index == FUndoPuzzle)
+                UpdateRedoItem();
+        });
+    UpdateRedoItem();
     // A one-child pyramid has nothing for the controls of children 2 to 9.
     for (int Tag = 2; Tag <= 9; ++Tag) {
         const bool Exists = Tag <= FXLink->ChildCount();

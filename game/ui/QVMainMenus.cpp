@@ -80,8 +80,6 @@ void TfrmMain::BuildMenus()
     FRedo = AddItem(FMnuEdit, "Redo1", QStringLiteral("&Redo"), [this] { Redo1Click(); });
     FRedo->setShortcuts({Keys("Ctrl+Y"), Keys("Ctrl+Shift+Z")});
     FRedo->setEnabled(false);
-    // A click on a given changes the puzzle the commands act on and no more.
-    connect(FMnuEdit, &QMenu::aboutToShow, this, [this] { UpdateRedoItem(); });
     AddItem(FMnuEdit, "Checkpoint1", QStringLiteral("&Checkpoint"), [this] { Checkpoint1Click(); });
     AddItem(FMnuEdit, "Backtocheckpoint1", QStringLiteral("U&ndo to checkpoint"), [this] { Backtocheckpoint1Click(); });
 

@@ -23,7 +23,6 @@ void TfrmMain::RefreshAll(bool Check)
     UpdateLeds(0);
     UpdateProgress(Check);
     RepaintGrids();
-    UpdateRedoItem();
 }
 
 TfrmMain::TGridsHeld::TGridsHeld(const TfrmMain& Main) : FGrids{Main.FParentGrid.get(), Main.FChildGrid.get()}

@@ -46,7 +46,7 @@ void TfrmMain::ApplyStepClick()
     ClearStep();
     FSaved = false;
     if (Step.Kind == TStepKind::Value)
-        FUndoPuzzle = Step.Square.Puzzle;
+        SetUndoPuzzle(Step.Square.Puzzle);
     ApplyPyramidStep(*FXLink, Step, UserMarksStyle());
     RefreshAll(Step.Kind == TStepKind::Value);
 }
