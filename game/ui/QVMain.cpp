@@ -108,9 +108,8 @@ void TfrmMain::ApplicationEvents1Idle()
 
 bool TfrmMain::AltHPressed()
 {
-    QWidget* HiLite = FSheets[shHiLite];
-    if (FPnlControls->isVisibleTo(this) && FPageControl->IsTabVisible(HiLite)) {
-        FPageControl->SetActivePage(HiLite);
+    if (FPnlControls->isVisibleTo(this) && FEntry->SheetOffered(TSheet::HiLite)) {
+        FEntry->ShowSheet(TSheet::HiLite);
         return true;
     }
     if (!FMnuHelp->menuAction()->isVisible())
@@ -147,7 +146,7 @@ bool TfrmMain::eventFilter(QObject* Watched, QEvent* Event)
             const auto* Key = static_cast<QKeyEvent*>(Event);
             if (Key->key() == Qt::Key_H && Key->modifiers() == Qt::AltModifier && AltHPressed())
                 return true;
-            if (FormKeyDown(Key->key(), Key->modifiers()))
+            if (FEntry->FormKeyDown(Key->key(), Key->modifiers()))
                 return true;
         }
         break;

@@ -4,19 +4,25 @@
 // command of the player arrives here and goes on to the pyramid, its puzzles
 // or the grids; afterwards the window refreshes LEDs, bars and grids.
 //
-// The class is one window, but its code is kept in files by concern:
+// The class is one window that wires its parts; each feature has a room of
+// its own: EntryController (pointer, clicks, keys, the strip, the pop-up's
+// entry items; EntryRules decides what an act on a cell does), HideOpts with
+// FeatureRules (what a game's features show), ViewOptions (the View menu's
+// settings). The window's own code is kept in files by concern:
 // QVMain.cpp (creation, showing, closing, the previewed keys),
 // QVMainCompose.cpp (panels and widgets), QVMainMenus.cpp (main and pop-up
-// menus), QVMainGame.cpp (start-up, game loading, children, commands),
-// QVMainEntry.cpp (mouse, pop-up, pencil, erase, highlight, mark styles,
-// undo, keyboard play), QVMainRefresh.cpp (LEDs, bars, panels, caption),
-// QVMainFiles.cpp (saved games, printing, help), QVMainIssues.cpp (issue
-// files the player adds), QVMainSteps.cpp (explained steps).
+// menus, the View menu shown from the view settings), QVMainGame.cpp
+// (start-up, game loading, children, commands), QVMainEntry.cpp (the entry
+// controller's services, mark styles, undo), QVMainRefresh.cpp (LEDs, bars,
+// panels, caption), QVMainFiles.cpp (saved games, printing, help),
+// QVMainIssues.cpp (issue files the player adds), QVMainSteps.cpp
+// (explained steps).
 //
 // Ownership: the window owns the pyramid, both grids, the catalogue and its
 // reporter; the settings and choose-game dialogs are the program's and are
 // only referenced (they must outlive the window's use of them).
 
+#include "EntryController.h"
 #include "GamesFile.h"
 #include "HideOpts.h"
 #include "Prompter.h"
@@ -56,7 +62,7 @@ class TPuzzleXLink;
 class TQVCell;
 class TStream;
 
-class TfrmMain : public QMainWindow {
+class TfrmMain : public QMainWindow, private TEntryHost {
     Q_OBJECT
 
 public:
@@ -68,9 +74,6 @@ public:
     static constexpr int BarPanelHeight = 84;
     static constexpr int StepPanelHeight = 34;
     static constexpr int PyramidSlots = 10;
-
-    // Sheets of the entry-mode strip.
-    enum TSheet { shEnter = 0, shPencil = 1, shErase = 2, shHiLite = 3 };
 
     // Opens the catalogue of ProgramFolder (ending in a separator) and builds
     // the window; the game starts when the window is first shown.
@@ -96,14 +99,12 @@ public:
     void ArrangePanels();
     void SetCaption(const QString& FileName);
 
-    // Entry.
-    void SetHiLite(int N);
-    void Pencil(TCell& Cell, int Digit);
-    void Erase(TCell& Cell, int Digit);
+    // Entry (the entry controller's) and the View menu.
+    void SetHiLite(int N) { FEntry->SetHiLite(N); }
+    void ClearSpeedButtons(TSheet Sheet) { FEntry->ClearSpeedButtons(Sheet); }
     void CandidatesToggle();
     void PencilMarkStyle();
     void ChangeHiliting();
-    void ClearSpeedButtons(TSheet Sheet);
 
     // Saving and loading; false when the player cancelled.
     bool QuerySave();
@@ -113,15 +114,15 @@ public:
     // State, for the other windows of the program and for tests.
     TPuzzleXLink* XLink() const { return FXLink; }
     int CurrentChild() const { return FCurrentChild; }
-    int UndoPuzzle() const { return FUndoPuzzle; }
-    int EnterValue() const { return FEnterValue; }
+    int UndoPuzzle() const { return FEntry->UndoPuzzle(); }
+    int EnterValue() const { return FEntry->EnterValue(); }
     bool Saved() const { return FSaved; }
     const QString& GameName() const { return FGameName; }
     const TPuzzleInfo& GameRecord() const { return FGameRecord; }
     TGrid* ParentGrid() const { return FParentGrid.get(); }
     TGrid* ChildGrid() const { return FChildGrid.get(); }
     TGridImage* ParentImage() const { return FImage1; }
-    bool ParentActive() const { return FParentActive; }
+    bool ParentActive() const { return FEntry->ParentActive(); }
     TGridImage* ChildImage() const { return FImage2; }
     TGamesDataFile* Catalogue() const { return FCatalogue.get(); }
     TSettingsStore& Store() { return FStore; }
@@ -130,7 +131,7 @@ public:
     // The pop-up menu as it would open now (made on first use).
     QMenu* PopupMenu();
     QCheckBox* ChooseChildBox() const { return FChooseChild; }
-    TQVCell* PopupCell() const { return FPopupCell; }
+    TQVCell* PopupCell() const { return FEntry->PopupCell(); }
     // The save dialog's file name: the file in use, empty for a new game.
     const QString& SaveFileName() const { return ValueSaveDialog.FileName; }
     void SetSaveFileName(const QString& Name) { ValueSaveDialog.FileName = Name; }
@@ -148,10 +149,10 @@ protected:
     bool eventFilter(QObject* Watched, QEvent* Event) override;
 
 private:
-    // A key to the names below, which are those of the game's design:
-    // Image1* handle either grid picture (Parent tells which); sb* are the
-    // entry strip's speed buttons; menu* are the pop-up menu's items;
-    // *1Click are the main menu's items; a "hint" is a tooltip.
+    // A key to the names below and in the entry controller, which are those
+    // of the game's design: Image1* handle either grid picture (Parent tells
+    // which); sb* are the entry strip's speed buttons; menu* are the pop-up
+    // menu's items; *1Click are the main menu's items; a "hint" is a tooltip.
 
     // QVMain.cpp: creation, closing, the events watched for the controls.
     bool FormCloseQuery();
@@ -164,7 +165,8 @@ private:
     void BuildPanels();
     void BuildLedPanel(QWidget* Panel);
     void BuildGridPanel(QWidget* Panel);
-    void BuildControlPanel(QWidget* Panel);
+    // Makes the entry-mode strip, which Strip hands to the entry controller.
+    void BuildControlPanel(QWidget* Panel, TEntryStrip& Strip);
     void BuildBarPanel(QWidget* Panel);
     void BuildStepPanel(QWidget* Panel);
 
@@ -202,31 +204,20 @@ private:
     void SolveMasterClick();
     void SolvePyramidClick();
 
-    // QVMainEntry.cpp: the pointer, the strip, the pop-up, keys, mark
-    // styles, undo.
-    void Image1MouseMove(bool Parent, int X, int Y);
-    void Image1MouseUp(bool Parent, Qt::MouseButton Button, QPoint Position);
-    void Image1Click(bool Parent);
-    void sbValueClick(int Tag);
-    void SetSbHiLite(int Tag, bool Down);
-    void SetMenuHiLite(int Tag);
-    // Both "Clr" buttons: release the nine number buttons of the sheet shown.
-    void cmdClrSpeedButtons();
-    void menuSetValue(int Tag);
-    void menuPencil(int Tag);
-    void menuErase(int Tag);
-    TCell* PopupTarget() const;
-    bool FormKeyDown(int Key, Qt::KeyboardModifiers Modifiers);
-    // Keyboard play on the active grid's cursor; false for keys it leaves.
-    bool GridKeyDown(int Key, Qt::KeyboardModifiers Modifiers);
-    void MoveCursor(int Key);
-    // A digit typed on the cursor square, by the sheet shown; 0 clears.
-    void KeyDigit(int Digit);
-    void PopupAtCursor();
-    TGrid& ActiveGrid() const { return FParentActive ? *FParentGrid : *FChildGrid; }
-    void SetActiveGrid(bool Parent);
-    bool UserMarksStyle() const;
-    TSheet ActiveSheet() const;
+    // The entry controller's services (QVMainEntry.cpp).
+    TPuzzleXLink* EntryPyramid() const override { return FXLink; }
+    TGrid* EntryGrid(bool Parent) const override { return Parent ? FParentGrid.get() : FChildGrid.get(); }
+    int EntryChild() const override { return FCurrentChild; }
+    const TViewOptions& EntryView() const override { return FView; }
+    bool ShowChild(int N) override { return SelectChild(N); }
+    void RefreshAfterEntry(bool Check) override { RefreshAll(Check); }
+    void EntryMade() override { FSaved = false; }
+    void EntryClearsStep() override { ClearStep(); }
+    void EntryUndoPuzzleChanged() override { UpdateRedoItem(); }
+    void OpenPopup(QWidget* Image, QPoint Position) override;
+    bool KeysPlay() const override;
+
+    // QVMainEntry.cpp: mark styles, undo.
     // The mark style of the View menu applied to the pyramid and the grids,
     // without storing it (a game start applies what the game allows).
     void ApplyMarkStyle();
@@ -236,8 +227,6 @@ private:
     void Undo1Click();
     // Enters again what Undo took back on the same puzzle.
     void Redo1Click();
-    // The puzzle the Edit commands act on, the one last clicked or typed on.
-    void SetUndoPuzzle(int Index);
     // "&Redo" is enabled exactly when the puzzle the commands act on has
     // something to enter again; the puzzles tell when that changes.
     void UpdateRedoItem();
@@ -302,6 +291,7 @@ private:
     TfrmOptions* FOptions = nullptr;
     TfrmChoosePuzzle* FChoose = nullptr;
     std::unique_ptr<THideOpts> FHideOpts;
+    std::unique_ptr<TEntryController> FEntry;
     TViewOptions FView;
 
     // Window state.
@@ -310,11 +300,7 @@ private:
     std::unique_ptr<TGrid> FChildGrid;
     TPuzzleXLink* FXLink = nullptr;
     std::array<std::unique_ptr<TPuzzleXLink>, PyramidSlots> FXLinks;
-    int FEnterValue = 0;
     int FCurrentChild = 0;
-    int FUndoPuzzle = 0;
-    TQVCell* FPopupCell = nullptr;
-    TPuzzle* FPopupPuzzle = nullptr;
     bool FSaved = true;
     std::unique_ptr<TGamesDataFile> FCatalogue;
     TPuzzleInfo FGameRecord;
@@ -324,11 +310,6 @@ private:
     TFileDialogSpec ValueOpenDialog;
     bool FShown = false;
     bool FShowHints = true;
-    // The digit highlighted (1-9), 10 for pairs, 0 for none.
-    int FHiLite = 0;
-    // The grid the keys act on: the parent's at each game start, then the
-    // one last moved over by the pointer or chosen with Tab.
-    bool FParentActive = true;
     // The game decides the pencil style shown (it offers no linked auto
     // pencil) until the player picks one.
     bool FGameSetsPencilStyle = false;
@@ -352,11 +333,6 @@ private:
     QLabel* FNoGames = nullptr;
     QCheckBox* FChooseChild = nullptr;
     TButtonPageControl* FPageControl = nullptr;
-    std::array<QWidget*, 4> FSheets{};
-    std::array<QToolButton*, 10> FValueButtons{};   // by tag, 0 = "Del"
-    std::array<QToolButton*, 10> FPencilButtons{};  // 1-9
-    std::array<QToolButton*, 10> FEraseButtons{};   // 1-9
-    std::array<QToolButton*, 11> FHiLiteButtons{};  // 1-9, 10 = pairs
     std::array<TMyProgressBar*, 10> FBars{};        // by puzzle index
     TMyProgressBar* FProgressOverAll = nullptr;
 

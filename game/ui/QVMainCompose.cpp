@@ -97,10 +97,15 @@ void TfrmMain::BuildPanels()
     Layout->addStretch(1);
     BuildLedPanel(FPnlLeds);
     BuildGridPanel(FPnl2Grids);
-    BuildControlPanel(FPnlControls);
+    TEntryStrip Strip;
+    BuildControlPanel(FPnlControls, Strip);
     BuildBarPanel(FPnlBars);
     BuildStepPanel(FPnlStep);
     setCentralWidget(FClient);
+    Strip.Pages = FPageControl;
+    Strip.ParentImage = FImage1;
+    Strip.ChildImage = FImage2;
+    FEntry = std::make_unique<TEntryController>(static_cast<TEntryHost&>(*this), FOptions, Strip, *this);
 }
 
 void TfrmMain::BuildLedPanel(QWidget* Panel)
@@ -148,10 +153,10 @@ void TfrmMain::BuildGridPanel(QWidget* Panel)
         // The keyboard belongs to the grids: they take the focus, and a
         // screen reader follows it.
         Image->setFocusPolicy(Qt::StrongFocus);
-        connect(Image, &TGridImage::MouseMoved, this, Guarded([this, Parent](int X, int Y) { Image1MouseMove(Parent, X, Y); }));
-        connect(Image, &TGridImage::Clicked, this, Guarded([this, Parent] { Image1Click(Parent); }));
+        connect(Image, &TGridImage::MouseMoved, this, Guarded([this, Parent](int X, int Y) { FEntry->Image1MouseMove(Parent, X, Y); }));
+        connect(Image, &TGridImage::Clicked, this, Guarded([this, Parent] { FEntry->Image1Click(Parent); }));
         connect(Image, &TGridImage::MouseReleased, this,
-                Guarded([this, Parent](Qt::MouseButton Button, QPoint Position) { Image1MouseUp(Parent, Button, Position); }));
+                Guarded([this, Parent](Qt::MouseButton Button, QPoint Position) { FEntry->Image1MouseUp(Parent, Button, Position); }));
     }
     // Shown instead of the grids when there is no game to play.
     FNoGames = new QLabel(Panel);
@@ -166,7 +171,7 @@ void TfrmMain::BuildGridPanel(QWidget* Panel)
     Panel->installEventFilter(this);
 }
 
-void TfrmMain::BuildControlPanel(QWidget* Panel)
+void TfrmMain::BuildControlPanel(QWidget* Panel, TEntryStrip& Strip)
 {
     FChooseChild = new QCheckBox(QStringLiteral("Parent click selects child"), Panel);
     FChooseChild->setObjectName(QStringLiteral("ChooseChild"));
@@ -185,31 +190,29 @@ void TfrmMain::BuildControlPanel(QWidget* Panel)
 
     QWidget* Enter = MakeSheet("tsValue", QStringLiteral("Enter"));
     for (int Tag = 1; Tag <= 9; ++Tag)
-        FValueButtons[static_cast<size_t>(Tag)] =
+        Strip.ValueButtons[static_cast<size_t>(Tag)] =
             MakeSpeedButton(Enter, QStringLiteral("sbValue%1").arg(Tag), QString::number(Tag), Tag);
-    FValueButtons[0] = MakeSpeedButton(Enter, QStringLiteral("sbValue0"), QStringLiteral("Del"), 0);
-    FValueButtons[0]->setAccessibleName(QStringLiteral("Enter: delete"));
-    FValueButtons[0]->setChecked(true);
+    Strip.ValueButtons[0] = MakeSpeedButton(Enter, QStringLiteral("sbValue0"), QStringLiteral("Del"), 0);
+    Strip.ValueButtons[0]->setAccessibleName(QStringLiteral("Enter: delete"));
+    Strip.ValueButtons[0]->setChecked(true);
     auto* ValueGroup = new QButtonGroup(Enter);
     ValueGroup->setExclusive(true);
-    for (QToolButton* Button : FValueButtons) {
+    for (QToolButton* Button : Strip.ValueButtons)
         ValueGroup->addButton(Button);
-        connect(Button, &QToolButton::clicked, this, Guarded([this, Button] { sbValueClick(Button->property("Tag").toInt()); }));
-    }
     qobject_cast<QHBoxLayout*>(Enter->layout())->addStretch(1);
 
     QWidget* Pencil = MakeSheet("tsPencil", QStringLiteral("Pencil"));
     QWidget* Erase = MakeSheet("tsErase", QStringLiteral("Erase"));
     for (int Tag = 1; Tag <= 9; ++Tag) {
-        FPencilButtons[static_cast<size_t>(Tag)] =
+        Strip.PencilButtons[static_cast<size_t>(Tag)] =
             MakeSpeedButton(Pencil, QStringLiteral("sbPencil%1").arg(Tag), QString::number(Tag), Tag);
-        FEraseButtons[static_cast<size_t>(Tag)] =
+        Strip.EraseButtons[static_cast<size_t>(Tag)] =
             MakeSpeedButton(Erase, QStringLiteral("sbErase%1").arg(Tag), QString::number(Tag), Tag);
     }
     connect(MakeClearButton(Pencil, "cmdClrPencilSbs"), &QPushButton::clicked, this,
-            Guarded([this] { cmdClrSpeedButtons(); }));
+            Guarded([this] { FEntry->cmdClrSpeedButtons(); }));
     connect(MakeClearButton(Erase, "cmdClrEraseSbs"), &QPushButton::clicked, this,
-            Guarded([this] { cmdClrSpeedButtons(); }));
+            Guarded([this] { FEntry->cmdClrSpeedButtons(); }));
     qobject_cast<QHBoxLayout*>(Pencil->layout())->addStretch(1);
     qobject_cast<QHBoxLayout*>(Erase->layout())->addStretch(1);
 
@@ -220,12 +223,11 @@ void TfrmMain::BuildControlPanel(QWidget* Panel)
             MakeSpeedButton(HiLite, Name, Tag == 10 ? QStringLiteral("..") : QString::number(Tag), Tag);
         if (Tag == 10)
             Button->setAccessibleName(QStringLiteral("Hi Lite pairs"));
-        FHiLiteButtons[static_cast<size_t>(Tag)] = Button;
-        connect(Button, &QToolButton::clicked, this, Guarded([this, Tag](bool Down) { SetSbHiLite(Tag, Down); }));
+        Strip.HiLiteButtons[static_cast<size_t>(Tag)] = Button;
     }
     qobject_cast<QHBoxLayout*>(HiLite->layout())->addStretch(1);
 
-    FSheets = {Enter, Pencil, Erase, HiLite};
+    Strip.Sheets = {Enter, Pencil, Erase, HiLite};
     FPageControl->AddPage(Enter, QStringLiteral("&Enter"));
     FPageControl->AddPage(Pencil, QStringLiteral("&Pencil"));
     FPageControl->AddPage(Erase, QStringLiteral("Era&se"));

@@ -136,14 +136,7 @@ void TfrmMain::StartGame(const TPuzzleInfo& Record, TStream& Stream)
     AttachGrids();
     SelectChild(1);
     RefreshAll(false);
-    ClearSpeedButtons(shPencil);
-    ClearSpeedButtons(shErase);
-    ClearSpeedButtons(shHiLite);
-    SetHiLite(0);
-    FEnterValue = 0;
-    FValueButtons[0]->setChecked(true);
-    FPageControl->SetActivePage(FSheets[shEnter]);
-    SetActiveGrid(true);
+    FEntry->StartGame();
     FGameName = FromDataText(Record.GameNameTrimmed());
     SetCaption(QString());
     ApplyMarkStyle();
@@ -155,8 +148,7 @@ void TfrmMain::ForgetPyramid()
         FParentGrid->SetLink(nullptr);
     if (FChildGrid)
         FChildGrid->SetLink(nullptr);
-    FPopupCell = nullptr;
-    FPopupPuzzle = nullptr;
+    FEntry->ForgetPyramid();
     if (FXLink != nullptr)
         for (int Index = 0; Index <= FXLink->ChildCount(); ++Index)
             Puzzle(Index)->SetHistoryListener(nullptr);
@@ -174,7 +166,7 @@ void TfrmMain::NewXLink(std::unique_ptr<TPuzzleXLink> Pyramid)
     FXLink = FXLinks[0].get();
     for (int Index = 0; Index <= FXLink->ChildCount(); ++Index)
         Puzzle(Index)->SetHistoryListener([this, Index] {
-            if (Index == FUndoPuzzle)
+            if (Index == FEntry->UndoPuzzle())
                 UpdateRedoItem();
         });
     UpdateRedoItem();

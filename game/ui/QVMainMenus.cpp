@@ -186,11 +186,11 @@ void TfrmMain::BuildPopupMenu()
     FPopup->setObjectName(QStringLiteral("mnuPopup"));
 
     FEnterNow = AddItem(FPopup, "EnterNow", QStringLiteral("Enter "),
-                        [this] { menuSetValue(FEnterNow->property("Tag").toInt()); });
+                        [this] { FEntry->menuSetValue(FEnterNow->property("Tag").toInt()); });
     FEraseNow = AddItem(FPopup, "EraseNow", QStringLiteral("Erase "),
-                        [this] { menuErase(FEraseNow->property("Tag").toInt()); });
+                        [this] { FEntry->menuErase(FEraseNow->property("Tag").toInt()); });
     FPencilNow = AddItem(FPopup, "PencilNow", QStringLiteral("Pencil "),
-                         [this] { menuPencil(FPencilNow->property("Tag").toInt()); });
+                         [this] { FEntry->menuPencil(FPencilNow->property("Tag").toInt()); });
     FBarNow = AddSeparator(FPopup, "BarNow");
     for (QAction* Item : {FEnterNow, FEraseNow, FPencilNow, FBarNow}) {
         Item->setProperty("Tag", 0);
@@ -200,26 +200,26 @@ void TfrmMain::BuildPopupMenu()
     QMenu* Enter = AddMenu(this, FPopup, nullptr, "SetValue1", QStringLiteral("&Enter"));
     for (int Tag = 1; Tag <= 9; ++Tag) {
         const QString Name = Tag == 1 ? QStringLiteral("Value1") : QStringLiteral("N%11").arg(Tag);
-        AddItem(Enter, Name.toLatin1().constData(), QStringLiteral("&%1").arg(Tag), [this, Tag] { menuSetValue(Tag); })
+        AddItem(Enter, Name.toLatin1().constData(), QStringLiteral("&%1").arg(Tag), [this, Tag] { FEntry->menuSetValue(Tag); })
             ->setProperty("Tag", Tag);
     }
-    AddItem(Enter, "Clear01", QStringLiteral("Clear (&0)"), [this] { menuSetValue(0); })->setProperty("Tag", 0);
+    AddItem(Enter, "Clear01", QStringLiteral("Clear (&0)"), [this] { FEntry->menuSetValue(0); })->setProperty("Tag", 0);
 
     FPopPencil = AddMenu(this, FPopup, nullptr, "Pencil1", QStringLiteral("&Pencil"));
     FPopErase = AddMenu(this, FPopup, nullptr, "Erase1", QStringLiteral("Era&se"));
     for (int Tag = 1; Tag <= 9; ++Tag) {
         AddItem(FPopPencil, QStringLiteral("mnuPencil%1").arg(Tag).toLatin1().constData(), QStringLiteral("&%1").arg(Tag),
-                [this, Tag] { menuPencil(Tag); })
+                [this, Tag] { FEntry->menuPencil(Tag); })
             ->setProperty("Tag", Tag);
         const QString EraseName = Tag == 1 ? QStringLiteral("N11") : QStringLiteral("N%12").arg(Tag);
-        AddItem(FPopErase, EraseName.toLatin1().constData(), QStringLiteral("&%1").arg(Tag), [this, Tag] { menuErase(Tag); })
+        AddItem(FPopErase, EraseName.toLatin1().constData(), QStringLiteral("&%1").arg(Tag), [this, Tag] { FEntry->menuErase(Tag); })
             ->setProperty("Tag", Tag);
     }
 
     FPopHiLite = AddMenu(this, FPopup, nullptr, "HiLite1", QStringLiteral("&Hi Lite"));
     auto* Group4 = new QActionGroup(this);
     const auto HiLiteItem = [&](int Tag, const char* Name, const QString& Caption) {
-        QAction* Item = Radio(AddItem(FPopHiLite, Name, Caption, [this, Tag] { SetMenuHiLite(Tag); }), Group4, Tag == 0);
+        QAction* Item = Radio(AddItem(FPopHiLite, Name, Caption, [this, Tag] { FEntry->SetHiLite(Tag); }), Group4, Tag == 0);
         Item->setProperty("Tag", Tag);
         // The keys themselves are handled by the window (Ctrl+digit from
         // either number block); the menu only shows them.
@@ -277,20 +277,21 @@ void TfrmMain::PreparePopup()
         BuildPopupMenu();
     // The quick items name the digit highlighted; the submenus follow the
     // sheets the game offers; the child items the pyramid's children.
-    const bool HiLiteOffered = FPageControl->IsTabVisible(FSheets[shHiLite]);
-    const bool Digit = HiLiteOffered && FHiLite >= 1 && FHiLite <= 9;
+    const int HiLite = FEntry->HiLite();
+    const bool HiLiteOffered = FEntry->SheetOffered(TSheet::HiLite);
+    const bool Digit = HiLiteOffered && HiLite >= 1 && HiLite <= 9;
     const QStringList Captions = {QStringLiteral("Enter "), QStringLiteral("Erase "), QStringLiteral("Pencil ")};
     const std::array<QAction*, 3> Quick = {FEnterNow, FEraseNow, FPencilNow};
     for (size_t Index = 0; Index < Quick.size(); ++Index) {
-        Quick[Index]->setText(Captions[static_cast<int>(Index)] + (Digit ? QString::number(FHiLite) : QString()));
-        Quick[Index]->setProperty("Tag", Digit ? FHiLite : 0);
+        Quick[Index]->setText(Captions[static_cast<int>(Index)] + (Digit ? QString::number(HiLite) : QString()));
+        Quick[Index]->setProperty("Tag", Digit ? HiLite : 0);
         Quick[Index]->setVisible(Digit);
     }
     FBarNow->setVisible(Digit);
-    FPopHiLiteItems[static_cast<size_t>(FHiLite >= 0 && FHiLite <= 10 ? FHiLite : 0)]->setChecked(true);
+    FPopHiLiteItems[static_cast<size_t>(HiLite >= 0 && HiLite <= 10 ? HiLite : 0)]->setChecked(true);
     FPopHiLite->menuAction()->setVisible(HiLiteOffered);
-    FPopPencil->menuAction()->setVisible(FPageControl->IsTabVisible(FSheets[shPencil]));
-    FPopErase->menuAction()->setVisible(FPageControl->IsTabVisible(FSheets[shErase]));
+    FPopPencil->menuAction()->setVisible(FEntry->SheetOffered(TSheet::Pencil));
+    FPopErase->menuAction()->setVisible(FEntry->SheetOffered(TSheet::Erase));
     for (QAction* Item : {FPopStepBar, FPopNextStep, FPopApplyStep})
         Item->setVisible(!FHideOpts || FHideOpts->Shown().Shows(TFeaturePart::Steps));
     const int Children = FXLink != nullptr ? FXLink->ChildCount() : 9;

@@ -46,8 +46,8 @@ void TfrmMain::ApplyStepClick()
     ClearStep();
     FSaved = false;
     if (Step.Kind == TStepKind::Value)
-        SetUndoPuzzle(Step.Square.Puzzle);
-    ApplyPyramidStep(*FXLink, Step, UserMarksStyle());
+        FEntry->SetUndoPuzzle(Step.Square.Puzzle);
+    ApplyPyramidStep(*FXLink, Step, FView.UserMarks());
     RefreshAll(Step.Kind == TStepKind::Value);
 }
 
@@ -60,7 +60,7 @@ void TfrmMain::PointAtStep(const TPyramidStep& Step)
         SelectChild(Step.Square.Puzzle);
     const TPosition Position{Step.Square.Row, Step.Square.Col};
     (Parent ? *FParentGrid : *FChildGrid).SetCursor(Position.Box(), Position.Place());
-    SetActiveGrid(Parent);
+    FEntry->SetActiveGrid(Parent);
 }
 
 void TfrmMain::ShowStep(const TPyramidStep& Step)
