@@ -6,17 +6,17 @@
 //
 // The class is one window that wires its parts; each feature has a room of
 // its own: EntryController (pointer, clicks, keys, the strip, the pop-up's
-// entry items; EntryRules decides what an act on a cell does), HideOpts with
+// entry items; EntryRules decides what an act on a cell does), StepPresenter
+// (explained steps: the step shown, its marks, the step line), HideOpts with
 // FeatureRules (what a game's features show), ViewOptions (the View menu's
 // settings). The window's own code is kept in files by concern:
 // QVMain.cpp (creation, showing, closing, the previewed keys),
 // QVMainCompose.cpp (panels and widgets), QVMainMenus.cpp (main and pop-up
 // menus, the View menu shown from the view settings), QVMainGame.cpp
 // (start-up, game loading, children, commands), QVMainEntry.cpp (the entry
-// controller's services, mark styles, undo), QVMainRefresh.cpp (LEDs, bars,
-// panels, caption), QVMainFiles.cpp (saved games, printing, help),
-// QVMainIssues.cpp (issue files the player adds), QVMainSteps.cpp
-// (explained steps).
+// controller's and step presenter's services, mark styles, undo),
+// QVMainRefresh.cpp (LEDs, bars, panels, caption), QVMainFiles.cpp (saved
+// games, printing, help), QVMainIssues.cpp (issue files the player adds).
 //
 // Ownership: the window owns the pyramid, both grids, the catalogue and its
 // reporter; the settings and choose-game dialogs are the program's and are
@@ -27,7 +27,7 @@
 #include "HideOpts.h"
 #include "Prompter.h"
 #include "PuzzleInfo.h"
-#include "PyramidSteps.h"
+#include "StepPresenter.h"
 #include "QVUtils.h"
 #include "SettingsStore.h"
 #include "ViewOptions.h"
@@ -62,7 +62,7 @@ class TPuzzleXLink;
 class TQVCell;
 class TStream;
 
-class TfrmMain : public QMainWindow, private TEntryHost {
+class TfrmMain : public QMainWindow, private TEntryHost, private TStepHost {
     Q_OBJECT
 
 public:
@@ -253,18 +253,23 @@ private:
     // the shading after printing, a refresh after bulk changes.
     void RepaintGrids();
 
-    // QVMainSteps.cpp: explained steps. F2 finds and shows the next step,
-    // or makes the one shown; Shift+F2 makes the one shown, or the next.
-    void NextStepClick();
-    void ApplyStepClick();
-    // The rules of the game in play; nullopt when it offers no steps.
-    std::optional<TStepRules> GameStepRules() const;
-    // Shows the step's puzzle, cursor and marks, and its sentence.
-    void ShowStep(const TPyramidStep& Step);
-    // Brings the step's puzzle into view and the cursor onto its square.
-    void PointAtStep(const TPyramidStep& Step);
-    // Takes the step shown off the grids and the step line.
-    void ClearStep();
+    // Explained steps (the step presenter's); its services in QVMainEntry.cpp.
+    void NextStepClick() { FSteps->NextStepClick(); }
+    void ApplyStepClick() { FSteps->ApplyStepClick(); }
+    void ClearStep()
+    {
+        if (FSteps)
+            FSteps->ClearStep();
+    }
+    TPuzzleXLink* StepPyramid() const override { return FXLink; }
+    TGrid* StepGrid(bool Parent) const override { return EntryGrid(Parent); }
+    int StepChild() const override { return FCurrentChild; }
+    TGameFeatures StepFeatures() const override;
+    bool StepUserMarks() const override { return FView.UserMarks(); }
+    void StepShowChild(int N) override { SelectChild(N); }
+    void StepActiveGrid(bool Parent) override { FEntry->SetActiveGrid(Parent); }
+    void StepMade(int Index) override;
+    void StepRefresh(bool Check) override { RefreshAll(Check); }
 
     // QVMainIssues.cpp: an issue file the player adds.
     void AddIssueFileClick();
@@ -292,6 +297,7 @@ private:
     TfrmChoosePuzzle* FChoose = nullptr;
     std::unique_ptr<THideOpts> FHideOpts;
     std::unique_ptr<TEntryController> FEntry;
+    std::unique_ptr<TStepPresenter> FSteps;
     TViewOptions FView;
 
     // Window state.
@@ -313,9 +319,6 @@ private:
     // The game decides the pencil style shown (it offers no linked auto
     // pencil) until the player picks one.
     bool FGameSetsPencilStyle = false;
-    // The step shown, while no change has made it stale (F2 then makes it).
-    TPyramidStep FStep;
-    bool FStepShown = false;
     // The printer of the booklet, kept so it keeps the player's choices.
     std::unique_ptr<QPrinter> FPrinter;
 
@@ -326,7 +329,6 @@ private:
     QWidget* FPnlControls = nullptr;
     QWidget* FPnlBars = nullptr;
     QWidget* FPnlStep = nullptr;
-    QLabel* FLblStep = nullptr;
     std::array<TLedShape*, 18> FLeds{};
     TGridImage* FImage1 = nullptr;
     TGridImage* FImage2 = nullptr;

@@ -268,11 +268,12 @@ void TfrmMain::BuildStepPanel(QWidget* Panel)
 {
     // Two lines of the explained step, lined up with the grids. A label's
     // text is its accessible name, so a screen reader hears each new step.
-    FLblStep = new QLabel(Panel);
-    FLblStep->setObjectName(QStringLiteral("lblStep"));
-    FLblStep->setAccessibleDescription(QStringLiteral("Next step"));
-    FLblStep->setWordWrap(true);
-    FLblStep->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    FLblStep->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    FLblStep->setGeometry(LeftX + 4, 1, RightX + GridImageSize - LeftX - 8, StepPanelHeight - 2);
+    auto* Line = new QLabel(Panel);
+    Line->setObjectName(QStringLiteral("lblStep"));
+    Line->setAccessibleDescription(QStringLiteral("Next step"));
+    Line->setWordWrap(true);
+    Line->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    Line->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    Line->setGeometry(LeftX + 4, 1, RightX + GridImageSize - LeftX - 8, StepPanelHeight - 2);
+    FSteps = std::make_unique<TStepPresenter>(static_cast<TStepHost&>(*this), *Line);
 }

@@ -1,5 +1,5 @@
-// The window's side of entry: the services the entry controller asks for,
-// the mark styles of the View menu, and undo and checkpoints on the puzzle
+// The window's side of entry: the services the entry controller and the
+// step presenter ask for, the mark styles of the View menu, and undo and checkpoints on the puzzle
 // the entry controller names.
 #include "QVMain.h"
 
@@ -17,6 +17,18 @@
 void TfrmMain::OpenPopup(QWidget* Image, QPoint Position)
 {
     PopupMenu()->popup(Image->mapToGlobal(Position));
+}
+
+TGameFeatures TfrmMain::StepFeatures() const
+{
+    return FeaturesOf(FGameRecord);
+}
+
+void TfrmMain::StepMade(int Index)
+{
+    FSaved = false;
+    if (Index >= 0)
+        FEntry->SetUndoPuzzle(Index);
 }
 
 bool TfrmMain::KeysPlay() const
