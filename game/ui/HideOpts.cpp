@@ -10,26 +10,6 @@ namespace {
 
 using P = TFeaturePart;
 
-// The menu items (and whole menus, by their items' names) each part hides.
-struct TItemPart {
-    P Part;
-    const char* Name;
-};
-
-constexpr TItemPart ItemParts[] = {
-    {P::Printing, "Print1"},           {P::Printing, "SaveBookletPdf1"},
-    {P::EditMenu, "mnuEditItem"},      {P::ViewMenu, "mnuViewItem"},
-    {P::AutoPencilLinked, "AutoPencilLinked1"}, {P::AutoPencilSeparate, "AutoPencilSeparate1"},
-    {P::UserMarks, "N4"},              {P::UserMarks, "UserMarksLinked1"},
-    {P::UserMarks, "UserMarksSeparate1"}, {P::MarkFilling, "N6"},
-    {P::MarkFilling, "Candidates1"},   {P::MarkFilling, "Filled1"},
-    {P::HiLites, "N7"},                {P::HiLites, "HiLites1Item"},
-    {P::SolveSeparator, "N9"},         {P::SolveChildren, "SolveChild"},
-    {P::SolveChildren, "SolveChildren"}, {P::SolveParent, "SolveMaster"},
-    {P::SolvePyramid, "SolvePyramid"}, {P::Steps, "N13"},
-    {P::Steps, "NextStep1"},           {P::Steps, "ApplyStep1"},
-};
-
 struct TWidgetPart {
     P Part;
     const char* Name;
@@ -52,11 +32,10 @@ T* Named(QWidget& Window, const char* Name)
 
 }  // namespace
 
-THideOpts::THideOpts(QWidget& Window, TfrmOptions& Options, std::function<void()> FitClientHeight)
-    : FOptions(Options), FFitClientHeight(std::move(FitClientHeight))
+THideOpts::THideOpts(QWidget& Window, std::vector<std::pair<TFeaturePart, QAction*>> Items, TfrmOptions& Options,
+                     std::function<void()> FitClientHeight)
+    : FOptions(Options), FFitClientHeight(std::move(FitClientHeight)), FItems(std::move(Items))
 {
-    for (const TItemPart& Item : ItemParts)
-        FItems.emplace_back(Item.Part, Named<QAction>(Window, Item.Name));
     for (const TWidgetPart& Panel : PanelParts)
         FPanels.emplace_back(Panel.Part, Named<QWidget>(Window, Panel.Name));
     FPageControl = Named<TButtonPageControl>(Window, "pgcControls");

@@ -1,9 +1,9 @@
 #pragma once
 // Puts what the feature rules (FeatureRules.h) decide on the main window and
 // the settings dialog: hides and shows menu items, sheets and panels, and
-// enables or disables the dialog's controls. The window's parts are found by
-// their object names once, when the rules are given the window; the pop-up
-// menu follows the sheets and the step items when it opens.
+// enables or disables the dialog's controls. The menu items come from the
+// command table, the sheets and panels are found by their object names once;
+// the pop-up menu follows the sheets and the step items when it opens.
 
 #include "FeatureRules.h"
 
@@ -18,9 +18,11 @@ class TfrmOptions;
 
 class THideOpts {
 public:
-    // The window's menus, sheets and panels must exist; both outlive the
-    // rules. FitClientHeight fits the window round the panels shown.
-    THideOpts(QWidget& Window, TfrmOptions& Options, std::function<void()> FitClientHeight);
+    // Items are the menu items each part hides (from the command table);
+    // the window's sheets and panels must exist; window and dialog outlive
+    // the rules. FitClientHeight fits the window round the panels shown.
+    THideOpts(QWidget& Window, std::vector<std::pair<TFeaturePart, QAction*>> Items, TfrmOptions& Options,
+              std::function<void()> FitClientHeight);
 
     // What shows now, as the rules last left it.
     const TFeatureView& Shown() const { return FShown; }

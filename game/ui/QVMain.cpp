@@ -43,7 +43,6 @@ TfrmMain::TfrmMain(const std::string& ProgramFolder, QWidget* Owner)
 
     FCatalogue = std::make_unique<TGamesDataFile>(PlayerCatalogueFolders(FProgramFolder), FReporter);
     EnableGameMenus();
-    AssignShortcuts();
     // KeyPreview: keys are seen by the window before its controls; and hints
     // follow setting 11.
     qApp->installEventFilter(this);
@@ -65,7 +64,7 @@ void TfrmMain::SetDialogs(TfrmOptions* Options, TfrmChoosePuzzle* Choose)
     FChoose = Choose;
     // The feature rules disable the settings dialog's controls too.
     if (FOptions != nullptr)
-        FHideOpts = std::make_unique<THideOpts>(*this, *FOptions, [this] { FitClientHeight(); });
+        FHideOpts = std::make_unique<THideOpts>(*this, FeatureItems(), *FOptions, [this] { FitClientHeight(); });
     if (FOptions != nullptr)
         connect(FOptions, &TfrmOptions::HelpRequested, this, Guarded([this](int Topic) { ShowHelp(FOptions, Topic); }));
     if (FChoose != nullptr)
@@ -112,9 +111,10 @@ bool TfrmMain::AltHPressed()
         FEntry->ShowSheet(TSheet::HiLite);
         return true;
     }
-    if (!FMnuHelp->menuAction()->isVisible())
+    QAction* Help = MenuOf(TMenuId::Help)->menuAction();
+    if (!Help->isVisible())
         return false;
-    menuBar()->setActiveAction(FMnuHelp->menuAction());
+    menuBar()->setActiveAction(Help);
     return true;
 }
 

@@ -22,6 +22,7 @@
 // reporter; the settings and choose-game dialogs are the program's and are
 // only referenced (they must outlive the window's use of them).
 
+#include "Commands.h"
 #include "EntryController.h"
 #include "GamesFile.h"
 #include "HideOpts.h"
@@ -37,6 +38,7 @@
 
 #include <array>
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -170,14 +172,22 @@ private:
     void BuildBarPanel(QWidget* Panel);
     void BuildStepPanel(QWidget* Panel);
 
-    // QVMainMenus.cpp: the main menu and the pop-up menu.
+    // QVMainMenus.cpp and QVMainCommands.cpp: the command table, and the
+    // main menu and the pop-up menu made from it. A row's handler runs
+    // guarded, so its errors reach the error dialog.
+    static const std::vector<TCommand>& CommandTable();
+    void MakeCommand(const TCommand& Row);
     void BuildMenus();
-    // Makes a menu item with its object name, caption and shortcut; the
-    // handler (none for items handled elsewhere) runs guarded, so its errors
-    // reach the error dialog.
-    QAction* AddItem(QMenu* Menu, const char* Name, const QString& Caption, std::function<void()> Handler,
-                     const QKeySequence& Shortcut = {});
-    void AssignShortcuts();
+    // A command (or a menu's item) by object name; nullptr for none, or for
+    // a pop-up item before the pop-up was first opened.
+    QAction* Command(const std::string& Name) const;
+    QMenu* MenuOf(TMenuId Menu) const;
+    // The menu items the feature rules show and hide.
+    std::vector<std::pair<TFeaturePart, QAction*>> FeatureItems() const;
+    // The View menu's choices.
+    void ChoosePencilStyle(TPencilStyle Style);
+    void ChooseFilled(bool Filled);
+    void ChooseScope(THighlightScope Scope);
     // The pop-up menu is made when first opened; each time it opens it takes
     // its state from the window (highlight, child, sheets offered).
     void BuildPopupMenu();
@@ -338,43 +348,9 @@ private:
     std::array<TMyProgressBar*, 10> FBars{};        // by puzzle index
     TMyProgressBar* FProgressOverAll = nullptr;
 
-    // The main menu (QVMainMenus.cpp).
-    QMenu* FMnuFile = nullptr;
-    QMenu* FMnuEdit = nullptr;
-    QMenu* FMnuView = nullptr;
-    QMenu* FMnuChild = nullptr;
-    QMenu* FMnuPuzzle = nullptr;
-    QMenu* FMnuHiLites = nullptr;
-    QMenu* FMnuHelp = nullptr;
-    QAction* FRedo = nullptr;
-    QAction* FPageSetup = nullptr;
-    QAction* FAutoPencilLinked = nullptr;
-    QAction* FAutoPencilSeparate = nullptr;
-    QAction* FUserMarksLinked = nullptr;
-    QAction* FUserMarksSeparate = nullptr;
-    QAction* FHidePencilMarks = nullptr;
-    QAction* FCandidates = nullptr;
-    QAction* FFilled = nullptr;
-    QAction* FChildOnly = nullptr;
-    QAction* FParentOnly = nullptr;
-    QAction* FBoth = nullptr;
-    std::array<QAction*, 10> FChildItems{};  // 1-9
-    QAction* FLevelSeparator = nullptr;
-    QAction* FLevel1 = nullptr;
-    QAction* FLevel2 = nullptr;
-
-    // The pop-up menu (QVMainMenus.cpp), made when first opened.
-    QMenu* FPopup = nullptr;
-    QAction* FEnterNow = nullptr;
-    QAction* FEraseNow = nullptr;
-    QAction* FPencilNow = nullptr;
-    QAction* FBarNow = nullptr;
-    QMenu* FPopPencil = nullptr;
-    QMenu* FPopErase = nullptr;
-    QMenu* FPopHiLite = nullptr;
-    std::array<QAction*, 11> FPopHiLiteItems{};  // by tag, 0 = none, 10 = pairs
-    std::array<QAction*, 10> FPopChildItems{};   // 1-9
-    QAction* FPopStepBar = nullptr;
-    QAction* FPopNextStep = nullptr;
-    QAction* FPopApplyStep = nullptr;
+    // The menus and the commands made from the command table, by menu and
+    // by object name (QVMainMenus.cpp); the pop-up's when first opened.
+    std::array<QMenu*, MenuCount> FMenus{};
+    std::map<std::string, QAction*> FCommands;
+    std::map<int, QActionGroup*> FGroups;
 };

@@ -111,7 +111,7 @@ void TfrmMain::Redo1Click()
 void TfrmMain::UpdateRedoItem()
 {
     const TPuzzle* Target = Puzzle(FEntry->UndoPuzzle());
-    FRedo->setEnabled(Target != nullptr && Target->CanRedo());
+    Command("Redo1")->setEnabled(Target != nullptr && Target->CanRedo());
 }
 
 void TfrmMain::Checkpoint1Click()

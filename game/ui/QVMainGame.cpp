@@ -48,7 +48,7 @@ void TfrmMain::FormShow()
     FSaved = true;
     StartUpGame();
     ArrangePanels();
-    FPageSetup->setVisible(false);
+    Command("PageSetup1")->setVisible(false);
 
     if (const QScreen* Screen = screen()) {
         const QRect Available = Screen->availableGeometry();
@@ -160,8 +160,8 @@ void TfrmMain::ForgetPyramid()
 void TfrmMain::NewXLink(std::unique_ptr<TPuzzleXLink> Pyramid)
 {
     ForgetPyramid();
-    for (QAction* Item : {FLevelSeparator, FLevel1, FLevel2})
-        Item->setVisible(false);
+    for (const char* Name : {"N8", "Level1", "Level2"})
+        Command(Name)->setVisible(false);
     FXLinks[0] = std::move(Pyramid);
     FXLink = FXLinks[0].get();
     for (int Index = 0; Index <= FXLink->ChildCount(); ++Index)
@@ -173,7 +173,7 @@ void TfrmMain::NewXLink(std::unique_ptr<TPuzzleXLink> Pyramid)
     // A one-child pyramid has nothing for the controls of children 2 to 9.
     for (int Tag = 2; Tag <= 9; ++Tag) {
         const bool Exists = Tag <= FXLink->ChildCount();
-        FChildItems[static_cast<size_t>(Tag)]->setEnabled(Exists);
+        Command(QStringLiteral("mnuChild%1").arg(Tag).toStdString())->setEnabled(Exists);
         FLeds[static_cast<size_t>(9 + Tag - 1)]->setEnabled(Exists);
         FBars[static_cast<size_t>(Tag)]->setEnabled(Exists);
     }
@@ -221,24 +221,13 @@ bool TfrmMain::SelectChild(int N)
         Bar->SetBarColor(ChildBarColour(Bar->property("Tag").toInt(), N));
     FProgressOverAll->SetBarColor(ChildBarColour(0, N));
     FCurrentChild = N;
-    FChildItems[static_cast<size_t>(N)]->setChecked(true);
+    Command(QStringLiteral("mnuChild%1").arg(N).toStdString())->setChecked(true);
     TQVDisplayLink* Link = FXLink->GetLink(N);
     Link->SetDisplay(FChildGrid.get());
     FChildGrid->SetLink(Link);
     FImage2->SetAccessibleGridName(QStringLiteral("Child %1").arg(N));
     RefreshAll(false);
     return true;
-}
-
-void TfrmMain::EnableGameMenus()
-{
-    // The commands that need a game, and the menus of commands on a game.
-    static constexpr const char* GameItems[] = {"mnuFileOpen",     "Loadvalues1", "Save1",        "SaveAs1",
-                                                "Print1",          "SaveBookletPdf1", "mnuEditItem", "mnuViewItem",
-                                                "mnuChildItem",    "mnuPuzzleItem"};
-    const bool Enabled = FCatalogue && FCatalogue->IssueCount() > 0;
-    for (const char* Name : GameItems)
-        findChild<QAction*>(QString::fromLatin1(Name))->setEnabled(Enabled);
 }
 
 TPuzzle* TfrmMain::Puzzle(int Index) const
