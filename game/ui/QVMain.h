@@ -176,7 +176,8 @@ private:
     // main menu and the pop-up menu made from it. A row's handler runs
     // guarded, so its errors reach the error dialog.
     static const std::vector<TCommand>& CommandTable();
-    void MakeCommand(const TCommand& Row);
+    // Groups holds the radio groups made so far, by the rows' numbers.
+    void MakeCommand(const TCommand& Row, std::map<int, QActionGroup*>& Groups);
     void BuildMenus();
     // A command (or a menu's item) by object name; nullptr for none, or for
     // a pop-up item before the pop-up was first opened.
@@ -333,7 +334,6 @@ private:
     std::unique_ptr<QPrinter> FPrinter;
 
     // Panels and controls (QVMainCompose.cpp).
-    QWidget* FClient = nullptr;
     QWidget* FPnlLeds = nullptr;
     QWidget* FPnl2Grids = nullptr;
     QWidget* FPnlControls = nullptr;
@@ -352,5 +352,4 @@ private:
     // by object name (QVMainMenus.cpp); the pop-up's when first opened.
     std::array<QMenu*, MenuCount> FMenus{};
     std::map<std::string, QAction*> FCommands;
-    std::map<int, QActionGroup*> FGroups;
 };

@@ -77,21 +77,21 @@ QPushButton* MakeClearButton(QWidget* Sheet, const char* Name)
 
 void TfrmMain::BuildPanels()
 {
-    FClient = new QWidget(this);
-    FClient->setObjectName(QStringLiteral("ClientArea"));
-    FClient->setAutoFillBackground(true);
-    QPalette Palette = FClient->palette();
+    auto* Client = new QWidget(this);
+    Client->setObjectName(QStringLiteral("ClientArea"));
+    Client->setAutoFillBackground(true);
+    QPalette Palette = Client->palette();
     Palette.setColor(QPalette::Window, QColorOf(clMoneyGreen));
-    FClient->setPalette(Palette);
-    auto* Layout = new QVBoxLayout(FClient);
+    Client->setPalette(Palette);
+    auto* Layout = new QVBoxLayout(Client);
     Layout->setContentsMargins(0, 0, 0, 0);
     Layout->setSpacing(0);
 
-    FPnlLeds = MakePanel(FClient, "pnlLeds", LedPanelHeight);
-    FPnl2Grids = MakePanel(FClient, "pnl2Grids", GridPanelHeight);
-    FPnlControls = MakePanel(FClient, "pnlControls", ControlPanelHeight);
-    FPnlBars = MakePanel(FClient, "pnlAllProgressBars", BarPanelHeight);
-    FPnlStep = MakePanel(FClient, "pnlStep", StepPanelHeight);
+    FPnlLeds = MakePanel(Client, "pnlLeds", LedPanelHeight);
+    FPnl2Grids = MakePanel(Client, "pnl2Grids", GridPanelHeight);
+    FPnlControls = MakePanel(Client, "pnlControls", ControlPanelHeight);
+    FPnlBars = MakePanel(Client, "pnlAllProgressBars", BarPanelHeight);
+    FPnlStep = MakePanel(Client, "pnlStep", StepPanelHeight);
     for (QWidget* Panel : {FPnlLeds, FPnl2Grids, FPnlControls, FPnlBars, FPnlStep})
         Layout->addWidget(Panel);
     Layout->addStretch(1);
@@ -101,7 +101,7 @@ void TfrmMain::BuildPanels()
     BuildControlPanel(FPnlControls, Strip);
     BuildBarPanel(FPnlBars);
     BuildStepPanel(FPnlStep);
-    setCentralWidget(FClient);
+    setCentralWidget(Client);
     Strip.Pages = FPageControl;
     Strip.ParentImage = FImage1;
     Strip.ChildImage = FImage2;

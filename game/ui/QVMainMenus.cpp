@@ -40,7 +40,7 @@ QMenu* TfrmMain::MenuOf(TMenuId Menu) const
     return FMenus[static_cast<size_t>(Menu)];
 }
 
-void TfrmMain::MakeCommand(const TCommand& Row)
+void TfrmMain::MakeCommand(const TCommand& Row, std::map<int, QActionGroup*>& Groups)
 {
     const QString Name = QString::fromStdString(Row.Name);
     QString Caption = tr(Row.Caption);
@@ -80,7 +80,7 @@ void TfrmMain::MakeCommand(const TCommand& Row)
             Item->setCheckable(true);
         if (Row.Kind == TCommandKind::Radio) {
             Item->setChecked(Row.Checked);
-            QActionGroup*& Group = FGroups[Row.Group];
+            QActionGroup*& Group = Groups[Row.Group];
             if (Group == nullptr)
                 Group = new QActionGroup(this);
             Group->addAction(Item);
@@ -100,9 +100,10 @@ void TfrmMain::MakeCommand(const TCommand& Row)
 void TfrmMain::BuildMenus()
 {
     menuBar()->setObjectName(QStringLiteral("MainMenu1"));
+    std::map<int, QActionGroup*> Groups;
     for (const TCommand& Row : CommandTable())
         if (!InPopup(Row.Menu))
-            MakeCommand(Row);
+            MakeCommand(Row, Groups);
 }
 
 void TfrmMain::BuildPopupMenu()
@@ -112,9 +113,10 @@ void TfrmMain::BuildPopupMenu()
     auto* Popup = new QMenu(this);
     Popup->setObjectName(QStringLiteral("mnuPopup"));
     FMenus[static_cast<size_t>(TMenuId::Popup)] = Popup;
+    std::map<int, QActionGroup*> Groups;
     for (const TCommand& Row : CommandTable())
         if (InPopup(Row.Menu))
-            MakeCommand(Row);
+            MakeCommand(Row, Groups);
 }
 
 std::vector<std::pair<TFeaturePart, QAction*>> TfrmMain::FeatureItems() const

@@ -115,7 +115,7 @@ void TfrmMain::FitClientHeight()
     for (QWidget* Panel : {FPnlLeds, FPnlControls, FPnlBars, FPnlStep})
         if (Panel->isVisibleTo(this))
             Height += Panel->height();
-    FClient->setFixedSize(ClientWidth, Height);
+    centralWidget()->setFixedSize(ClientWidth, Height);
     layout()->activate();
 }
 
