@@ -4,6 +4,9 @@
 #include "Format.h"
 #include "Platform.h"
 
+#include <filesystem>
+#include <system_error>
+
 TFileStream::TFileStream(const std::string& FileName, TFileMode Mode) : FFileName(FileName)
 {
     const char* mode = "rb";
@@ -11,6 +14,16 @@ TFileStream::TFileStream(const std::string& FileName, TFileMode Mode) : FFileNam
     case TFileMode::fmOpenRead: mode = "rb"; break;
     case TFileMode::fmOpenReadWrite: mode = "r+b"; break;
     case TFileMode::fmCreate: mode = "w+b"; break;
+    }
+    if (Mode != TFileMode::fmCreate) {
+        // A named pipe or a device would block the program in the open or the
+        // first read, waiting for a writer that never comes; a folder cannot
+        // be read as a file.
+        std::error_code error;
+        const std::filesystem::file_status status = std::filesystem::status(Platform::PathFromUtf8(FileName), error);
+        if (!error && std::filesystem::exists(status) && !std::filesystem::is_regular_file(status)) {
+            throw EFOpenError(Format("Cannot open file \"%s\": it is not a regular file", FileName.c_str()));
+        }
     }
     FHandle = Platform::OpenFile(FileName, mode);
     if (FHandle == nullptr) {

@@ -1,6 +1,8 @@
 #pragma once
 // A stream over a file on disk. The constructor opens or creates the file and
-// raises EFOpenError naming it when that fails; the destructor closes it.
+// raises EFOpenError naming it when that fails; the destructor closes it. Only
+// a regular file is opened for reading: a named pipe, device or folder is
+// refused at once rather than left to block the program.
 
 #include "Stream.h"
 

@@ -10,10 +10,17 @@
 #define NOMINMAX
 #endif
 #include <windows.h>
+#include <fcntl.h>
+#include <sys/stat.h>
 #else
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
 #include <sys/types.h>
 #include <unistd.h>
 #endif
+
+#include <cerrno>
 
 namespace Platform {
 
@@ -123,9 +130,108 @@ std::string ProgramFolder()
 
 bool ReplaceFile(const std::string& Source, const std::string& Target)
 {
-    std::error_code error;
-    std::filesystem::rename(PathFromUtf8(Source), PathFromUtf8(Target), error);
-    return !error;
+#if defined(_WIN32)
+    return MoveFileExW(WideFromUtf8(Source).c_str(), WideFromUtf8(Target).c_str(),
+                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+#else
+    return std::rename(Source.c_str(), Target.c_str()) == 0;
+#endif
+}
+
+std::FILE* CreateNewFile(const std::string& FileName)
+{
+#if defined(_WIN32)
+    int handle = -1;
+    if (_wsopen_s(&handle, WideFromUtf8(FileName).c_str(), _O_CREAT | _O_EXCL | _O_WRONLY | _O_BINARY, _SH_DENYNO,
+                  _S_IREAD | _S_IWRITE) != 0) {
+        return nullptr;
+    }
+    std::FILE* file = _fdopen(handle, "wb");
+    if (file == nullptr) {
+        _close(handle);
+    }
+    return file;
+#else
+    const int handle = ::open(FileName.c_str(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC, 0666);
+    if (handle < 0) {
+        return nullptr;
+    }
+    std::FILE* file = fdopen(handle, "wb");
+    if (file == nullptr) {
+        const int error = errno;
+        ::close(handle);
+        errno = error;
+    }
+    return file;
+#endif
+}
+
+int SyncFile(std::FILE* File)
+{
+#if defined(_WIN32)
+    return _commit(_fileno(File)) == 0 ? 0 : errno;
+#else
+    return fsync(fileno(File)) == 0 ? 0 : errno;
+#endif
+}
+
+void SyncFolder(const std::string& Folder)
+{
+#if defined(_WIN32)
+    (void)Folder;  // the move's write-through does it
+#else
+    const int handle = ::open(Folder.empty() ? "." : Folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (handle >= 0) {
+        fsync(handle);
+        ::close(handle);
+    }
+#endif
+}
+
+intptr_t LockFile(const std::string& FileName)
+{
+#if defined(_WIN32)
+    const HANDLE handle = CreateFileW(WideFromUtf8(FileName).c_str(), GENERIC_READ | GENERIC_WRITE,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_ALWAYS,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) {
+        return -1;
+    }
+    OVERLAPPED start{};
+    if (!LockFileEx(handle, LOCKFILE_EXCLUSIVE_LOCK, 0, 1, 0, &start)) {
+        CloseHandle(handle);
+        return -1;
+    }
+    return reinterpret_cast<intptr_t>(handle);
+#else
+    const int handle = ::open(FileName.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+    if (handle < 0) {
+        return -1;
+    }
+    while (flock(handle, LOCK_EX) != 0) {
+        if (errno != EINTR) {
+            ::close(handle);
+            return -1;
+        }
+    }
+    return handle;
+#endif
+}
+
+void UnlockFile(intptr_t Handle)
+{
+    if (Handle == -1) {
+        return;
+    }
+#if defined(_WIN32)
+    const HANDLE handle = reinterpret_cast<HANDLE>(Handle);
+    OVERLAPPED start{};
+    UnlockFileEx(handle, 0, 1, 0, &start);
+    CloseHandle(handle);
+#else
+    flock(static_cast<int>(Handle), LOCK_UN);
+    ::close(static_cast<int>(Handle));
+#endif
 }
 
 }  // namespace Platform

@@ -39,4 +39,20 @@ std::string ProgramFolder();
 // or the new one, never a mixture. Answers false when the move failed.
 bool ReplaceFile(const std::string& Source, const std::string& Target);
 
+// Creates FileName for writing, failing when it exists already; the new file
+// gets the usual permissions (the user's defaults). nullptr on failure, with
+// errno set.
+std::FILE* CreateNewFile(const std::string& FileName);
+// Makes File's written bytes durable on disk. Answers 0, or the error code.
+int SyncFile(std::FILE* File);
+// Makes the entries of Folder (a rename in it) durable where the system
+// needs that asked for; a no-op elsewhere.
+void SyncFolder(const std::string& Folder);
+
+// An exclusive lock held on an open lock file, for one process at a time.
+// LockFile waits until the lock is had and answers a handle, or -1 when the
+// lock file cannot be opened or locked; UnlockFile closes it.
+intptr_t LockFile(const std::string& FileName);
+void UnlockFile(intptr_t Handle);
+
 }  // namespace Platform

@@ -46,6 +46,11 @@ void TEncRSASSA::SetKeySize(TEncAsymKeySize KeySize)
     TEncSignature::SetKeySize(KeySize);
 }
 
+size_t TEncRSASSA::DigestSize() const
+{
+    return FHashMethod == hmSHA1 ? 20 : 16;
+}
+
 TRSADecodeResult TEncRSASSA::RecoverData(std::vector<uint8_t>& Data) const
 {
     const TEncBigInt& modulus = FPublicKey.Modulus();
@@ -71,16 +76,31 @@ TRSADecodeResult TEncRSASSA::RecoverData(std::vector<uint8_t>& Data) const
     if (k > KeyBytes(KeySize())) {
         return TRSADecodeResult::BlockTooLarge;
     }
-    if (block[k - 1] != 1 && block[k - 1] != 2) {
+    const uint8_t type = block[k - 1];
+    if (type != 1 && type != 2) {
         return TRSADecodeResult::InvalidBlockType;
     }
-    for (size_t i = k - 1; i-- > 0;) {
-        if (block[i] == 0) {
-            Data.assign(block.begin(), block.begin() + static_cast<std::ptrdiff_t>(i));
-            return TRSADecodeResult::Ok;
+    // The block fills the modulus exactly: a zero byte on top (dropped from
+    // the number), the type, at least eight padding bytes, one zero and the
+    // digest with nothing after it. A shorter block, or bytes of the
+    // signer's choice anywhere, would let a signature be made without the
+    // private key.
+    const size_t digestSize = DigestSize();
+    if (k + 1 != pieceSize || k < 1 + MinimumPadding + 1 + digestSize) {
+        return TRSADecodeResult::InvalidBlockFormat;
+    }
+    const size_t separator = digestSize;  // the zero between padding and digest
+    if (block[separator] != 0) {
+        return TRSADecodeResult::InvalidBlockFormat;
+    }
+    for (size_t i = separator + 1; i < k - 1; ++i) {
+        // Type 1 pads with $FF, type 2 with any byte but zero.
+        if (type == 1 ? block[i] != 0xFF : block[i] == 0) {
+            return TRSADecodeResult::InvalidBlockFormat;
         }
     }
-    return TRSADecodeResult::InvalidBlockFormat;
+    Data.assign(block.begin(), block.begin() + static_cast<std::ptrdiff_t>(digestSize));
+    return TRSADecodeResult::Ok;
 }
 
 bool TEncRSASSA::VerifyDigest(const uint8_t* Digest) const
@@ -89,7 +109,5 @@ bool TEncRSASSA::VerifyDigest(const uint8_t* Digest) const
     if (RecoverData(data) != TRSADecodeResult::Ok) {
         return false;
     }
-    const size_t digestSize = FHashMethod == hmSHA1 ? 20 : 16;
-    data.resize(std::max(data.size(), digestSize), 0);
-    return std::equal(Digest, Digest + digestSize, data.begin());
+    return data.size() == DigestSize() && std::equal(data.begin(), data.end(), Digest);
 }

@@ -96,7 +96,7 @@ BENCHMARK(ListedStart)->Unit(benchmark::kMillisecond);
 void OpenGame(benchmark::State& State)
 {
     TCountingReporter reporter;
-    const TGamesDataFile catalogue(ProgramFolder(), reporter);
+    TGamesDataFile catalogue(ProgramFolder(), reporter);
     CheckCatalogue(State, catalogue, reporter);
     // The last game: the search goes through the whole catalogue.
     const uint32_t number = IssueCount * GamesPerIssue - 1;

@@ -104,7 +104,7 @@ void BM_SolvePyramidBundled(benchmark::State& State)
         pyramid->LoadFromStream(stream);
         pyramid->SetPencilMode(msAutoPencilLinked);
         State.ResumeTiming();
-        benchmark::DoNotOptimize(pyramid->SolvePyramid());
+        benchmark::DoNotOptimize(pyramid->SolvePyramid(TMethodSet::All()));
     }
     State.counters["pyramids"] = static_cast<double>(games.size());
 }

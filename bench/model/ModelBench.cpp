@@ -35,7 +35,7 @@ void BM_LoadAndSolveSingles(benchmark::State& State)
         Next = (Next + 1) % Puzzles.size();
         Puzzle.ClearHistory();
         Puzzle.LoadPuzzle(Data.Solution, Data.Given);
-        Unsolved += Puzzle.Solve() ? 0 : 1;
+        Unsolved += Puzzle.Solve(TMethodSet::All()) ? 0 : 1;
     }
     if (Unsolved != 0)
         State.SkipWithError("a benchmark puzzle was not solved");

@@ -38,7 +38,7 @@ TGridDigits SolvableGivens(const TGridDigits& Solution, int Target, std::mt19937
         Givens[Cell] = 0;
         TPuzzle Trial;
         Trial.LoadPuzzle(Solution, Givens);
-        if (Trial.Solve())
+        if (Trial.Solve(TMethodSet::All()))
             --Count;
         else
             Givens[Cell] = 1;
@@ -120,7 +120,7 @@ void BM_SolvePyramid(benchmark::State& State)
             for (int Cell = 0; Cell < 81; ++Cell)
                 Givens += Pyramid->GetPuzzle(Index)->CellByIndex(Cell)->GetRevealed();
         State.ResumeTiming();
-        benchmark::DoNotOptimize(Pyramid->SolvePyramid());
+        benchmark::DoNotOptimize(Pyramid->SolvePyramid(TMethodSet::All()));
         State.PauseTiming();
         for (int Index = 0; Index <= Pyramid->ChildCount(); ++Index)
             Solved += Pyramid->GetPuzzle(Index)->IsSolved();

@@ -57,15 +57,15 @@ std::vector<std::unique_ptr<TPuzzleXLink>> Positions(double Fraction)
             };
             auto Counting = Load();
             int Steps = 0;
-            for (TPyramidStep Step = FindPyramidStep(*Counting, {}); IsStep(Step);
-                 Step = FindPyramidStep(*Counting, {})) {
+            for (TPyramidStep Step = FindPyramidStep(*Counting, {}, TMethodSet::All()); IsStep(Step);
+                 Step = FindPyramidStep(*Counting, {}, TMethodSet::All())) {
                 ApplyPyramidStep(*Counting, Step, false);
                 ++Steps;
             }
             auto Pyramid = Load();
             const int Target = static_cast<int>(Fraction * (Steps - 1));
             for (int Done = 0; Done < Target; ++Done)
-                ApplyPyramidStep(*Pyramid, FindPyramidStep(*Pyramid, {}), false);
+                ApplyPyramidStep(*Pyramid, FindPyramidStep(*Pyramid, {}, TMethodSet::All()), false);
             Result.push_back(std::move(Pyramid));
         }
     }
@@ -78,7 +78,7 @@ void BM_FindAndExplainStep(benchmark::State& State)
     const auto All = Positions(static_cast<double>(State.range(0)) / 100.0);
     size_t Next = 0;
     for (auto _ : State) {
-        const TPyramidStep Step = FindPyramidStep(*All[Next++ % All.size()], {});
+        const TPyramidStep Step = FindPyramidStep(*All[Next++ % All.size()], {}, TMethodSet::All());
         benchmark::DoNotOptimize(ExplainStep(Step));
     }
     State.counters["games"] = static_cast<double>(All.size());

@@ -70,9 +70,7 @@ void BM_ClickLinkedCell(benchmark::State& State)
     TCell* Cell = Main.XLink()->GetPuzzle(0)->CellByIndex(Found);
     const int Row = Found / 9;
     const int Col = Found % 9;
-    const int Box = 3 * (Row / 3) + Col / 3;
-    const int Square = 3 * (Row % 3) + Col % 3;
-    const QPoint Point(2 + (Box % 3) * 130 + 2 + (Square % 3) * 42 + 20, 2 + (Box / 3) * 130 + 2 + (Square / 3) * 42 + 20);
+    const QPoint Point(2 + (Col / 3) * 130 + 2 + (Col % 3) * 42 + 20, 2 + (Row / 3) * 130 + 2 + (Row % 3) * 42 + 20);
     QWidget* Image = Main.findChild<QWidget*>(QStringLiteral("Image1"));
     Send(Image, QEvent::MouseMove, Point, Qt::NoButton);
     auto* Value = Main.findChild<QAbstractButton*>(QStringLiteral("sbValue%1").arg(Cell->GetSolution()));

@@ -3,7 +3,11 @@
 // without crashing.
 
 #include "DataReporter.h"
+#include "DataFields.h"
 #include "GamesFile.h"
+#include "RefusedIssues.h"
+
+#include "MemoryStream.h"
 
 #include "Exception.h"
 
@@ -79,6 +83,31 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size)
     try {
         (void)catalogue.FindGame(Size >= 20 ? Data[19] : 0);
     } catch (const Exception&) {
+    }
+    // Opening a game whose issue file is missing tries each entry and its
+    // repair, and fails with a message.
+    try {
+        TPuzzleInfo record;
+        TMemoryStream stream;
+        catalogue.OpenGame(0, Size >= 24 ? DataFields::GetUInt32(Data + 20) : 0, record, stream);
+    } catch (const Exception&) {
+    }
+
+    // The same bytes as the list of refused files: read, added to, written
+    // and read again, the refusals for access never skipping the file.
+    static const std::string Refused = (ProgramFolder() / "refused.txt").string();
+    {
+        std::ofstream out(Refused, std::ios::binary | std::ios::trunc);
+        out.write(reinterpret_cast<const char*>(Data), static_cast<std::streamsize>(Size));
+    }
+    TRefusedIssues list(Refused);
+    list.Load();
+    list.Refuse("fuzz.ISS", "B:1:2", true);
+    list.Save();
+    TRefusedIssues again(Refused);
+    again.Load();
+    if (again.Skips("fuzz.ISS", "B:1:2")) {
+        __builtin_trap();
     }
     return 0;
 }

@@ -77,7 +77,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size)
     }
     CheckLinkedPairsAgree(Pyramid);
     Pyramid.SetPencilMode(Mode);
-    Pyramid.SolvePyramid();
+    Pyramid.SolvePyramid(TMethodSet::All());
     CheckLinkedPairsAgree(Pyramid);
     for (int Index = 0; Index <= Pyramid.ChildCount(); ++Index) {
         if (Pyramid.GetValuesLine(Index).empty())

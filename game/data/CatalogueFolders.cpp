@@ -37,7 +37,17 @@ std::string TCatalogueFolders::AddedIssues() const
 
 std::string TCatalogueFolders::RefusedList() const
 {
-    return Installed() ? PlayerFolder + "REFUSED.TXT" : std::string();
+    return Installed() ? PlayerFolder + "REFUSED.TXT" : BundledIssues + "REFUSED.TXT";
+}
+
+std::string TCatalogueFolders::CatalogueLock() const
+{
+    return CatalogueFile() + ".lock";
+}
+
+std::string TCatalogueFolders::IssuesOf(TIssueOrigin Origin) const
+{
+    return Origin == TIssueOrigin::Player ? PlayerIssues() : BundledIssues;
 }
 
 TCatalogueFolders TCatalogueFolders::BesideProgram(const std::string& ProgramFolder)

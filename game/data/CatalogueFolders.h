@@ -12,6 +12,10 @@
 
 #include <string>
 
+// Where an issue file came from: with the program (its folder BundledIssues)
+// or from the player (PlayerIssues, an installed copy only).
+enum class TIssueOrigin { Bundled, Player };
+
 // "INSTALLED", written beside the program by its installation.
 extern const char* const InstallMarkerName;
 
@@ -29,8 +33,14 @@ struct TCatalogueFolders {
     std::string PlayerIssues() const;
     // Where an issue file the player adds goes.
     std::string AddedIssues() const;
-    // The player's issue files that were refused, so each is reported once.
+    // The issue files that were refused, so each is reported once: in the
+    // player's data folder, or beside the catalogue of a copy run in place.
     std::string RefusedList() const;
+    // The lock that two copies of the program take in turn while they read
+    // and write the catalogue.
+    std::string CatalogueLock() const;
+    // The folder of the issue files of Origin.
+    std::string IssuesOf(TIssueOrigin Origin) const;
 
     // Everything in ProgramFolder's "ISSUES" folder.
     static TCatalogueFolders BesideProgram(const std::string& ProgramFolder);

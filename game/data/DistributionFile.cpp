@@ -17,35 +17,65 @@ namespace {
 // least, so a header's game count never reserves more than the payload holds.
 constexpr int64_t MinimumGameSize = 4 + TPuzzleInfo::RecordSize;
 
+// Every failure names the file it is about, so the player can find the bad
+// one: a message that names it already stays as it is.
+std::string NamingFile(const std::string& Message, const std::string& FileName)
+{
+    if (!FileName.empty() && Message.find(FileName) != std::string::npos) {
+        return Message;
+    }
+    return Format("Invalid file %s - %s", FileName.c_str(), Message.c_str());
+}
+
+template <typename TAction>
+void NamedFailures(const std::string& FileName, TAction Action)
+{
+    try {
+        Action();
+    } catch (const EFOpenError& error) {
+        throw EFOpenError(NamingFile(error.Message(), FileName));
+    } catch (const Exception& error) {
+        throw Exception(NamingFile(error.Message(), FileName));
+    }
+}
+
 }  // namespace
 
-TDistributionFile::TDistributionFile(const std::string& FileName)
+TDistributionFile::TDistributionFile(const std::string& FileName) : FFileName(FileName)
 {
-    TMemoryStream payload;
-    {
-        TFileStream source(FileName, TFileMode::fmOpenRead);
-        ReadPayload(source, FileName, payload);
-    }
-    ReadAllGames(payload);
+    NamedFailures(FileName, [&] {
+        TMemoryStream payload;
+        {
+            TFileStream source(FileName, TFileMode::fmOpenRead);
+            ReadPayload(source, FileName, payload);
+        }
+        ReadAllGames(payload);
+    });
 }
 
 TDistributionFile::TDistributionFile(const std::string& ProgramFolder, const std::string& Name,
                                      uint32_t RecordPosition)
+    : FFileName(Name)
 {
-    TMemoryStream payload;
-    {
-        TFileStream source(IssueFolder(ProgramFolder) + Name, TFileMode::fmOpenRead);
-        ReadPayload(source, Name, payload);
-    }
-    ReadOneGame(payload, RecordPosition);
+    NamedFailures(Name, [&] {
+        TMemoryStream payload;
+        {
+            TFileStream source(IssueFolder(ProgramFolder) + Name, TFileMode::fmOpenRead);
+            ReadPayload(source, Name, payload);
+        }
+        ReadOneGame(payload, RecordPosition);
+    });
 }
 
 std::unique_ptr<TDistributionFile> TDistributionFile::ReadIssue(TStream& Source, const std::string& FileName)
 {
     std::unique_ptr<TDistributionFile> issue(new TDistributionFile());
-    TMemoryStream payload;
-    issue->ReadPayload(Source, FileName, payload);
-    issue->ReadAllGames(payload);
+    issue->FFileName = FileName;
+    NamedFailures(FileName, [&] {
+        TMemoryStream payload;
+        issue->ReadPayload(Source, FileName, payload);
+        issue->ReadAllGames(payload);
+    });
     return issue;
 }
 
@@ -53,9 +83,12 @@ std::unique_ptr<TDistributionFile> TDistributionFile::ReadGame(TStream& Source, 
                                                                uint32_t RecordPosition)
 {
     std::unique_ptr<TDistributionFile> issue(new TDistributionFile());
-    TMemoryStream payload;
-    issue->ReadPayload(Source, FileName, payload);
-    issue->ReadOneGame(payload, RecordPosition);
+    issue->FFileName = FileName;
+    NamedFailures(FileName, [&] {
+        TMemoryStream payload;
+        issue->ReadPayload(Source, FileName, payload);
+        issue->ReadOneGame(payload, RecordPosition);
+    });
     return issue;
 }
 
@@ -83,12 +116,18 @@ void TDistributionFile::ReadPayload(TStream& Source, const std::string& FileName
 
 void TDistributionFile::ReadAllGames(TMemoryStream& Payload)
 {
+    // Each game takes its length word and its record at the least: a count
+    // the payload cannot hold is refused before any game is read, so a few
+    // bytes can never make the program build millions of games.
     const uint32_t count = GetHeaderGameCount();
     const int64_t room = (Payload.GetSize() - HeaderSize) / MinimumGameSize;
-    const size_t reserve = static_cast<size_t>(std::min<int64_t>(count, room));
-    FStreams.reserve(reserve);
-    FRecords.reserve(reserve);
-    FRecordPositions.reserve(reserve);
+    if (static_cast<int64_t>(count) > room) {
+        throw Exception(Format("Invalid file %s - Its header counts %u games, more than the file holds",
+                               FFileName.c_str(), count));
+    }
+    FStreams.reserve(count);
+    FRecords.reserve(count);
+    FRecordPositions.reserve(count);
 
     for (uint32_t game = 0; game < count; ++game) {
         const uint32_t length = Payload.ReadUInt32();
@@ -181,7 +220,7 @@ TMemoryStream& TDistributionFile::PuzzleStream(int Index)
     // so that a shorter stream never carries the tail of a longer one.
     FOutput.Clear();
     stored.SetPosition(0);
-    DecryptStream(stored, FOutput, Key());
+    NamedFailures(FFileName, [&] { DecryptStream(stored, FOutput, Key()); });
     FOutput.SetPosition(0);
     return FOutput;
 }

@@ -11,10 +11,13 @@
 // game at a record position the catalogue noted (opening that game). It owns
 // everything it read; it lives for one operation.
 //
-// Errors are raised as Exception: "Invalid file %s - Wrong signature",
-// "Invalid file %s - Wrong version", "CopyStream: Not enough bytes in source
-// stream" for a stored stream that runs past the payload, the stream's read
-// error for a header or record cut short, and the Encrypt library's messages.
+// Errors are raised as Exception, and every one names the file: "Invalid file
+// %s - Wrong signature", "Invalid file %s - Wrong version", "Invalid file %s -
+// CopyStream: Not enough bytes in source stream" for a stored stream that runs
+// past the payload, the stream's read error ("Invalid file %s - Stream read
+// error") for a header or record cut short, the Encrypt library's messages in
+// the same form, and a header whose game count the payload cannot hold.
+// A file that cannot be opened raises EFOpenError.
 
 #include "PuzzleInfo.h"
 
@@ -84,6 +87,7 @@ private:
     void ReadOneGame(TMemoryStream& Payload, uint32_t Position);
     void CheckIndex(int Index) const;
 
+    std::string FFileName;
     std::array<uint8_t, HeaderSize> FHeader{};
     std::vector<std::unique_ptr<TMemoryStream>> FStreams;
     std::vector<TPuzzleInfo> FRecords;

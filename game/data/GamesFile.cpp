@@ -9,73 +9,13 @@
 #include "Format.h"
 #include "MemoryStream.h"
 #include "Platform.h"
+#include "SafeFile.h"
 
 #include <algorithm>
-#include <cstring>
 #include <filesystem>
-#include <fstream>
+#include <optional>
+#include <set>
 #include <unordered_set>
-
-using DataFields::GetText;
-using DataFields::GetUInt32;
-using DataFields::PutText;
-using DataFields::PutUInt32;
-
-// ---- TGameEntry
-
-TGameEntry::TGameEntry(const TPuzzleInfo& Record, uint32_t RecordPosition)
-{
-    PutUInt32(&FBytes[ofsRecordFormat], Record.GetRecordFormat());
-    PutUInt32(&FBytes[ofsIssueNumber], Record.GetIssueNumber());
-    PutUInt32(&FBytes[ofsGameNumber], Record.GetGameNumber());
-    FBytes[ofsLayoutType] = Record.GetLayoutType();
-    PutUInt32(&FBytes[ofsRebuildFlag], Record.GetRebuildFlag());
-    FBytes[ofsByte16] = Record.GetByte16();
-    // Copied as stored, so a name that fills its field keeps all 64 bytes.
-    std::copy_n(Record.Data() + TPuzzleInfo::ofsGameName, TPuzzleInfo::TextSize, &FBytes[ofsGameName]);
-    std::copy_n(Record.Data() + TPuzzleInfo::ofsGameDescription, TPuzzleInfo::TextSize, &FBytes[ofsGameDescription]);
-    FBytes[ofsStreamKind] = Record.GetStreamKind();
-    PutUInt32(&FBytes[ofsRecordPosition], RecordPosition);
-}
-
-uint32_t TGameEntry::GetRecordFormat() const { return GetUInt32(&FBytes[ofsRecordFormat]); }
-uint32_t TGameEntry::GetIssueNumber() const { return GetUInt32(&FBytes[ofsIssueNumber]); }
-uint32_t TGameEntry::GetGameNumber() const { return GetUInt32(&FBytes[ofsGameNumber]); }
-uint32_t TGameEntry::GetRebuildFlag() const { return GetUInt32(&FBytes[ofsRebuildFlag]); }
-std::string TGameEntry::GetGameName() const { return GetText(&FBytes[ofsGameName], TPuzzleInfo::TextSize); }
-std::string TGameEntry::GetGameDescription() const
-{
-    return GetText(&FBytes[ofsGameDescription], TPuzzleInfo::TextSize);
-}
-uint32_t TGameEntry::GetRecordPosition() const { return GetUInt32(&FBytes[ofsRecordPosition]); }
-
-// ---- TIssueEntry
-
-TIssueEntry::TIssueEntry(uint32_t Version, uint32_t IssueNumber, const std::string& Description,
-                         const std::string& FileName)
-{
-    PutUInt32(&FBytes[ofsVersion], Version);
-    PutUInt32(&FBytes[ofsIssueNumber], IssueNumber);
-    FBytes[ofsKind] = 'F';
-    PutText(&FBytes[ofsDescription], TextSize, Description);
-    PutText(&FBytes[ofsFileName], TextSize, FileName);
-}
-
-uint32_t TIssueEntry::GetVersion() const { return GetUInt32(&FBytes[ofsVersion]); }
-uint32_t TIssueEntry::GetIssueNumber() const { return GetUInt32(&FBytes[ofsIssueNumber]); }
-std::string TIssueEntry::GetDescription() const { return GetText(&FBytes[ofsDescription], TextSize); }
-std::string TIssueEntry::GetFileName() const { return GetText(&FBytes[ofsFileName], TextSize); }
-uint32_t TIssueEntry::GetGameCount() const { return GetUInt32(&FBytes[ofsGameCount]); }
-std::string TIssueEntry::GetSource() const { return GetText(&FBytes[ofsSource], TextSize); }
-void TIssueEntry::SetSource(const std::string& Source) { PutText(&FBytes[ofsSource], TextSize, Source); }
-
-void TIssueEntry::AddGame(const TGameEntry& Game)
-{
-    FGames.push_back(Game);
-    PutUInt32(&FBytes[ofsGameCount], static_cast<uint32_t>(FGames.size()));
-}
-
-// ---- TGamesDataFile
 
 namespace {
 
@@ -107,7 +47,7 @@ bool IsPlainFileName(const std::string& Name)
 
 // Where the file is and what it is now: origin, size and last write time;
 // empty when the file cannot be looked at.
-std::string FileSource(const std::string& FileName, char Origin)
+std::string FileSource(const std::string& FileName, TIssueOrigin Origin)
 {
     std::error_code error;
     const std::filesystem::path path = Platform::PathFromUtf8(FileName);
@@ -119,7 +59,7 @@ std::string FileSource(const std::string& FileName, char Origin)
     if (error) {
         return std::string();
     }
-    return std::string(1, Origin) + ":" + std::to_string(size) + ":" +
+    return std::string(Origin == TIssueOrigin::Player ? "P" : "B") + ":" + std::to_string(size) + ":" +
            std::to_string(static_cast<long long>(time.time_since_epoch().count()));
 }
 
@@ -146,7 +86,40 @@ std::string NameProblem(const std::string& Name)
     return std::string();
 }
 
+std::vector<uint8_t> ReadWhole(const std::string& FileName)
+{
+    TFileStream source(FileName, TFileMode::fmOpenRead);
+    std::vector<uint8_t> bytes(static_cast<size_t>(source.GetSize()));
+    source.ReadBuffer(bytes.data(), static_cast<int64_t>(bytes.size()));
+    return bytes;
+}
+
 }  // namespace
+
+// The catalogue's lock, held while it is read, scanned and written; taken
+// again inside (a save while loading) it is the same lock. Without a folder
+// to hold the lock file there is nothing to share and no lock.
+class TGamesDataFile::TLock {
+public:
+    explicit TLock(TGamesDataFile& Catalogue) : FCatalogue(Catalogue)
+    {
+        if (FCatalogue.FLockDepth++ == 0) {
+            FCatalogue.FLockHandle = Platform::LockFile(FCatalogue.FFolders.CatalogueLock());
+        }
+    }
+    ~TLock()
+    {
+        if (--FCatalogue.FLockDepth == 0) {
+            Platform::UnlockFile(FCatalogue.FLockHandle);
+            FCatalogue.FLockHandle = -1;
+        }
+    }
+    TLock(const TLock&) = delete;
+    TLock& operator=(const TLock&) = delete;
+
+private:
+    TGamesDataFile& FCatalogue;
+};
 
 TGamesDataFile::TGamesDataFile(const std::string& ProgramFolder, TDataReporter& Reporter)
     : TGamesDataFile(TCatalogueFolders::BesideProgram(ProgramFolder), Reporter)
@@ -154,7 +127,7 @@ TGamesDataFile::TGamesDataFile(const std::string& ProgramFolder, TDataReporter& 
 }
 
 TGamesDataFile::TGamesDataFile(const TCatalogueFolders& Folders, TDataReporter& Reporter)
-    : FFolders(Folders), FReporter(Reporter)
+    : FFolders(Folders), FReporter(Reporter), FRefused(Folders.RefusedList())
 {
     Load();
 }
@@ -166,87 +139,44 @@ std::string TGamesDataFile::FileName() const
 
 void TGamesDataFile::Load()
 {
+    // Without the folder of the catalogue (a copy run in place whose
+    // "ISSUES" is missing) there is nothing to list and nowhere to keep the
+    // list: nothing is written and no folder is made.
+    std::error_code folderError;
     if (FFolders.Installed()) {
         // The player's folders are made at the first start; when that fails,
         // saving reports it.
-        std::error_code ignored;
-        std::filesystem::create_directories(Platform::PathFromUtf8(FFolders.PlayerIssues()), ignored);
-        LoadRefused();
+        std::filesystem::create_directories(Platform::PathFromUtf8(FFolders.PlayerIssues()), folderError);
     }
+    const bool writable = std::filesystem::is_directory(Platform::PathFromUtf8(FileName()).parent_path(), folderError);
+    const TLock lock(*this);
+    FRefused.Load();
     bool changed = false;
     try {
-        TFileStream source(FileName(), TFileMode::fmOpenRead);
-        uint8_t header[HeaderSize];
-        source.ReadBuffer(header, HeaderSize);
-        FVersion = GetUInt32(header);
-        const uint32_t issueCount = GetUInt32(header + 4);
-        const uint32_t gameCount = GetUInt32(header + 8);
-        FGameCount = gameCount;
-        // A damaged catalogue is cut back to what was read; saving it makes
-        // the file agree again instead of reporting the same damage forever.
-        changed = !ReadEntries(source, issueCount, gameCount);
+        FOnDisk = ReadWhole(FileName());
+        TMemoryStream source(FOnDisk);
+        const std::string damage = ReadGamesDat(source, FContent);
+        if (!damage.empty()) {
+            // What was read before the damage may be damaged too: each issue
+            // it lists is read again from its file, and the scan takes in
+            // the files it no longer lists.
+            FReporter.ShowMessage(damage);
+            RereadListed();
+            changed = true;
+        }
     } catch (const Exception&) {
         // Missing or without a whole header: a new, empty catalogue.
-        FVersion = 1;
-        FGameCount = 0;
-        FIssues.clear();
+        FContent = TGamesDatContent();
+        FOnDisk.clear();
         changed = true;
     }
     if (ScanIssueFolder()) {
         changed = true;
     }
-    // Without the folder of the catalogue (a copy run in place whose
-    // "ISSUES" is missing) there is nothing to list and nowhere to keep the
-    // list: nothing is written and no folder is made.
-    std::error_code folderError;
-    if (changed && std::filesystem::is_directory(Platform::PathFromUtf8(FileName()).parent_path(), folderError)) {
+    if (changed && writable) {
         Save();
     }
-    if (FRefusedChanged) {
-        SaveRefused();
-    }
-}
-
-bool TGamesDataFile::ReadEntries(TStream& Source, uint32_t IssueCountRead, uint32_t GameCountRead)
-{
-    uint32_t issuesFound = 0;
-    uint32_t gamesFound = 0;
-    try {
-        const int64_t size = Source.GetSize();
-        while (Source.GetPosition() < size) {
-            TIssueEntry entry;
-            Source.ReadBuffer(entry.FBytes.data(), TIssueEntry::EntrySize);
-            PutUInt32(&entry.FBytes[TIssueEntry::ofsGamesLink], 0);
-            // The stated count is not trusted for sizing: the games are read
-            // one by one and a damaged count ends in a read error.
-            const uint32_t games = entry.GetGameCount();
-            for (uint32_t game = 0; game < games; ++game) {
-                TGameEntry gameEntry;
-                Source.ReadBuffer(gameEntry.Bytes().data(), TGameEntry::EntrySize);
-                entry.FGames.push_back(gameEntry);
-            }
-            ++issuesFound;
-            gamesFound += games;
-            // Entries beyond the header's count are counted for the message
-            // but never held.
-            if (FIssues.size() < IssueCountRead) {
-                FIssues.push_back(std::move(entry));
-            }
-        }
-        if (issuesFound != IssueCountRead || gamesFound != GameCountRead) {
-            throw Exception(Format("Problem with GAMES.DAT file. Expected %u issues, %u games: found %u and %u",
-                                   IssueCountRead, GameCountRead, issuesFound, gamesFound));
-        }
-        return true;
-    } catch (const Exception& error) {
-        FReporter.ShowMessage(error.Message());
-        uint32_t held = 0;
-        for (const TIssueEntry& issue : FIssues) {
-            held += static_cast<uint32_t>(issue.Games().size());
-        }
-        FGameCount = held;
-        return false;
-    }
+    FRefused.Save();
 }
 
 std::vector<std::string> TGamesDataFile::ListIssueFiles(const std::string& Folder)
@@ -281,30 +211,17 @@ bool TGamesDataFile::ScanIssueFolder()
     if (FFolders.Installed()) {
         return ScanPlayerFolders();
     }
-    std::unordered_set<std::string> listed;
-    for (const TIssueEntry& issue : FIssues) {
-        const std::string stored = issue.GetFileName();
-        listed.insert(stored);
-        listed.insert(DataFields::TrimBlanks(stored));
-    }
+    // A copy run in place takes in the files it does not list by name; a
+    // listed file is never read again.
     bool changed = false;
-    try {
-        for (const std::string& name : ListIssueFiles(FFolders.BundledIssues)) {
-            if (listed.count(name) != 0) {
-                continue;
-            }
-            if (const std::string problem = NameProblem(name); !problem.empty()) {
-                FReporter.ShowMessage(problem);
-                continue;
-            }
-            Append(ReadIssue(FFolders.BundledIssues, name));
-            listed.insert(name);
-            changed = true;
+    std::set<std::string> present;
+    for (const std::string& name : ListIssueFiles(FFolders.BundledIssues)) {
+        present.insert(name + '\t' + FileSource(FFolders.BundledIssues + name, TIssueOrigin::Bundled));
+        if (Listed(name) == nullptr) {
+            changed = Refresh(TIssueOrigin::Bundled, name) || changed;
         }
-    } catch (const std::exception& error) {
-        // Issues taken in so far stay and are saved by the caller.
-        FReporter.ShowInstallationError(error.what());
     }
+    FRefused.KeepOnly(present);
     return changed;
 }
 
@@ -313,36 +230,30 @@ bool TGamesDataFile::ScanPlayerFolders()
     bool changed = false;
     const std::vector<std::string> bundled = ListIssueFiles(FFolders.BundledIssues);
     for (const std::string& name : bundled) {
-        changed = Refresh(FFolders.BundledIssues, name, 'B') || changed;
+        changed = Refresh(TIssueOrigin::Bundled, name) || changed;
     }
     const std::unordered_set<std::string> bundledNames(bundled.begin(), bundled.end());
     std::set<std::string> present;
     for (const std::string& name : ListIssueFiles(FFolders.PlayerIssues())) {
-        const std::string source = FileSource(FFolders.PlayerIssues() + name, 'P');
+        const std::string source = FileSource(FFolders.PlayerIssues() + name, TIssueOrigin::Player);
         present.insert(name + '\t' + source);
         if (bundledNames.count(name) != 0) {
-            Refuse(name, source,
+            Refuse(TIssueOrigin::Player, name, source,
                    Format("Issue file %s in %s is not used: an issue file of that name came with the game", name.c_str(),
-                          FFolders.PlayerIssues().c_str()));
+                          FFolders.PlayerIssues().c_str()),
+                   TRefusal::Content);
             continue;
         }
-        changed = Refresh(FFolders.PlayerIssues(), name, 'P') || changed;
+        changed = Refresh(TIssueOrigin::Player, name) || changed;
     }
     // A refused file that was removed or changed is looked at afresh.
-    for (auto it = FRefused.begin(); it != FRefused.end();) {
-        if (present.count(*it) == 0) {
-            it = FRefused.erase(it);
-            FRefusedChanged = true;
-        } else {
-            ++it;
-        }
-    }
+    FRefused.KeepOnly(present);
     return changed;
 }
 
 TIssueEntry* TGamesDataFile::Listed(const std::string& Name)
 {
-    for (TIssueEntry& issue : FIssues) {
+    for (TIssueEntry& issue : FContent.Issues) {
         const std::string stored = issue.GetFileName();
         if (stored == Name || DataFields::TrimBlanks(stored) == Name) {
             return &issue;
@@ -351,61 +262,77 @@ TIssueEntry* TGamesDataFile::Listed(const std::string& Name)
     return nullptr;
 }
 
-void TGamesDataFile::Refuse(const std::string& Name, const std::string& Source, const std::string& Message)
+void TGamesDataFile::Refuse(TIssueOrigin Origin, const std::string& Name, const std::string& Source,
+                            const std::string& Message, TRefusal Refusal)
 {
-    if (FRefused.insert(Name + '\t' + Source).second) {
-        FRefusedChanged = true;
+    // The installed copy's own issue files are the installation's: a fault
+    // of theirs is shown at every start until an upgrade mends it.
+    if (FFolders.Installed() && Origin == TIssueOrigin::Bundled) {
+        FReporter.ShowInstallationError(Message);
+        return;
+    }
+    if (!FRefused.Refuse(Name, Source, Refusal == TRefusal::Access)) {
+        return;
+    }
+    if (Origin == TIssueOrigin::Player || Refusal == TRefusal::Name) {
         FReporter.ShowMessage(Message);
+    } else {
+        FReporter.ShowInstallationError(Message);
     }
 }
 
-bool TGamesDataFile::Refresh(const std::string& Folder, const std::string& Name, char Origin)
+bool TGamesDataFile::Refresh(TIssueOrigin Origin, const std::string& Name)
 {
-    const std::string source = FileSource(Folder + Name, Origin);
+    const std::string folder = FFolders.IssuesOf(Origin);
+    const std::string source = FileSource(folder + Name, Origin);
     TIssueEntry* listed = Listed(Name);
-    if (listed != nullptr && listed->GetSource() == source) {
+    // A copy run in place keeps no sources in its entries.
+    const std::string entrySource = FFolders.Installed() ? source : std::string();
+    if (listed != nullptr && listed->GetSource() == entrySource) {
         return false;
     }
-    if (Origin == 'P' && FRefused.count(Name + '\t' + source) != 0) {
+    if (FRefused.Skips(Name, source)) {
         return false;
     }
-    const auto report = [&](const std::string& message) {
-        if (Origin == 'P') {
-            Refuse(Name, source, message);
-        } else {
-            FReporter.ShowInstallationError(message);
-        }
-    };
     if (const std::string problem = NameProblem(Name); !problem.empty()) {
-        report(problem);
+        Refuse(Origin, Name, source, problem, TRefusal::Name);
         return false;
     }
     try {
-        TIssueEntry entry = ReadIssue(Folder, Name);
-        entry.SetSource(source);
-        if (Origin == 'P') {
+        TIssueEntry entry = ReadIssue(folder, Name);
+        entry.SetSource(entrySource);
+        if (Origin == TIssueOrigin::Player) {
             const int same = IssueIndex(entry.GetIssueNumber());
-            if (same >= 0 && &FIssues[static_cast<size_t>(same)] != listed) {
-                report(Format("Issue file %s in %s is not used: its issue %u is listed already as %s", Name.c_str(),
-                              Folder.c_str(), entry.GetIssueNumber(),
-                              FIssues[static_cast<size_t>(same)].GetFileName().c_str()));
+            const TIssueEntry* other = same >= 0 ? &FContent.Issues[static_cast<size_t>(same)] : nullptr;
+            // An entry whose file is gone does not hold its issue number.
+            if (other != nullptr && other != listed && FilePresent(*other)) {
+                Refuse(Origin, Name, source,
+                       Format("Issue file %s in %s is not used: its issue %u is listed already as %s", Name.c_str(),
+                              folder.c_str(), entry.GetIssueNumber(), other->GetFileName().c_str()),
+                       TRefusal::Content);
                 return false;
             }
         }
+        FRefused.Forget(Name, source);
         if (listed == nullptr) {
             Append(std::move(entry));
         } else {
             // Read again in place: the issue keeps its place and its games
             // are those of the file as it is now, never listed twice.
-            FGameCount -= static_cast<uint32_t>(listed->Games().size());
-            FGameCount += static_cast<uint32_t>(entry.Games().size());
+            FContent.GameCount -= static_cast<uint32_t>(listed->Games().size());
+            FContent.GameCount += static_cast<uint32_t>(entry.Games().size());
             *listed = std::move(entry);
         }
         return true;
+    } catch (const EFOpenError& error) {
+        // Permissions may be mended without the file changing: tried again
+        // at the next start, but reported only now.
+        Refuse(Origin, Name, source, error.Message(), TRefusal::Access);
+        return false;
     } catch (const std::exception& error) {
         // A changed file that cannot be read again stays listed with its old
         // source, so its games are refused rather than read from wrong places.
-        report(error.what());
+        Refuse(Origin, Name, source, error.what(), TRefusal::Content);
         return false;
     }
 }
@@ -414,7 +341,6 @@ TIssueEntry TGamesDataFile::ReadIssue(const std::string& Folder, const std::stri
 {
     TDistributionFile issue(Folder + Name);
     TIssueEntry entry(issue.GetVersion(), issue.GetIssueNumber(), issue.GetDescription(), Name);
-    entry.FGames.reserve(static_cast<size_t>(issue.GameCount()));
     for (int game = 0; game < issue.GameCount(); ++game) {
         entry.AddGame(TGameEntry(issue.GameRecord(game), issue.RecordPosition(game)));
     }
@@ -423,34 +349,46 @@ TIssueEntry TGamesDataFile::ReadIssue(const std::string& Folder, const std::stri
 
 void TGamesDataFile::Append(TIssueEntry Entry)
 {
-    FGameCount += static_cast<uint32_t>(Entry.Games().size());
-    FIssues.push_back(std::move(Entry));
+    FContent.GameCount += static_cast<uint32_t>(Entry.Games().size());
+    FContent.Issues.push_back(std::move(Entry));
+}
+
+TIssueOrigin TGamesDataFile::OriginOf(const TIssueEntry& Issue) const
+{
+    return FFolders.Installed() && Issue.GetSource().rfind("P:", 0) == 0 ? TIssueOrigin::Player
+                                                                         : TIssueOrigin::Bundled;
 }
 
 std::string TGamesDataFile::FolderOf(const TIssueEntry& Issue) const
 {
-    return FFolders.Installed() && Issue.GetSource().rfind("P:", 0) == 0 ? FFolders.PlayerIssues()
-                                                                         : FFolders.BundledIssues;
+    return FFolders.IssuesOf(OriginOf(Issue));
 }
 
-void TGamesDataFile::LoadRefused()
+bool TGamesDataFile::FilePresent(const TIssueEntry& Issue) const
 {
-    std::ifstream list(Platform::PathFromUtf8(FFolders.RefusedList()));
-    std::string line;
-    while (std::getline(list, line)) {
-        if (line.find('\t') != std::string::npos) {
-            FRefused.insert(line);
+    const std::string name = Issue.GetFileName();
+    if (!IsPlainFileName(name)) {
+        return false;
+    }
+    std::error_code error;
+    return std::filesystem::is_regular_file(Platform::PathFromUtf8(FolderOf(Issue) + name), error);
+}
+
+void TGamesDataFile::RereadListed()
+{
+    for (size_t i = 0; i < FContent.Issues.size(); ++i) {
+        if (FilePresent(FContent.Issues[i])) {
+            try {
+                const std::string source = FContent.Issues[i].GetSource();
+                TIssueEntry entry = ReadIssue(FolderOf(FContent.Issues[i]), FContent.Issues[i].GetFileName());
+                entry.SetSource(source);
+                FContent.Issues[i] = std::move(entry);
+            } catch (const std::exception&) {
+                // Left as read; opening its games tells what is wrong.
+            }
         }
     }
-}
-
-void TGamesDataFile::SaveRefused() const
-{
-    // Losing this list only means a refused file is reported once more.
-    std::ofstream list(Platform::PathFromUtf8(FFolders.RefusedList()), std::ios::trunc);
-    for (const std::string& line : FRefused) {
-        list << line << '\n';
-    }
+    FContent.GameCount = FContent.GamesHeld();
 }
 
 int TGamesDataFile::AddIssueFile(const std::string& SourceFile)
@@ -463,6 +401,8 @@ int TGamesDataFile::AddIssueFile(const std::string& SourceFile)
         throw Exception(problem);
     }
     const std::string folder = FFolders.AddedIssues();
+    const TLock lock(*this);
+    MergeWritten();
     if (FFolders.Installed() && FileExists(FFolders.BundledIssues + name)) {
         throw Exception(Format("Issue file %s is not added: an issue file of that name came with the game", name.c_str()));
     }
@@ -470,82 +410,72 @@ int TGamesDataFile::AddIssueFile(const std::string& SourceFile)
         throw Exception(Format("Issue file %s is not added: an issue file of that name is in %s already", name.c_str(),
                                folder.c_str()));
     }
-    const uint32_t issueNumber = TDistributionFile(SourceFile).GetIssueNumber();
+    // Read once: what is checked is what is copied.
+    const std::vector<uint8_t> bytes = ReadWhole(SourceFile);
+    TMemoryStream container(bytes);
+    const uint32_t issueNumber = TDistributionFile::ReadIssue(container, SourceFile)->GetIssueNumber();
     if (const int same = IssueIndex(issueNumber); same >= 0) {
         throw Exception(Format("Issue file %s is not added: its issue %u is listed already as %s", name.c_str(),
-                               issueNumber, FIssues[static_cast<size_t>(same)].GetFileName().c_str()));
+                               issueNumber, FContent.Issues[static_cast<size_t>(same)].GetFileName().c_str()));
     }
-    // Copied under a temporary name and then moved, so the folder never
-    // holds half a file that the next start would report.
+    // Written whole, so the folder never holds half a file that the next
+    // start would report.
     const std::string target = folder + name;
-    const std::string temporary = target + ".new";
     std::error_code error;
     std::filesystem::create_directories(Platform::PathFromUtf8(folder), error);
-    std::filesystem::copy_file(Platform::PathFromUtf8(SourceFile), Platform::PathFromUtf8(temporary),
-                               std::filesystem::copy_options::overwrite_existing, error);
-    if (error || !Platform::ReplaceFile(temporary, target)) {
-        std::error_code ignored;
-        std::filesystem::remove(Platform::PathFromUtf8(temporary), ignored);
-        throw Exception(Format("Issue file %s could not be copied to %s", name.c_str(), folder.c_str()));
+    try {
+        WriteFileWhole(target, bytes.data(), bytes.size());
+    } catch (const EFileWriteError& failure) {
+        throw Exception(Format("Issue file %s could not be copied to %s: %s", name.c_str(), folder.c_str(),
+                               failure.Cause().c_str()));
     }
     TIssueEntry entry = ReadIssue(folder, name);
     if (FFolders.Installed()) {
-        entry.SetSource(FileSource(target, 'P'));
+        entry.SetSource(FileSource(target, TIssueOrigin::Player));
     }
     Append(std::move(entry));
     Save();
     return IssueCount() - 1;
 }
 
-std::vector<uint8_t> TGamesDataFile::Serialise() const
+void TGamesDataFile::MergeWritten()
 {
-    size_t size = HeaderSize;
-    for (const TIssueEntry& issue : FIssues) {
-        size += TIssueEntry::EntrySize + issue.Games().size() * TGameEntry::EntrySize;
+    std::vector<uint8_t> bytes;
+    try {
+        bytes = ReadWhole(FileName());
+    } catch (const Exception&) {
+        return;
     }
-    std::vector<uint8_t> bytes(size);
-    uint8_t* at = bytes.data();
-    PutUInt32(at, FVersion);
-    PutUInt32(at + 4, static_cast<uint32_t>(FIssues.size()));
-    PutUInt32(at + 8, FGameCount);
-    at += HeaderSize;
-
-    uint32_t written = 0;
-    for (const TIssueEntry& issue : FIssues) {
-        std::memcpy(at, issue.FBytes.data(), TIssueEntry::EntrySize);
-        PutUInt32(at + TIssueEntry::ofsGamesLink, 0);
-        at += TIssueEntry::EntrySize;
-        for (const TGameEntry& game : issue.Games()) {
-            std::memcpy(at, game.Bytes().data(), TGameEntry::EntrySize);
-            at += TGameEntry::EntrySize;
-            ++written;
+    if (bytes == FOnDisk) {
+        return;
+    }
+    TGamesDatContent written;
+    TMemoryStream source(bytes);
+    try {
+        if (!ReadGamesDat(source, written).empty()) {
+            return;
+        }
+    } catch (const Exception&) {
+        return;
+    }
+    for (TIssueEntry& issue : written.Issues) {
+        if (Listed(issue.GetFileName()) == nullptr && IssueIndex(issue.GetIssueNumber()) < 0) {
+            Append(std::move(issue));
         }
     }
-    if (written != FGameCount) {
-        throw Exception(
-            Format("Problem with GAMES.DAT file. Expected to write %u games: wrote %u", FGameCount, written));
-    }
-    return bytes;
+    FOnDisk = std::move(bytes);
 }
 
 bool TGamesDataFile::Save()
 {
-    const std::string target = FileName();
-    const std::string temporary = target + ".new";
     try {
-        const std::vector<uint8_t> bytes = Serialise();
-        {
-            TFileStream file(temporary, TFileMode::fmCreate);
-            file.WriteBuffer(bytes.data(), static_cast<int64_t>(bytes.size()));
-            file.Flush();
-        }
-        if (!Platform::ReplaceFile(temporary, target)) {
-            throw Exception(Format("Could not replace %s", target.c_str()));
-        }
+        const TLock lock(*this);
+        MergeWritten();
+        std::vector<uint8_t> bytes = WriteGamesDat(FContent);
+        WriteFileWhole(FileName(), bytes.data(), bytes.size());
+        FOnDisk = std::move(bytes);
         return true;
     } catch (const Exception& error) {
-        std::error_code ignored;
-        std::filesystem::remove(Platform::PathFromUtf8(temporary), ignored);
         FReporter.ShowMessage(error.Message());
         return false;
     }
@@ -553,19 +483,19 @@ bool TGamesDataFile::Save()
 
 const TIssueEntry& TGamesDataFile::Issue(int Index) const
 {
-    if (FIssues.empty()) {
+    if (FContent.Issues.empty()) {
         throw Exception("There are no issues listed in the games file");
     }
-    if (Index < 0 || static_cast<size_t>(Index) >= FIssues.size()) {
-        return FIssues.front();
+    if (Index < 0 || static_cast<size_t>(Index) >= FContent.Issues.size()) {
+        return FContent.Issues.front();
     }
-    return FIssues[static_cast<size_t>(Index)];
+    return FContent.Issues[static_cast<size_t>(Index)];
 }
 
 int TGamesDataFile::IssueIndex(uint32_t IssueNumber) const
 {
-    for (size_t i = 0; i < FIssues.size(); ++i) {
-        if (FIssues[i].GetIssueNumber() == IssueNumber) {
+    for (size_t i = 0; i < FContent.Issues.size(); ++i) {
+        if (FContent.Issues[i].GetIssueNumber() == IssueNumber) {
             return static_cast<int>(i);
         }
     }
@@ -579,50 +509,157 @@ const TIssueEntry& TGamesDataFile::IssueByNumber(uint32_t IssueNumber) const
 
 const TGameEntry& TGamesDataFile::FindGame(uint32_t GameNumber) const
 {
-    return *FindGameAndIssue(GameNumber).second;
-}
-
-std::pair<const TIssueEntry*, const TGameEntry*> TGamesDataFile::FindGameAndIssue(uint32_t GameNumber) const
-{
-    if (FIssues.empty()) {
+    if (FContent.Issues.empty()) {
         throw Exception("There are no games listed in the games file");
     }
-    for (const TIssueEntry& issue : FIssues) {
+    for (const TIssueEntry& issue : FContent.Issues) {
         for (const TGameEntry& game : issue.Games()) {
             if (game.GetGameNumber() == GameNumber) {
-                return {&issue, &game};
+                return game;
             }
         }
     }
-    const TIssueEntry& first = FIssues.front();
+    const TIssueEntry& first = FContent.Issues.front();
     if (first.Games().empty()) {
         throw Exception(Format("Game %u is not listed in the games file and its first issue has no games", GameNumber));
     }
-    return {&first, &first.Games().front()};
+    return first.Games().front();
 }
 
-void TGamesDataFile::OpenGame(uint32_t /*IssueNumber*/, uint32_t GameNumber, TPuzzleInfo& Record,
-                              TStream& Stream) const
+bool TGamesDataFile::ListsGame(uint32_t GameNumber) const
 {
-    // The issue is the one whose entry holds the game: a game record whose
-    // issue number disagrees with its issue header still opens from its own
-    // file.
-    const auto [issue, game] = FindGameAndIssue(GameNumber);
-    const std::string name = issue->GetFileName();
+    for (const TIssueEntry& issue : FContent.Issues) {
+        for (const TGameEntry& game : issue.Games()) {
+            if (game.GetGameNumber() == GameNumber) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+std::vector<std::pair<uint32_t, uint32_t>> TGamesDataFile::FirstGames() const
+{
+    std::vector<std::pair<uint32_t, uint32_t>> games;
+    for (const TIssueEntry& issue : FContent.Issues) {
+        if (!issue.Games().empty()) {
+            const TGameEntry& first = issue.Games().front();
+            games.emplace_back(first.GetIssueNumber(), first.GetGameNumber());
+        }
+    }
+    return games;
+}
+
+void TGamesDataFile::OpenListed(size_t IssueIndex, size_t GameIndex, TPuzzleInfo& Record, TStream& Stream) const
+{
+    const TIssueEntry& issue = FContent.Issues[IssueIndex];
+    const TGameEntry& game = issue.Games()[GameIndex];
+    const std::string name = issue.GetFileName();
     if (!IsPlainFileName(name)) {
         throw Exception(Format("Invalid issue file name \"%s\" in the games file", name.c_str()));
     }
-    const std::string folder = FolderOf(*issue);
-    const std::string now = FFolders.Installed() ? FileSource(folder + name, folder == FFolders.BundledIssues ? 'B' : 'P')
-                                                 : std::string();
-    if (!now.empty() && now != issue->GetSource()) {
+    const std::string folder = FolderOf(issue);
+    const std::string now = FFolders.Installed() ? FileSource(folder + name, OriginOf(issue)) : std::string();
+    if (!now.empty() && now != issue.GetSource()) {
         // Its record positions belong to the content it had when listed.
         throw Exception(Format("Issue file %s has changed since its games were listed", name.c_str()));
     }
     TFileStream source(folder + name, TFileMode::fmOpenRead);
-    const std::unique_ptr<TDistributionFile> file = TDistributionFile::ReadGame(source, name, game->GetRecordPosition());
+    const std::unique_ptr<TDistributionFile> file = TDistributionFile::ReadGame(source, name, game.GetRecordPosition());
+    if (file->GameRecord(0).GetGameNumber() != game.GetGameNumber()) {
+        throw Exception(Format("Invalid file %s - Game %u is not where the games file says", name.c_str(),
+                               game.GetGameNumber()));
+    }
     Record.Assign(file->GameRecord(0));
     TMemoryStream& puzzle = file->PuzzleStream(0);
     CopyStream(puzzle, 0, Stream, puzzle.GetSize());
     Stream.SetPosition(0);
+}
+
+bool TGamesDataFile::Repair(size_t Index)
+{
+    TIssueEntry& issue = FContent.Issues[Index];
+    if (!FilePresent(issue)) {
+        return false;
+    }
+    try {
+        const std::string folder = FolderOf(issue);
+        const std::string name = issue.GetFileName();
+        TIssueEntry entry = ReadIssue(folder, name);
+        entry.SetSource(FFolders.Installed() ? FileSource(folder + name, OriginOf(issue)) : std::string());
+        if (entry.Bytes() == issue.Bytes() && entry.Games().size() == issue.Games().size() &&
+            std::equal(entry.Games().begin(), entry.Games().end(), issue.Games().begin(),
+                       [](const TGameEntry& A, const TGameEntry& B) { return A.Bytes() == B.Bytes(); })) {
+            return false;  // the entry agrees with its file: nothing to mend
+        }
+        FContent.GameCount -= static_cast<uint32_t>(issue.Games().size());
+        FContent.GameCount += static_cast<uint32_t>(entry.Games().size());
+        issue = std::move(entry);
+    } catch (const std::exception&) {
+        return false;
+    }
+    Save();
+    return true;
+}
+
+void TGamesDataFile::OpenGame(uint32_t /*IssueNumber*/, uint32_t GameNumber, TPuzzleInfo& Record, TStream& Stream)
+{
+    // The issue is the one whose entry holds the game: a game record whose
+    // issue number disagrees with its issue header still opens from its own
+    // file.
+    if (FContent.Issues.empty()) {
+        throw Exception("There are no games listed in the games file");
+    }
+    const int64_t start = Stream.GetPosition();
+    std::string firstError;
+    const auto attempt = [&](size_t Issue, size_t Game) {
+        try {
+            // Whatever an earlier attempt copied goes.
+            Stream.SetPosition(start);
+            Stream.SetSize(start);
+            OpenListed(Issue, Game, Record, Stream);
+            return true;
+        } catch (const std::exception& error) {
+            if (firstError.empty()) {
+                firstError = error.what();
+            }
+            return false;
+        }
+    };
+    // The entries that list the game, in catalogue order; a number no issue
+    // lists opens the first game of the first issue. When an entry fails and
+    // its file, read again, mends it, the search starts once more.
+    for (int round = 0; round < 2; ++round) {
+        std::vector<std::pair<size_t, size_t>> candidates;
+        for (size_t i = 0; i < FContent.Issues.size(); ++i) {
+            const std::vector<TGameEntry>& games = FContent.Issues[i].Games();
+            for (size_t g = 0; g < games.size(); ++g) {
+                if (games[g].GetGameNumber() == GameNumber) {
+                    candidates.emplace_back(i, g);
+                    break;
+                }
+            }
+        }
+        if (candidates.empty()) {
+            if (FContent.Issues.front().Games().empty()) {
+                throw Exception(
+                    Format("Game %u is not listed in the games file and its first issue has no games", GameNumber));
+            }
+            candidates.emplace_back(0, 0);
+        }
+        bool repaired = false;
+        for (const auto& [issue, game] : candidates) {
+            if (attempt(issue, game)) {
+                return;
+            }
+            if (round == 0 && Repair(issue)) {
+                repaired = true;
+                break;
+            }
+        }
+        if (!repaired) {
+            break;
+        }
+    }
+    throw Exception(firstError);
 }

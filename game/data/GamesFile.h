@@ -1,13 +1,22 @@
 #pragma once
 // The games catalogue: every issue the program knows and every game in them,
-// kept in "GAMES.DAT" (CatalogueFolders.h says where), so that games can be
-// listed without opening the issue files and opened by number.
+// kept in "GAMES.DAT" (its bytes: GamesDatFormat.h; where it is:
+// CatalogueFolders.h), so that games can be listed without opening the issue
+// files and opened by number. Refused files are remembered in
+// RefusedIssues.h's list.
 //
-// GAMES.DAT: format version, issue count, game count (over all issues), then
-// for each issue its 212-byte issue entry directly followed by its 160-byte
-// game entries. All integers 32-bit little-endian, texts NUL-padded.
+// The catalogue only grows: issues are taken in but never removed. A game
+// listed twice (a file renamed, or a name damaged, is listed again under its
+// own name) opens from the first entry whose file serves it.
 //
-// The catalogue only grows: issues are taken in but never removed.
+// It repairs itself. A damaged GAMES.DAT is reported, and every issue it
+// still lists is read again from its file; a game that cannot be opened
+// through its entry (a damaged record position or count) has its issue file
+// read again and is tried once more.
+//
+// Two copies of the program take the catalogue's lock in turn while they read
+// it, take issues in and write it; a copy that writes later first takes in
+// what the earlier one wrote.
 //
 // An installed copy's catalogue is fed by two folders, the issue files that
 // came with the program and the player's own. Each issue entry then records
@@ -17,14 +26,16 @@
 // record positions of its old content. A player's file whose name is that of
 // a file that came with the program, whose issue is listed already under
 // another name, or that cannot be read is refused with a message once, and
-// the others go on. A copy run in place keeps the one folder, as always.
+// the others go on. A copy run in place keeps the one folder, as always, and
+// a file of it that cannot be taken in is likewise reported once and passed
+// over.
 
 #include "CatalogueFolders.h"
 #include "DataReporter.h"
+#include "GamesDatFormat.h"
 #include "PuzzleInfo.h"
+#include "RefusedIssues.h"
 
-#include <array>
-#include <set>
 #include <cstdint>
 #include <string>
 #include <utility>
@@ -32,106 +43,9 @@
 
 class TStream;
 
-// One game as the catalogue lists it, filled from its game record.
-class TGameEntry {
-public:
-    static constexpr int EntrySize = 160;
-    static constexpr int ofsRecordFormat = 0;
-    static constexpr int ofsIssueNumber = 4;
-    static constexpr int ofsGameNumber = 8;
-    static constexpr int ofsLayoutType = 12;
-    static constexpr int ofsRebuildFlag = 16;
-    static constexpr int ofsByte16 = 20;
-    static constexpr int ofsGameName = 21;
-    static constexpr int ofsGameDescription = 85;
-    static constexpr int ofsStreamKind = 149;
-    static constexpr int ofsRecordPosition = 152;
-
-    using TBytes = std::array<uint8_t, EntrySize>;
-
-    TGameEntry() = default;
-    // The entry of the game whose record starts at payload offset
-    // RecordPosition of its issue file.
-    TGameEntry(const TPuzzleInfo& Record, uint32_t RecordPosition);
-
-    uint32_t GetRecordFormat() const;
-    uint32_t GetIssueNumber() const;
-    uint32_t GetGameNumber() const;
-    uint8_t GetLayoutType() const { return FBytes[ofsLayoutType]; }
-    uint32_t GetRebuildFlag() const;
-    uint8_t GetByte16() const { return FBytes[ofsByte16]; }
-    std::string GetGameName() const;
-    std::string GetGameDescription() const;
-    uint8_t GetStreamKind() const { return FBytes[ofsStreamKind]; }
-    uint32_t GetRecordPosition() const;
-
-    // The entry as stored; uninterpreted bytes travel unchanged.
-    const TBytes& Bytes() const { return FBytes; }
-    TBytes& Bytes() { return FBytes; }
-
-private:
-    TBytes FBytes{};
-};
-
-// One issue as the catalogue lists it, with its games in issue order.
-class TIssueEntry {
-public:
-    static constexpr int EntrySize = 212;
-    static constexpr int TextSize = 64;
-    static constexpr int ofsVersion = 0;
-    static constexpr int ofsIssueNumber = 4;
-    static constexpr int ofsKind = 8;
-    static constexpr int ofsDescription = 9;
-    static constexpr int ofsFileName = 73;
-    static constexpr int ofsSource = 137;
-    static constexpr int ofsGameCount = 204;
-    static constexpr int ofsGamesLink = 208;
-
-    using TBytes = std::array<uint8_t, EntrySize>;
-
-    TIssueEntry() = default;
-    // A new entry: version and number and description of the issue, byte 8
-    // 'F', the file name (at most 64 characters, without NUL when it fills
-    // the field), no games yet.
-    TIssueEntry(uint32_t Version, uint32_t IssueNumber, const std::string& Description, const std::string& FileName);
-
-    uint32_t GetVersion() const;
-    uint32_t GetIssueNumber() const;
-    std::string GetDescription() const;
-    // The file name without folder, up to its first NUL.
-    std::string GetFileName() const;
-    // The game count the entry states; equal to Games().size().
-    uint32_t GetGameCount() const;
-    // Where the file was read from and what it was then; empty in a
-    // catalogue of a copy run in place.
-    std::string GetSource() const;
-    void SetSource(const std::string& Source);
-
-    const std::vector<TGameEntry>& Games() const { return FGames; }
-    // Appends a game and counts it in the entry.
-    void AddGame(const TGameEntry& Game);
-
-    const TBytes& Bytes() const { return FBytes; }
-
-private:
-    friend class TGamesDataFile;
-    TBytes FBytes{};
-    std::vector<TGameEntry> FGames;
-};
-
-// A copy of one game entry, for the lines of the choose-game list.
-class TIssueGame {
-public:
-    explicit TIssueGame(const TGameEntry& Entry) : FEntry(Entry) {}
-    const TGameEntry& Entry() const { return FEntry; }
-
-private:
-    TGameEntry FEntry;
-};
-
 class TGamesDataFile {
 public:
-    static constexpr int HeaderSize = 12;
+    static constexpr int HeaderSize = TGamesDatContent::HeaderSize;
     static constexpr int MaxFileNameLength = TIssueEntry::TextSize;
 
     // Loads ProgramFolder's catalogue, takes in the issue files of its
@@ -145,9 +59,9 @@ public:
 
     const TCatalogueFolders& Folders() const { return FFolders; }
 
-    uint32_t GetVersion() const { return FVersion; }
-    int IssueCount() const { return static_cast<int>(FIssues.size()); }
-    uint32_t GameCount() const { return FGameCount; }
+    uint32_t GetVersion() const { return FContent.Version; }
+    int IssueCount() const { return static_cast<int>(FContent.Issues.size()); }
+    uint32_t GameCount() const { return FContent.GameCount; }
 
     // The issue at Index; an index outside the list gives the first issue.
     // An empty catalogue raises Exception.
@@ -162,17 +76,26 @@ public:
     // the games file" for an empty catalogue, and a clear Exception when the
     // number is not listed and the first issue has no games.
     const TGameEntry& FindGame(uint32_t GameNumber) const;
+    // Whether some issue lists the game GameNumber.
+    bool ListsGame(uint32_t GameNumber) const;
+    // The issue and game numbers of the first game of every issue that has
+    // games, in catalogue order: where to start when a game cannot be opened.
+    std::vector<std::pair<uint32_t, uint32_t>> FirstGames() const;
 
     // Opens the game with GameNumber (found as FindGame does) from its issue
     // file: copies its record into Record and its puzzle stream into Stream
     // at Stream's position, then sets Stream to position 0. IssueNumber is
-    // not used; games are found by number alone. Errors of the issue file are
-    // raised; Stream then holds what was copied before the error.
-    void OpenGame(uint32_t IssueNumber, uint32_t GameNumber, TPuzzleInfo& Record, TStream& Stream) const;
+    // not used; games are found by number alone. When the game is listed more
+    // than once, the entries are tried in catalogue order. An entry that does
+    // not lead to its game has its issue file read again (the entry is
+    // repaired and saved) and is tried once more. Errors of the issue file
+    // are raised, naming it; Stream then holds what was copied before.
+    void OpenGame(uint32_t IssueNumber, uint32_t GameNumber, TPuzzleInfo& Record, TStream& Stream);
 
-    // Writes the catalogue to a temporary file and moves it over GAMES.DAT,
-    // so the old catalogue stays whole until the new one is. A failure is
-    // reported as a plain message and answers false.
+    // Writes the catalogue whole, under the catalogue's lock, first taking in
+    // the issues another copy of the program wrote since this one read it. A
+    // failure is reported as a plain message and answers false; GAMES.DAT
+    // then stays as it was.
     bool Save();
 
     // Copies the issue file SourceFile under its own name into the folder
@@ -188,33 +111,45 @@ public:
     std::string FileName() const;
 
 private:
-    std::pair<const TIssueEntry*, const TGameEntry*> FindGameAndIssue(uint32_t GameNumber) const;
+    class TLock;
+
     void Load();
-    // Answers false when the entries disagreed with the header (reported).
-    bool ReadEntries(TStream& Source, uint32_t IssueCountRead, uint32_t GameCountRead);
     bool ScanIssueFolder();
     bool ScanPlayerFolders();
-    // Takes in or reads again the file Name of Folder (Origin 'B' for the
-    // program's issue files, 'P' for the player's); answers true when the
-    // catalogue changed. Failures are reported, the file then left aside.
-    bool Refresh(const std::string& Folder, const std::string& Name, char Origin);
-    void Refuse(const std::string& Name, const std::string& Source, const std::string& Message);
+    // Takes in or reads again the file Name of Origin's folder; answers true
+    // when the catalogue changed. Failures are reported once, the file then
+    // left aside.
+    bool Refresh(TIssueOrigin Origin, const std::string& Name);
+    // Why a file is refused: its name cannot be listed (a plain message), it
+    // could not be opened (tried again at the next start), or its content.
+    enum class TRefusal { Name, Access, Content };
+    // Reports Message for the file Name of Origin once (Source: the file as it
+    // is now).
+    void Refuse(TIssueOrigin Origin, const std::string& Name, const std::string& Source, const std::string& Message,
+                TRefusal Refusal);
     TIssueEntry* Listed(const std::string& Name);
     // The issue entry of the file Name in Folder, with its games.
     TIssueEntry ReadIssue(const std::string& Folder, const std::string& Name) const;
     void Append(TIssueEntry Entry);
+    TIssueOrigin OriginOf(const TIssueEntry& Issue) const;
     std::string FolderOf(const TIssueEntry& Issue) const;
+    bool FilePresent(const TIssueEntry& Issue) const;
+    // Reads every listed issue again from its file, after damage.
+    void RereadListed();
+    // Opens game Game of issue Issue (indices) as OpenGame does.
+    void OpenListed(size_t Issue, size_t Game, TPuzzleInfo& Record, TStream& Stream) const;
+    // Reads issue Index again from its file; answers whether it could.
+    bool Repair(size_t Index);
+    // Takes in the issues of the catalogue on disk that this one lacks.
+    void MergeWritten();
     static std::vector<std::string> ListIssueFiles(const std::string& Folder);
-    void LoadRefused();
-    void SaveRefused() const;
-    std::vector<uint8_t> Serialise() const;
 
     TCatalogueFolders FFolders;
     TDataReporter& FReporter;
-    // The player's refused files as name + tab + source; reported once each.
-    std::set<std::string> FRefused;
-    bool FRefusedChanged = false;
-    uint32_t FVersion = 1;
-    uint32_t FGameCount = 0;
-    std::vector<TIssueEntry> FIssues;
+    TRefusedIssues FRefused;
+    TGamesDatContent FContent;
+    // The bytes of GAMES.DAT as this copy last read or wrote them.
+    std::vector<uint8_t> FOnDisk;
+    int FLockDepth = 0;
+    intptr_t FLockHandle = -1;
 };

@@ -82,9 +82,9 @@ public:
         const TGrid* Shown = Grid();
         if (Shown == nullptr || Shown->Cursor().Box < 0)
             return false;
-        const TBoxSquare Place = Shown->Cursor();
-        Row = 3 * (Place.Box / 3) + Place.Square / 3;
-        Col = 3 * (Place.Box % 3) + Place.Square % 3;
+        const TPosition At = TPosition::FromBoxPlace(Shown->Cursor().Box, Shown->Cursor().Square);
+        Row = At.Row;
+        Col = At.Col;
         return true;
     }
 
@@ -118,8 +118,10 @@ public:
             if (!Shown->Box(Box).Contains(Local.x(), Local.y()))
                 continue;
             const int Square = Shown->Box(Box).SquareAt(Local.x(), Local.y());
-            if (Square >= 0)
-                return Cell(3 * (Box / 3) + Square / 3, 3 * (Box % 3) + Square % 3);
+            if (Square >= 0) {
+                const TPosition At = TPosition::FromBoxPlace(Box, Square);
+                return Cell(At.Row, At.Col);
+            }
         }
         return nullptr;
     }
@@ -186,7 +188,8 @@ QString TGridCellAccessible::text(QAccessible::Text Kind) const
     const TGrid* Grid = FTable->Grid();
     if (Kind != QAccessible::Name || Grid == nullptr)
         return QString();
-    return SpokenSquare(*Grid, 3 * (FRow / 3) + FCol / 3, 3 * (FRow % 3) + FCol % 3);
+    const TPosition At{FRow, FCol};
+    return SpokenSquare(*Grid, At.Box(), At.Place());
 }
 
 QRect TGridCellAccessible::rect() const
@@ -194,7 +197,8 @@ QRect TGridCellAccessible::rect() const
     const TGrid* Grid = FTable->Grid();
     if (Grid == nullptr)
         return QRect();
-    const TGridSquare& Square = Grid->Box(3 * (FRow / 3) + FCol / 3).Square(3 * (FRow % 3) + FCol % 3);
+    const TPosition At{FRow, FCol};
+    const TGridSquare& Square = Grid->Box(At.Box()).Square(At.Place());
     const QPoint TopLeft = FTable->Image()->mapToGlobal(QPoint(Square.X(), Square.Y()));
     return QRect(TopLeft, QSize(Grid->SquareWidth(), Grid->SquareHeight()));
 }

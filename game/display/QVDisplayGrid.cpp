@@ -15,8 +15,7 @@ constexpr int PrintMarkFontSize = -8;
 // Print style draws each square inset by this much on every side.
 constexpr int PrintInset = 2;
 
-// The marks a cell shows and whether its puzzle hides them. Cells of this
-// system are TCell; another TQVCell is read through HasMark.
+// The marks a cell shows and whether its puzzle hides them.
 struct TCellMarks {
     bool Hidden = false;
     uint32_t Bits = 0;
@@ -25,8 +24,8 @@ struct TCellMarks {
 
 TCellMarks MarksOf(const TQVCell& Cell)
 {
-    // Every cell of a puzzle is a TCell (the class is final); the shown marks
-    // and the mark style are not part of the abstract cell.
+    // The grid draws model cells only (see the header); the shown marks and
+    // the mark style are not part of the abstract cell.
     const auto& Own = static_cast<const TCell&>(Cell);
     TCellMarks Marks;
     const TPuzzle* Puzzle = Own.GetPuzzle();
@@ -66,9 +65,8 @@ QString SpokenSquare(const TGrid& Grid, int Box, int Square)
     const TQVCell* Cell = Grid.Link() != nullptr ? Grid.Link()->CellAt(Box, Square) : nullptr;
     if (Cell == nullptr)
         return QString();
-    const int Row = 3 * (Box / 3) + Square / 3;
-    const int Col = 3 * (Box % 3) + Square % 3;
-    QString Text = QStringLiteral("Row %1, column %2: ").arg(Row + 1).arg(Col + 1);
+    const TPosition At = TPosition::FromBoxPlace(Box, Square);
+    QString Text = QStringLiteral("Row %1, column %2: ").arg(At.Row + 1).arg(At.Col + 1);
     const int Value = Cell->GetValue();
     if (Value != 0) {
         Text += QString::number(Value) + (Cell->GetRevealed() ? QStringLiteral(", given") : QStringLiteral(", entered"));

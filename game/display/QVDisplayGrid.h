@@ -3,6 +3,11 @@
 // squares on a canvas (the screen bitmap of a picture, or the printer) and
 // tells which square lies under the mouse pointer.
 //
+// Cells: every cell the display link hands out must be a TCell of the model
+// (the one cell class; it is final). The grid reads the shown marks and the
+// puzzle's mark style from it, which the abstract TQVCell does not carry;
+// any other TQVCell behind a link is a programming error.
+//
 // Ownership: the grid owns its boxes and each box its squares. The canvas and
 // the display link are references; the link (and the puzzle behind it) must
 // stay alive while it is set, and the canvas while the grid paints.

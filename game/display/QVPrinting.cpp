@@ -7,10 +7,11 @@
 #include "PuzzleXLink.h"
 #include "QVDisplayGrid.h"
 #include "QtBookletPrinter.h"
+#include "SafeFile.h"
 
 #include <QLocale>
 #include <QPrinter>
-#include <QSaveFile>
+#include <QBuffer>
 
 #include <algorithm>
 
@@ -351,12 +352,10 @@ void SaveBookletPdf(TPuzzleXLink& Pyramid, const QString& FileName)
 
 void SaveBookletPdf(TPuzzleXLink& Pyramid, const QString& FileName, const QPageSize& PageSize)
 {
-    // Written beside the target and moved over it only when complete: a
-    // failure leaves neither a half file nor a damaged old one.
-    QSaveFile File(FileName);
-    if (!File.open(QIODevice::WriteOnly))
-        throw EFOpenError(Format("Cannot create file \"%s\": %s", FileName.toStdString().c_str(),
-                                 File.errorString().toStdString().c_str()));
+    // Made in memory and written whole or not at all: a failure leaves
+    // neither a half file nor a damaged old one.
+    QBuffer File;
+    File.open(QIODevice::WriteOnly);
     {
         TPdfBookletPrinter Printer(File, PageSize, BookletPdfResolution);
         TBookletRun Run(Pyramid, Printer);
@@ -365,7 +364,6 @@ void SaveBookletPdf(TPuzzleXLink& Pyramid, const QString& FileName, const QPageS
         Run.EndJob();
         Printer.Finish();
     }
-    if (!File.commit())
-        throw EWriteError(Format("Cannot write file \"%s\": %s", FileName.toStdString().c_str(),
-                                 File.errorString().toStdString().c_str()));
+    const QByteArray& Bytes = File.data();
+    WriteFileWhole(FileName.toStdString(), Bytes.constData(), static_cast<size_t>(Bytes.size()));
 }

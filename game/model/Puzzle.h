@@ -13,6 +13,7 @@
 
 #include "Cell.h"
 #include "House.h"
+#include "MethodSet.h"
 #include "Step.h"
 
 #include <array>
@@ -41,17 +42,6 @@ enum TMarkStyle : uint8_t {
     msUserMarksLinked = 5,
     msAutoPencilLinked = 6,
     msHidden = 7,
-};
-
-// The solving methods in the order of the settings list; the item index is
-// the method number given to IsMethodEnabled.
-enum TSolveMethod {
-    smScanning = 0,
-    smPinned = 1,
-    smSequence = 2,
-    smLockedPairs = 3,
-    smHiddenPairs = 4,
-    smXWings = 5,
 };
 
 class TPuzzle final : public TQVGrid {
@@ -170,9 +160,9 @@ public:
     // Redraws the whole grid (outside bulk updates).
     void Refresh();
 
-    // Solving: the enabled methods in their order of precedence until none
-    // makes progress; answers IsSolved.
-    bool Solve();
+    // Solving: the methods of the set in their order of precedence until
+    // none makes progress; answers IsSolved.
+    bool Solve(TMethodSet Methods);
     bool ScanStep();
     bool PinnedStep();
     bool SequenceStep();

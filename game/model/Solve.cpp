@@ -1,7 +1,6 @@
 // The solving methods of a puzzle, in their fixed order of precedence.
 
 #include "Puzzle.h"
-#include "QVSettings.h"
 
 // Each method's step finds its deduction with FindStep and makes it, so
 // that solving and the explained steps of the pyramid share one reasoning.
@@ -132,16 +131,16 @@ int64_t TPuzzle::SolveMeasure() const
 // candidates). Honest steps always do; steps that strike digits the shown
 // marks no longer hold (the user-mark styles) or that swap values back and
 // forth (wrong marks on filled cells) would otherwise repeat for ever.
-bool TPuzzle::Solve()
+bool TPuzzle::Solve(TMethodSet Methods)
 {
     int64_t Lowest = SolveMeasure();
-    int Method = smScanning;
-    while (Method <= smHiddenPairs) {
-        if (Settings().IsMethodEnabled(Method) && RunMethod(Method)) {
+    int Method = FirstSolveMethod;
+    while (Method <= LastSolveMethod) {
+        if (Methods.Has(Method) && RunMethod(Method)) {
             const int64_t Measure = SolveMeasure();
             if (Measure < Lowest) {
                 Lowest = Measure;
-                Method = smScanning;
+                Method = FirstSolveMethod;
                 continue;
             }
         }

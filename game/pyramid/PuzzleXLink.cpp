@@ -181,7 +181,7 @@ int TPuzzleXLink::ChildForSquare(int Box, int Square) const
     return 1;
 }
 
-int TPuzzleXLink::SolvePyramid()
+int TPuzzleXLink::SolvePyramid(TMethodSet Methods)
 {
     for (int Index = 0; Index <= FChildCount; ++Index)
         GetPuzzle(Index)->SetChanged(true);
@@ -191,7 +191,7 @@ int TPuzzleXLink::SolvePyramid()
         for (int Index = 0; Index <= FChildCount; ++Index) {
             TPuzzle* Puzzle = GetPuzzle(Index);
             if (Puzzle->Changed())
-                Puzzle->Solve();
+                Puzzle->Solve(Methods);
             Puzzle->SetChanged(false);
         }
     }

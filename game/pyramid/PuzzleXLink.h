@@ -15,6 +15,7 @@
 // children.
 
 #include "DisplayLink.h"
+#include "MethodSet.h"
 #include "PuzzleInfo.h"
 
 #include <cstdint>
@@ -76,9 +77,10 @@ public:
     // the grid.
     int ChildForSquare(int Box, int Square) const;
 
-    // Solves every changed puzzle in index order, pass after pass, until a
-    // pass leaves the parent unchanged. Answers the number of passes.
-    int SolvePyramid();
+    // Solves every changed puzzle in index order with Methods, pass after
+    // pass, until a pass leaves the parent unchanged. Answers the number of
+    // passes.
+    int SolvePyramid(TMethodSet Methods);
 
     // The lines a saved game stores for a puzzle: values "0,0,1," (parent) or
     // "A,B,index," (child) and the entries text; the user marks and the

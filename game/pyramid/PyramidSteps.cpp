@@ -3,7 +3,6 @@
 #include "Format.h"
 #include "Puzzle.h"
 #include "PuzzleXLink.h"
-#include "QVSettings.h"
 #include "SettingsValues.h"
 
 #include <memory>
@@ -338,7 +337,7 @@ TStepRules StepRulesOf(const TGameFeatures& Features)
     return Rules;
 }
 
-TPyramidStep FindPyramidStep(const TPuzzleXLink& Pyramid, const TStepRules& Rules)
+TPyramidStep FindPyramidStep(const TPuzzleXLink& Pyramid, const TStepRules& Rules, TMethodSet Methods)
 {
     TPyramidStep Step;
     if (FindWrongEntry(Pyramid, Rules.NameWrongEntry, Step))
@@ -351,8 +350,8 @@ TPyramidStep FindPyramidStep(const TPuzzleXLink& Pyramid, const TStepRules& Rule
     // fewer than 10 x 81 x 9 candidates, so the rounds are bounded.
     for (int Round = 0; Round < 10 * 81 * 9; ++Round) {
         bool Again = false;
-        for (int Method = smScanning; Method <= smHiddenPairs && !Again; ++Method) {
-            if (!Settings().IsMethodEnabled(Method))
+        for (int Method = FirstSolveMethod; Method <= LastSolveMethod && !Again; ++Method) {
+            if (!Methods.Has(Method))
                 continue;
             for (int Index = First; Index <= Last; ++Index) {
                 TPuzzle& Puzzle = *Copy->GetPuzzle(Index);

@@ -12,11 +12,12 @@
 // whose strikes the player's grid already shows is made on the copy
 // without being reported, and the search goes on.
 //
-// Order: method by method in the methods' order of precedence (those the
-// settings enable), and within a method the parent first, then the children
+// Order: method by method in the methods' order of precedence (those of
+// the set the caller gives), and within a method the parent first, then the children
 // in order. A step is one value, or the candidates one pair strikes out.
 
 #include "GameFeatures.h"
+#include "MethodSet.h"
 #include "Step.h"
 
 #include <array>
@@ -94,8 +95,9 @@ TStepRules StepRulesOf(const TGameFeatures& Features);
 
 // The next step from the pyramid's entries. Any entry that differs from its
 // solution (all puzzles, parent first, then index order) comes first, as a
-// WrongEntry. Changes nothing in Pyramid.
-TPyramidStep FindPyramidStep(const TPuzzleXLink& Pyramid, const TStepRules& Rules);
+// WrongEntry. Otherwise the first deduction of the methods of Methods, in
+// their order of precedence. Changes nothing in Pyramid.
+TPyramidStep FindPyramidStep(const TPuzzleXLink& Pyramid, const TStepRules& Rules, TMethodSet Methods);
 
 // One or two sentences telling the step; rows, columns and boxes counted
 // from 1.

@@ -23,22 +23,6 @@ TCell* AsCell(TQVCell* Cell)
     return static_cast<TCell*>(Cell);
 }
 
-// A square's row and column on the grid as shown, and back.
-int RowOf(const TBoxSquare& Place)
-{
-    return 3 * (Place.Box / 3) + Place.Square / 3;
-}
-
-int ColOf(const TBoxSquare& Place)
-{
-    return 3 * (Place.Box % 3) + Place.Square % 3;
-}
-
-TBoxSquare PlaceOf(int Row, int Col)
-{
-    return {3 * (Row / 3) + Col / 3, 3 * (Row % 3) + Col % 3};
-}
-
 size_t At(int Digit)
 {
     return static_cast<size_t>(Digit);
@@ -396,8 +380,9 @@ void TEntryController::MoveCursor(int Key)
         SetActiveGrid(FParentActive);
         return;
     }
-    int Row = RowOf(Place);
-    int Col = ColOf(Place);
+    const TPosition From = TPosition::FromBoxPlace(Place.Box, Place.Square);
+    int Row = From.Row;
+    int Col = From.Col;
     switch (Key) {
     case Qt::Key_Left: Col = std::max(Col - 1, 0); break;
     case Qt::Key_Right: Col = std::min(Col + 1, 8); break;
@@ -409,8 +394,8 @@ void TEntryController::MoveCursor(int Key)
     case Qt::Key_PageDown: Row = 8; break;
     default: break;
     }
-    const TBoxSquare Moved = PlaceOf(Row, Col);
-    Grid.SetCursor(Moved.Box, Moved.Square);
+    const TPosition Moved{Row, Col};
+    Grid.SetCursor(Moved.Box(), Moved.Place());
     SetActiveGrid(FParentActive);
 }
 

@@ -110,7 +110,10 @@ public:
 
     // Saving and loading; false when the player cancelled.
     bool QuerySave();
-    void SaveAs1Click(bool SaveAs);
+    // Answers false when the file could not be written (the player was
+    // told; the game stays unsaved), true when it was written or the save
+    // dialog was cancelled.
+    bool SaveAs1Click(bool SaveAs);
     void LoadSavedGame(const QString& FileName);
 
     // State, for the other windows of the program and for tests.
@@ -287,7 +290,7 @@ private:
 
     // QVMainFiles.cpp: saved games, printing, help.
     void Loadvalues1Click();
-    void WriteSavedGame(const QString& FileName);
+    bool WriteSavedGame(const QString& FileName);
     // The file just saved or loaded is the one in use from now on.
     void UseSavedFile(const QString& FileName);
     QString ProposedFileName() const;

@@ -12,6 +12,7 @@
 #include "PuzzleXLink.h"
 #include "QVDisplayGrid.h"
 #include "QVPrinting.h"
+#include "SafeFile.h"
 #include "SavedGame.h"
 
 #include <QApplication>
@@ -19,7 +20,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QPrinter>
-#include <QSaveFile>
 
 namespace {
 
@@ -62,10 +62,10 @@ QString TfrmMain::ProposedFileName() const
     return ToQString(ProposedSaveName(ToStdString(FGameName), Today.month(), Today.day()));
 }
 
-void TfrmMain::SaveAs1Click(bool SaveAs)
+bool TfrmMain::SaveAs1Click(bool SaveAs)
 {
     if (FXLink == nullptr)
-        return;
+        return false;
     QString Name = ValueSaveDialog.FileName;
     if (Name.isEmpty() || SaveAs) {
         // The dialog is shown on a copy: cancelling keeps the file in use.
@@ -75,11 +75,13 @@ void TfrmMain::SaveAs1Click(bool SaveAs)
         Dialog.FileName = Name.isEmpty() ? ProposedFileName() : QFileInfo(Name).fileName();
         const QString Chosen = Prompts().SaveFileName(this, Dialog);
         if (Chosen.isEmpty())
-            return;
+            return true;
         Name = Chosen;
     }
-    WriteSavedGame(Name);
+    if (!WriteSavedGame(Name))
+        return false;
     UseSavedFile(Name);
+    return true;
 }
 
 void TfrmMain::UseSavedFile(const QString& FileName)
@@ -94,18 +96,20 @@ void TfrmMain::UseSavedFile(const QString& FileName)
     FSaved = true;
 }
 
-void TfrmMain::WriteSavedGame(const QString& FileName)
+bool TfrmMain::WriteSavedGame(const QString& FileName)
 {
-    // The old file is replaced only by a complete new one.
+    // The old file is replaced only by a complete new one. A failure is the
+    // player's to know of (a full disk, a read-only file), not a fault of the
+    // installation: it is told plainly and the game stays unsaved.
     const std::string Text = SavedGameText(*FXLink, FGameRecord.GetIssueNumber(), FGameRecord.GetGameNumber());
-    QSaveFile File(FileName);
-    if (!File.open(QIODevice::WriteOnly)
-        || File.write(Text.data(), static_cast<qint64>(Text.size())) != static_cast<qint64>(Text.size())
-        || !File.commit()) {
-        const QString Reason = File.errorString();
-        File.cancelWriting();
-        throw Exception(Format("Cannot save the game in %s: %s", ToStdString(QDir::toNativeSeparators(FileName)).c_str(),
-                               ToStdString(Reason).c_str()));
+    try {
+        WriteFileWhole(ToStdString(FileName), Text);
+        return true;
+    } catch (const EFileWriteError& Error) {
+        Prompts().Message(this, TMessageKind::Error, QString(),
+                          tr("Cannot save the game in %1: %2")
+                              .arg(QDir::toNativeSeparators(FileName), ToQString(Error.Cause())));
+        return false;
     }
 }
 
@@ -132,6 +136,11 @@ void TfrmMain::LoadSavedGame(const QString& FileName)
         TFileStream Source(ToStdString(FileName), TFileMode::fmOpenRead);
         TSavedGameReader Reader(Source);
         const TSavedGameName Name = Reader.ReadName();
+        // Loaded onto another game, the entries would be that game's, and
+        // the next Save would write them under this file's name.
+        if (!FCatalogue->ListsGame(Name.Game))
+            throw Exception(Format("The saved game is of game %u of issue %u, which the list of games does not hold",
+                                   Name.Game, Name.Issue));
         LoadGame(Name.Issue, Name.Game);
         SetCaption(FileName);
         Reader.LoadInto(*FXLink);

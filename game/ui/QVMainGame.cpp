@@ -5,6 +5,7 @@
 #include "ButtonPageControl.h"
 #include "ChoosePuzzle.h"
 #include "Exception.h"
+#include "Format.h"
 #include "GameFeatures.h"
 #include "GridImage.h"
 #include "HideOpts.h"
@@ -17,6 +18,7 @@
 #include "Puzzle.h"
 #include "PuzzleXLink.h"
 #include "QVDisplayGrid.h"
+#include "QVSettings.h"
 
 #include <QAction>
 #include <QDir>
@@ -60,26 +62,39 @@ void TfrmMain::StartUpGame()
 {
     // The last saved game, or the last catalogue game. When that cannot be
     // restored the error is shown and the window falls back, first to the
-    // last catalogue game, then to the catalogue's first game, so that a game
-    // is on the board whenever the catalogue has one. Without any game there
-    // is nothing to restore and nothing to report but the "No games" page.
+    // last catalogue game, then to the first game of each issue in turn, so
+    // that a game is on the board whenever the catalogue has a playable one.
+    // Without any game there is nothing to restore and nothing to report but
+    // the "No games" page.
     const TLastGame Last = FStore.ReadLastGame();
     ValueSaveDialog.Folder = Last.Folder;
     ValueOpenDialog.Folder = Last.Folder;
-    const TGameEntry* First = nullptr;
-    for (int Index = 0; Index < FCatalogue->IssueCount() && First == nullptr; ++Index)
-        if (const TIssueEntry& Issue = FCatalogue->Issue(Index); !Issue.Games().empty())
-            First = &Issue.Games().front();
-    if (First == nullptr) {
+    const std::vector<std::pair<uint32_t, uint32_t>> Firsts = FCatalogue->FirstGames();
+    if (Firsts.empty()) {
         ShowNoGames();
         return;
     }
+    bool Shown = false;
+    const auto Try = [&](const std::function<void()>& Action) {
+        if (FXLink != nullptr)
+            return;
+        if (!Shown) {
+            Shown = !RunGuarded(Action);
+            return;
+        }
+        // One message is enough: the other tries go on silently.
+        try {
+            Action();
+        } catch (const std::exception&) {
+        }
+    };
     if (!Last.Saved.isEmpty())
-        RunGuarded([&] { LoadSavedGame(Last.Saved); });
-    if (FXLink == nullptr)
-        RunGuarded([&] { LoadGame(Last.Issue, Last.Game); });
-    if (FXLink == nullptr)
-        RunGuarded([&] { LoadGame(First->GetIssueNumber(), First->GetGameNumber()); });
+        Try([&] { LoadSavedGame(Last.Saved); });
+    Try([&] { LoadGame(Last.Issue, Last.Game); });
+    // Any playable game rather than none: the first game of each issue in
+    // turn, so one damaged issue file never leaves the board empty.
+    for (const auto& [Issue, Game] : Firsts)
+        Try([&, Issue = Issue, Game = Game] { LoadGame(Issue, Game); });
     if (FXLink == nullptr)
         ShowNoGames();
 }
@@ -103,8 +118,9 @@ void TfrmMain::LoadGame(uint32_t Issue, uint32_t Game)
         TPuzzleInfo Record;
         FCatalogue->OpenGame(Issue, Game, Record, Stream);
         StartGame(Record, Stream);
-    } catch (const std::exception&) {
-        throw Exception(UnreadablePuzzle);
+    } catch (const std::exception& Error) {
+        // The cause names the file, so the player can find the bad one.
+        throw Exception(Format("%s\n%s", UnreadablePuzzle, Error.what()));
     }
     FStore.SaveLastGame(Issue, Game, QString());
 }
@@ -243,8 +259,9 @@ bool TfrmMain::QuerySave()
     case TAnswer::Cancel:
         return false;
     case TAnswer::Yes:
-        SaveAs1Click(false);
-        return true;
+        // A save that failed (a full disk) keeps the game on the board; one
+        // whose dialog was cancelled goes on as the player chose.
+        return SaveAs1Click(false);
     case TAnswer::No:
         return true;
     }
@@ -310,7 +327,7 @@ void TfrmMain::SolveChildClick()
 {
     if (TPuzzle* Child = Puzzle(FCurrentChild)) {
         const TGridsHeld Held(*this);
-        Child->Solve();
+        Child->Solve(MethodsOf(Settings()));
         RefreshAll(false);
     }
 }
@@ -320,8 +337,9 @@ void TfrmMain::SolveChildrenClick()
     if (FXLink == nullptr)
         return;
     const TGridsHeld Held(*this);
+    const TMethodSet Methods = MethodsOf(Settings());
     for (int Index = 1; Index <= FXLink->ChildCount(); ++Index)
-        Puzzle(Index)->Solve();
+        Puzzle(Index)->Solve(Methods);
     RefreshAll(false);
 }
 
@@ -329,7 +347,7 @@ void TfrmMain::SolveMasterClick()
 {
     if (TPuzzle* Parent = Puzzle(0)) {
         const TGridsHeld Held(*this);
-        Parent->Solve();
+        Parent->Solve(MethodsOf(Settings()));
         RefreshAll(false);
     }
 }
@@ -339,6 +357,6 @@ void TfrmMain::SolvePyramidClick()
     if (FXLink == nullptr)
         return;
     const TGridsHeld Held(*this);
-    FXLink->SolvePyramid();
+    FXLink->SolvePyramid(MethodsOf(Settings()));
     RefreshAll(false);
 }

@@ -1,14 +1,20 @@
 #include "SettingsStore.h"
 
 #include "Options.h"
+#include "Prompter.h"
 #include "QVUtils.h"
 #include "SettingsValues.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QCoreApplication>
 #include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 
+#include <filesystem>
 #include <optional>
+#include <system_error>
 
 namespace {
 
@@ -86,11 +92,42 @@ void TSettingsStore::UseFile(const QString& FileName)
     FileOverride() = FileName;
 }
 
+QString TSettingsStore::StoreFile()
+{
+    if (!FileOverride().isEmpty())
+        return FileOverride();
+#if defined(Q_OS_WIN)
+    return QString();  // the registry
+#else
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QLatin1Char('/') +
+           QLatin1String(Organisation) + QLatin1Char('/') + QLatin1String(Application) + QStringLiteral(".conf");
+#endif
+}
+
 QSettings& TSettingsStore::Open()
 {
     if (!FSettings) {
-        // On Windows the native store is the registry under HKEY_CURRENT_USER.
-        if (FileOverride().isEmpty())
+        // A named pipe or a device in the store's place would block the
+        // program in its first read for good: it is named to the player once
+        // and left alone, and the settings of this run are kept in a scratch
+        // file instead.
+        const QString File = StoreFile();
+        std::error_code Error;
+        const std::filesystem::file_status Status = std::filesystem::status(std::filesystem::path(File.toStdWString()), Error);
+        if (!File.isEmpty() && !Error && std::filesystem::exists(Status) && !std::filesystem::is_regular_file(Status)) {
+            static bool Told = false;
+            if (!Told) {
+                Told = true;
+                Prompts().Message(nullptr, TMessageKind::Error, QString(),
+                                  QCoreApplication::translate("TSettingsStore",
+                                                              "The settings file %1 is not a regular file. The "
+                                                              "settings are not read from it or kept in it.")
+                                      .arg(QDir::toNativeSeparators(File)));
+            }
+            static QTemporaryDir Scratch;
+            FSettings = std::make_unique<QSettings>(Scratch.filePath(QStringLiteral("settings.ini")),
+                                                    QSettings::IniFormat);
+        } else if (FileOverride().isEmpty())
             FSettings = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, Organisation,
                                                     Application);
         else

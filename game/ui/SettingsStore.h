@@ -73,6 +73,9 @@ public:
     static const char* OptionName(int Number);
     static const char* ColourName(int Number);
 
+    // The file that holds the settings (empty where the registry does).
+    static QString StoreFile();
+
 private:
     class TScope;
     QSettings& Open();

@@ -4,6 +4,7 @@
 #include "Puzzle.h"
 #include "PuzzleXLink.h"
 #include "QVDisplayGrid.h"
+#include "QVSettings.h"
 
 #include <QLabel>
 
@@ -26,7 +27,7 @@ void TStepPresenter::NextStepClick()
         ApplyStepClick();
         return;
     }
-    ShowStep(FindPyramidStep(*FHost.StepPyramid(), *Rules));
+    ShowStep(FindPyramidStep(*FHost.StepPyramid(), *Rules, MethodsOf(Settings())));
 }
 
 void TStepPresenter::ApplyStepClick()
@@ -35,7 +36,7 @@ void TStepPresenter::ApplyStepClick()
     if (!Rules)
         return;
     TPuzzleXLink& Pyramid = *FHost.StepPyramid();
-    const TPyramidStep Step = FStepShown ? FStep : FindPyramidStep(Pyramid, *Rules);
+    const TPyramidStep Step = FStepShown ? FStep : FindPyramidStep(Pyramid, *Rules, MethodsOf(Settings()));
     if (Step.Kind != TStepKind::Value && Step.Kind != TStepKind::Strike) {
         ShowStep(Step);
         return;

@@ -116,7 +116,9 @@ TEST_F(DistributionFileTest, SignatureCoversThePayloadButNotTheFirstWord)
     std::vector<uint8_t> badKey = bytes;
     DataFields::PutUInt32(&badKey[4], 11);
     WriteFileBytes(path, badKey);
-    EXPECT_EQ(MessageOf([&] { TDistributionFile issue(path); }), "Invalid signature key requested");
+    // Every message names the file, so the player can find the bad one.
+    EXPECT_EQ(MessageOf([&] { TDistributionFile issue(path); }),
+              "Invalid file " + path + " - Invalid signature key requested");
 }
 
 TEST_F(DistributionFileTest, PayloadsThatBreakTheLayoutFailWithTheirMessages)
@@ -134,20 +136,30 @@ TEST_F(DistributionFileTest, PayloadsThatBreakTheLayoutFailWithTheirMessages)
 
     std::vector<uint8_t> overrun = good;
     DataFields::PutUInt32(&overrun[120], static_cast<uint32_t>(good.size()));
-    EXPECT_EQ(signedFile(overrun), "CopyStream: Not enough bytes in source stream");
+    EXPECT_EQ(signedFile(overrun), "Invalid file " + path + " - CopyStream: Not enough bytes in source stream");
 
+    // A count the payload cannot hold is refused before any game is read.
     std::vector<uint8_t> hugeCount = good;
     DataFields::PutUInt32(&hugeCount[72], 0xFFFFFFFFu);
-    // The count is not trusted for sizing; the reading runs out of payload.
-    const std::string hugeMessage = signedFile(hugeCount);
-    EXPECT_TRUE(hugeMessage == "Stream read error" || hugeMessage == "CopyStream: Not enough bytes in source stream")
-        << hugeMessage;
+    EXPECT_EQ(signedFile(hugeCount),
+              "Invalid file " + path + " - Its header counts 4294967295 games, more than the file holds");
+    // Each game takes 364 bytes at the least: two games and one byte fewer.
+    std::vector<uint8_t> justShort(good.begin(), good.begin() + 120 + 2 * 364 - 1);
+    DataFields::PutUInt32(&justShort[72], 2);
+    EXPECT_EQ(signedFile(justShort),
+              "Invalid file " + path + " - Its header counts 2 games, more than the file holds");
+    // 2^31 games of zeros: refused, with no memory taken for them.
+    std::vector<uint8_t> zeros(120 + 4 * 1000000, 0);
+    std::copy(good.begin(), good.begin() + 120, zeros.begin());
+    DataFields::PutUInt32(&zeros[72], 0x80000000u);
+    EXPECT_EQ(signedFile(zeros),
+              "Invalid file " + path + " - Its header counts 2147483648 games, more than the file holds");
 
     std::vector<uint8_t> recordCut(good.begin(), good.end() - 1);
-    EXPECT_EQ(signedFile(recordCut), "Stream read error");
+    EXPECT_EQ(signedFile(recordCut), "Invalid file " + path + " - Stream read error");
 
     std::vector<uint8_t> headerCut(good.begin(), good.begin() + 119);
-    EXPECT_EQ(signedFile(headerCut), "Stream read error");
+    EXPECT_EQ(signedFile(headerCut), "Invalid file " + path + " - Stream read error");
 
     // A stored stream of kind 'F' that is not whole cipher blocks.
     std::vector<TPublishedGame> plain = {SampleGame(1, 'P', 8, 1)};
@@ -155,7 +167,7 @@ TEST_F(DistributionFileTest, PayloadsThatBreakTheLayoutFailWithTheirMessages)
     damagedCipher[120 + 4 + 8 + TPuzzleInfo::ofsStreamKind] = 'F';
     WriteFileBytes(path, SignContainer(1, damagedCipher));
     TDistributionFile issue(path);
-    EXPECT_EQ(MessageOf([&] { issue.PuzzleStream(0); }), "Invalid file format");
+    EXPECT_EQ(MessageOf([&] { issue.PuzzleStream(0); }), "Invalid file " + path + " - Invalid file format");
     EXPECT_EQ(MessageOf([&] { issue.PuzzleStream(1); }), "Game index 1 out of range (1 games)");
 }
 
@@ -167,7 +179,8 @@ TEST_F(DistributionFileTest, GameCountZeroAndBadRecordPositions)
 
     WriteIssueFile(path, SampleHeader(6), SampleGames(30, 2), 10);
     TDistributionFile full(path);
-    EXPECT_EQ(MessageOf([&] { TDistributionFile one(Folder.Folder(), "Z.ISS", 0xFFFFFF00u); }), "Stream read error");
+    EXPECT_EQ(MessageOf([&] { TDistributionFile one(Folder.Folder(), "Z.ISS", 0xFFFFFF00u); }),
+              "Invalid file Z.ISS - Stream read error");
     // A position that does not start a record reads some other bytes as one;
     // its stream position is then nonsense and the reading fails cleanly.
     EXPECT_NE(MessageOf([&] { TDistributionFile one(Folder.Folder(), "Z.ISS", full.RecordPosition(1) - 1); }),

@@ -1,6 +1,7 @@
 // The games catalogue over real issue files in temporary program folders.
 
 #include "DataTestFiles.h"
+#include "FullDiskLayer.h"
 
 #include "DataFields.h"
 #include "DistributionFile.h"
@@ -14,6 +15,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <set>
 
 namespace {
 
@@ -128,10 +130,11 @@ TEST_F(GamesFileTest, LongFileNames)
     // A name that fills its field is stored without NUL: the next field follows.
     EXPECT_EQ(std::string(saved.begin() + 12 + 73, saved.begin() + 12 + 137), name64);
 
+    // Reported once, not at every start.
     Reporter.Messages.clear();
     TGamesDataFile again(Folder.Folder(), Reporter);
     EXPECT_EQ(again.IssueCount(), 2);
-    EXPECT_EQ(Reporter.Messages.size(), 1u);
+    EXPECT_TRUE(Reporter.Quiet());
 }
 
 #if !defined(_WIN32)
@@ -200,7 +203,7 @@ TEST_F(GamesFileTest, CataloguesWithoutGamesToFallBackOn)
     EXPECT_TRUE(Reporter.Quiet());
 }
 
-TEST_F(GamesFileTest, AnIssueThatFailsEndsTheScanAndEarlierOnesStaySaved)
+TEST_F(GamesFileTest, ABadIssueFileIsPassedOverOnceAndTheOthersGoOn)
 {
     AddIssue("A.ISS", 10, 100, 2);
     AddIssue("B.ISS", 20, 200, 2);
@@ -210,14 +213,63 @@ TEST_F(GamesFileTest, AnIssueThatFailsEndsTheScanAndEarlierOnesStaySaved)
     WriteFileBytes(Folder.Issue("B.ISS"), bad);
     {
         TGamesDataFile catalogue(Folder.Folder(), Reporter);
-        EXPECT_EQ(IssueNames(catalogue), (std::vector<std::string>{"A.ISS"}));
+        EXPECT_EQ(IssueNames(catalogue), (std::vector<std::string>{"A.ISS", "C.ISS"}));
         EXPECT_TRUE(Reporter.Messages.empty());
         EXPECT_EQ(Reporter.InstallationErrors,
                   (std::vector<std::string>{"Invalid file " + Folder.Issue("B.ISS") + " - Wrong signature"}));
     }
+    // The next start neither reads it again nor tells of it again.
+    Reporter.InstallationErrors.clear();
+    {
+        TGamesDataFile catalogue(Folder.Folder(), Reporter);
+        EXPECT_EQ(IssueNames(catalogue), (std::vector<std::string>{"A.ISS", "C.ISS"}));
+        EXPECT_TRUE(Reporter.Quiet());
+    }
+    // Mended, it is taken in.
     AddIssue("B.ISS", 20, 200, 2);
     TGamesDataFile catalogue(Folder.Folder(), Reporter);
-    EXPECT_EQ(IssueNames(catalogue), (std::vector<std::string>{"A.ISS", "B.ISS", "C.ISS"}));
+    EXPECT_EQ(IssueNames(catalogue), (std::vector<std::string>{"A.ISS", "C.ISS", "B.ISS"}));
+    EXPECT_TRUE(Reporter.Quiet());
+}
+
+TEST_F(GamesFileTest, AGameListedTwiceOpensFromTheEntryWhoseFileIsThere)
+{
+    const auto games = AddIssue("A.ISS", 10, 100, 2);
+    { TGamesDataFile catalogue(Folder.Folder(), Reporter); }
+    std::filesystem::rename(Folder.Issue("A.ISS"), Folder.Issue("Renamed.ISS"));
+    TGamesDataFile catalogue(Folder.Folder(), Reporter);
+    ASSERT_EQ(IssueNames(catalogue), (std::vector<std::string>{"A.ISS", "Renamed.ISS"}));
+    TPuzzleInfo record;
+    TMemoryStream stream;
+    catalogue.OpenGame(0, 101, record, stream);
+    EXPECT_EQ(record.GetGameNumber(), 101u);
+    EXPECT_EQ(stream.Memory(), games[1].PuzzleStream);
+    EXPECT_TRUE(Reporter.Quiet());
+    EXPECT_EQ(catalogue.FirstGames(), (std::vector<std::pair<uint32_t, uint32_t>>{{10, 100}, {10, 100}}));
+    EXPECT_TRUE(catalogue.ListsGame(101));
+    EXPECT_FALSE(catalogue.ListsGame(102));
+}
+
+TEST_F(GamesFileTest, TwoCopiesWriteInTurnAndTheLaterKeepsWhatTheEarlierWrote)
+{
+    AddIssue("A.ISS", 10, 100, 1);
+    TGamesDataFile first(Folder.Folder(), Reporter);
+    TGamesDataFile second(Folder.Folder(), Reporter);
+    const TTempProgramFolder elsewhere;
+    WriteIssueFile(elsewhere.Issue("B.ISS"), SampleHeader(20), SampleGames(200, 1), 2);
+    WriteIssueFile(elsewhere.Issue("C.ISS"), SampleHeader(30), SampleGames(300, 1), 3);
+    first.AddIssueFile(elsewhere.Issue("B.ISS"));
+    // The second copy never saw B.ISS taken in; its own addition keeps it.
+    second.AddIssueFile(elsewhere.Issue("C.ISS"));
+    EXPECT_TRUE(Reporter.Quiet());
+    TGamesDataFile after(Folder.Folder(), Reporter);
+    EXPECT_EQ(IssueNames(after), (std::vector<std::string>{"A.ISS", "B.ISS", "C.ISS"}));
+    EXPECT_EQ(after.GameCount(), 3u);
+    // No temporary of either is left.
+    const std::set<std::string> expected = {"A.ISS", "B.ISS", "C.ISS", "GAMES.DAT", "GAMES.DAT.lock"};
+    for (const auto& entry : std::filesystem::directory_iterator(Folder.Issue(""))) {
+        EXPECT_EQ(expected.count(entry.path().filename().string()), 1u) << entry.path();
+    }
 }
 
 class DamagedGamesDatTest : public GamesFileTest {
@@ -314,12 +366,76 @@ TEST_F(DamagedGamesDatTest, CutShortKeepsWholeEntries)
 TEST_F(DamagedGamesDatTest, AFailedSaveLeavesTheOldCatalogueWhole)
 {
     AddIssue("C.ISS", 30, 300, 1);
-    std::filesystem::create_directory(Folder.GamesDat() + ".new");
+    TFullDiskLayer full;
+    const TScopedWriteLayer scoped(full);
     TGamesDataFile catalogue(Folder.Folder(), Reporter);
     EXPECT_EQ(catalogue.IssueCount(), 3);
     ASSERT_EQ(Reporter.Messages.size(), 1u);
-    EXPECT_NE(Reporter.Messages[0].find("GAMES.DAT.new"), std::string::npos) << Reporter.Messages[0];
+    EXPECT_EQ(Reporter.Messages[0], "Cannot write " + Folder.GamesDat() + ": No space left on device");
     EXPECT_EQ(ReadFileBytes(Folder.GamesDat()), Sound);
+}
+
+// One damaged entry never leaves an issue's games unplayable: each damage
+// the file can take is mended at the next start or the next opening.
+TEST_F(DamagedGamesDatTest, DamagedEntriesRepairThemselves)
+{
+    const auto opens = [&](TGamesDataFile& Catalogue, uint32_t Game) {
+        TPuzzleInfo record;
+        TMemoryStream stream;
+        Catalogue.OpenGame(0, Game, record, stream);
+        return record.GetGameNumber() == Game;
+    };
+    const size_t issueA = 12;
+    const size_t gameA1 = issueA + 212 + 160;
+    const size_t issueB = issueA + 212 + 3 * 160;
+
+    // A game count: the damage is told, every issue read again from its file.
+    std::vector<uint8_t> damaged = Sound;
+    DataFields::PutUInt32(&damaged[issueA + TIssueEntry::ofsGameCount], 4);
+    WriteFileBytes(Folder.GamesDat(), damaged);
+    {
+        TGamesDataFile catalogue(Folder.Folder(), Reporter);
+        ASSERT_EQ(Reporter.Messages.size(), 1u);
+        EXPECT_EQ(IssueNames(catalogue), (std::vector<std::string>{"A.ISS", "B.ISS"}));
+        EXPECT_EQ(catalogue.GameCount(), 5u);
+        EXPECT_TRUE(opens(catalogue, 102));
+        EXPECT_TRUE(opens(catalogue, 201));
+    }
+    EXPECT_EQ(ReadFileBytes(Folder.GamesDat()), Sound);
+
+    // A record position: the opening reads the file again and saves the mend.
+    damaged = Sound;
+    DataFields::PutUInt32(&damaged[gameA1 + TGameEntry::ofsRecordPosition], 130);
+    WriteFileBytes(Folder.GamesDat(), damaged);
+    Reporter.Messages.clear();
+    {
+        TGamesDataFile catalogue(Folder.Folder(), Reporter);
+        EXPECT_TRUE(opens(catalogue, 101));
+        EXPECT_TRUE(Reporter.Quiet());
+    }
+    EXPECT_EQ(ReadFileBytes(Folder.GamesDat()), Sound);
+
+    // A file name: the file is taken in again under its own name and its
+    // games open from there.
+    damaged = Sound;
+    damaged[issueB + TIssueEntry::ofsFileName] = 'X';
+    WriteFileBytes(Folder.GamesDat(), damaged);
+    {
+        TGamesDataFile catalogue(Folder.Folder(), Reporter);
+        EXPECT_TRUE(opens(catalogue, 200));
+        EXPECT_TRUE(opens(catalogue, 201));
+        EXPECT_TRUE(Reporter.Quiet());
+    }
+
+    // A damaged entry that cannot be mended still leaves the others.
+    damaged = Sound;
+    DataFields::PutUInt32(&damaged[gameA1 + TGameEntry::ofsRecordPosition], 130);
+    WriteFileBytes(Folder.GamesDat(), damaged);
+    std::filesystem::remove(Folder.Issue("A.ISS"));
+    TGamesDataFile catalogue(Folder.Folder(), Reporter);
+    EXPECT_THROW(opens(catalogue, 101), Exception);
+    EXPECT_TRUE(opens(catalogue, 200));
+    EXPECT_EQ(catalogue.FirstGames(), (std::vector<std::pair<uint32_t, uint32_t>>{{10, 100}, {20, 200}}));
 }
 
 }  // namespace

@@ -57,7 +57,7 @@ protected:
     }
 
     // The game's puzzle stream as the catalogue opens it.
-    static std::vector<uint8_t> Open(const TGamesDataFile& Catalogue, uint32_t Game)
+    static std::vector<uint8_t> Open(TGamesDataFile& Catalogue, uint32_t Game)
     {
         TPuzzleInfo record;
         TMemoryStream stream;
@@ -135,9 +135,13 @@ TEST_F(PlayerCatalogueTest, AChangedFileIsReadAgainInPlaceNeverThroughItsOldPosi
         // wrong places: the first game stands in, as for any unknown number.
         EXPECT_EQ(catalogue.FindGame(101).GetGameNumber(), 110u);
 
-        // Changed again while the catalogue is open: its games are refused.
-        Write(Program.Issue("A.ISS"), 10, 110, 5);
-        EXPECT_EQ(MessageOf([&] { Open(catalogue, 113); }), "Issue file A.ISS has changed since its games were listed");
+        // Changed again while the catalogue is open: never opened through
+        // the old places, but read again in full and opened from the new.
+        const auto again = Write(Program.Issue("A.ISS"), 10, 110, 5);
+        EXPECT_EQ(Open(catalogue, 114), again[4].PuzzleStream);
+        EXPECT_EQ(catalogue.Issue(0).Games().size(), 5u);
+        EXPECT_EQ(catalogue.GameCount(), 8u);
+        EXPECT_TRUE(Reporter.Quiet());
     }
 
     // A changed file that cannot be read keeps its entry, but no game of it

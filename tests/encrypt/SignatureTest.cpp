@@ -15,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <string>
 
 namespace {
@@ -81,9 +82,8 @@ std::vector<uint8_t> KeyEncoding(const std::vector<uint8_t>& Modulus, const std:
         inner.push_back(static_cast<uint8_t>(content->size()));
         inner.insert(inner.end(), content->begin(), content->end());
     }
-    std::vector<uint8_t> outer = {0x30, 0x81, static_cast<uint8_t>(inner.size())};
-    outer.insert(outer.end(), inner.begin(), inner.end());
-    return outer;
+    inner.insert(inner.begin(), {0x30, 0x81, static_cast<uint8_t>(inner.size())});
+    return inner;
 }
 
 TEncRSAKey LoadKey(const std::vector<uint8_t>& Encoding)
@@ -122,6 +122,8 @@ TEST(Signature, KeyTableMatchesTheDevelopmentKeys)
             exponent.push_back(static_cast<uint8_t>(value));
         }
         EXPECT_EQ(key.Exponent().Bytes(), exponent);
+        // A tiny exponent would let a signature be found from the public key.
+        EXPECT_GE(privateKey->PublicExponent, 257u);
     }
     EXPECT_EQ(EncKeyEncoding(0).Data, nullptr);
     EXPECT_EQ(EncKeyEncoding(11).Data, nullptr);
@@ -284,64 +286,215 @@ TEST(Signature, KeyEncodingReader)
 // which lets every decoding outcome be set up directly.
 class TBlockDecoding : public ::testing::Test {
 protected:
-    void SetUp() override
+    void SetUp() override { UseModulusOf(128); }
+    // A modulus of Bytes bytes, all $FF, and the exponent 1.
+    void UseModulusOf(size_t Bytes)
     {
-        std::vector<uint8_t> modulus(128, 0xFF);
+        std::vector<uint8_t> modulus(Bytes, 0xFF);
         TMemoryStream stream(KeyEncoding(modulus, {0x01}));
         FRsa.SetKeySize(aks1024);
         FRsa.LoadPublicKey(stream);
     }
     // Block given most significant byte first.
-    TRSADecodeResult Decode(std::vector<uint8_t> Block, std::vector<uint8_t>& Data)
+    TRSADecodeResult Decode(std::vector<uint8_t> Block)
     {
         std::reverse(Block.begin(), Block.end());
         FRsa.LoadSignature(Block.data(), Block.size());
-        return FRsa.RecoverData(Data);
+        std::vector<uint8_t> data;
+        return FRsa.RecoverData(data);
+    }
+    // The sound block for a modulus of ModulusBytes: 0x00, the type, padding,
+    // 0x00, then digest bytes 15 down to 0.
+    static std::vector<uint8_t> Block(size_t ModulusBytes, uint8_t Type = 1)
+    {
+        std::vector<uint8_t> block = {0x00, Type};
+        block.resize(ModulusBytes - 17, Type == 1 ? 0xFF : 0x5A);
+        block.push_back(0x00);
+        for (int i = 15; i >= 0; --i) {
+            block.push_back(static_cast<uint8_t>(i + 1));
+        }
+        return block;
+    }
+    static std::array<uint8_t, 16> Digest()
+    {
+        std::array<uint8_t, 16> digest;
+        for (int i = 0; i < 16; ++i) {
+            digest[static_cast<size_t>(i)] = static_cast<uint8_t>(i + 1);
+        }
+        return digest;
     }
     TEncRSASSA FRsa;
 };
 
-TEST_F(TBlockDecoding, Outcomes)
+TEST_F(TBlockDecoding, TheSoundBlockFillsTheModulus)
 {
+    std::vector<uint8_t> block = Block(128);
+    ASSERT_EQ(Decode(block), TRSADecodeResult::Ok);
     std::vector<uint8_t> data;
-    std::vector<uint8_t> block = {0x00, 0x01, 0xFF, 0xFF, 0x00};
-    for (int i = 0; i < 16; ++i) {
-        block.push_back(static_cast<uint8_t>(15 - i));
-    }
-    ASSERT_EQ(Decode(block, data), TRSADecodeResult::Ok);
-    ASSERT_EQ(data.size(), 16u);
-    uint8_t digest[16];
-    for (int i = 0; i < 16; ++i) {
-        EXPECT_EQ(data[i], i);
-        digest[i] = static_cast<uint8_t>(i);
-    }
-    EXPECT_TRUE(FRsa.VerifyDigest(digest));
+    ASSERT_EQ(FRsa.RecoverData(data), TRSADecodeResult::Ok);
+    std::array<uint8_t, 16> digest = Digest();
+    EXPECT_EQ(data, std::vector<uint8_t>(digest.begin(), digest.end()));
+    EXPECT_TRUE(FRsa.VerifyDigest(digest.data()));
     digest[15] ^= 1;
-    EXPECT_FALSE(FRsa.VerifyDigest(digest));
+    EXPECT_FALSE(FRsa.VerifyDigest(digest.data()));
 
-    block[1] = 0x02;
-    EXPECT_EQ(Decode(block, data), TRSADecodeResult::Ok);
+    // Type 2 pads with any bytes but zero.
+    EXPECT_EQ(Decode(Block(128, 2)), TRSADecodeResult::Ok);
     block[1] = 0x03;
-    EXPECT_EQ(Decode(block, data), TRSADecodeResult::InvalidBlockType);
-    EXPECT_FALSE(FRsa.VerifyDigest(digest));
+    EXPECT_EQ(Decode(block), TRSADecodeResult::InvalidBlockType);
     EXPECT_STREQ(RSADecodeMessage(TRSADecodeResult::InvalidBlockType), "RSA decoding error: Invalid block type");
 
-    EXPECT_EQ(Decode({0x01, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}, data),
-              TRSADecodeResult::InvalidBlockFormat);
-    EXPECT_EQ(Decode({0x01, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x00, 0xAB}, data),
-              TRSADecodeResult::BlockTooSmall);
-    EXPECT_EQ(Decode({0x01, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x00, 0xAB}, data),
-              TRSADecodeResult::Ok);
-    EXPECT_EQ(data, std::vector<uint8_t>{0xAB});
-    // Short data is filled up with zeros before the comparison.
-    uint8_t shortDigest[16] = {0xAB};
-    EXPECT_TRUE(FRsa.VerifyDigest(shortDigest));
+    // Eight padding bytes at the least.
+    UseModulusOf(27);
+    EXPECT_EQ(Decode(Block(27)), TRSADecodeResult::Ok);
+    UseModulusOf(26);
+    EXPECT_EQ(Decode(Block(26)), TRSADecodeResult::InvalidBlockFormat);
+}
 
+TEST_F(TBlockDecoding, AnyByteOutOfPlaceIsRefused)
+{
+    const std::array<uint8_t, 16> digest = Digest();
+    const auto refused = [&](std::vector<uint8_t> Changed, TRSADecodeResult Expected, const char* What) {
+        EXPECT_EQ(Decode(Changed), Expected) << What;
+        EXPECT_FALSE(FRsa.VerifyDigest(digest.data())) << What;
+    };
+
+    // Bytes after the digest: the separator one place higher.
+    std::vector<uint8_t> trailing = Block(128);
+    trailing[trailing.size() - 18] = 0x00;
+    trailing[trailing.size() - 17] = 0x77;
+    refused(trailing, TRSADecodeResult::InvalidBlockFormat, "a byte after the digest");
+
+    // A padding byte other than $FF, anywhere in the padding.
+    for (size_t at : {size_t{2}, size_t{60}, size_t{110}}) {
+        std::vector<uint8_t> block = Block(128);
+        block[at] = 0xFE;
+        refused(block, TRSADecodeResult::InvalidBlockFormat, "a padding byte of $FE");
+    }
+    // Type 2 with a zero in its padding.
+    std::vector<uint8_t> zeroed = Block(128, 2);
+    zeroed[40] = 0x00;
+    refused(zeroed, TRSADecodeResult::InvalidBlockFormat, "a zero in type 2 padding");
+
+    // A block shorter than the modulus, its top left to the signer's choice.
+    std::vector<uint8_t> shorter = Block(128);
+    shorter.erase(shorter.begin() + 2);
+    refused(shorter, TRSADecodeResult::InvalidBlockFormat, "a block one byte short");
+    // No separator at all.
+    std::vector<uint8_t> unseparated = Block(128);
+    unseparated[unseparated.size() - 17] = 0xFF;
+    refused(unseparated, TRSADecodeResult::InvalidBlockFormat, "no separator");
+
+    EXPECT_EQ(Decode({0x01, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x00, 0xAB}), TRSADecodeResult::BlockTooSmall);
     // A block longer than the key: 129 bytes in two pieces.
     std::vector<uint8_t> large(129, 0xFF);
     large[0] = 0x01;
     large[1] = 0x00;
-    EXPECT_EQ(Decode(large, data), TRSADecodeResult::BlockTooLarge);
+    EXPECT_EQ(Decode(large), TRSADecodeResult::BlockTooLarge);
+}
+
+// The integer cube root of Value, rounded down.
+BIGNUM* CubeRoot(const BIGNUM* Value, BN_CTX* Context)
+{
+    BIGNUM* low = BN_new();
+    BIGNUM* high = BN_new();
+    BIGNUM* middle = BN_new();
+    BIGNUM* cube = BN_new();
+    BN_zero(low);
+    BN_one(high);
+    BN_lshift(high, high, BN_num_bits(Value) / 3 + 2);
+    while (BN_cmp(low, high) < 0) {
+        // middle = (low + high + 1) / 2
+        BN_add(middle, low, high);
+        BN_add_word(middle, 1);
+        BN_rshift1(middle, middle);
+        BN_sqr(cube, middle, Context);
+        BN_mul(cube, cube, middle, Context);
+        if (BN_cmp(cube, Value) <= 0) {
+            BN_copy(low, middle);
+        } else {
+            BN_sub(high, middle, BN_value_one());
+        }
+    }
+    BN_free(high);
+    BN_free(middle);
+    BN_free(cube);
+    return low;
+}
+
+// With a public exponent of 3, a number whose cube has the block's top bytes
+// and the digest as its lowest bytes is found from the public key alone: the
+// bytes between are whatever the cube gives. Such a forgery must never pass.
+TEST(Signature, ACubeRootForgeryIsRefused)
+{
+    BN_CTX* context = BN_CTX_new();
+    // Any 1024-bit modulus will do: the forged cube stays below it.
+    const std::vector<uint8_t> modulusBytes(128, 0xFF);
+    TMemoryStream keyStream(KeyEncoding(modulusBytes, {0x03}));
+    TEncRSASSA rsa;
+    rsa.SetKeySize(aks1024);
+    rsa.LoadPublicKey(keyStream);
+
+    // A digest whose lowest byte is odd has a cube root modulo 2^128.
+    std::array<uint8_t, 16> digest;
+    for (int i = 0; i < 16; ++i) {
+        digest[static_cast<size_t>(i)] = static_cast<uint8_t>(0x35 + 11 * i);
+    }
+    BIGNUM* digestNumber = BN_lebin2bn(digest.data(), 16, nullptr);
+
+    // The low 128 bits: bit by bit, x^3 = digest modulo 2^128.
+    BIGNUM* low = BN_new();
+    BIGNUM* cube = BN_new();
+    BN_one(low);
+    for (int bit = 1; bit < 128; ++bit) {
+        BN_sqr(cube, low, context);
+        BN_mul(cube, cube, low, context);
+        BN_sub(cube, cube, digestNumber);
+        if (BN_is_bit_set(cube, bit)) {
+            BN_set_bit(low, bit);
+        }
+    }
+    // The top: 00 01, eight $FF, 00 and then anything, 128 bytes in all.
+    std::vector<uint8_t> top(128, 0x00);
+    top[1] = 0x01;
+    std::fill(top.begin() + 2, top.begin() + 10, 0xFF);
+    BIGNUM* target = BN_bin2bn(top.data(), static_cast<int>(top.size()), nullptr);
+    BN_set_bit(target, 8 * 117 - 8);  // aim inside the range, not at its edge
+    BIGNUM* high = CubeRoot(target, context);
+    BN_rshift(high, high, 128);
+    BN_add_word(high, 1);
+    BN_lshift(high, high, 128);
+    BIGNUM* forged = BN_new();
+    BN_add(forged, high, low);
+
+    std::array<uint8_t, 128> signature{};
+    ASSERT_EQ(BN_bn2lebinpad(forged, signature.data(), 128), 128);
+    BN_sqr(cube, forged, context);
+    BN_mul(cube, cube, forged, context);
+    std::array<uint8_t, 128> block{};
+    ASSERT_EQ(BN_bn2binpad(cube, block.data(), 128), 128);
+
+    // The forgery is real: type 1, eight $FF, a zero, and the digest (last
+    // byte first) at the bottom, as a loose check reads a block.
+    ASSERT_EQ(block[0], 0x00);
+    ASSERT_EQ(block[1], 0x01);
+    for (int i = 2; i < 10; ++i) {
+        ASSERT_EQ(block[static_cast<size_t>(i)], 0xFF);
+    }
+    ASSERT_EQ(block[10], 0x00);
+    for (int i = 0; i < 16; ++i) {
+        ASSERT_EQ(block[127 - static_cast<size_t>(i)], digest[static_cast<size_t>(i)]);
+    }
+
+    rsa.LoadSignature(signature.data(), signature.size());
+    std::vector<uint8_t> data;
+    EXPECT_EQ(rsa.RecoverData(data), TRSADecodeResult::InvalidBlockFormat);
+    EXPECT_FALSE(rsa.VerifyDigest(digest.data()));
+
+    for (BIGNUM* number : {digestNumber, low, cube, target, high, forged}) {
+        BN_free(number);
+    }
+    BN_CTX_free(context);
 }
 
 TEST(Signature, KeySizesAndEmptyModulus)

@@ -1,31 +1,13 @@
 #include "ModelTestHelpers.h"
 
+#include "SettingsValues.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
 namespace {
-
-// Records every check-state query, so the order in which Solve gives the
-// methods their turn can be seen.
-class TRecordingSettings : public TQVSettings {
-public:
-    TRecordingSettings() { InstallSettings(this); }
-    ~TRecordingSettings() override { InstallSettings(nullptr); }
-
-    bool GetOption(int) const override { return true; }
-    TColor GetColour(int) const override { return clWhite; }
-    bool IsMethodEnabled(int Method) const override
-    {
-        Queries.push_back(Method);
-        return Enabled[Method];
-    }
-    bool PencilSelectedOnly() const override { return false; }
-
-    bool Enabled[6] = {true, true, true, true, true, true};
-    mutable std::vector<int> Queries;
-};
 
 std::string Values(const TPuzzle& Puzzle)
 {
@@ -62,27 +44,46 @@ void PlaceTwoHiddenSingles(TPuzzle& Puzzle)
     Puzzle.CellAt(7, 2)->SetValue(2);
 }
 
+// The entries a solve made, in order: row, column and digit of each record.
+std::vector<int> Entries(const TPuzzle& Puzzle)
+{
+    std::vector<int> Made;
+    for (int Index = 0; Index < Puzzle.UndoCount(); ++Index) {
+        const TUndoRecord& Record = Puzzle.UndoRecord(Index);
+        Made.insert(Made.end(), {Record.Row, Record.Col, Record.NewValue});
+    }
+    return Made;
+}
+
+// The loop of precedence written out with the public steps: method k runs
+// only when it is in the set and every earlier one has just failed; a
+// success starts again from the first method.
+void SolveStepByStep(TPuzzle& Puzzle, TMethodSet Methods)
+{
+    bool (TPuzzle::*const Steps[])() = {&TPuzzle::ScanStep, &TPuzzle::PinnedStep, &TPuzzle::SequenceStep,
+                                        &TPuzzle::LockedPairsStep, &TPuzzle::HiddenPairsStep};
+    for (int Method = 0; Method < 5;)
+        Method = Methods.Has(Method) && (Puzzle.*Steps[Method])() ? 0 : Method + 1;
+}
+
 TEST(SolveTest, SinglesPuzzlesAreSolvedWithTheirSolution)
 {
-    TSettingsScope Scope;
     for (uint64_t Seed = 0; Seed < 20; ++Seed) {
         TPuzzle Puzzle;
         Load(Puzzle, Seed);
-        ASSERT_TRUE(Puzzle.Solve()) << "seed " << Seed;
+        ASSERT_TRUE(Puzzle.Solve(TMethodSet::All())) << "seed " << Seed;
         for (int Index = 0; Index < 81; ++Index)
             ASSERT_TRUE(Puzzle.CellByIndex(Index)->IsCorrect());
         EXPECT_TRUE(Puzzle.Changed());
     }
 }
 
-TEST(SolveTest, NothingHappensWithEveryMethodUnchecked)
+TEST(SolveTest, NothingHappensWithAnEmptySet)
 {
-    TSettingsScope Scope;
-    Scope.OnlyMethods({});
     TPuzzle Puzzle;
     Load(Puzzle, 4);
     const std::vector<uint32_t> Before = Candidates(Puzzle);
-    EXPECT_FALSE(Puzzle.Solve());
+    EXPECT_FALSE(Puzzle.Solve(TMethodSet{}));
     EXPECT_EQ(Puzzle.UndoCount(), 0);
     EXPECT_EQ(Candidates(Puzzle), Before);
     EXPECT_FALSE(Puzzle.Changed());
@@ -90,38 +91,64 @@ TEST(SolveTest, NothingHappensWithEveryMethodUnchecked)
 
 TEST(SolveTest, ASolvedPuzzleAnswersTrueWithoutChanges)
 {
-    TRecordingSettings Settings;
     TPuzzle Puzzle;
     singles::TGrid81 All{};
     All.fill(1);
     Puzzle.LoadPuzzle(singles::MakeSolutionGrid(2), All);
     const std::vector<uint32_t> Before = Candidates(Puzzle);
-    EXPECT_TRUE(Puzzle.Solve());
+    EXPECT_TRUE(Puzzle.Solve(TMethodSet::All()));
     EXPECT_EQ(Candidates(Puzzle), Before);
     EXPECT_FALSE(Puzzle.Changed());
-    EXPECT_EQ(Settings.Queries, (std::vector<int>{0, 1, 2, 3, 4}));
 }
 
-TEST(SolveTest, EverySuccessRestartsTheMethodList)
+// Solve makes the same entries in the same order as the loop of precedence,
+// whichever methods the set leaves out; without Scanning every success
+// starts again at Pinned.
+TEST(SolveTest, EverySuccessRestartsAtTheFirstMethodOfTheSet)
 {
-    TRecordingSettings Settings;
-    Settings.Enabled[smScanning] = false;
-    TPuzzle Puzzle;
-    PlaceTwoHiddenSingles(Puzzle);
-    const int Before = Puzzle.UndoCount();
-    Puzzle.Solve();
-    const int Entered = Puzzle.UndoCount() - Before;
-    ASSERT_GE(Entered, 2);
-    // Pinned enters one value per step, and each success starts again at
-    // the top of the list: (0 1) for every value, then one full round.
-    std::vector<int> Expected;
-    for (int Step = 0; Step < Entered; ++Step) {
-        Expected.push_back(0);
-        Expected.push_back(1);
+    const TMethodSet All = TMethodSet::All();
+    const TMethodSet Sets[] = {All, All.With(smScanning, false), All.With(smScanning, false).With(smPinned, false),
+                               All.With(smPinned, false).With(smSequence, false)};
+    for (const TMethodSet& Methods : Sets) {
+        for (uint64_t Seed : {3, 8, 21}) {
+            SCOPED_TRACE(testing::Message() << "seed " << Seed);
+            TPuzzle Solved;
+            TPuzzle ByHand;
+            Load(Solved, Seed);
+            Load(ByHand, Seed);
+            Solved.Solve(Methods);
+            SolveStepByStep(ByHand, Methods);
+            ASSERT_GT(Solved.UndoCount(), 1);
+            EXPECT_EQ(Entries(Solved), Entries(ByHand));
+            EXPECT_EQ(Candidates(Solved), Candidates(ByHand));
+        }
     }
-    for (int Method : {0, 1, 2, 3, 4})
-        Expected.push_back(Method);
-    EXPECT_EQ(Settings.Queries, Expected);
+}
+
+TEST(SolveTest, MethodSetsHoldOnlyMethodsWithASolvingStep)
+{
+    EXPECT_TRUE(TMethodSet{}.Empty());
+    EXPECT_EQ(TMethodSet::UpTo(smSequence),
+              TMethodSet{}.With(smScanning, true).With(smPinned, true).With(smSequence, true));
+    EXPECT_EQ(TMethodSet::UpTo(smXWings), TMethodSet::All());
+    EXPECT_TRUE(TMethodSet::UpTo(-1).Empty());
+    for (int Method : {-1, int(smXWings), 6, 8, 40})
+        EXPECT_FALSE(TMethodSet::All().With(Method, true).Has(Method)) << Method;
+    EXPECT_EQ(TMethodSet::All().With(smHiddenPairs, false), TMethodSet::UpTo(smLockedPairs));
+}
+
+// The settings list gives the set item by item; XWings' item changes nothing.
+TEST(SolveTest, TheSettingsListGivesTheSet)
+{
+    TSettingsValues Values;
+    EXPECT_EQ(MethodsOf(Values), TMethodSet::All());
+    Values.SetMethodEnabled(smXWings, false);
+    EXPECT_EQ(MethodsOf(Values), TMethodSet::All());
+    for (int Method = smScanning; Method <= smHiddenPairs; ++Method) {
+        TSettingsValues One;
+        One.SetMethodEnabled(Method, false);
+        EXPECT_EQ(MethodsOf(One), TMethodSet::All().With(Method, false)) << Method;
+    }
 }
 
 TEST(SolveTest, ScanningFillsEveryHiddenSingleOfTheFirstBoxInOneStep)
@@ -243,21 +270,6 @@ TEST(SolveTest, EachStepLooksInEveryKindOfHouseItCovers)
     }
 }
 
-TEST(SolveTest, XWingsCheckStateMakesNoDifference)
-{
-    std::string Results[2];
-    for (int Pass = 0; Pass < 2; ++Pass) {
-        TSettingsScope Scope;
-        Scope.Values.SetMethodEnabled(smXWings, Pass == 0);
-        Scope.Values.SetMethodEnabled(smScanning, false);
-        TPuzzle Puzzle;
-        Load(Puzzle, 13);
-        Puzzle.Solve();
-        Results[Pass] = Values(Puzzle) + "/" + std::to_string(Puzzle.UndoCount());
-    }
-    EXPECT_EQ(Results[0], Results[1]);
-}
-
 TEST(SolveTest, EndsInEveryMarkStyle)
 {
     TSettingsScope Scope;
@@ -277,11 +289,11 @@ TEST(SolveTest, EndsInEveryMarkStyle)
                 }
                 Puzzle->SetMarkStyle(Style, true);
             }
-            Pair.Child.Solve();
-            Pair.Parent.Solve();
+            Pair.Child.Solve(TMethodSet::All());
+            Pair.Parent.Solve(TMethodSet::All());
             const std::string After = Values(Pair.Parent);
             const int Records = Pair.Parent.UndoCount();
-            Pair.Parent.Solve();
+            Pair.Parent.Solve(TMethodSet::All());
             // With automatic candidates everything the methods could do was
             // done by the first call. Wrong user marks may leave a value
             // swap that a later call takes up again.
@@ -302,12 +314,12 @@ TEST(SolveTest, EndsWhenWrongMarksWouldSwapAValueForEver)
     Cell->SetValue(1);
     Cell->SetUserMark(1, true);
     Cell->SetUserMark(2, true);
-    EXPECT_FALSE(Puzzle.Solve());
+    EXPECT_FALSE(Puzzle.Solve(TMethodSet::All()));
     EXPECT_NE(Cell->GetValue(), 0);
     // Hidden marks after user marks: stale sets are read as they are.
     Puzzle.SetMarkStyle(msHidden, false);
     Puzzle.CellAt(8, 8)->SetUserMark(4, true);
-    EXPECT_FALSE(Puzzle.Solve());
+    EXPECT_FALSE(Puzzle.Solve(TMethodSet::All()));
 }
 
 TEST(SolveTest, AutoPencilStylesSolveLikeTheInitialStyle)
@@ -319,8 +331,8 @@ TEST(SolveTest, AutoPencilStylesSolveLikeTheInitialStyle)
         Load(Plain, 31);
         Styled.SetMarkStyle(Style, false);
         Load(Styled, 31);
-        EXPECT_TRUE(Plain.Solve());
-        EXPECT_TRUE(Styled.Solve());
+        EXPECT_TRUE(Plain.Solve(TMethodSet::All()));
+        EXPECT_TRUE(Styled.Solve(TMethodSet::All()));
         EXPECT_EQ(Values(Plain), Values(Styled));
     }
 }

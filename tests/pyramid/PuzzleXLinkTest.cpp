@@ -87,7 +87,7 @@ TEST_P(LoadedLayoutTest, SolvingFromGivensPlacesOnlyCorrectLinkedValues)
     TTestPyramid T = MakeTestPyramid(Layout, 300 + Layout, 30);
     TPuzzleXLink& P = *T.Pyramid;
     P.SetPencilMode(6);
-    EXPECT_GE(P.SolvePyramid(), 1);
+    EXPECT_GE(P.SolvePyramid(TMethodSet::All()), 1);
     int Filled = 0;
     for (int Index = 0; Index <= P.ChildCount(); ++Index) {
         TPuzzle* Puzzle = P.GetPuzzle(Index);
@@ -203,7 +203,7 @@ TEST(PuzzleXLink, SolvedPyramidEndsAfterOnePass)
 {
     for (const uint8_t Layout : {uint8_t(0), uint8_t(7), uint8_t(12)}) {
         TTestPyramid T = MakeTestPyramid(Layout, 8, 81);
-        EXPECT_EQ(T.Pyramid->SolvePyramid(), 1) << int(Layout);
+        EXPECT_EQ(T.Pyramid->SolvePyramid(TMethodSet::All()), 1) << int(Layout);
         for (int Index = 0; Index <= T.Pyramid->ChildCount(); ++Index) {
             EXPECT_EQ(T.Pyramid->GetPuzzle(Index)->UndoCount(), 0);
             EXPECT_TRUE(T.Pyramid->GetPuzzle(Index)->IsSolved());
@@ -226,7 +226,7 @@ TEST(PuzzleXLink, SolvingAChildReachesTheParentInLaterPasses)
     TMemoryStream Stream(MakePuzzleStream(Solution, Givens));
     P.LoadFromStream(Stream);
     EXPECT_EQ(P.GetPuzzle(0)->EntriesToString(), std::string(81, '0'));
-    EXPECT_GE(P.SolvePyramid(), 2);
+    EXPECT_GE(P.SolvePyramid(TMethodSet::All()), 2);
     for (int Index = 0; Index <= 9; ++Index)
         EXPECT_TRUE(P.GetPuzzle(Index)->IsSolved()) << Index;
     std::string ParentEntries;

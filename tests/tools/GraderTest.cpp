@@ -2,7 +2,6 @@
 #include "Generator.h"
 #include "Grader.h"
 
-#include "Exception.h"
 #include "Puzzle.h"
 #include "PyramidLinks.h"
 #include "PyramidTestSupport.h"
@@ -57,33 +56,30 @@ TEST(GraderTest, GradeNamesAndKeywords)
     EXPECT_EQ(GradeName({mlSingles, true}), "Pyramid, Singles");
 }
 
-TEST(GraderTest, ChecksRestoreTheSettingsInForce)
+// Each level adds its method to the ones before; the methods checked in the
+// settings in force play no part in a check.
+TEST(GraderTest, LevelsNameTheirMethodsWhateverTheSettings)
 {
-    TSettingsValues mine;
-    mine.SetMethodEnabled(smScanning, false);
-    InstallSettings(&mine);
-    {
-        TMethodLevelScope scope(mlSingles);
-        EXPECT_NE(&Settings(), &mine);
-        EXPECT_TRUE(Settings().IsMethodEnabled(smScanning));
-        EXPECT_TRUE(Settings().IsMethodEnabled(smSequence));
-        EXPECT_FALSE(Settings().IsMethodEnabled(smLockedPairs));
-        EXPECT_FALSE(Settings().IsMethodEnabled(smHiddenPairs));
-    }
-    EXPECT_EQ(&Settings(), &mine);
-    {
-        TMethodLevelScope scope(mlLockedPairs);
-        EXPECT_TRUE(Settings().IsMethodEnabled(smLockedPairs));
-        EXPECT_FALSE(Settings().IsMethodEnabled(smHiddenPairs));
-    }
+    const TMethodSet singles = LevelMethods(mlSingles);
+    EXPECT_TRUE(singles.Has(smScanning) && singles.Has(smPinned) && singles.Has(smSequence));
+    EXPECT_FALSE(singles.Has(smLockedPairs) || singles.Has(smHiddenPairs));
+    EXPECT_EQ(LevelMethods(mlLockedPairs), singles.With(smLockedPairs, true));
+    EXPECT_EQ(LevelMethods(mlHiddenPairs), TMethodSet::All());
+
+    // Every puzzle with its top row to fill: singles finish it.
     const TPyramidSolution solution = MakePyramidSolution(0, 5);
-    TPyramidGivens givens = RandomGivens(0, 30, 6);
-    PyramidSolves(solution, givens, mlHiddenPairs);
-    EXPECT_EQ(&Settings(), &mine);
-    // A check that fails on bad data still puts the settings back.
-    givens.pop_back();
-    EXPECT_THROW(PyramidSolves(solution, givens, mlSingles), Exception);
-    EXPECT_EQ(&Settings(), &mine);
+    TGridDigits rowless;
+    rowless.fill(1);
+    std::fill(rowless.begin(), rowless.begin() + 9, 0);
+    const TPyramidGivens givens(solution.Puzzles.size(), rowless);
+    TSettingsValues none;
+    for (int method = 0; method < TSettingsValues::MethodCount; ++method) {
+        none.SetMethodEnabled(method, false);
+    }
+    InstallSettings(&none);
+    EXPECT_TRUE(PyramidSolves(solution, givens, mlSingles));
+    EXPECT_TRUE(PuzzleSolvesAlone(solution.Puzzles[1], rowless, mlSingles));
+    EXPECT_EQ(&Settings(), &none);
     InstallSettings(nullptr);
 }
 
@@ -145,7 +141,7 @@ TEST(GraderTest, ExactSolverHeldAgainstTheMethods)
                     exact.CountSolutions(GivenDigits(test.Solution, test.Givens), 2, &found);
                 ASSERT_GE(solutions, 1);
                 test.Pyramid->SetPencilMode(msAutoPencilLinked);
-                test.Pyramid->SolvePyramid();
+                test.Pyramid->SolvePyramid(TMethodSet::All());
                 bool complete = true;
                 bool wrong = false;
                 for (int p = 0; p <= test.Pyramid->ChildCount(); ++p) {

@@ -166,11 +166,11 @@ TEST(PyramidStepsBundledTest, StepsAloneSolveEveryGameAsTheSolverDoes)
             Catalogue.OpenGame(Issue.GetIssueNumber(), Number, Record, Stream);
             const auto Player = Loaded(Record, Stream);
             const auto Solver = Loaded(Record, Stream);
-            Solver->SolvePyramid();
+            Solver->SolvePyramid(TMethodSet::All());
 
             TPyramidStep Step;
             for (int Count = 0; Count < 10 * 81 * 10; ++Count) {
-                Step = FindPyramidStep(*Player, TStepRules{});
+                Step = FindPyramidStep(*Player, TStepRules{}, TMethodSet::All());
                 if (Step.Kind != TStepKind::Value && Step.Kind != TStepKind::Strike)
                     break;
                 ExpectStepHolds(*Player, Step);
@@ -211,7 +211,7 @@ TEST(PyramidStepsBundledTest, WithoutMarksOnlyValuesAreTold)
     Player->SetPencilMode(msUserMarksLinked);
     TPyramidStep Step;
     for (int Count = 0; Count < 81 * 10; ++Count) {
-        Step = FindPyramidStep(*Player, TStepRules{});
+        Step = FindPyramidStep(*Player, TStepRules{}, TMethodSet::All());
         if (Step.Kind != TStepKind::Value)
             break;
         ASSERT_TRUE(ApplyPyramidStep(*Player, Step, true));

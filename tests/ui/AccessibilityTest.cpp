@@ -64,6 +64,15 @@ TEST(Accessibility, GridsAreTablesOfNamedCellsWhoseFocusFollowsTheCursor)
     const QString Entered = Spoken->text(QAccessible::Name);
     EXPECT_TRUE(Entered.startsWith(Place + QStringLiteral("%1, entered").arg(Wrong))) << Entered.toStdString();
     EXPECT_TRUE(Entered.endsWith(QStringLiteral(", incorrect"))) << Entered.toStdString();
+    // A digit that repeats a given of its row is said to be invalid.
+    int Repeated = 0;
+    for (int Col = 0; Col < 9 && Repeated == 0; ++Col)
+        if (const TCell& Other = *Rig.PuzzleAt(0).CellByIndex(Free / 9 * 9 + Col); Other.GetRevealed())
+            Repeated = Other.GetValue();
+    ASSERT_NE(Repeated, 0);
+    Rig.Key(Qt::Key_0 + Repeated, {});
+    const QString Clash = Spoken->text(QAccessible::Name);
+    EXPECT_EQ(Clash, Place + QStringLiteral("%1, entered, invalid, incorrect").arg(Repeated)) << Clash.toStdString();
     Rig.Key(Qt::Key_Tab, {});
     EXPECT_TRUE(Main.ChildImage()->hasFocus());
     EXPECT_EQ(Child->focusChild(), Child->tableInterface()->cellAt(Free / 9, Free % 9));

@@ -299,8 +299,8 @@ TEST(Keyboard, TheCursorMovesOnItsGridAndDigitsActByTheSheetShown)
     TGrid& Parent = *Main.ParentGrid();
     TGrid& Child = *Main.ChildGrid();
     const auto At = [](const TGrid& Grid) {
-        const TBoxSquare Place = Grid.Cursor();
-        return std::pair<int, int>{3 * (Place.Box / 3) + Place.Square / 3, 3 * (Place.Box % 3) + Place.Square % 3};
+        const TPosition Place = TPosition::FromBoxPlace(Grid.Cursor().Box, Grid.Cursor().Square);
+        return std::pair<int, int>{Place.Row, Place.Col};
     };
     // The first movement shows the cursor on the centre square and goes no
     // further; then the keys move it, stopping at the edges.
@@ -314,7 +314,11 @@ TEST(Keyboard, TheCursorMovesOnItsGridAndDigitsActByTheSheetShown)
     Rig.Key(Qt::Key_PageUp, {});
     Rig.Key(Qt::Key_Up, {});
     EXPECT_EQ(At(Parent), std::make_pair(0, 8));
+    Rig.Key(Qt::Key_Right, {});
+    EXPECT_EQ(At(Parent), std::make_pair(0, 8)) << "no wrapping round at the right edge";
     Rig.Key(Qt::Key_PageDown, {});
+    Rig.Key(Qt::Key_Down, {});
+    EXPECT_EQ(At(Parent), std::make_pair(8, 8)) << "nor at the bottom";
     Rig.Key(Qt::Key_Home, {});
     Rig.Key(Qt::Key_Right, {});
     EXPECT_EQ(At(Parent), std::make_pair(8, 1));

@@ -91,10 +91,8 @@ struct TMainWindowRig {
     // The pixel at the middle of the square of (Row, Col) on a grid image.
     static QPoint CellPoint(int Row, int Col)
     {
-        const int Box = 3 * (Row / 3) + Col / 3;
-        const int Square = 3 * (Row % 3) + Col % 3;
-        const int X = 2 + (Box % 3) * 130 + 2 + (Square % 3) * 42 + 20;
-        const int Y = 2 + (Box / 3) * 130 + 2 + (Square / 3) * 42 + 20;
+        const int X = 2 + (Col / 3) * 130 + 2 + (Col % 3) * 42 + 20;
+        const int Y = 2 + (Row / 3) * 130 + 2 + (Row % 3) * 42 + 20;
         return {X, Y};
     }
 

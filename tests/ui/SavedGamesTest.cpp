@@ -260,14 +260,22 @@ TEST(SavedGames, DamagedFilesAreRefusedWithoutHarm)
                 EXPECT_EQ(Place.UserMarks().Bits() & ~AllDigitBits, 0u) << Name;
             }
     }
-    // A game the catalogue does not know: its first game instead.
+    // A game the catalogue does not know: told, nothing loaded onto another
+    // game, and no file left in use for the next Save to write over.
     QByteArray Unknown = Good;
     Unknown.replace(0, 5, "9,999");
-    WriteAll(Folder + QStringLiteral("/unknown.sav"), Unknown);
-    Rig.Prompter.OpenNames.push_back(Folder + QStringLiteral("/unknown.sav"));
+    const QString UnknownFile = Folder + QStringLiteral("/unknown.sav");
+    WriteAll(UnknownFile, Unknown);
+    Rig.Prompter.OpenNames.push_back(UnknownFile);
     Main.LoadGame(2, 201);
+    const size_t Before = Rig.Prompter.Messages.size();
     ASSERT_TRUE(Rig.Trigger("Loadvalues1"));
-    EXPECT_EQ(Main.GameRecord().GetGameNumber(), 101u);
+    ASSERT_EQ(Rig.Prompter.Messages.size(), Before + 1);
+    EXPECT_TRUE(Rig.Prompter.Messages.back().Text.contains(QStringLiteral("game 999 of issue 9")));
+    EXPECT_TRUE(Rig.Prompter.Messages.back().Text.contains(QDir::toNativeSeparators(UnknownFile)));
+    EXPECT_EQ(Main.GameRecord().GetGameNumber(), 201u);
+    EXPECT_TRUE(Main.SaveFileName().isEmpty());
+    EXPECT_EQ(ReadAll(UnknownFile), Unknown);
 
     // A last saved file that has gone: the error, then the last game.
     Rig.Close();

@@ -6,6 +6,7 @@
 
 #include <QCheckBox>
 #include <QLabel>
+#include <QListWidget>
 #include <QMenu>
 
 namespace {
@@ -69,6 +70,34 @@ TEST(Steps, F2ShowsTheStepOnTheGridAndAgainMakesItAsAnUndoableEntry)
     ASSERT_TRUE(Rig.Trigger("NextStep1"));
     EXPECT_EQ(Cell->GetValue(), 0);
     EXPECT_EQ(StepLine(Rig), Told);
+}
+
+// The solve commands and the steps use the methods the settings list
+// checks at the time.
+TEST(Steps, SolvingAndStepsUseTheMethodsTheSettingsCheck)
+{
+    TMainWindowRig Rig;
+    Rig.Start();
+    Rig.Options->EnsureControls();
+    auto* Methods = Rig.Options->findChild<QListWidget*>(QStringLiteral("chklbSolveMthods"));
+    ASSERT_NE(Methods, nullptr);
+    for (int Method = 0; Method < Methods->count(); ++Method)
+        Methods->item(Method)->setCheckState(Qt::Unchecked);
+    for (const char* Command : {"SolvePyramid", "SolveChildren", "SolveMaster", "SolveChild"})
+        ASSERT_TRUE(Rig.Trigger(Command));
+    for (int Index = 0; Index <= Rig.Pyramid().ChildCount(); ++Index)
+        EXPECT_EQ(Rig.PuzzleAt(Index).UndoCount(), 0) << Index;
+    Rig.Key(Qt::Key_F2, {});
+    EXPECT_EQ(StepLine(Rig), QStringLiteral("The solving methods find no further step from these entries."));
+
+    for (int Method = 0; Method < Methods->count(); ++Method)
+        Methods->item(Method)->setCheckState(Qt::Checked);
+    Rig.Key(Qt::Key_F2, {});
+    EXPECT_TRUE(StepLine(Rig).contains(QStringLiteral("must be")) || StepLine(Rig).contains(QStringLiteral("leave only")))
+        << StepLine(Rig).toStdString();
+    ASSERT_TRUE(Rig.Trigger("SolvePyramid"));
+    for (int Index = 0; Index <= Rig.Pyramid().ChildCount(); ++Index)
+        EXPECT_TRUE(Rig.PuzzleAt(Index).IsSolved()) << Index;
 }
 
 // Steps alone play a bundled game to its end, strikes included, and the

@@ -8,7 +8,7 @@
 #include "Exception.h"
 #include "FileStream.h"
 #include "Format.h"
-#include "Platform.h"
+#include "SafeFile.h"
 #include "PyramidLinks.h"
 
 #include <cerrno>
@@ -234,20 +234,9 @@ int RunGenerate(const std::vector<std::string>& Args)
     const auto start = std::chrono::steady_clock::now();
     const TGeneratedIssue made = GenerateIssue(issue);
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    // Written beside the target and moved over it, so that a failed write
-    // never leaves a cut issue file under the real name.
-    const std::string partial = output + ".partial";
-    try {
-        TFileStream file(partial, TFileMode::fmCreate);
-        file.WriteBuffer(made.File.data(), static_cast<int64_t>(made.File.size()));
-    } catch (...) {
-        std::remove(partial.c_str());
-        throw;
-    }
-    if (!Platform::ReplaceFile(partial, output)) {
-        std::remove(partial.c_str());
-        throw Exception(Format("Cannot write %s", output.c_str()));
-    }
+    // Written whole or not at all, so that a failed write never leaves a cut
+    // issue file under the real name.
+    WriteFileWhole(output, made.File.data(), made.File.size());
     std::printf("issue %u \"%s\": %zu games, %zu bytes, key index %u, %.2f s\n", issue.IssueNumber,
                 issue.Description.c_str(), made.Games.size(), made.File.size(), issue.KeyIndex, seconds);
     // The grade of every game as the grader found it: the hardest method the

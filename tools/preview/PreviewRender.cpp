@@ -284,7 +284,7 @@ std::vector<std::string> RenderPreview(const TPreviewOptions& Options)
         Cell.NotifyChange(false);
     }
     if (Options.Solve)
-        Pyramid->SolvePyramid();
+        Pyramid->SolvePyramid(MethodsOf(Values));
 
     for (TGrid* Grid : {&ParentGrid, &ChildGrid}) {
         Grid->SetFilled(Options.Filled);

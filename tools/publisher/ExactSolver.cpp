@@ -2,6 +2,7 @@
 
 #include "Exception.h"
 #include "PyramidLinks.h"
+#include "QVClasses.h"
 
 #include <algorithm>
 #include <bit>
@@ -13,7 +14,7 @@ constexpr uint16_t AllDigits = 0x3FE;
 
 int CellOfBox(int Box, int Square)
 {
-    return (3 * (Box / 3) + Square / 3) * 9 + 3 * (Box % 3) + Square % 3;
+    return TPosition::FromBoxPlace(Box, Square).Index();
 }
 
 int CellOfPos(int Row, int Col)

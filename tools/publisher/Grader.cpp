@@ -5,8 +5,6 @@
 #include "Puzzle.h"
 #include "PuzzleXLink.h"
 #include "PyramidLinks.h"
-#include "QVSettings.h"
-#include "SettingsValues.h"
 
 #include <span>
 
@@ -67,29 +65,18 @@ bool ParseGrade(const std::string& Text, TGrade& Grade)
     return false;
 }
 
-TMethodLevelScope::TMethodLevelScope(TMethodLevel Level)
-    : FPrevious(&Settings()), FValues(new TSettingsValues)
+TMethodSet LevelMethods(TMethodLevel Level)
 {
-    for (int method = 0; method < TSettingsValues::MethodCount; ++method) {
-        FValues->SetMethodEnabled(method, method <= LastMethodOf(Level));
-    }
-    InstallSettings(FValues);
-}
-
-TMethodLevelScope::~TMethodLevelScope()
-{
-    InstallSettings(FPrevious);
-    delete FValues;
+    return TMethodSet::UpTo(LastMethodOf(Level));
 }
 
 bool PyramidStreamSolves(uint8_t LayoutType, const std::vector<uint8_t>& Stream, TMethodLevel Level)
 {
-    TMethodLevelScope scope(Level);
     TPuzzleXLink pyramid(LayoutType, nullptr, 1, 1);
     TMemoryStream input(Stream);
     pyramid.LoadFromStream(input);
     pyramid.SetPencilMode(msAutoPencilLinked);
-    pyramid.SolvePyramid();
+    pyramid.SolvePyramid(LevelMethods(Level));
     for (int index = 0; index <= pyramid.ChildCount(); ++index) {
         if (!PuzzleHoldsSolution(*pyramid.GetPuzzle(index))) {
             return false;
@@ -105,11 +92,10 @@ bool PyramidSolves(const TPyramidSolution& Solution, const TPyramidGivens& Given
 
 bool PuzzleSolvesAlone(const TGridDigits& Solution, const TGridDigits& Givens, TMethodLevel Level)
 {
-    TMethodLevelScope scope(Level);
     TPuzzle puzzle;
     puzzle.LoadPuzzle(std::span<const uint8_t, 81>(Solution), std::span<const uint8_t, 81>(Givens));
     puzzle.SetMarkStyle(msAutoPencilLinked, false);
-    puzzle.Solve();
+    puzzle.Solve(LevelMethods(Level));
     return PuzzleHoldsSolution(puzzle);
 }
 

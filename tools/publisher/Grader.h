@@ -6,9 +6,10 @@
 // method; a pyramid in which some puzzle cannot be finished from its own
 // givens alone, without what the links carry, is of the "pyramid" kind.
 //
-// Every check installs its own settings object for the duration of the call
-// and puts back the one in force before (also when an exception leaves).
+// The checks hand each solve the methods of their level; the settings in
+// force play no part in grading.
 
+#include "MethodSet.h"
 #include "PuzzleStreamWriter.h"
 #include "SolutionMaker.h"
 
@@ -37,19 +38,9 @@ std::string GradeName(const TGrade& Grade);
 bool ParseGrade(const std::string& Text, TGrade& Grade);
 std::string GradeKeyword(const TGrade& Grade);
 
-// Installs settings with the solving methods up to Level enabled (XWings off,
-// it has no step) and restores the previous settings when it goes.
-class TMethodLevelScope {
-public:
-    explicit TMethodLevelScope(TMethodLevel Level);
-    ~TMethodLevelScope();
-    TMethodLevelScope(const TMethodLevelScope&) = delete;
-    TMethodLevelScope& operator=(const TMethodLevelScope&) = delete;
-
-private:
-    const class TQVSettings* FPrevious;
-    class TSettingsValues* FValues;
-};
+// The solving methods a level uses: those up to its last (XWings never, it
+// has no step).
+TMethodSet LevelMethods(TMethodLevel Level);
 
 // Whether SolvePyramid with the methods up to Level fills every puzzle of the
 // pyramid with its solution digits, starting from the givens alone.
