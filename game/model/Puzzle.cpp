@@ -30,6 +30,29 @@ private:
     TPuzzle& FPuzzle;
 };
 
+// Tells the listener what the puzzle can undo and redo once the operation
+// that changed it has ended.
+class THistoryNotice {
+public:
+    explicit THistoryNotice(TPuzzle& Puzzle) : FPuzzle(Puzzle) {}
+    ~THistoryNotice() { FPuzzle.TellHistory(); }
+    THistoryNotice(const THistoryNotice&) = delete;
+    THistoryNotice& operator=(const THistoryNotice&) = delete;
+
+private:
+    TPuzzle& FPuzzle;
+};
+
+void TPuzzle::TellHistory()
+{
+    if (CanUndo() == FToldUndo && CanRedo() == FToldRedo)
+        return;
+    FToldUndo = CanUndo();
+    FToldRedo = CanRedo();
+    if (FHistoryListener)
+        FHistoryListener();
+}
+
 TPuzzle::TPuzzle()
 {
     {
@@ -156,6 +179,7 @@ void TPuzzle::PushUndoRecord(const TUndoRecord& Record)
     FUndoList[FUndoCount] = Record;
     FUndoList[FUndoCount].Stamp = FNextStamp++;
     ++FUndoCount;
+    TellHistory();
 }
 
 void TPuzzle::ClearHistory()
@@ -163,11 +187,13 @@ void TPuzzle::ClearHistory()
     FUndoCount = 0;
     FCheckpointCount = 0;
     FRedoList.clear();
+    TellHistory();
 }
 
 void TPuzzle::ResetAll(bool CopyLinks, bool ClearSolution)
 {
     // The values change silently, so nothing taken back fits any more.
+    const THistoryNotice Notice(*this);
     FRedoList.clear();
     for (auto& Cell : FCells)
         Cell->Reset(ClearSolution);
@@ -445,10 +471,13 @@ void TPuzzle::Withdraw()
     while (FCheckpointCount > 0 && FCheckpoints[FCheckpointCount] > FUndoCount)
         --FCheckpointCount;
     FRedoList.clear();
+    TellHistory();
 }
 
 bool TPuzzle::Undo(int Count)
 {
+    // Told after the replay scope ends, when the puzzle is whole again.
+    const THistoryNotice Notice(*this);
     TUndoScope Replay(*this);
     for (int Step = 0; Step < Count; ++Step) {
         if (FUndoCount == 0)
@@ -470,6 +499,7 @@ bool TPuzzle::Undo(int Count)
 
 bool TPuzzle::Redo()
 {
+    const THistoryNotice Notice(*this);
     if (FRedoList.empty())
         return false;
     const TRedoRecord Entry = FRedoList.back();

@@ -18,6 +18,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -139,7 +140,11 @@ public:
     // If the partner has recorded anything since, the re-entered value is
     // recorded there as a new entry, as any value carried over a link is.
     bool Redo();
+    bool CanUndo() const { return FUndoCount > 0; }
     bool CanRedo() const { return !FRedoList.empty(); }
+    // Called whenever CanUndo or CanRedo changes (a window enables its Undo
+    // and Redo from it); an undo or a redo tells it once, when it has ended.
+    void SetHistoryListener(std::function<void()> Listener) { FHistoryListener = std::move(Listener); }
     int RedoCount() const { return static_cast<int>(FRedoList.size()); }
     // Forgets every undo record, checkpoint and value to redo (a freshly
     // started game).
@@ -176,7 +181,11 @@ public:
     void AddUndoRecord(int Row, int Col, int NewValue, int OldValue);
     // Called for every value change that is not this puzzle's own undo or
     // redo: what was taken back no longer fits the position.
-    void DiscardRedo() { FRedoList.clear(); }
+    void DiscardRedo()
+    {
+        FRedoList.clear();
+        TellHistory();
+    }
 
 private:
     // A value that Undo took back: the record, the value the cell held
@@ -193,6 +202,10 @@ private:
 
     friend class TUpdateScope;
     friend class TUndoScope;
+    friend class THistoryNotice;
+    // Calls the history listener when CanUndo or CanRedo differs from what
+    // it was last told.
+    void TellHistory();
     void LoadMarks(const std::string& Text, int Kind);
     bool RunMethod(int Method);
     // Empty cells and automatic candidates, a measure that honest progress
@@ -226,6 +239,9 @@ private:
     uint64_t FNextStamp = 1;
     // Newest last.
     std::vector<TRedoRecord> FRedoList;
+    std::function<void()> FHistoryListener;
+    bool FToldUndo = false;
+    bool FToldRedo = false;
     int FCheckpointCount = 0;
     std::vector<int> FCheckpoints;
     bool FSolved = false;

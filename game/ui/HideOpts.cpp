@@ -1,127 +1,96 @@
 #include "HideOpts.h"
 
 #include "ButtonPageControl.h"
-#include "GameFeatures.h"
 #include "Options.h"
-#include "PyramidSteps.h"
 
 #include <QAction>
 #include <QWidget>
 
-void THideOpts::ApplyGameFeatures(const TPuzzleInfo& Record)
+namespace {
+
+using P = TFeaturePart;
+
+struct TWidgetPart {
+    P Part;
+    const char* Name;
+};
+
+constexpr TWidgetPart PanelParts[] = {
+    {P::LedPanel, "pnlLeds"}, {P::ControlPanel, "pnlControls"}, {P::BarPanel, "pnlAllProgressBars"},
+    {P::Steps, "pnlStep"}};
+
+constexpr TWidgetPart SheetParts[] = {
+    {P::HiLites, "tsHiLite"}, {P::PencilSheets, "tsPencil"}, {P::PencilSheets, "tsErase"}};
+
+template <typename T>
+T* Named(QWidget& Window, const char* Name)
 {
-    const TFeatureControls& C = FControls;
-    const TGameFeatures Features = FeaturesOf(Record);
-    ShowAllFeatures();
-    if (!Features.PlayControls) {
-        HidePlayControls();
-    } else if (!Features.Printing) {
-        C.Print->setVisible(false);
-        C.SaveBookletPdf->setVisible(false);
-    }
-    TfrmOptions& Options = *C.Options;
-    if (!Features.InvalidHighlighting) {
-        Options.SetOptionEnabled(optInvalid, false);
-        Options.SetOptionEnabled(optInvalidPriority, false);
-        Options.SetColourEnabled(colInvalid, false);
-    }
-    if (!Features.IncorrectHighlighting) {
-        Options.SetOptionEnabled(optIncorrect, false);
-        Options.SetOptionEnabled(optInvalidPriority, false);
-        Options.SetColourEnabled(colIncorrect, false);
-    }
-    if (!Features.SolveParent)
-        C.SolveMaster->setVisible(false);
-    if (!Features.SolveChildren) {
-        C.SolveChild->setVisible(false);
-        C.SolveChildren->setVisible(false);
-    }
-    if (!Features.SolvePyramid) {
-        C.SolvePyramid->setVisible(false);
-        C.SolveSeparator->setVisible(C.SolveMaster->isVisible() || C.SolveChild->isVisible()
-                                     || C.SolveChildren->isVisible());
-    }
-    if (!Features.ProtectSolution)
-        Options.SetOptionEnabled(optNoRemoveSoln, false);
-    if (!StepsOffered(Features)) {
-        for (QAction* Item : {C.StepSeparator, C.NextStep, C.ApplyStep})
-            Item->setVisible(false);
-        C.PnlStep->setVisible(false);
-    }
-    ApplyPencilFeatures(true, Record);
-    C.FitClientHeight();
+    T* Found = Window.findChild<T*>(QString::fromLatin1(Name));
+    Q_ASSERT(Found != nullptr);
+    return Found;
 }
 
-void THideOpts::ShowAllFeatures()
+}  // namespace
+
+THideOpts::THideOpts(QWidget& Window, std::vector<std::pair<TFeaturePart, QAction*>> Items, TfrmOptions& Options,
+                     std::function<void()> FitClientHeight)
+    : FOptions(Options), FFitClientHeight(std::move(FitClientHeight)), FItems(std::move(Items))
 {
-    const TFeatureControls& C = FControls;
-    C.Print->setVisible(true);
-    C.SaveBookletPdf->setVisible(true);
-    C.PnlLeds->setVisible(C.Options->GetOption(optShowLeds));
-    C.PnlBars->setVisible(C.Options->GetOption(optProgressBars));
-    C.PnlControls->setVisible(true);
-    C.EditMenu->setVisible(true);
-    // A paper game before may have hidden the whole View menu; nothing else
-    // would bring it back for a screen game.
-    C.ViewMenu->setVisible(true);
-    for (QAction* Item : {C.UserMarksLinked, C.UserMarksSeparate, C.UserMarksSeparator, C.SolveSeparator, C.SolveChild,
-                          C.SolveChildren, C.SolveMaster, C.SolvePyramid, C.StepSeparator, C.NextStep, C.ApplyStep})
-        Item->setVisible(true);
-    C.PnlStep->setVisible(true);
+    for (const TWidgetPart& Panel : PanelParts)
+        FPanels.emplace_back(Panel.Part, Named<QWidget>(Window, Panel.Name));
+    FPageControl = Named<TButtonPageControl>(Window, "pgcControls");
+    FEnterSheet = Named<QWidget>(Window, "tsValue");
+    for (const TWidgetPart& Sheet : SheetParts)
+        FSheets.emplace_back(Sheet.Part, Named<QWidget>(Window, Sheet.Name));
+    FFilling = {Named<QAction>(Window, "Candidates1"), Named<QAction>(Window, "Filled1")};
+}
+
+void THideOpts::ApplyGameFeatures(const TGameFeatures& Game, const TViewOptions& View)
+{
+    const bool ShowLeds = FOptions.GetOption(optShowLeds);
+    const bool ShowBars = FOptions.GetOption(optProgressBars);
+    Put(GameFeatureView(FShown, Game, View, ShowLeds, ShowBars), true);
+    FFitClientHeight();
+}
+
+void THideOpts::ApplyPencilFeatures(bool Shown, const TGameFeatures& Game, const TViewOptions& View)
+{
+    Put(PencilFeatureView(FShown, Shown, Game, View), false);
+}
+
+void THideOpts::Put(const TFeatureView& View, bool GameStart)
+{
+    FShown = View;
+    for (const auto& [Part, Item] : FItems)
+        Item->setVisible(View.Shows(Part));
+    for (QAction* Item : FFilling)
+        Item->setEnabled(View.MarkFillingEnabled);
+    for (const auto& [Part, Panel] : FPanels)
+        if (GameStart || (Part != P::LedPanel && Part != P::BarPanel))
+            Panel->setVisible(View.Shows(Part));
+    for (const auto& [Part, Sheet] : FSheets)
+        FPageControl->SetTabVisible(Sheet, View.Shows(Part));
+    FPageControl->SetActivePage(FEnterSheet);
+    if (!GameStart)
+        return;
+    // The settings as a game start leaves them: every one made available,
+    // then the game's taken away. The order counts: enabling the priority
+    // pair settles it from both highlight boxes, disabling one leaves the
+    // pair as it is.
     for (int Number : {optNoRemoveSoln, optInvalid, optIncorrect, optInvalidPriority})
-        C.Options->SetOptionEnabled(Number, true);
-    C.Options->SetColourEnabled(colInvalid, true);
-    C.Options->SetColourEnabled(colIncorrect, true);
-}
-
-void THideOpts::HidePlayControls()
-{
-    const TFeatureControls& C = FControls;
-    C.PnlBars->setVisible(false);
-    C.PnlControls->setVisible(false);
-    C.PnlLeds->setVisible(false);
-    C.EditMenu->setVisible(false);
-    C.PnlStep->setVisible(false);
-    for (QAction* Item : {C.UserMarksLinked, C.UserMarksSeparate, C.UserMarksSeparator, C.StepSeparator, C.NextStep,
-                          C.ApplyStep})
-        Item->setVisible(false);
-}
-
-void THideOpts::ApplyPencilFeatures(bool Shown, const TPuzzleInfo& Record)
-{
-    const TFeatureControls& C = FControls;
-    const TGameFeatures Features = FeaturesOf(Record);
-    const bool AutoStyles = !C.UserMarksLinked->isChecked() && !C.UserMarksSeparate->isChecked();
-    C.Candidates->setEnabled(AutoStyles);
-    C.Filled->setEnabled(AutoStyles);
-    const bool ControlsShown = !C.PnlControls->isHidden();
-    if (Shown) {
-        C.AutoPencilSeparate->setVisible(Features.AutoPencilSeparate);
-        if (ControlsShown)
-            C.AutoPencilLinked->setVisible(Features.AutoPencilLinked);
-        else
-            C.ViewMenu->setVisible(C.AutoPencilSeparate->isVisible());
-        ApplyHiLiteFeatures(Features.DigitHighlighting);
-    } else {
-        C.AutoPencilSeparate->setVisible(false);
-        if (ControlsShown)
-            C.AutoPencilLinked->setVisible(false);
-        else
-            C.ViewMenu->setVisible(false);
-        ApplyHiLiteFeatures(false);
+        FOptions.SetOptionEnabled(Number, true);
+    FOptions.SetColourEnabled(colInvalid, true);
+    FOptions.SetColourEnabled(colIncorrect, true);
+    if (!View.InvalidSettings) {
+        FOptions.SetOptionEnabled(optInvalid, false);
+        FOptions.SetOptionEnabled(optInvalidPriority, false);
+        FOptions.SetColourEnabled(colInvalid, false);
     }
-    for (QAction* Item : {C.CandidatesSeparator, C.Candidates, C.Filled, C.UserMarksLinked, C.UserMarksSeparate,
-                          C.UserMarksSeparator})
-        Item->setVisible(Shown);
-    C.PageControl->SetTabVisible(C.PencilSheet, Shown);
-    C.PageControl->SetTabVisible(C.EraseSheet, Shown);
-}
-
-void THideOpts::ApplyHiLiteFeatures(bool Offered)
-{
-    const TFeatureControls& C = FControls;
-    C.PageControl->SetTabVisible(C.HiLiteSheet, Offered);
-    C.HiLitesMenu->setVisible(Offered);
-    C.HiLitesSeparator->setVisible(Offered);
-    C.PageControl->SetActivePage(C.EnterSheet);
+    if (!View.IncorrectSettings) {
+        FOptions.SetOptionEnabled(optIncorrect, false);
+        FOptions.SetOptionEnabled(optInvalidPriority, false);
+        FOptions.SetColourEnabled(colIncorrect, false);
+    }
+    if (!View.ProtectSetting)
+        FOptions.SetOptionEnabled(optNoRemoveSoln, false);
 }

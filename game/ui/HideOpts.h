@@ -1,70 +1,49 @@
 #pragma once
-// The per-game feature rules: at every game start every feature is made
-// available, then what the game does not offer is taken away, by hiding menu
-// items, sheets and panels of the main window and by disabling controls of
-// the settings dialog (a disabled setting counts as off). The pencil part
-// runs again on every change of the mark style. The rules hold no state.
-//
-// The rules reach the window only through the controls it hands them; the
-// pop-up menu follows the sheets when it opens.
+// Puts what the feature rules (FeatureRules.h) decide on the main window and
+// the settings dialog: hides and shows menu items, sheets and panels, and
+// enables or disables the dialog's controls. The menu items come from the
+// command table, the sheets and panels are found by their object names once;
+// the pop-up menu follows the sheets and the step items when it opens.
+
+#include "FeatureRules.h"
 
 #include <functional>
+#include <utility>
+#include <vector>
 
 class QAction;
 class QWidget;
 class TButtonPageControl;
 class TfrmOptions;
-class TPuzzleInfo;
-
-// The window's controls that a game's features show, hide or disable. The
-// window owns them all; they outlive the rules.
-struct TFeatureControls {
-    TfrmOptions* Options = nullptr;
-    QWidget* PnlLeds = nullptr;
-    QWidget* PnlControls = nullptr;
-    QWidget* PnlBars = nullptr;
-    TButtonPageControl* PageControl = nullptr;
-    QWidget* EnterSheet = nullptr;
-    QWidget* PencilSheet = nullptr;
-    QWidget* EraseSheet = nullptr;
-    QWidget* HiLiteSheet = nullptr;
-    QAction* Print = nullptr;
-    QAction* SaveBookletPdf = nullptr;
-    QAction* EditMenu = nullptr;
-    QAction* ViewMenu = nullptr;
-    QAction* AutoPencilLinked = nullptr;
-    QAction* AutoPencilSeparate = nullptr;
-    QAction* UserMarksSeparator = nullptr;
-    QAction* UserMarksLinked = nullptr;
-    QAction* UserMarksSeparate = nullptr;
-    QAction* CandidatesSeparator = nullptr;
-    QAction* Candidates = nullptr;
-    QAction* Filled = nullptr;
-    QAction* HiLitesSeparator = nullptr;
-    QAction* HiLitesMenu = nullptr;
-    QAction* SolveSeparator = nullptr;
-    QAction* SolveChild = nullptr;
-    QAction* SolveChildren = nullptr;
-    QAction* SolveMaster = nullptr;
-    QAction* SolvePyramid = nullptr;
-    QAction* StepSeparator = nullptr;
-    QAction* NextStep = nullptr;
-    QAction* ApplyStep = nullptr;
-    QWidget* PnlStep = nullptr;
-    // Fits the window round the panels shown.
-    std::function<void()> FitClientHeight;
-};
 
 class THideOpts {
 public:
-    explicit THideOpts(TFeatureControls Controls) : FControls(std::move(Controls)) {}
+    // Items are the menu items each part hides (from the command table);
+    // the window's sheets and panels must exist; window and dialog outlive
+    // the rules. FitClientHeight fits the window round the panels shown.
+    THideOpts(QWidget& Window, std::vector<std::pair<TFeaturePart, QAction*>> Items, TfrmOptions& Options,
+              std::function<void()> FitClientHeight);
 
-    void ApplyGameFeatures(const TPuzzleInfo& Record);
-    void ShowAllFeatures();
-    void HidePlayControls();
-    void ApplyPencilFeatures(bool Shown, const TPuzzleInfo& Record);
-    void ApplyHiLiteFeatures(bool Offered);
+    // What shows now, as the rules last left it.
+    const TFeatureView& Shown() const { return FShown; }
+
+    // A game start (the whole rules, then the window fitted) and a change of
+    // the mark style (the pencil part).
+    void ApplyGameFeatures(const TGameFeatures& Game, const TViewOptions& View);
+    void ApplyPencilFeatures(bool Shown, const TGameFeatures& Game, const TViewOptions& View);
 
 private:
-    TFeatureControls FControls;
+    // GameStart puts the LED and bar panels too: between game starts they
+    // follow settings 4 and 5 alone.
+    void Put(const TFeatureView& View, bool GameStart);
+
+    TFeatureView FShown;
+    TfrmOptions& FOptions;
+    std::function<void()> FFitClientHeight;
+    std::vector<std::pair<TFeaturePart, QAction*>> FItems;
+    std::vector<std::pair<TFeaturePart, QWidget*>> FPanels;
+    TButtonPageControl* FPageControl = nullptr;
+    QWidget* FEnterSheet = nullptr;
+    std::vector<std::pair<TFeaturePart, QWidget*>> FSheets;
+    std::vector<QAction*> FFilling;
 };

@@ -43,7 +43,6 @@ TfrmMain::TfrmMain(const std::string& ProgramFolder, QWidget* Owner)
 
     FCatalogue = std::make_unique<TGamesDataFile>(PlayerCatalogueFolders(FProgramFolder), FReporter);
     EnableGameMenus();
-    AssignShortcuts();
     // KeyPreview: keys are seen by the window before its controls; and hints
     // follow setting 11.
     qApp->installEventFilter(this);
@@ -64,28 +63,12 @@ void TfrmMain::SetDialogs(TfrmOptions* Options, TfrmChoosePuzzle* Choose)
     FOptions = Options;
     FChoose = Choose;
     // The feature rules disable the settings dialog's controls too.
-    FHideOpts = std::make_unique<THideOpts>(FeatureControls());
+    if (FOptions != nullptr)
+        FHideOpts = std::make_unique<THideOpts>(*this, FeatureItems(), *FOptions, [this] { FitClientHeight(); });
     if (FOptions != nullptr)
         connect(FOptions, &TfrmOptions::HelpRequested, this, Guarded([this](int Topic) { ShowHelp(FOptions, Topic); }));
     if (FChoose != nullptr)
         connect(FChoose, &TfrmChoosePuzzle::HelpRequested, this, Guarded([this](int Topic) { ShowHelp(FChoose, Topic); }));
-}
-
-TViewControls TfrmMain::ViewControls() const
-{
-    TViewControls View;
-    View.UserMarksLinked = FUserMarksLinked;
-    View.UserMarksSeparate = FUserMarksSeparate;
-    View.HidePencilMarks = FHidePencilMarks;
-    View.AutoPencilLinked = FAutoPencilLinked;
-    View.AutoPencilSeparate = FAutoPencilSeparate;
-    View.Candidates = FCandidates;
-    View.Filled = FFilled;
-    View.ChildOnly = FChildOnly;
-    View.ParentOnly = FParentOnly;
-    View.Both = FBoth;
-    View.ParentChoosesChild = FChooseChild;
-    return View;
 }
 
 void TfrmMain::showEvent(QShowEvent* Event)
@@ -124,14 +107,14 @@ void TfrmMain::ApplicationEvents1Idle()
 
 bool TfrmMain::AltHPressed()
 {
-    QWidget* HiLite = FSheets[shHiLite];
-    if (FPnlControls->isVisibleTo(this) && FPageControl->IsTabVisible(HiLite)) {
-        FPageControl->SetActivePage(HiLite);
+    if (FPnlControls->isVisibleTo(this) && FEntry->SheetOffered(TSheet::HiLite)) {
+        FEntry->ShowSheet(TSheet::HiLite);
         return true;
     }
-    if (!FMnuHelp->menuAction()->isVisible())
+    QAction* Help = MenuOf(TMenuId::Help)->menuAction();
+    if (!Help->isVisible())
         return false;
-    menuBar()->setActiveAction(FMnuHelp->menuAction());
+    menuBar()->setActiveAction(Help);
     return true;
 }
 
@@ -163,7 +146,7 @@ bool TfrmMain::eventFilter(QObject* Watched, QEvent* Event)
             const auto* Key = static_cast<QKeyEvent*>(Event);
             if (Key->key() == Qt::Key_H && Key->modifiers() == Qt::AltModifier && AltHPressed())
                 return true;
-            if (FormKeyDown(Key->key(), Key->modifiers()))
+            if (FEntry->FormKeyDown(Key->key(), Key->modifiers()))
                 return true;
         }
         break;

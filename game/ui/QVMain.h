@@ -4,32 +4,41 @@
 // command of the player arrives here and goes on to the pyramid, its puzzles
 // or the grids; afterwards the window refreshes LEDs, bars and grids.
 //
-// The class is one window, but its code is kept in files by concern:
+// The class is one window that wires its parts; each feature has a room of
+// its own: EntryController (pointer, clicks, keys, the strip, the pop-up's
+// entry items; EntryRules decides what an act on a cell does), StepPresenter
+// (explained steps: the step shown, its marks, the step line), HideOpts with
+// FeatureRules (what a game's features show), ViewOptions (the View menu's
+// settings). The window's own code is kept in files by concern:
 // QVMain.cpp (creation, showing, closing, the previewed keys),
 // QVMainCompose.cpp (panels and widgets), QVMainMenus.cpp (main and pop-up
-// menus), QVMainGame.cpp (start-up, game loading, children, commands),
-// QVMainEntry.cpp (mouse, pop-up, pencil, erase, highlight, mark styles,
-// undo, keyboard play), QVMainRefresh.cpp (LEDs, bars, panels, caption),
-// QVMainFiles.cpp (saved games, printing, help), QVMainIssues.cpp (issue
-// files the player adds), QVMainSteps.cpp (explained steps).
+// menus, the View menu shown from the view settings), QVMainGame.cpp
+// (start-up, game loading, children, commands), QVMainEntry.cpp (the entry
+// controller's and step presenter's services, mark styles, undo),
+// QVMainRefresh.cpp (LEDs, bars, panels, caption), QVMainFiles.cpp (saved
+// games, printing, help), QVMainIssues.cpp (issue files the player adds).
 //
 // Ownership: the window owns the pyramid, both grids, the catalogue and its
 // reporter; the settings and choose-game dialogs are the program's and are
 // only referenced (they must outlive the window's use of them).
 
+#include "Commands.h"
+#include "EntryController.h"
 #include "GamesFile.h"
 #include "HideOpts.h"
 #include "Prompter.h"
 #include "PuzzleInfo.h"
-#include "PyramidSteps.h"
+#include "StepPresenter.h"
 #include "QVUtils.h"
 #include "SettingsStore.h"
+#include "ViewOptions.h"
 
 #include <QMainWindow>
 #include <QString>
 
 #include <array>
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -55,7 +64,7 @@ class TPuzzleXLink;
 class TQVCell;
 class TStream;
 
-class TfrmMain : public QMainWindow {
+class TfrmMain : public QMainWindow, private TEntryHost, private TStepHost {
     Q_OBJECT
 
 public:
@@ -67,9 +76,6 @@ public:
     static constexpr int BarPanelHeight = 84;
     static constexpr int StepPanelHeight = 34;
     static constexpr int PyramidSlots = 10;
-
-    // Sheets of the entry-mode strip.
-    enum TSheet { shEnter = 0, shPencil = 1, shErase = 2, shHiLite = 3 };
 
     // Opens the catalogue of ProgramFolder (ending in a separator) and builds
     // the window; the game starts when the window is first shown.
@@ -95,14 +101,12 @@ public:
     void ArrangePanels();
     void SetCaption(const QString& FileName);
 
-    // Entry.
-    void SetHiLite(int N);
-    void Pencil(TCell& Cell, int Digit);
-    void Erase(TCell& Cell, int Digit);
+    // Entry (the entry controller's) and the View menu.
+    void SetHiLite(int N) { FEntry->SetHiLite(N); }
+    void ClearSpeedButtons(TSheet Sheet) { FEntry->ClearSpeedButtons(Sheet); }
     void CandidatesToggle();
     void PencilMarkStyle();
     void ChangeHiliting();
-    void ClearSpeedButtons(TSheet Sheet);
 
     // Saving and loading; false when the player cancelled.
     bool QuerySave();
@@ -115,15 +119,15 @@ public:
     // State, for the other windows of the program and for tests.
     TPuzzleXLink* XLink() const { return FXLink; }
     int CurrentChild() const { return FCurrentChild; }
-    int UndoPuzzle() const { return FUndoPuzzle; }
-    int EnterValue() const { return FEnterValue; }
+    int UndoPuzzle() const { return FEntry->UndoPuzzle(); }
+    int EnterValue() const { return FEntry->EnterValue(); }
     bool Saved() const { return FSaved; }
     const QString& GameName() const { return FGameName; }
     const TPuzzleInfo& GameRecord() const { return FGameRecord; }
     TGrid* ParentGrid() const { return FParentGrid.get(); }
     TGrid* ChildGrid() const { return FChildGrid.get(); }
     TGridImage* ParentImage() const { return FImage1; }
-    bool ParentActive() const { return FParentActive; }
+    bool ParentActive() const { return FEntry->ParentActive(); }
     TGridImage* ChildImage() const { return FImage2; }
     TGamesDataFile* Catalogue() const { return FCatalogue.get(); }
     TSettingsStore& Store() { return FStore; }
@@ -132,12 +136,13 @@ public:
     // The pop-up menu as it would open now (made on first use).
     QMenu* PopupMenu();
     QCheckBox* ChooseChildBox() const { return FChooseChild; }
-    TQVCell* PopupCell() const { return FPopupCell; }
+    TQVCell* PopupCell() const { return FEntry->PopupCell(); }
     // The save dialog's file name: the file in use, empty for a new game.
     const QString& SaveFileName() const { return ValueSaveDialog.FileName; }
     void SetSaveFileName(const QString& Name) { ValueSaveDialog.FileName = Name; }
-    // The items whose state the settings store keeps as the view settings.
-    TViewControls ViewControls() const;
+    // The view settings shown in the View menu and the "Parent click
+    // selects child" box.
+    const TViewOptions& ViewOptions() const { return FView; }
 
 signals:
     // The window closed for good (the player did not cancel).
@@ -149,10 +154,10 @@ protected:
     bool eventFilter(QObject* Watched, QEvent* Event) override;
 
 private:
-    // A key to the names below, which are those of the game's design:
-    // Image1* handle either grid picture (Parent tells which); sb* are the
-    // entry strip's speed buttons; menu* are the pop-up menu's items;
-    // *1Click are the main menu's items; a "hint" is a tooltip.
+    // A key to the names below and in the entry controller, which are those
+    // of the game's design: Image1* handle either grid picture (Parent tells
+    // which); sb* are the entry strip's speed buttons; menu* are the pop-up
+    // menu's items; *1Click are the main menu's items; a "hint" is a tooltip.
 
     // QVMain.cpp: creation, closing, the events watched for the controls.
     bool FormCloseQuery();
@@ -165,24 +170,35 @@ private:
     void BuildPanels();
     void BuildLedPanel(QWidget* Panel);
     void BuildGridPanel(QWidget* Panel);
-    void BuildControlPanel(QWidget* Panel);
+    // Makes the entry-mode strip, which Strip hands to the entry controller.
+    void BuildControlPanel(QWidget* Panel, TEntryStrip& Strip);
     void BuildBarPanel(QWidget* Panel);
     void BuildStepPanel(QWidget* Panel);
-    // The controls a game's features show and hide.
-    TFeatureControls FeatureControls();
 
-    // QVMainMenus.cpp: the main menu and the pop-up menu.
+    // QVMainMenus.cpp and QVMainCommands.cpp: the command table, and the
+    // main menu and the pop-up menu made from it. A row's handler runs
+    // guarded, so its errors reach the error dialog.
+    static const std::vector<TCommand>& CommandTable();
+    // Groups holds the radio groups made so far, by the rows' numbers.
+    void MakeCommand(const TCommand& Row, std::map<int, QActionGroup*>& Groups);
     void BuildMenus();
-    // Makes a menu item with its object name, caption and shortcut; the
-    // handler (none for items handled elsewhere) runs guarded, so its errors
-    // reach the error dialog.
-    QAction* AddItem(QMenu* Menu, const char* Name, const QString& Caption, std::function<void()> Handler,
-                     const QKeySequence& Shortcut = {});
-    void AssignShortcuts();
+    // A command (or a menu's item) by object name; nullptr for none, or for
+    // a pop-up item before the pop-up was first opened.
+    QAction* Command(const std::string& Name) const;
+    QMenu* MenuOf(TMenuId Menu) const;
+    // The menu items the feature rules show and hide.
+    std::vector<std::pair<TFeaturePart, QAction*>> FeatureItems() const;
+    // The View menu's choices.
+    void ChoosePencilStyle(TPencilStyle Style);
+    void ChooseFilled(bool Filled);
+    void ChooseScope(THighlightScope Scope);
     // The pop-up menu is made when first opened; each time it opens it takes
     // its state from the window (highlight, child, sheets offered).
     void BuildPopupMenu();
     void PreparePopup();
+    // The View menu's items and the "Parent click selects child" box show
+    // the view settings.
+    void ShowViewOptions();
 
     // QVMainGame.cpp: start-up, games, children, File and Puzzle commands.
     void FormShow();
@@ -202,31 +218,20 @@ private:
     void SolveMasterClick();
     void SolvePyramidClick();
 
-    // QVMainEntry.cpp: the pointer, the strip, the pop-up, keys, mark
-    // styles, undo.
-    void Image1MouseMove(bool Parent, int X, int Y);
-    void Image1MouseUp(bool Parent, Qt::MouseButton Button, QPoint Position);
-    void Image1Click(bool Parent);
-    void sbValueClick(int Tag);
-    void SetSbHiLite(int Tag, bool Down);
-    void SetMenuHiLite(int Tag);
-    // Both "Clr" buttons: release the nine number buttons of the sheet shown.
-    void cmdClrSpeedButtons();
-    void menuSetValue(int Tag);
-    void menuPencil(int Tag);
-    void menuErase(int Tag);
-    TCell* PopupTarget() const;
-    bool FormKeyDown(int Key, Qt::KeyboardModifiers Modifiers);
-    // Keyboard play on the active grid's cursor; false for keys it leaves.
-    bool GridKeyDown(int Key, Qt::KeyboardModifiers Modifiers);
-    void MoveCursor(int Key);
-    // A digit typed on the cursor square, by the sheet shown; 0 clears.
-    void KeyDigit(int Digit);
-    void PopupAtCursor();
-    TGrid& ActiveGrid() const { return FParentActive ? *FParentGrid : *FChildGrid; }
-    void SetActiveGrid(bool Parent);
-    bool UserMarksStyle() const;
-    TSheet ActiveSheet() const;
+    // The entry controller's services (QVMainEntry.cpp).
+    TPuzzleXLink* EntryPyramid() const override { return FXLink; }
+    TGrid* EntryGrid(bool Parent) const override { return Parent ? FParentGrid.get() : FChildGrid.get(); }
+    int EntryChild() const override { return FCurrentChild; }
+    const TViewOptions& EntryView() const override { return FView; }
+    bool ShowChild(int N) override { return SelectChild(N); }
+    void RefreshAfterEntry(bool Check) override { RefreshAll(Check); }
+    void EntryMade() override { FSaved = false; }
+    void EntryClearsStep() override { ClearStep(); }
+    void EntryUndoPuzzleChanged() override { UpdateRedoItem(); }
+    void OpenPopup(QWidget* Image, QPoint Position) override;
+    bool KeysPlay() const override;
+
+    // QVMainEntry.cpp: mark styles, undo.
     // The mark style of the View menu applied to the pyramid and the grids,
     // without storing it (a game start applies what the game allows).
     void ApplyMarkStyle();
@@ -237,7 +242,7 @@ private:
     // Enters again what Undo took back on the same puzzle.
     void Redo1Click();
     // "&Redo" is enabled exactly when the puzzle the commands act on has
-    // something to enter again.
+    // something to enter again; the puzzles tell when that changes.
     void UpdateRedoItem();
     void Checkpoint1Click();
     void Backtocheckpoint1Click();
@@ -262,18 +267,23 @@ private:
     // the shading after printing, a refresh after bulk changes.
     void RepaintGrids();
 
-    // QVMainSteps.cpp: explained steps. F2 finds and shows the next step,
-    // or makes the one shown; Shift+F2 makes the one shown, or the next.
-    void NextStepClick();
-    void ApplyStepClick();
-    // The rules of the game in play; nullopt when it offers no steps.
-    std::optional<TStepRules> GameStepRules() const;
-    // Shows the step's puzzle, cursor and marks, and its sentence.
-    void ShowStep(const TPyramidStep& Step);
-    // Brings the step's puzzle into view and the cursor onto its square.
-    void PointAtStep(const TPyramidStep& Step);
-    // Takes the step shown off the grids and the step line.
-    void ClearStep();
+    // Explained steps (the step presenter's); its services in QVMainEntry.cpp.
+    void NextStepClick() { FSteps->NextStepClick(); }
+    void ApplyStepClick() { FSteps->ApplyStepClick(); }
+    void ClearStep()
+    {
+        if (FSteps)
+            FSteps->ClearStep();
+    }
+    TPuzzleXLink* StepPyramid() const override { return FXLink; }
+    TGrid* StepGrid(bool Parent) const override { return EntryGrid(Parent); }
+    int StepChild() const override { return FCurrentChild; }
+    TGameFeatures StepFeatures() const override;
+    bool StepUserMarks() const override { return FView.UserMarks(); }
+    void StepShowChild(int N) override { SelectChild(N); }
+    void StepActiveGrid(bool Parent) override { FEntry->SetActiveGrid(Parent); }
+    void StepMade(int Index) override;
+    void StepRefresh(bool Check) override { RefreshAll(Check); }
 
     // QVMainIssues.cpp: an issue file the player adds.
     void AddIssueFileClick();
@@ -300,6 +310,9 @@ private:
     TfrmOptions* FOptions = nullptr;
     TfrmChoosePuzzle* FChoose = nullptr;
     std::unique_ptr<THideOpts> FHideOpts;
+    std::unique_ptr<TEntryController> FEntry;
+    std::unique_ptr<TStepPresenter> FSteps;
+    TViewOptions FView;
 
     // Window state.
     QString FGameName;
@@ -307,11 +320,7 @@ private:
     std::unique_ptr<TGrid> FChildGrid;
     TPuzzleXLink* FXLink = nullptr;
     std::array<std::unique_ptr<TPuzzleXLink>, PyramidSlots> FXLinks;
-    int FEnterValue = 0;
     int FCurrentChild = 0;
-    int FUndoPuzzle = 0;
-    TQVCell* FPopupCell = nullptr;
-    TPuzzle* FPopupPuzzle = nullptr;
     bool FSaved = true;
     std::unique_ptr<TGamesDataFile> FCatalogue;
     TPuzzleInfo FGameRecord;
@@ -321,97 +330,29 @@ private:
     TFileDialogSpec ValueOpenDialog;
     bool FShown = false;
     bool FShowHints = true;
-    // The digit highlighted (1-9), 10 for pairs, 0 for none.
-    int FHiLite = 0;
-    // The grid the keys act on: the parent's at each game start, then the
-    // one last moved over by the pointer or chosen with Tab.
-    bool FParentActive = true;
     // The game decides the pencil style shown (it offers no linked auto
     // pencil) until the player picks one.
     bool FGameSetsPencilStyle = false;
-    // The step shown, while no change has made it stale (F2 then makes it).
-    TPyramidStep FStep;
-    bool FStepShown = false;
     // The printer of the booklet, kept so it keeps the player's choices.
     std::unique_ptr<QPrinter> FPrinter;
 
     // Panels and controls (QVMainCompose.cpp).
-    QWidget* FClient = nullptr;
     QWidget* FPnlLeds = nullptr;
     QWidget* FPnl2Grids = nullptr;
     QWidget* FPnlControls = nullptr;
     QWidget* FPnlBars = nullptr;
     QWidget* FPnlStep = nullptr;
-    QLabel* FLblStep = nullptr;
     std::array<TLedShape*, 18> FLeds{};
     TGridImage* FImage1 = nullptr;
     TGridImage* FImage2 = nullptr;
     QLabel* FNoGames = nullptr;
     QCheckBox* FChooseChild = nullptr;
     TButtonPageControl* FPageControl = nullptr;
-    std::array<QWidget*, 4> FSheets{};
-    std::array<QToolButton*, 10> FValueButtons{};   // by tag, 0 = "Del"
-    std::array<QToolButton*, 10> FPencilButtons{};  // 1-9
-    std::array<QToolButton*, 10> FEraseButtons{};   // 1-9
-    std::array<QToolButton*, 11> FHiLiteButtons{};  // 1-9, 10 = pairs
     std::array<TMyProgressBar*, 10> FBars{};        // by puzzle index
     TMyProgressBar* FProgressOverAll = nullptr;
 
-    // The main menu (QVMainMenus.cpp).
-    QMenu* FMnuFile = nullptr;
-    QMenu* FMnuEdit = nullptr;
-    QMenu* FMnuView = nullptr;
-    QMenu* FMnuChild = nullptr;
-    QMenu* FMnuPuzzle = nullptr;
-    QMenu* FMnuHiLites = nullptr;
-    QMenu* FMnuHelp = nullptr;
-    QAction* FFileOpen = nullptr;
-    QAction* FRedo = nullptr;
-    QAction* FLoadValues = nullptr;
-    QAction* FSave = nullptr;
-    QAction* FSaveAs = nullptr;
-    QAction* FPrint = nullptr;
-    QAction* FSaveBookletPdf = nullptr;
-    QAction* FPageSetup = nullptr;
-    QAction* FAutoPencilLinked = nullptr;
-    QAction* FAutoPencilSeparate = nullptr;
-    QAction* FUserMarksLinked = nullptr;
-    QAction* FUserMarksSeparate = nullptr;
-    QAction* FUserMarksSeparator = nullptr;
-    QAction* FHidePencilMarks = nullptr;
-    QAction* FCandidatesSeparator = nullptr;
-    QAction* FCandidates = nullptr;
-    QAction* FFilled = nullptr;
-    QAction* FHiLitesSeparator = nullptr;
-    QAction* FHiLitesMenu = nullptr;
-    QAction* FChildOnly = nullptr;
-    QAction* FParentOnly = nullptr;
-    QAction* FBoth = nullptr;
-    std::array<QAction*, 10> FChildItems{};  // 1-9
-    QAction* FLevelSeparator = nullptr;
-    QAction* FLevel1 = nullptr;
-    QAction* FLevel2 = nullptr;
-    QAction* FSolveSeparator = nullptr;
-    QAction* FSolveChild = nullptr;
-    QAction* FSolveChildren = nullptr;
-    QAction* FSolveMaster = nullptr;
-    QAction* FSolvePyramid = nullptr;
-    QAction* FNextStep = nullptr;
-    QAction* FApplyStep = nullptr;
-    QAction* FStepSeparator = nullptr;
-
-    // The pop-up menu (QVMainMenus.cpp), made when first opened.
-    QMenu* FPopup = nullptr;
-    QAction* FEnterNow = nullptr;
-    QAction* FEraseNow = nullptr;
-    QAction* FPencilNow = nullptr;
-    QAction* FBarNow = nullptr;
-    QMenu* FPopPencil = nullptr;
-    QMenu* FPopErase = nullptr;
-    QMenu* FPopHiLite = nullptr;
-    std::array<QAction*, 11> FPopHiLiteItems{};  // by tag, 0 = none, 10 = pairs
-    std::array<QAction*, 10> FPopChildItems{};   // 1-9
-    QAction* FPopStepBar = nullptr;
-    QAction* FPopNextStep = nullptr;
-    QAction* FPopApplyStep = nullptr;
+    // The menus and the commands made from the command table, by menu and
+    // by object name (QVMainMenus.cpp); the pop-up's when first opened.
+    std::array<QMenu*, MenuCount> FMenus{};
+    std::map<std::string, QAction*> FCommands;
 };

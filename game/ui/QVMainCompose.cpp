@@ -77,30 +77,35 @@ QPushButton* MakeClearButton(QWidget* Sheet, const char* Name)
 
 void TfrmMain::BuildPanels()
 {
-    FClient = new QWidget(this);
-    FClient->setObjectName(QStringLiteral("ClientArea"));
-    FClient->setAutoFillBackground(true);
-    QPalette Palette = FClient->palette();
+    auto* Client = new QWidget(this);
+    Client->setObjectName(QStringLiteral("ClientArea"));
+    Client->setAutoFillBackground(true);
+    QPalette Palette = Client->palette();
     Palette.setColor(QPalette::Window, QColorOf(clMoneyGreen));
-    FClient->setPalette(Palette);
-    auto* Layout = new QVBoxLayout(FClient);
+    Client->setPalette(Palette);
+    auto* Layout = new QVBoxLayout(Client);
     Layout->setContentsMargins(0, 0, 0, 0);
     Layout->setSpacing(0);
 
-    FPnlLeds = MakePanel(FClient, "pnlLeds", LedPanelHeight);
-    FPnl2Grids = MakePanel(FClient, "pnl2Grids", GridPanelHeight);
-    FPnlControls = MakePanel(FClient, "pnlControls", ControlPanelHeight);
-    FPnlBars = MakePanel(FClient, "pnlAllProgressBars", BarPanelHeight);
-    FPnlStep = MakePanel(FClient, "pnlStep", StepPanelHeight);
+    FPnlLeds = MakePanel(Client, "pnlLeds", LedPanelHeight);
+    FPnl2Grids = MakePanel(Client, "pnl2Grids", GridPanelHeight);
+    FPnlControls = MakePanel(Client, "pnlControls", ControlPanelHeight);
+    FPnlBars = MakePanel(Client, "pnlAllProgressBars", BarPanelHeight);
+    FPnlStep = MakePanel(Client, "pnlStep", StepPanelHeight);
     for (QWidget* Panel : {FPnlLeds, FPnl2Grids, FPnlControls, FPnlBars, FPnlStep})
         Layout->addWidget(Panel);
     Layout->addStretch(1);
     BuildLedPanel(FPnlLeds);
     BuildGridPanel(FPnl2Grids);
-    BuildControlPanel(FPnlControls);
+    TEntryStrip Strip;
+    BuildControlPanel(FPnlControls, Strip);
     BuildBarPanel(FPnlBars);
     BuildStepPanel(FPnlStep);
-    setCentralWidget(FClient);
+    setCentralWidget(Client);
+    Strip.Pages = FPageControl;
+    Strip.ParentImage = FImage1;
+    Strip.ChildImage = FImage2;
+    FEntry = std::make_unique<TEntryController>(static_cast<TEntryHost&>(*this), FOptions, Strip, *this);
 }
 
 void TfrmMain::BuildLedPanel(QWidget* Panel)
@@ -148,10 +153,10 @@ void TfrmMain::BuildGridPanel(QWidget* Panel)
         // The keyboard belongs to the grids: they take the focus, and a
         // screen reader follows it.
         Image->setFocusPolicy(Qt::StrongFocus);
-        connect(Image, &TGridImage::MouseMoved, this, Guarded([this, Parent](int X, int Y) { Image1MouseMove(Parent, X, Y); }));
-        connect(Image, &TGridImage::Clicked, this, Guarded([this, Parent] { Image1Click(Parent); }));
+        connect(Image, &TGridImage::MouseMoved, this, Guarded([this, Parent](int X, int Y) { FEntry->Image1MouseMove(Parent, X, Y); }));
+        connect(Image, &TGridImage::Clicked, this, Guarded([this, Parent] { FEntry->Image1Click(Parent); }));
         connect(Image, &TGridImage::MouseReleased, this,
-                Guarded([this, Parent](Qt::MouseButton Button, QPoint Position) { Image1MouseUp(Parent, Button, Position); }));
+                Guarded([this, Parent](Qt::MouseButton Button, QPoint Position) { FEntry->Image1MouseUp(Parent, Button, Position); }));
     }
     // Shown instead of the grids when there is no game to play.
     FNoGames = new QLabel(Panel);
@@ -166,14 +171,17 @@ void TfrmMain::BuildGridPanel(QWidget* Panel)
     Panel->installEventFilter(this);
 }
 
-void TfrmMain::BuildControlPanel(QWidget* Panel)
+void TfrmMain::BuildControlPanel(QWidget* Panel, TEntryStrip& Strip)
 {
     FChooseChild = new QCheckBox(QStringLiteral("Parent click selects child"), Panel);
     FChooseChild->setObjectName(QStringLiteral("ChooseChild"));
     FChooseChild->setChecked(true);
     FChooseChild->setGeometry(8, 26, 180, 22);
     FChooseChild->setFocusPolicy(Qt::NoFocus);
-    connect(FChooseChild, &QCheckBox::clicked, this, Guarded([this] { FStore.SaveViewOptions(ViewControls()); }));
+    // The box shows the view setting and changes it, whoever checks it; the
+    // player's click stores it.
+    connect(FChooseChild, &QCheckBox::toggled, this, [this](bool Checked) { FView.ParentChoosesChild = Checked; });
+    connect(FChooseChild, &QCheckBox::clicked, this, Guarded([this] { FStore.SaveViewOptions(FView); }));
 
     FPageControl = new TButtonPageControl(Panel);
     FPageControl->setObjectName(QStringLiteral("pgcControls"));
@@ -182,31 +190,29 @@ void TfrmMain::BuildControlPanel(QWidget* Panel)
 
     QWidget* Enter = MakeSheet("tsValue", QStringLiteral("Enter"));
     for (int Tag = 1; Tag <= 9; ++Tag)
-        FValueButtons[static_cast<size_t>(Tag)] =
+        Strip.ValueButtons[static_cast<size_t>(Tag)] =
             MakeSpeedButton(Enter, QStringLiteral("sbValue%1").arg(Tag), QString::number(Tag), Tag);
-    FValueButtons[0] = MakeSpeedButton(Enter, QStringLiteral("sbValue0"), QStringLiteral("Del"), 0);
-    FValueButtons[0]->setAccessibleName(QStringLiteral("Enter: delete"));
-    FValueButtons[0]->setChecked(true);
+    Strip.ValueButtons[0] = MakeSpeedButton(Enter, QStringLiteral("sbValue0"), QStringLiteral("Del"), 0);
+    Strip.ValueButtons[0]->setAccessibleName(QStringLiteral("Enter: delete"));
+    Strip.ValueButtons[0]->setChecked(true);
     auto* ValueGroup = new QButtonGroup(Enter);
     ValueGroup->setExclusive(true);
-    for (QToolButton* Button : FValueButtons) {
+    for (QToolButton* Button : Strip.ValueButtons)
         ValueGroup->addButton(Button);
-        connect(Button, &QToolButton::clicked, this, Guarded([this, Button] { sbValueClick(Button->property("Tag").toInt()); }));
-    }
     qobject_cast<QHBoxLayout*>(Enter->layout())->addStretch(1);
 
     QWidget* Pencil = MakeSheet("tsPencil", QStringLiteral("Pencil"));
     QWidget* Erase = MakeSheet("tsErase", QStringLiteral("Erase"));
     for (int Tag = 1; Tag <= 9; ++Tag) {
-        FPencilButtons[static_cast<size_t>(Tag)] =
+        Strip.PencilButtons[static_cast<size_t>(Tag)] =
             MakeSpeedButton(Pencil, QStringLiteral("sbPencil%1").arg(Tag), QString::number(Tag), Tag);
-        FEraseButtons[static_cast<size_t>(Tag)] =
+        Strip.EraseButtons[static_cast<size_t>(Tag)] =
             MakeSpeedButton(Erase, QStringLiteral("sbErase%1").arg(Tag), QString::number(Tag), Tag);
     }
     connect(MakeClearButton(Pencil, "cmdClrPencilSbs"), &QPushButton::clicked, this,
-            Guarded([this] { cmdClrSpeedButtons(); }));
+            Guarded([this] { FEntry->cmdClrSpeedButtons(); }));
     connect(MakeClearButton(Erase, "cmdClrEraseSbs"), &QPushButton::clicked, this,
-            Guarded([this] { cmdClrSpeedButtons(); }));
+            Guarded([this] { FEntry->cmdClrSpeedButtons(); }));
     qobject_cast<QHBoxLayout*>(Pencil->layout())->addStretch(1);
     qobject_cast<QHBoxLayout*>(Erase->layout())->addStretch(1);
 
@@ -217,12 +223,11 @@ void TfrmMain::BuildControlPanel(QWidget* Panel)
             MakeSpeedButton(HiLite, Name, Tag == 10 ? QStringLiteral("..") : QString::number(Tag), Tag);
         if (Tag == 10)
             Button->setAccessibleName(QStringLiteral("Hi Lite pairs"));
-        FHiLiteButtons[static_cast<size_t>(Tag)] = Button;
-        connect(Button, &QToolButton::clicked, this, Guarded([this, Tag](bool Down) { SetSbHiLite(Tag, Down); }));
+        Strip.HiLiteButtons[static_cast<size_t>(Tag)] = Button;
     }
     qobject_cast<QHBoxLayout*>(HiLite->layout())->addStretch(1);
 
-    FSheets = {Enter, Pencil, Erase, HiLite};
+    Strip.Sheets = {Enter, Pencil, Erase, HiLite};
     FPageControl->AddPage(Enter, QStringLiteral("&Enter"));
     FPageControl->AddPage(Pencil, QStringLiteral("&Pencil"));
     FPageControl->AddPage(Erase, QStringLiteral("Era&se"));
@@ -263,50 +268,12 @@ void TfrmMain::BuildStepPanel(QWidget* Panel)
 {
     // Two lines of the explained step, lined up with the grids. A label's
     // text is its accessible name, so a screen reader hears each new step.
-    FLblStep = new QLabel(Panel);
-    FLblStep->setObjectName(QStringLiteral("lblStep"));
-    FLblStep->setAccessibleDescription(QStringLiteral("Next step"));
-    FLblStep->setWordWrap(true);
-    FLblStep->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    FLblStep->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    FLblStep->setGeometry(LeftX + 4, 1, RightX + GridImageSize - LeftX - 8, StepPanelHeight - 2);
-}
-
-TFeatureControls TfrmMain::FeatureControls()
-{
-    TFeatureControls C;
-    C.Options = FOptions;
-    C.PnlLeds = FPnlLeds;
-    C.PnlControls = FPnlControls;
-    C.PnlBars = FPnlBars;
-    C.PageControl = FPageControl;
-    C.EnterSheet = FSheets[shEnter];
-    C.PencilSheet = FSheets[shPencil];
-    C.EraseSheet = FSheets[shErase];
-    C.HiLiteSheet = FSheets[shHiLite];
-    C.Print = FPrint;
-    C.SaveBookletPdf = FSaveBookletPdf;
-    C.EditMenu = FMnuEdit->menuAction();
-    C.ViewMenu = FMnuView->menuAction();
-    C.AutoPencilLinked = FAutoPencilLinked;
-    C.AutoPencilSeparate = FAutoPencilSeparate;
-    C.UserMarksSeparator = FUserMarksSeparator;
-    C.UserMarksLinked = FUserMarksLinked;
-    C.UserMarksSeparate = FUserMarksSeparate;
-    C.CandidatesSeparator = FCandidatesSeparator;
-    C.Candidates = FCandidates;
-    C.Filled = FFilled;
-    C.HiLitesSeparator = FHiLitesSeparator;
-    C.HiLitesMenu = FHiLitesMenu;
-    C.SolveSeparator = FSolveSeparator;
-    C.SolveChild = FSolveChild;
-    C.SolveChildren = FSolveChildren;
-    C.SolveMaster = FSolveMaster;
-    C.SolvePyramid = FSolvePyramid;
-    C.StepSeparator = FStepSeparator;
-    C.NextStep = FNextStep;
-    C.ApplyStep = FApplyStep;
-    C.PnlStep = FPnlStep;
-    C.FitClientHeight = [this] { FitClientHeight(); };
-    return C;
+    auto* Line = new QLabel(Panel);
+    Line->setObjectName(QStringLiteral("lblStep"));
+    Line->setAccessibleDescription(QStringLiteral("Next step"));
+    Line->setWordWrap(true);
+    Line->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    Line->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    Line->setGeometry(LeftX + 4, 1, RightX + GridImageSize - LeftX - 8, StepPanelHeight - 2);
+    FSteps = std::make_unique<TStepPresenter>(static_cast<TStepHost&>(*this), *Line);
 }

@@ -6,6 +6,7 @@
 #include "ChoosePuzzle.h"
 #include "Exception.h"
 #include "Format.h"
+#include "GameFeatures.h"
 #include "GridImage.h"
 #include "HideOpts.h"
 #include "LedShape.h"
@@ -43,12 +44,13 @@ void TfrmMain::FormShow()
     FImage2->SetAccessibleGridName(QStringLiteral("Child 1"));
 
     FStore.LoadOptions(*FOptions);
-    FStore.LoadViewOptions(ViewControls());
+    FStore.LoadViewOptions(FView, FHideOpts && GameSetsPencilStyle(FHideOpts->Shown()));
+    ShowViewOptions();
     FShowHints = FOptions->GetOption(optMainHints);
     FSaved = true;
     StartUpGame();
     ArrangePanels();
-    FPageSetup->setVisible(false);
+    Command("PageSetup1")->setVisible(false);
 
     if (const QScreen* Screen = screen()) {
         const QRect Available = Screen->availableGeometry();
@@ -141,21 +143,16 @@ void TfrmMain::StartGame(const TPuzzleInfo& Record, TStream& Stream)
     FNoGames->hide();
     FSaved = true;
     ApplyMarkStyle();
-    FHideOpts->ApplyGameFeatures(Record);
+    FHideOpts->ApplyGameFeatures(FeaturesOf(Record), FView);
     // After the feature rules: the view settings consult what they show.
     // What the game forces shows while it is played and is never stored.
-    FGameSetsPencilStyle = FStore.LoadViewOptions(ViewControls());
+    FGameSetsPencilStyle = GameSetsPencilStyle(FHideOpts->Shown());
+    FStore.LoadViewOptions(FView, FGameSetsPencilStyle);
+    ShowViewOptions();
     AttachGrids();
     SelectChild(1);
     RefreshAll(false);
-    ClearSpeedButtons(shPencil);
-    ClearSpeedButtons(shErase);
-    ClearSpeedButtons(shHiLite);
-    SetHiLite(0);
-    FEnterValue = 0;
-    FValueButtons[0]->setChecked(true);
-    FPageControl->SetActivePage(FSheets[shEnter]);
-    SetActiveGrid(true);
+    FEntry->StartGame();
     FGameName = FromDataText(Record.GameNameTrimmed());
     SetCaption(QString());
     ApplyMarkStyle();
@@ -167,8 +164,10 @@ void TfrmMain::ForgetPyramid()
         FParentGrid->SetLink(nullptr);
     if (FChildGrid)
         FChildGrid->SetLink(nullptr);
-    FPopupCell = nullptr;
-    FPopupPuzzle = nullptr;
+    FEntry->ForgetPyramid();
+    if (FXLink != nullptr)
+        for (int Index = 0; Index <= FXLink->ChildCount(); ++Index)
+            Puzzle(Index)->SetHistoryListener(nullptr);
     FXLink = nullptr;
     for (auto& Slot : FXLinks)
         Slot.reset();
@@ -177,14 +176,20 @@ void TfrmMain::ForgetPyramid()
 void TfrmMain::NewXLink(std::unique_ptr<TPuzzleXLink> Pyramid)
 {
     ForgetPyramid();
-    for (QAction* Item : {FLevelSeparator, FLevel1, FLevel2})
-        Item->setVisible(false);
+    for (const char* Name : {"N8", "Level1", "Level2"})
+        Command(Name)->setVisible(false);
     FXLinks[0] = std::move(Pyramid);
     FXLink = FXLinks[0].get();
+    for (int Index = 0; Index <= FXLink->ChildCount(); ++Index)
+        Puzzle(Index)->SetHistoryListener([this, Index] {
+            if (Index == FEntry->UndoPuzzle())
+                UpdateRedoItem();
+        });
+    UpdateRedoItem();
     // A one-child pyramid has nothing for the controls of children 2 to 9.
     for (int Tag = 2; Tag <= 9; ++Tag) {
         const bool Exists = Tag <= FXLink->ChildCount();
-        FChildItems[static_cast<size_t>(Tag)]->setEnabled(Exists);
+        Command(QStringLiteral("mnuChild%1").arg(Tag).toStdString())->setEnabled(Exists);
         FLeds[static_cast<size_t>(9 + Tag - 1)]->setEnabled(Exists);
         FBars[static_cast<size_t>(Tag)]->setEnabled(Exists);
     }
@@ -232,21 +237,13 @@ bool TfrmMain::SelectChild(int N)
         Bar->SetBarColor(ChildBarColour(Bar->property("Tag").toInt(), N));
     FProgressOverAll->SetBarColor(ChildBarColour(0, N));
     FCurrentChild = N;
-    FChildItems[static_cast<size_t>(N)]->setChecked(true);
+    Command(QStringLiteral("mnuChild%1").arg(N).toStdString())->setChecked(true);
     TQVDisplayLink* Link = FXLink->GetLink(N);
     Link->SetDisplay(FChildGrid.get());
     FChildGrid->SetLink(Link);
     FImage2->SetAccessibleGridName(QStringLiteral("Child %1").arg(N));
     RefreshAll(false);
     return true;
-}
-
-void TfrmMain::EnableGameMenus()
-{
-    const bool Enabled = FCatalogue && FCatalogue->IssueCount() > 0;
-    for (QAction* Item : {FFileOpen, FLoadValues, FSave, FSaveAs, FPrint, FSaveBookletPdf, FMnuEdit->menuAction(),
-                          FMnuView->menuAction(), FMnuChild->menuAction(), FMnuPuzzle->menuAction()})
-        Item->setEnabled(Enabled);
 }
 
 TPuzzle* TfrmMain::Puzzle(int Index) const

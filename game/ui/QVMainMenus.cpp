@@ -1,282 +1,226 @@
-// The main menu and the grids' pop-up menu.
+// The main menu and the grids' pop-up menu, made from the command table
+// (QVMainCommands.cpp), and the View menu shown from the view settings.
 #include "QVMain.h"
 
 #include "ButtonPageControl.h"
+#include "HideOpts.h"
 #include "PuzzleXLink.h"
 
 #include <QAction>
 #include <QActionGroup>
+#include <QCheckBox>
 #include <QMenu>
 #include <QMenuBar>
 
 namespace {
 
-QAction* AddSeparator(QMenu* Menu, const char* Name)
+bool InPopup(TMenuId Menu)
 {
-    QAction* Separator = Menu->addSeparator();
-    Separator->setObjectName(QString::fromLatin1(Name));
-    return Separator;
+    return Menu >= TMenuId::Popup;
 }
 
-QMenu* AddMenu(QWidget* Owner, QMenu* Parent, QMenuBar* Bar, const char* Name, const QString& Caption)
+QList<QKeySequence> Shortcuts(const std::string& Keys)
 {
-    auto* Menu = new QMenu(Caption, Owner);
-    Menu->setObjectName(QString::fromLatin1(Name));
-    Menu->menuAction()->setObjectName(QString::fromLatin1(Name) + QStringLiteral("Item"));
-    if (Parent != nullptr)
-        Parent->addMenu(Menu);
-    else
-        Bar->addMenu(Menu);
-    return Menu;
-}
-
-QAction* Radio(QAction* Item, QActionGroup* Group, bool Checked = false)
-{
-    Item->setCheckable(true);
-    Item->setChecked(Checked);
-    Group->addAction(Item);
-    return Item;
+    QList<QKeySequence> List;
+    for (const QString& Key : QString::fromStdString(Keys).split(QLatin1Char(';'), Qt::SkipEmptyParts))
+        List.append(QKeySequence(Key));
+    return List;
 }
 
 }  // namespace
 
-QAction* TfrmMain::AddItem(QMenu* Menu, const char* Name, const QString& Caption, std::function<void()> Handler,
-                           const QKeySequence& Shortcut)
+QAction* TfrmMain::Command(const std::string& Name) const
 {
-    QAction* Item = Menu->addAction(Caption);
-    Item->setObjectName(QString::fromLatin1(Name));
-    if (!Shortcut.isEmpty())
-        Item->setShortcut(Shortcut);
-    if (Handler)
-        connect(Item, &QAction::triggered, this, Guarded([Handler = std::move(Handler)] { Handler(); }));
-    return Item;
+    const auto Found = FCommands.find(Name);
+    return Found != FCommands.end() ? Found->second : nullptr;
+}
+
+QMenu* TfrmMain::MenuOf(TMenuId Menu) const
+{
+    return FMenus[static_cast<size_t>(Menu)];
+}
+
+void TfrmMain::MakeCommand(const TCommand& Row, std::map<int, QActionGroup*>& Groups)
+{
+    const QString Name = QString::fromStdString(Row.Name);
+    QString Caption = tr(Row.Caption);
+    if (Row.Tag >= 0 && Caption.contains(QStringLiteral("%1")))
+        Caption = Caption.arg(Row.Tag);
+    QAction* Item = nullptr;
+    switch (Row.Kind) {
+    case TCommandKind::Separator:
+        Item = MenuOf(Row.Menu)->addSeparator();
+        Item->setObjectName(Name);
+        break;
+    case TCommandKind::Menu: {
+        auto* Menu = new QMenu(Caption, this);
+        Menu->setObjectName(Name);
+        Menu->menuAction()->setObjectName(Name + QStringLiteral("Item"));
+        if (Row.Menu == TMenuId::None)
+            menuBar()->addMenu(Menu);
+        else
+            MenuOf(Row.Menu)->addMenu(Menu);
+        FMenus[static_cast<size_t>(Row.Opens)] = Menu;
+        Item = Menu->menuAction();
+        break;
+    }
+    case TCommandKind::Item:
+    case TCommandKind::Check:
+    case TCommandKind::Radio: {
+        Item = MenuOf(Row.Menu)->addAction(Caption);
+        Item->setObjectName(Name);
+        if (Row.ShowsKeyOnly)
+            Item->setShortcutContext(Qt::WidgetShortcut);
+        Item->setShortcuts(Shortcuts(Row.Keys));
+        if (Row.Handler != nullptr)
+            connect(Item, &QAction::triggered, this, Guarded([this, Item, Handler = Row.Handler] {
+                        Handler(*this, Item->property("Tag").toInt());
+                    }));
+        if (Row.Kind != TCommandKind::Item)
+            Item->setCheckable(true);
+        if (Row.Kind == TCommandKind::Radio) {
+            Item->setChecked(Row.Checked);
+            QActionGroup*& Group = Groups[Row.Group];
+            if (Group == nullptr)
+                Group = new QActionGroup(this);
+            Group->addAction(Item);
+        }
+        break;
+    }
+    }
+    if (Row.Tag >= 0)
+        Item->setProperty("Tag", Row.Tag);
+    if (Row.Hidden)
+        Item->setVisible(false);
+    if (Row.Disabled)
+        Item->setEnabled(false);
+    FCommands[Row.Name] = Item;
 }
 
 void TfrmMain::BuildMenus()
 {
-    QMenuBar* Bar = menuBar();
-    Bar->setObjectName(QStringLiteral("MainMenu1"));
-    const auto Keys = [](const char* Text) { return QKeySequence(QString::fromLatin1(Text)); };
-
-    FMnuFile = AddMenu(this, nullptr, Bar, "mnuFile", QStringLiteral("&File"));
-    FFileOpen = AddItem(FMnuFile, "mnuFileOpen", QStringLiteral("Choose &game..."), [this] { ChooseGameClick(); },
-                        Keys("Ctrl+G"));
-    AddItem(FMnuFile, "AddIssueFile1", QStringLiteral("Add &Issue File..."), [this] { AddIssueFileClick(); });
-    FLoadValues = AddItem(FMnuFile, "Loadvalues1", QStringLiteral("&Load saved game..."), [this] { Loadvalues1Click(); },
-                          Keys("Ctrl+L"));
-    FSave = AddItem(FMnuFile, "Save1", QStringLiteral("&Save"), [this] { SaveAs1Click(false); }, Keys("Ctrl+S"));
-    FSaveAs = AddItem(FMnuFile, "SaveAs1", QStringLiteral("Save &As..."), [this] { SaveAs1Click(true); }, Keys("Ctrl+A"));
-    AddSeparator(FMnuFile, "N1");
-    FPrint = AddItem(FMnuFile, "Print1", QStringLiteral("&Print..."), [this] { PrintClick(); }, Keys("Ctrl+P"));
-    FSaveBookletPdf = AddItem(FMnuFile, "SaveBookletPdf1", QStringLiteral("Save Booklet as P&DF..."),
-                              [this] { SaveBookletPdfClick(); });
-    FPageSetup = AddItem(FMnuFile, "PageSetup1", QStringLiteral("Page Setup"), nullptr);
-    AddSeparator(FMnuFile, "N2");
-    AddItem(FMnuFile, "Settings1", QStringLiteral("&Settings..."), [this] { SettingsClick(); });
-    AddSeparator(FMnuFile, "N3");
-    AddItem(FMnuFile, "Exit1", QStringLiteral("E&xit"), [this] { close(); }, Keys("Ctrl+X"));
-
-    FMnuEdit = AddMenu(this, nullptr, Bar, "mnuEdit", QStringLiteral("E&dit"));
-    AddItem(FMnuEdit, "Undo1", QStringLiteral("&Undo"), [this] { Undo1Click(); }, Keys("Ctrl+Z"));
-    FRedo = AddItem(FMnuEdit, "Redo1", QStringLiteral("&Redo"), [this] { Redo1Click(); });
-    FRedo->setShortcuts({Keys("Ctrl+Y"), Keys("Ctrl+Shift+Z")});
-    FRedo->setEnabled(false);
-    // A click on a given changes the puzzle the commands act on and no more.
-    connect(FMnuEdit, &QMenu::aboutToShow, this, [this] { UpdateRedoItem(); });
-    AddItem(FMnuEdit, "Checkpoint1", QStringLiteral("&Checkpoint"), [this] { Checkpoint1Click(); });
-    AddItem(FMnuEdit, "Backtocheckpoint1", QStringLiteral("U&ndo to checkpoint"), [this] { Backtocheckpoint1Click(); });
-
-    FMnuView = AddMenu(this, nullptr, Bar, "mnuView", QStringLiteral("&View"));
-    auto* PencilGroup = new QActionGroup(this);
-    PencilGroup->setExclusionPolicy(QActionGroup::ExclusionPolicy::Exclusive);
-    // Picking a pencil style is the player's choice, stored even where the
-    // game had chosen one.
-    const auto ChoosePencilStyle = [this] {
-        FGameSetsPencilStyle = false;
-        CandidatesToggle();
-    };
-    FAutoPencilLinked = Radio(AddItem(FMnuView, "AutoPencilLinked1", QStringLiteral("&Auto Pencil (Linked)"), ChoosePencilStyle),
-                              PencilGroup, true);
-    FAutoPencilSeparate = Radio(
-        AddItem(FMnuView, "AutoPencilSeparate1", QStringLiteral("Auto &Pencil (Separate)"), ChoosePencilStyle), PencilGroup);
-    FUserMarksSeparator = AddSeparator(FMnuView, "N4");
-    FUserMarksLinked =
-        Radio(AddItem(FMnuView, "UserMarksLinked1", QStringLiteral("&User Marks (Linked)"), ChoosePencilStyle), PencilGroup);
-    FUserMarksSeparate = Radio(
-        AddItem(FMnuView, "UserMarksSeparate1", QStringLiteral("User &Marks (Separate)"), ChoosePencilStyle), PencilGroup);
-    AddSeparator(FMnuView, "N5");
-    FHidePencilMarks = AddItem(FMnuView, "HidePencilMarks1", QStringLiteral("&Hide Pencil Marks"),
-                               [this] { CandidatesToggle(); }, Keys("Ctrl+H"));
-    FHidePencilMarks->setCheckable(true);
-    FCandidatesSeparator = AddSeparator(FMnuView, "N6");
-    auto* FilledGroup = new QActionGroup(this);
-    FCandidates = Radio(AddItem(FMnuView, "Candidates1", QStringLiteral("&Candidates"), [this] { PencilMarkStyle(); }),
-                        FilledGroup, true);
-    FFilled = Radio(AddItem(FMnuView, "Filled1", QStringLiteral("&Filled"), [this] { PencilMarkStyle(); }), FilledGroup);
-    FHiLitesSeparator = AddSeparator(FMnuView, "N7");
-    FMnuHiLites = AddMenu(this, FMnuView, Bar, "HiLites1", QStringLiteral("Hi &Lites"));
-    FHiLitesMenu = FMnuHiLites->menuAction();
-    auto* HiLiteGroup = new QActionGroup(this);
-    const auto HiLiting = [this] { ChangeHiliting(); };
-    FChildOnly = Radio(AddItem(FMnuHiLites, "Childonly1", QStringLiteral("&Child only"), HiLiting), HiLiteGroup);
-    FParentOnly = Radio(AddItem(FMnuHiLites, "Parentonly1", QStringLiteral("&Parent only"), HiLiting), HiLiteGroup);
-    FBoth = Radio(AddItem(FMnuHiLites, "Both1", QStringLiteral("&Both"), HiLiting), HiLiteGroup, true);
-
-    FMnuChild = AddMenu(this, nullptr, Bar, "mnuChild", QStringLiteral("&Child"));
-    auto* ChildGroup = new QActionGroup(this);
-    for (int Tag = 1; Tag <= 9; ++Tag) {
-        QAction* Item = Radio(AddItem(FMnuChild, QStringLiteral("mnuChild%1").arg(Tag).toLatin1().constData(),
-                                      QStringLiteral("Child &%1").arg(Tag), [this, Tag] { SelectChild(Tag); }),
-                              ChildGroup, Tag == 1);
-        Item->setProperty("Tag", Tag);
-        FChildItems[static_cast<size_t>(Tag)] = Item;
-    }
-    // Two level items kept for pyramids of more levels; they do nothing and
-    // are hidden whenever a pyramid is built.
-    FLevelSeparator = AddSeparator(FMnuChild, "N8");
-    FLevel1 = AddItem(FMnuChild, "Level1", QStringLiteral("Level &1 (Top)"), nullptr, Keys("Ctrl+T"));
-    FLevel2 = AddItem(FMnuChild, "Level2", QStringLiteral("Level &2 (Bottom)"), nullptr, Keys("Ctrl+B"));
-
-    FMnuPuzzle = AddMenu(this, nullptr, Bar, "mnuPuzzle", QStringLiteral("Pu&zzle"));
-    AddItem(FMnuPuzzle, "ResetCurrent", QStringLiteral("&Reset Child"), [this] { ResetCurrentClick(); });
-    AddItem(FMnuPuzzle, "ResetAll", QStringLiteral("Reset &All"), [this] { ResetAllClick(); });
-    AddItem(FMnuPuzzle, "ResetMaster", QStringLiteral("Reset &Parent"), [this] { ResetMasterClick(); });
-    FSolveSeparator = AddSeparator(FMnuPuzzle, "N9");
-    FNextStep = AddItem(FMnuPuzzle, "NextStep1", QStringLiteral("&Next Step"), [this] { NextStepClick(); },
-                        QKeySequence(Qt::Key_F2));
-    FApplyStep = AddItem(FMnuPuzzle, "ApplyStep1", QStringLiteral("Appl&y Step"), [this] { ApplyStepClick(); },
-                         QKeySequence(Qt::SHIFT | Qt::Key_F2));
-    FStepSeparator = AddSeparator(FMnuPuzzle, "N13");
-    FSolveChild = AddItem(FMnuPuzzle, "SolveChild", QStringLiteral("&Solve Child"), [this] { SolveChildClick(); });
-    FSolveChildren = AddItem(FMnuPuzzle, "SolveChildren", QStringLiteral("Solve &Children"), [this] { SolveChildrenClick(); });
-    FSolveMaster = AddItem(FMnuPuzzle, "SolveMaster", QStringLiteral("Solve P&arent"), [this] { SolveMasterClick(); });
-    FSolvePyramid = AddItem(FMnuPuzzle, "SolvePyramid", QStringLiteral("Solve &Tavrel"), [this] { SolvePyramidClick(); });
-
-    FMnuHelp = AddMenu(this, nullptr, Bar, "mnuHelp", QStringLiteral("&Help"));
-    AddItem(FMnuHelp, "GameHelp1", QStringLiteral("Game Help"), [this] { GameHelpClick(); }, QKeySequence(Qt::Key_F1));
-    AddItem(FMnuHelp, "HomePage1", QStringLiteral("Tavrel Sudoku Site..."), [this] { HomePageClick(); });
-    AddItem(FMnuHelp, "About1", QStringLiteral("About..."), [this] { AboutClick(); });
+    menuBar()->setObjectName(QStringLiteral("MainMenu1"));
+    std::map<int, QActionGroup*> Groups;
+    for (const TCommand& Row : CommandTable())
+        if (!InPopup(Row.Menu))
+            MakeCommand(Row, Groups);
 }
 
 void TfrmMain::BuildPopupMenu()
 {
     // Opened by the window itself on a right-button release over a grid;
     // made then, since a game may be played without it.
-    FPopup = new QMenu(this);
-    FPopup->setObjectName(QStringLiteral("mnuPopup"));
-
-    FEnterNow = AddItem(FPopup, "EnterNow", QStringLiteral("Enter "),
-                        [this] { menuSetValue(FEnterNow->property("Tag").toInt()); });
-    FEraseNow = AddItem(FPopup, "EraseNow", QStringLiteral("Erase "),
-                        [this] { menuErase(FEraseNow->property("Tag").toInt()); });
-    FPencilNow = AddItem(FPopup, "PencilNow", QStringLiteral("Pencil "),
-                         [this] { menuPencil(FPencilNow->property("Tag").toInt()); });
-    FBarNow = AddSeparator(FPopup, "BarNow");
-    for (QAction* Item : {FEnterNow, FEraseNow, FPencilNow, FBarNow}) {
-        Item->setProperty("Tag", 0);
-        Item->setVisible(false);
-    }
-
-    QMenu* Enter = AddMenu(this, FPopup, nullptr, "SetValue1", QStringLiteral("&Enter"));
-    for (int Tag = 1; Tag <= 9; ++Tag) {
-        const QString Name = Tag == 1 ? QStringLiteral("Value1") : QStringLiteral("N%11").arg(Tag);
-        AddItem(Enter, Name.toLatin1().constData(), QStringLiteral("&%1").arg(Tag), [this, Tag] { menuSetValue(Tag); })
-            ->setProperty("Tag", Tag);
-    }
-    AddItem(Enter, "Clear01", QStringLiteral("Clear (&0)"), [this] { menuSetValue(0); })->setProperty("Tag", 0);
-
-    FPopPencil = AddMenu(this, FPopup, nullptr, "Pencil1", QStringLiteral("&Pencil"));
-    FPopErase = AddMenu(this, FPopup, nullptr, "Erase1", QStringLiteral("Era&se"));
-    for (int Tag = 1; Tag <= 9; ++Tag) {
-        AddItem(FPopPencil, QStringLiteral("mnuPencil%1").arg(Tag).toLatin1().constData(), QStringLiteral("&%1").arg(Tag),
-                [this, Tag] { menuPencil(Tag); })
-            ->setProperty("Tag", Tag);
-        const QString EraseName = Tag == 1 ? QStringLiteral("N11") : QStringLiteral("N%12").arg(Tag);
-        AddItem(FPopErase, EraseName.toLatin1().constData(), QStringLiteral("&%1").arg(Tag), [this, Tag] { menuErase(Tag); })
-            ->setProperty("Tag", Tag);
-    }
-
-    FPopHiLite = AddMenu(this, FPopup, nullptr, "HiLite1", QStringLiteral("&Hi Lite"));
-    auto* Group4 = new QActionGroup(this);
-    const auto HiLiteItem = [&](int Tag, const char* Name, const QString& Caption) {
-        QAction* Item = Radio(AddItem(FPopHiLite, Name, Caption, [this, Tag] { SetMenuHiLite(Tag); }), Group4, Tag == 0);
-        Item->setProperty("Tag", Tag);
-        // The keys themselves are handled by the window (Ctrl+digit from
-        // either number block); the menu only shows them.
-        Item->setShortcutContext(Qt::WidgetShortcut);
-        FPopHiLiteItems[static_cast<size_t>(Tag)] = Item;
-    };
-    for (int Tag = 1; Tag <= 9; ++Tag)
-        HiLiteItem(Tag, QStringLiteral("HiLite%1s1").arg(Tag).toLatin1().constData(), QStringLiteral("&%1s").arg(Tag));
-    HiLiteItem(10, "HiLitePairs1", QStringLiteral("&Pairs"));
-    HiLiteItem(0, "HiLiteNone1", QStringLiteral("None (&0)"));
-    // Ctrl and the digit, "/" for pairs, "0" for none.
-    for (int Tag = 0; Tag <= 10; ++Tag) {
-        const QString Key = Tag == 0 ? QStringLiteral("0") : Tag == 10 ? QStringLiteral("/") : QString::number(Tag);
-        FPopHiLiteItems[static_cast<size_t>(Tag)]->setShortcut(QKeySequence(QStringLiteral("Ctrl+") + Key));
-    }
-
-    FPopStepBar = AddSeparator(FPopup, "popStepBar");
-    FPopNextStep = AddItem(FPopup, "popNextStep", QStringLiteral("&Next Step"), [this] { NextStepClick(); });
-    FPopApplyStep = AddItem(FPopup, "popApplyStep", QStringLiteral("Appl&y Step"), [this] { ApplyStepClick(); });
-    // The keys are the main menu's; the pop-up only shows them.
-    for (QAction* Item : {FPopNextStep, FPopApplyStep})
-        Item->setShortcutContext(Qt::WidgetShortcut);
-    FPopNextStep->setShortcut(QKeySequence(Qt::Key_F2));
-    FPopApplyStep->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F2));
-
-    QMenu* Child = AddMenu(this, FPopup, nullptr, "popChild", QStringLiteral("&Child"));
-    auto* ChildGroup = new QActionGroup(this);
-    for (int Tag = 1; Tag <= 9; ++Tag) {
-        QAction* Item = Radio(AddItem(Child, QStringLiteral("popChild%1").arg(Tag).toLatin1().constData(),
-                                      QStringLiteral("Child &%1").arg(Tag), [this, Tag] { SelectChild(Tag); }),
-                              ChildGroup, Tag == 1);
-        Item->setProperty("Tag", Tag);
-        Item->setShortcutContext(Qt::WidgetShortcut);
-        Item->setShortcut(QKeySequence(QStringLiteral("Alt+%1").arg(Tag)));
-        FPopChildItems[static_cast<size_t>(Tag)] = Item;
-    }
+    auto* Popup = new QMenu(this);
+    Popup->setObjectName(QStringLiteral("mnuPopup"));
+    FMenus[static_cast<size_t>(TMenuId::Popup)] = Popup;
+    std::map<int, QActionGroup*> Groups;
+    for (const TCommand& Row : CommandTable())
+        if (InPopup(Row.Menu))
+            MakeCommand(Row, Groups);
 }
 
-void TfrmMain::AssignShortcuts()
+std::vector<std::pair<TFeaturePart, QAction*>> TfrmMain::FeatureItems() const
 {
-    // The child items: Alt and the item's tag.
-    for (int Tag = 1; Tag <= 9; ++Tag)
-        FChildItems[static_cast<size_t>(Tag)]->setShortcut(QKeySequence(QStringLiteral("Alt+%1").arg(Tag)));
+    std::vector<std::pair<TFeaturePart, QAction*>> Items;
+    for (const TCommand& Row : CommandTable())
+        if (Row.Part != TFeaturePart::Count && !InPopup(Row.Menu))
+            Items.emplace_back(Row.Part, Command(Row.Name));
+    return Items;
+}
+
+void TfrmMain::EnableGameMenus()
+{
+    const bool Enabled = FCatalogue && FCatalogue->IssueCount() > 0;
+    for (const TCommand& Row : CommandTable())
+        if (Row.NeedsGames)
+            Command(Row.Name)->setEnabled(Enabled);
 }
 
 QMenu* TfrmMain::PopupMenu()
 {
     PreparePopup();
-    return FPopup;
+    return MenuOf(TMenuId::Popup);
 }
 
 void TfrmMain::PreparePopup()
 {
-    if (FPopup == nullptr)
+    if (MenuOf(TMenuId::Popup) == nullptr)
         BuildPopupMenu();
     // The quick items name the digit highlighted; the submenus follow the
     // sheets the game offers; the child items the pyramid's children.
-    const bool HiLiteOffered = FPageControl->IsTabVisible(FSheets[shHiLite]);
-    const bool Digit = HiLiteOffered && FHiLite >= 1 && FHiLite <= 9;
-    const QStringList Captions = {QStringLiteral("Enter "), QStringLiteral("Erase "), QStringLiteral("Pencil ")};
-    const std::array<QAction*, 3> Quick = {FEnterNow, FEraseNow, FPencilNow};
-    for (size_t Index = 0; Index < Quick.size(); ++Index) {
-        Quick[Index]->setText(Captions[static_cast<int>(Index)] + (Digit ? QString::number(FHiLite) : QString()));
-        Quick[Index]->setProperty("Tag", Digit ? FHiLite : 0);
-        Quick[Index]->setVisible(Digit);
+    const int HiLite = FEntry->HiLite();
+    const bool HiLiteOffered = FEntry->SheetOffered(TSheet::HiLite);
+    const bool Digit = HiLiteOffered && HiLite >= 1 && HiLite <= 9;
+    const std::array<std::pair<const char*, QString>, 3> Quick = {{
+        {"EnterNow", tr("Enter ")},
+        {"EraseNow", tr("Erase ")},
+        {"PencilNow", tr("Pencil ")},
+    }};
+    for (const auto& [Name, Caption] : Quick) {
+        QAction* Item = Command(Name);
+        Item->setText(Caption + (Digit ? QString::number(HiLite) : QString()));
+        Item->setProperty("Tag", Digit ? HiLite : 0);
+        Item->setVisible(Digit);
     }
-    FBarNow->setVisible(Digit);
-    FPopHiLiteItems[static_cast<size_t>(FHiLite >= 0 && FHiLite <= 10 ? FHiLite : 0)]->setChecked(true);
-    FPopHiLite->menuAction()->setVisible(HiLiteOffered);
-    FPopPencil->menuAction()->setVisible(FPageControl->IsTabVisible(FSheets[shPencil]));
-    FPopErase->menuAction()->setVisible(FPageControl->IsTabVisible(FSheets[shErase]));
-    for (QAction* Item : {FPopStepBar, FPopNextStep, FPopApplyStep})
-        Item->setVisible(FNextStep->isVisible());
+    Command("BarNow")->setVisible(Digit);
+    const int Checked = HiLite >= 1 && HiLite <= 9 ? HiLite : HiLite == 10 ? 10 : 0;
+    Command(Checked == 0    ? std::string("HiLiteNone1")
+            : Checked == 10 ? std::string("HiLitePairs1")
+                            : QStringLiteral("HiLite%1s1").arg(Checked).toStdString())
+        ->setChecked(true);
+    MenuOf(TMenuId::PopHiLite)->menuAction()->setVisible(HiLiteOffered);
+    MenuOf(TMenuId::PopPencil)->menuAction()->setVisible(FEntry->SheetOffered(TSheet::Pencil));
+    MenuOf(TMenuId::PopErase)->menuAction()->setVisible(FEntry->SheetOffered(TSheet::Erase));
+    for (const char* Name : {"popStepBar", "popNextStep", "popApplyStep"})
+        Command(Name)->setVisible(!FHideOpts || FHideOpts->Shown().Shows(TFeaturePart::Steps));
     const int Children = FXLink != nullptr ? FXLink->ChildCount() : 9;
     for (int Tag = 1; Tag <= 9; ++Tag) {
-        QAction* Item = FPopChildItems[static_cast<size_t>(Tag)];
+        QAction* Item = Command(QStringLiteral("popChild%1").arg(Tag).toStdString());
         Item->setEnabled(Tag <= Children);
         Item->setChecked(Tag == FCurrentChild);
     }
+}
+
+void TfrmMain::ChoosePencilStyle(TPencilStyle Style)
+{
+    FView.PencilStyle = Style;
+    FGameSetsPencilStyle = false;
+    CandidatesToggle();
+}
+
+void TfrmMain::ChooseFilled(bool Filled)
+{
+    FView.Filled = Filled;
+    PencilMarkStyle();
+}
+
+void TfrmMain::ChooseScope(THighlightScope Scope)
+{
+    FView.Scope = Scope;
+    ChangeHiliting();
+}
+
+void TfrmMain::ShowViewOptions()
+{
+    // Checking a radio item unchecks the others of its group; unchecking one
+    // checks no other, so a view with no style chosen shows none.
+    const std::array<std::pair<const char*, TPencilStyle>, 4> Styles = {{
+        {"AutoPencilLinked1", TPencilStyle::AutoPencilLinked},
+        {"AutoPencilSeparate1", TPencilStyle::AutoPencilSeparate},
+        {"UserMarksLinked1", TPencilStyle::UserMarksLinked},
+        {"UserMarksSeparate1", TPencilStyle::UserMarksSeparate},
+    }};
+    for (const auto& [Name, Style] : Styles)
+        Command(Name)->setChecked(FView.Is(Style));
+    Command("HidePencilMarks1")->setChecked(FView.HidePencilMarks);
+    Command("Candidates1")->setChecked(!FView.Filled);
+    Command("Filled1")->setChecked(FView.Filled);
+    const std::array<std::pair<const char*, THighlightScope>, 3> Scopes = {{
+        {"Childonly1", THighlightScope::ChildOnly},
+        {"Parentonly1", THighlightScope::ParentOnly},
+        {"Both1", THighlightScope::Both},
+    }};
+    for (const auto& [Name, Scope] : Scopes)
+        Command(Name)->setChecked(FView.Is(Scope));
+    FChooseChild->setChecked(FView.ParentChoosesChild);
 }

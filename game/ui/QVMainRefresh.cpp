@@ -23,7 +23,6 @@ void TfrmMain::RefreshAll(bool Check)
     UpdateLeds(0);
     UpdateProgress(Check);
     RepaintGrids();
-    UpdateRedoItem();
 }
 
 TfrmMain::TGridsHeld::TGridsHeld(const TfrmMain& Main) : FGrids{Main.FParentGrid.get(), Main.FChildGrid.get()}
@@ -116,7 +115,7 @@ void TfrmMain::FitClientHeight()
     for (QWidget* Panel : {FPnlLeds, FPnlControls, FPnlBars, FPnlStep})
         if (Panel->isVisibleTo(this))
             Height += Panel->height();
-    FClient->setFixedSize(ClientWidth, Height);
+    centralWidget()->setFixedSize(ClientWidth, Height);
     layout()->activate();
 }
 

@@ -5,8 +5,6 @@
 #include "QVUtils.h"
 #include "SettingsValues.h"
 
-#include <QAction>
-#include <QCheckBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QCoreApplication>
@@ -67,19 +65,6 @@ void Write(QSettings& Store, const QString& Name, const QVariant& Value)
 QString Key(const char* Group, const char* Name)
 {
     return QString::fromLatin1(Group) + QLatin1Char('/') + QString::fromLatin1(Name);
-}
-
-// A radio item set from a stored value: true checks it (its group unchecks
-// the others), false unchecks it and checks no other.
-void SetItem(QAction* Item, bool Value)
-{
-    if (Item != nullptr)
-        Item->setChecked(Value);
-}
-
-bool Checked(const QAction* Item)
-{
-    return Item != nullptr && Item->isChecked();
 }
 
 }  // namespace
@@ -246,33 +231,32 @@ void TSettingsStore::LoadOptions(TfrmOptions& Options)
     }
 }
 
-void TSettingsStore::SaveViewOptions(const TViewControls& View, bool WithPencilStyle)
+void TSettingsStore::SaveViewOptions(const TViewOptions& View, bool WithPencilStyle)
 {
     TScope Scope(*this);
     QSettings& Store = Open();
     const auto Put = [&](const char* Name, bool Value) { Write(Store, Key(OptionsGroup, Name), Value ? 1 : 0); };
-    const auto PutStyle = [&](const char* Name, bool Value) {
+    const auto PutStyle = [&](const char* Name, TPencilStyle Style) {
         if (WithPencilStyle)
-            Put(Name, Value);
+            Put(Name, View.Is(Style));
     };
-    PutStyle("UserMarksLinked", Checked(View.UserMarksLinked));
-    PutStyle("UserMarksSeparate", Checked(View.UserMarksSeparate));
-    Put("HidePencilMarks", Checked(View.HidePencilMarks));
-    PutStyle("AutoPencilLinked", Checked(View.AutoPencilLinked));
-    PutStyle("AutoPencilSeparate", Checked(View.AutoPencilSeparate));
-    Put("Candidates", Checked(View.Candidates));
-    Put("HiLiteChildOnly", Checked(View.ChildOnly));
-    Put("HiLiteParentOnly", Checked(View.ParentOnly));
-    Put("HiLiteBoth", Checked(View.Both));
-    Put("ParentChoosesChild", View.ParentChoosesChild != nullptr && View.ParentChoosesChild->isChecked());
+    PutStyle("UserMarksLinked", TPencilStyle::UserMarksLinked);
+    PutStyle("UserMarksSeparate", TPencilStyle::UserMarksSeparate);
+    Put("HidePencilMarks", View.HidePencilMarks);
+    PutStyle("AutoPencilLinked", TPencilStyle::AutoPencilLinked);
+    PutStyle("AutoPencilSeparate", TPencilStyle::AutoPencilSeparate);
+    Put("Candidates", !View.Filled);
+    Put("HiLiteChildOnly", View.Is(THighlightScope::ChildOnly));
+    Put("HiLiteParentOnly", View.Is(THighlightScope::ParentOnly));
+    Put("HiLiteBoth", View.Is(THighlightScope::Both));
+    Put("ParentChoosesChild", View.ParentChoosesChild);
 }
 
-bool TSettingsStore::LoadViewOptions(const TViewControls& View)
+void TSettingsStore::LoadViewOptions(TViewOptions& View, bool GameSetsStyle)
 {
     TScope Scope(*this);
-    const bool GameSetsStyle = View.AutoPencilLinked == nullptr || !View.AutoPencilLinked->isVisible();
     if (!GroupExists(OptionsGroup))
-        return GameSetsStyle;
+        return;
     QSettings& Store = Open();
     // Each step reads one value; the first that is missing ends the reading.
     bool Complete = false;
@@ -288,42 +272,39 @@ bool TSettingsStore::LoadViewOptions(const TViewControls& View)
         if (!GameSetsStyle) {
             if (!Read("AutoPencilLinked", Value))
                 return;
-            SetItem(View.AutoPencilLinked, Value);
+            View.SetStyle(TPencilStyle::AutoPencilLinked, Value);
             if (!Read("AutoPencilSeparate", Value))
                 return;
-            SetItem(View.AutoPencilSeparate, Value);
+            View.SetStyle(TPencilStyle::AutoPencilSeparate, Value);
             if (!Read("Candidates", Value))
                 return;
-            SetItem(View.Candidates, Value);
-            SetItem(View.Filled, !Value);
+            View.Filled = !Value;
         }
         if (!Read("UserMarksLinked", Value))
             return;
-        SetItem(View.UserMarksLinked, Value);
+        View.SetStyle(TPencilStyle::UserMarksLinked, Value);
         if (!Read("UserMarksSeparate", Value))
             return;
-        SetItem(View.UserMarksSeparate, Value);
-        if (GameSetsStyle && !Checked(View.UserMarksLinked) && !Checked(View.UserMarksSeparate))
-            SetItem(View.UserMarksLinked, true);
+        View.SetStyle(TPencilStyle::UserMarksSeparate, Value);
+        if (GameSetsStyle && !View.UserMarks())
+            View.SetStyle(TPencilStyle::UserMarksLinked, true);
         if (!Read("HidePencilMarks", Value))
             return;
-        SetItem(View.HidePencilMarks, Value);
+        View.HidePencilMarks = Value;
         if (!Read("HiLiteChildOnly", Value))
             return;
-        SetItem(View.ChildOnly, Value);
+        View.SetScope(THighlightScope::ChildOnly, Value);
         if (!Read("HiLiteParentOnly", Value))
             return;
-        SetItem(View.ParentOnly, Value);
+        View.SetScope(THighlightScope::ParentOnly, Value);
         if (!Read("HiLiteBoth", Value))
             return;
-        SetItem(View.Both, Value);
+        View.SetScope(THighlightScope::Both, Value);
         if (!Read("ParentChoosesChild", Value))
             return;
-        if (View.ParentChoosesChild != nullptr)
-            View.ParentChoosesChild->setChecked(Value);
+        View.ParentChoosesChild = Value;
         Complete = true;
     }();
     if (!Complete)
         SaveViewOptions(View, !GameSetsStyle);
-    return GameSetsStyle;
 }

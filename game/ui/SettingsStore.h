@@ -13,31 +13,15 @@
 // One store object serves the window; an operation running inside another
 // reuses the outer one's open settings object.
 
+#include "ViewOptions.h"
+
 #include <QString>
 
 #include <cstdint>
 #include <memory>
 
-class QAction;
-class QCheckBox;
 class QSettings;
 class TfrmOptions;
-
-// The home of the view settings: the View menu's items and the "Parent
-// click selects child" box, as the window holds them.
-struct TViewControls {
-    QAction* UserMarksLinked = nullptr;
-    QAction* UserMarksSeparate = nullptr;
-    QAction* HidePencilMarks = nullptr;
-    QAction* AutoPencilLinked = nullptr;
-    QAction* AutoPencilSeparate = nullptr;
-    QAction* Candidates = nullptr;
-    QAction* Filled = nullptr;
-    QAction* ChildOnly = nullptr;
-    QAction* ParentOnly = nullptr;
-    QAction* Both = nullptr;
-    QCheckBox* ParentChoosesChild = nullptr;
-};
 
 struct TLastGame {
     uint32_t Issue = 1;
@@ -76,12 +60,13 @@ public:
 
     // WithPencilStyle false leaves the four pencil styles stored as they
     // are: the style shown is then the game's, not the player's choice.
-    void SaveViewOptions(const TViewControls& View, bool WithPencilStyle = true);
-    // A missing value stops the reading and stores the view state as it then
-    // is. Answers whether the game decides the pencil style (it offers no
-    // linked auto pencil, so the stored style may not show); the style shown
-    // is then never stored for the player.
-    bool LoadViewOptions(const TViewControls& View);
+    void SaveViewOptions(const TViewOptions& View, bool WithPencilStyle = true);
+    // Reads the stored view settings into View. GameSetsStyle (the game
+    // offers no linked auto pencil) keeps the auto styles and the filling as
+    // they are and picks "&User Marks (Linked)" when no user style is
+    // stored. A missing value stops the reading and stores the view as it
+    // then is, the pencil style only where it is the player's.
+    void LoadViewOptions(TViewOptions& View, bool GameSetsStyle);
 
     // The stored value names of the dialog's booleans (by setting number,
     // nullptr for 6 and out of range) and colours (1-13).

@@ -173,3 +173,41 @@ TEST(RedoTest, ClearingOrLoadingLeavesNothingToRedo)
 }
 
 } // namespace
+
+TEST(RedoTest, ThePuzzleTellsWhenWhatItCanUndoOrRedoChanges)
+{
+    TLinkedPair Pair;
+    std::vector<std::pair<bool, bool>> ChildTold;
+    std::vector<std::pair<bool, bool>> ParentTold;
+    Pair.Child.SetHistoryListener([&] { ChildTold.emplace_back(Pair.Child.CanUndo(), Pair.Child.CanRedo()); });
+    Pair.Parent.SetHistoryListener([&] { ParentTold.emplace_back(Pair.Parent.CanUndo(), Pair.Parent.CanRedo()); });
+    Pair.Child.CellAt(0, 0)->SetValue(3);
+    Pair.Child.CellAt(0, 1)->SetValue(4);
+    const std::vector<std::pair<bool, bool>> FirstEntry = {{true, false}};
+    EXPECT_EQ(ChildTold, FirstEntry);
+
+    // Two values taken back at once: one notice, at the end.
+    ChildTold.clear();
+    ASSERT_TRUE(Pair.Child.Undo(2));
+    const std::vector<std::pair<bool, bool>> AllUndone = {{false, true}};
+    EXPECT_EQ(ChildTold, AllUndone);
+    ChildTold.clear();
+    ASSERT_TRUE(Pair.Child.Redo());
+    ASSERT_TRUE(Pair.Child.Redo());
+    const std::vector<std::pair<bool, bool>> Redone = {{true, true}, {true, false}};
+    EXPECT_EQ(ChildTold, Redone);
+
+    // A value carried in over a link drops what the parent could redo.
+    Pair.ParentCell(0)->SetValue(6);
+    ASSERT_TRUE(Pair.Parent.Undo(1));
+    ParentTold.clear();
+    ChildTold.clear();
+    Pair.ChildCell(0)->SetValue(5);
+    ASSERT_FALSE(ParentTold.empty());
+    EXPECT_EQ(ParentTold.back(), std::make_pair(true, false));
+    EXPECT_TRUE(ChildTold.empty());
+    ParentTold.clear();
+    Pair.Parent.ClearHistory();
+    const std::vector<std::pair<bool, bool>> Cleared = {{false, false}};
+    EXPECT_EQ(ParentTold, Cleared);
+}

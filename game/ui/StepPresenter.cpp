@@ -1,7 +1,4 @@
-// Explained steps: the next deduction of the solving methods, found from the
-// player's entries, shown on the grids and in the step line, and made the
-// way the player makes entries and erasures.
-#include "QVMain.h"
+#include "StepPresenter.h"
 
 #include "GameFeatures.h"
 #include "Puzzle.h"
@@ -11,17 +8,17 @@
 
 #include <QLabel>
 
-std::optional<TStepRules> TfrmMain::GameStepRules() const
+std::optional<TStepRules> TStepPresenter::GameStepRules() const
 {
-    if (FXLink == nullptr)
+    if (FHost.StepPyramid() == nullptr)
         return std::nullopt;
-    const TGameFeatures Features = FeaturesOf(FGameRecord);
+    const TGameFeatures Features = FHost.StepFeatures();
     if (!StepsOffered(Features))
         return std::nullopt;
     return StepRulesOf(Features);
 }
 
-void TfrmMain::NextStepClick()
+void TStepPresenter::NextStepClick()
 {
     const std::optional<TStepRules> Rules = GameStepRules();
     if (!Rules)
@@ -30,51 +27,51 @@ void TfrmMain::NextStepClick()
         ApplyStepClick();
         return;
     }
-    ShowStep(FindPyramidStep(*FXLink, *Rules, MethodsOf(Settings())));
+    ShowStep(FindPyramidStep(*FHost.StepPyramid(), *Rules, MethodsOf(Settings())));
 }
 
-void TfrmMain::ApplyStepClick()
+void TStepPresenter::ApplyStepClick()
 {
     const std::optional<TStepRules> Rules = GameStepRules();
     if (!Rules)
         return;
-    const TPyramidStep Step = FStepShown ? FStep : FindPyramidStep(*FXLink, *Rules, MethodsOf(Settings()));
+    TPuzzleXLink& Pyramid = *FHost.StepPyramid();
+    const TPyramidStep Step = FStepShown ? FStep : FindPyramidStep(Pyramid, *Rules, MethodsOf(Settings()));
     if (Step.Kind != TStepKind::Value && Step.Kind != TStepKind::Strike) {
         ShowStep(Step);
         return;
     }
     PointAtStep(Step);
     ClearStep();
-    FSaved = false;
-    if (Step.Kind == TStepKind::Value)
-        FUndoPuzzle = Step.Square.Puzzle;
-    ApplyPyramidStep(*FXLink, Step, UserMarksStyle());
-    RefreshAll(Step.Kind == TStepKind::Value);
+    FHost.StepMade(Step.Kind == TStepKind::Value ? Step.Square.Puzzle : -1);
+    ApplyPyramidStep(Pyramid, Step, FHost.StepUserMarks());
+    FHost.StepRefresh(Step.Kind == TStepKind::Value);
 }
 
-void TfrmMain::PointAtStep(const TPyramidStep& Step)
+void TStepPresenter::PointAtStep(const TPyramidStep& Step)
 {
     if (!Step.Square.Valid())
         return;
     const bool Parent = Step.Square.Puzzle == 0;
     if (!Parent)
-        SelectChild(Step.Square.Puzzle);
+        FHost.StepShowChild(Step.Square.Puzzle);
     const TPosition Position{Step.Square.Row, Step.Square.Col};
-    (Parent ? *FParentGrid : *FChildGrid).SetCursor(Position.Box(), Position.Place());
-    SetActiveGrid(Parent);
+    FHost.StepGrid(Parent)->SetCursor(Position.Box(), Position.Place());
+    FHost.StepActiveGrid(Parent);
 }
 
-void TfrmMain::ShowStep(const TPyramidStep& Step)
+void TStepPresenter::ShowStep(const TPyramidStep& Step)
 {
     ClearStep();
     // A parent's step that rests on a link brings up the partner's child.
     if (Step.Square.Valid() && Step.Square.Puzzle == 0 && Step.Partner.Valid() && Step.Partner.Puzzle != 0)
-        SelectChild(Step.Partner.Puzzle);
+        FHost.StepShowChild(Step.Partner.Puzzle);
     PointAtStep(Step);
     if (Step.Square.Valid()) {
         std::array<std::array<TStepMark, 81>, 2> Marks{}; // parent's grid, child's grid
+        const int Child = FHost.StepChild();
         const auto Mark = [&](const TStepSquare& Square, TStepMark Kind) {
-            if (Square.Puzzle != 0 && Square.Puzzle != FCurrentChild)
+            if (Square.Puzzle != 0 && Square.Puzzle != Child)
                 return;
             const TPosition Position{Square.Row, Square.Col};
             Marks[Square.Puzzle == 0 ? 0 : 1][static_cast<size_t>(Position.Box() * 9 + Position.Place())] = Kind;
@@ -85,20 +82,19 @@ void TfrmMain::ShowStep(const TPyramidStep& Step)
             Mark(Strike.Square, TStepMark::Focus);
         Mark(Step.Square, TStepMark::Focus);
         Mark(Step.Partner, TStepMark::Focus);
-        FParentGrid->SetStepMarks(Marks[0]);
-        FChildGrid->SetStepMarks(Marks[1]);
+        FHost.StepGrid(true)->SetStepMarks(Marks[0]);
+        FHost.StepGrid(false)->SetStepMarks(Marks[1]);
     }
     FStep = Step;
     FStepShown = Step.Kind == TStepKind::Value || Step.Kind == TStepKind::Strike;
-    FLblStep->setText(QString::fromStdString(ExplainStep(Step)));
+    FLine.setText(QString::fromStdString(ExplainStep(Step)));
 }
 
-void TfrmMain::ClearStep()
+void TStepPresenter::ClearStep()
 {
     FStepShown = false;
-    for (TGrid* Grid : {FParentGrid.get(), FChildGrid.get()})
-        if (Grid != nullptr)
+    for (bool Parent : {true, false})
+        if (TGrid* Grid = FHost.StepGrid(Parent))
             Grid->ClearStepMarks();
-    if (FLblStep != nullptr)
-        FLblStep->clear();
+    FLine.clear();
 }
