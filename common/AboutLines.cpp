@@ -6,9 +6,8 @@
 
 const char* const DefaultNoticeText = "Copyright (C) Tavrel Sudoku International. All rights reserved.";
 const char* const DefaultOwnerName = "Tavrel Sudoku International";
-const char* const SharingNoticeText =
-    "You are welcome to share Tavrel Sudoku and its issue files with your friends, "
-    "free of charge and unchanged.";
+const char* const SharingNoticeText = "You are welcome to share Tavrel Sudoku and its issue files with your friends, "
+                                      "free of charge and unchanged.";
 
 namespace {
 
@@ -29,7 +28,8 @@ TAboutLines ComposeAboutLines(const TVersionInfoSource& Source, const std::strin
     TAboutLines Lines;
     Lines.ProductName = ProductName;
     if (const std::optional<TFileVersion> Version = Source.FileVersion())
-        Lines.Version = Format("Version %u.%u", static_cast<unsigned>(Version->Major), static_cast<unsigned>(Version->Minor));
+        Lines.Version =
+            Format("Version %u.%u", static_cast<unsigned>(Version->Major), static_cast<unsigned>(Version->Minor));
     Lines.Notice = Present(Source, "LegalCopyright").value_or(DefaultNoticeText);
     const std::string Owner = Present(Source, "CompanyName").value_or(DefaultOwnerName);
     if (const std::optional<std::string> TradeMarks = Present(Source, "LegalTradeMarks"))

@@ -10,10 +10,22 @@ constexpr TColor RGBColour(uint8_t Red, uint8_t Green, uint8_t Blue)
 {
     return static_cast<TColor>(Red) | (static_cast<TColor>(Green) << 8) | (static_cast<TColor>(Blue) << 16);
 }
-constexpr uint8_t RedOf(TColor Colour) { return static_cast<uint8_t>(Colour); }
-constexpr uint8_t GreenOf(TColor Colour) { return static_cast<uint8_t>(Colour >> 8); }
-constexpr uint8_t BlueOf(TColor Colour) { return static_cast<uint8_t>(Colour >> 16); }
-constexpr bool IsSystemColour(TColor Colour) { return (Colour & 0xFF000000u) == 0xFF000000u; }
+constexpr uint8_t RedOf(TColor Colour)
+{
+    return static_cast<uint8_t>(Colour);
+}
+constexpr uint8_t GreenOf(TColor Colour)
+{
+    return static_cast<uint8_t>(Colour >> 8);
+}
+constexpr uint8_t BlueOf(TColor Colour)
+{
+    return static_cast<uint8_t>(Colour >> 16);
+}
+constexpr bool IsSystemColour(TColor Colour)
+{
+    return (Colour & 0xFF000000u) == 0xFF000000u;
+}
 
 constexpr TColor clBlack = 0x000000;
 constexpr TColor clWhite = 0xFFFFFF;

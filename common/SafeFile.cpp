@@ -54,8 +54,8 @@ std::string Cause(int Code)
 
 std::string TemporaryName(const std::string& Target)
 {
-    static std::mt19937_64 generator(std::random_device{}() ^
-                                     static_cast<uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()));
+    static std::mt19937_64 generator(
+        std::random_device{}() ^ static_cast<uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()));
     return Target + Format(".%08x.tmp", static_cast<unsigned>(generator() & 0xFFFFFFFFu));
 }
 

@@ -90,7 +90,9 @@ bool SameName(const std::string& Left, const char* Right)
 {
     size_t Index = 0;
     for (; Index < Left.size() && Right[Index] != '\0'; ++Index) {
-        const auto Lower = [](char Letter) { return Letter >= 'A' && Letter <= 'Z' ? static_cast<char>(Letter - 'A' + 'a') : Letter; };
+        const auto Lower = [](char Letter) {
+            return Letter >= 'A' && Letter <= 'Z' ? static_cast<char>(Letter - 'A' + 'a') : Letter;
+        };
         if (Lower(Left[Index]) != Lower(Right[Index]))
             return false;
     }

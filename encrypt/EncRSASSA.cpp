@@ -7,16 +7,11 @@
 size_t TEncSignature::KeyBytes(TEncAsymKeySize KeySize)
 {
     switch (KeySize) {
-    case aks128:
-        return 16;
-    case aks256:
-        return 32;
-    case aks512:
-        return 64;
-    case aks768:
-        return 96;
-    case aks1024:
-        return 128;
+    case aks128: return 16;
+    case aks256: return 32;
+    case aks512: return 64;
+    case aks768: return 96;
+    case aks1024: return 128;
     }
     return 64;
 }
@@ -24,16 +19,11 @@ size_t TEncSignature::KeyBytes(TEncAsymKeySize KeySize)
 const char* RSADecodeMessage(TRSADecodeResult Result)
 {
     switch (Result) {
-    case TRSADecodeResult::Ok:
-        return "";
-    case TRSADecodeResult::BlockTooSmall:
-        return "RSA decoding error: Block too small";
-    case TRSADecodeResult::BlockTooLarge:
-        return "RSA decoding error: Block too large";
-    case TRSADecodeResult::InvalidBlockType:
-        return "RSA decoding error: Invalid block type";
-    case TRSADecodeResult::InvalidBlockFormat:
-        return "RSA decoding error: Invalid block format";
+    case TRSADecodeResult::Ok: return "";
+    case TRSADecodeResult::BlockTooSmall: return "RSA decoding error: Block too small";
+    case TRSADecodeResult::BlockTooLarge: return "RSA decoding error: Block too large";
+    case TRSADecodeResult::InvalidBlockType: return "RSA decoding error: Invalid block type";
+    case TRSADecodeResult::InvalidBlockFormat: return "RSA decoding error: Invalid block format";
     }
     return "RSA decoding error";
 }

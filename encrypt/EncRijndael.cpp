@@ -19,12 +19,9 @@ constexpr int64_t RunBlocks = 64;
 const EVP_CIPHER* CipherFor(TEncKeySize KeySize)
 {
     switch (KeySize) {
-    case ks128:
-        return EVP_aes_128_ecb();
-    case ks192:
-        return EVP_aes_192_ecb();
-    case ks256:
-        return EVP_aes_256_ecb();
+    case ks128: return EVP_aes_128_ecb();
+    case ks192: return EVP_aes_192_ecb();
+    case ks256: return EVP_aes_256_ecb();
     }
     return nullptr;
 }
@@ -86,12 +83,9 @@ TEncRijndael::~TEncRijndael()
 size_t TEncRijndael::KeyLength(TEncKeySize KeySize)
 {
     switch (KeySize) {
-    case ks128:
-        return 16;
-    case ks192:
-        return 24;
-    case ks256:
-        return 32;
+    case ks128: return 16;
+    case ks192: return 24;
+    case ks256: return 32;
     }
     return 32;
 }

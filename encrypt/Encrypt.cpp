@@ -91,17 +91,10 @@ ENCRYPT_API bool GetHash2(int32_t Mode, int32_t Order, const char* TextA, const 
 {
     const char* parts[3];
     switch (Order) {
-    case 1:
-        parts[0] = TextB, parts[1] = TextA, parts[2] = TextC;
-        break;
-    case 2:
-        parts[0] = TextA, parts[1] = TextC, parts[2] = TextB;
-        break;
-    case 3:
-        parts[0] = TextC, parts[1] = TextB, parts[2] = TextA;
-        break;
-    default:
-        return Refuse(Digest);
+    case 1: parts[0] = TextB, parts[1] = TextA, parts[2] = TextC; break;
+    case 2: parts[0] = TextA, parts[1] = TextC, parts[2] = TextB; break;
+    case 3: parts[0] = TextC, parts[1] = TextB, parts[2] = TextA; break;
+    default: return Refuse(Digest);
     }
     if (Mode != 1) {
         return Refuse(Digest);
@@ -167,5 +160,4 @@ ENCRYPT_API bool VerifyStream(TStream& Source, TStream& Dest)
     Dest.SetPosition(0);
     return true;
 }
-
 }

@@ -3,11 +3,15 @@
 # build with AddressSanitizer and UndefinedBehaviorSanitizer, where any report
 # fails the run. The normal build is also installed and checked as a player's
 # system sees it, and the layers without Qt are compiled for Windows. Then
-# gives each fuzz target a short smoke run.
+# gives each fuzz target a short smoke run. Before building, every C++ file
+# is checked against .clang-format.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
 jobs=$(nproc)
+
+echo "== formatting"
+scripts/format-check.sh
 
 echo "== normal build"
 scripts/build.sh build -DCMAKE_BUILD_TYPE=RelWithDebInfo

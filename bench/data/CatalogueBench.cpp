@@ -84,7 +84,9 @@ void ListedStart(benchmark::State& State)
 {
     const std::string folder = ProgramFolder();
     TCountingReporter first;
-    { TGamesDataFile catalogue(folder, first); }
+    {
+        TGamesDataFile catalogue(folder, first);
+    }
     for (auto _ : State) {
         TCountingReporter reporter;
         TGamesDataFile catalogue(folder, reporter);

@@ -39,7 +39,8 @@ void BM_LoadAndSolveSingles(benchmark::State& State)
     }
     if (Unsolved != 0)
         State.SkipWithError("a benchmark puzzle was not solved");
-    State.counters["puzzles/s"] = benchmark::Counter(static_cast<double>(State.iterations()), benchmark::Counter::kIsRate);
+    State.counters["puzzles/s"] =
+        benchmark::Counter(static_cast<double>(State.iterations()), benchmark::Counter::kIsRate);
     State.counters["givens"] = static_cast<double>(Givens) / static_cast<double>(Puzzles.size());
 }
 BENCHMARK(BM_LoadAndSolveSingles);
@@ -55,7 +56,8 @@ void BM_LoadOnly(benchmark::State& State)
         Next = (Next + 1) % Puzzles.size();
         Puzzle.LoadPuzzle(Data.Solution, Data.Given);
     }
-    State.counters["puzzles/s"] = benchmark::Counter(static_cast<double>(State.iterations()), benchmark::Counter::kIsRate);
+    State.counters["puzzles/s"] =
+        benchmark::Counter(static_cast<double>(State.iterations()), benchmark::Counter::kIsRate);
 }
 BENCHMARK(BM_LoadOnly);
 
@@ -78,8 +80,8 @@ void BM_SetValue(benchmark::State& State)
             Puzzle.ClearHistory();
     }
     State.SetItemsProcessed(State.iterations() * 2);
-    State.counters["ns/SetValue"] =
-        benchmark::Counter(static_cast<double>(State.iterations() * 2), benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    State.counters["ns/SetValue"] = benchmark::Counter(static_cast<double>(State.iterations() * 2),
+                                                       benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 BENCHMARK(BM_SetValue);
 
@@ -111,6 +113,6 @@ void BM_Undo(benchmark::State& State)
 }
 BENCHMARK(BM_Undo);
 
-} // namespace
+}  // namespace
 
 BENCHMARK_MAIN();

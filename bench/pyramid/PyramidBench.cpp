@@ -141,6 +141,6 @@ void SolveArgs(benchmark::internal::Benchmark* B)
 }
 BENCHMARK(BM_SolvePyramid)->Apply(SolveArgs)->Unit(benchmark::kMillisecond);
 
-} // namespace
+}  // namespace
 
 BENCHMARK_MAIN();

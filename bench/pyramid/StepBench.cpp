@@ -86,6 +86,6 @@ void BM_FindAndExplainStep(benchmark::State& State)
 // Argument: how far into its steps each game is, in per cent.
 BENCHMARK(BM_FindAndExplainStep)->Arg(0)->Arg(50)->Arg(100)->Unit(benchmark::kMillisecond);
 
-} // namespace
+}  // namespace
 
 BENCHMARK_MAIN();

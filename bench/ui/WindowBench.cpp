@@ -59,8 +59,8 @@ void BM_ClickLinkedCell(benchmark::State& State)
     int Found = -1;
     for (int Index = 0; Index < 81 && Found < 0; ++Index) {
         const TCell* Cell = Main.XLink()->GetPuzzle(0)->CellByIndex(Index);
-        if (!Cell->GetRevealed() && Cell->ChildLinkOfCell() != nullptr
-            && Cell->ChildLinkOfCell()->GetPuzzle() == Main.XLink()->GetPuzzle(1))
+        if (!Cell->GetRevealed() && Cell->ChildLinkOfCell() != nullptr &&
+            Cell->ChildLinkOfCell()->GetPuzzle() == Main.XLink()->GetPuzzle(1))
             Found = Index;
     }
     if (Found < 0) {

@@ -61,5 +61,4 @@ ENCRYPT_API void DecryptStream(TStream& Source, TStream& Dest, const uint8_t* Ke
 // with Dest untouched; a key index outside 1 to 10 raises "Invalid signature
 // key requested".
 ENCRYPT_API bool VerifyStream(TStream& Source, TStream& Dest);
-
 }

@@ -92,7 +92,7 @@ TPair& EmptyPair()
     return Pair;
 }
 
-} // namespace
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size)
 {
@@ -123,21 +123,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size)
                     Puzzle.Undo(Choice % 5);
                 break;
             }
-            case 4:
-                Puzzle.Checkpoint();
-                break;
-            case 5:
-                Puzzle.BackToCheckpoint();
-                break;
-            case 6:
-                Puzzle.ClearEntries();
-                break;
-            case 7:
-                Puzzle.SetMarkStyle(Input.Byte() % 9, Input.Byte() & 1);
-                break;
-            case 8:
-                Puzzle.CellByIndex(Input.Byte() % 81)->SetUserMark(Input.Byte() % 10, true);
-                break;
+            case 4: Puzzle.Checkpoint(); break;
+            case 5: Puzzle.BackToCheckpoint(); break;
+            case 6: Puzzle.ClearEntries(); break;
+            case 7: Puzzle.SetMarkStyle(Input.Byte() % 9, Input.Byte() & 1); break;
+            case 8: Puzzle.CellByIndex(Input.Byte() % 81)->SetUserMark(Input.Byte() % 10, true); break;
             case 9:
                 // Solving costs more than all the other operations of an
                 // input together; past the second it seldom reaches a new

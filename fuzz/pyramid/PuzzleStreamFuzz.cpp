@@ -57,7 +57,7 @@ TPuzzleXLink& EmptyPyramid(uint8_t Layout)
     return *Made.Pyramid;
 }
 
-} // namespace
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size)
 {

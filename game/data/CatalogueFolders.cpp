@@ -65,8 +65,8 @@ TCatalogueFolders TCatalogueFolders::ForPlayer(const std::string& ProgramFolder,
 TCatalogueFolders TCatalogueFolders::Of(const std::string& ProgramFolder, const std::string& PlayerDataFolder)
 {
     std::error_code error;
-    const bool Installed =
-        std::filesystem::is_regular_file(Platform::PathFromUtf8(WithSeparator(ProgramFolder) + InstallMarkerName), error);
+    const bool Installed = std::filesystem::is_regular_file(
+        Platform::PathFromUtf8(WithSeparator(ProgramFolder) + InstallMarkerName), error);
     return Installed ? ForPlayer(ProgramFolder, PlayerDataFolder) : BesideProgram(ProgramFolder);
 }
 

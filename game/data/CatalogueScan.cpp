@@ -77,8 +77,8 @@ bool TGamesDataFile::ScanPlayerFolders()
         present.insert(name + '\t' + source);
         if (bundledNames.count(name) != 0) {
             Refuse(TIssueOrigin::Player, name, source,
-                   Format("Issue file %s in %s is not used: an issue file of that name came with the game", name.c_str(),
-                          FFolders.PlayerIssues().c_str()),
+                   Format("Issue file %s in %s is not used: an issue file of that name came with the game",
+                          name.c_str(), FFolders.PlayerIssues().c_str()),
                    TRefusal::Content);
             continue;
         }
@@ -174,4 +174,3 @@ bool TGamesDataFile::Refresh(TIssueOrigin Origin, const std::string& Name)
         return false;
     }
 }
-

@@ -53,8 +53,7 @@ TDistributionFile::TDistributionFile(const std::string& FileName) : FFileName(Fi
     });
 }
 
-TDistributionFile::TDistributionFile(const std::string& ProgramFolder, const std::string& Name,
-                                     uint32_t RecordPosition)
+TDistributionFile::TDistributionFile(const std::string& ProgramFolder, const std::string& Name, uint32_t RecordPosition)
     : FFileName(Name)
 {
     NamedFailures(Name, [&] {
@@ -122,8 +121,8 @@ void TDistributionFile::ReadAllGames(TMemoryStream& Payload)
     const uint32_t count = GetHeaderGameCount();
     const int64_t room = (Payload.GetSize() - HeaderSize) / MinimumGameSize;
     if (static_cast<int64_t>(count) > room) {
-        throw Exception(Format("Invalid file %s - Its header counts %u games, more than the file holds",
-                               FFileName.c_str(), count));
+        throw Exception(
+            Format("Invalid file %s - Its header counts %u games, more than the file holds", FFileName.c_str(), count));
     }
     FStreams.reserve(count);
     FRecords.reserve(count);

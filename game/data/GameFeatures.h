@@ -13,16 +13,16 @@ struct TGameFeatures {
     bool Printing = true;
     bool PlayControls = true;
     // Aid flags (low byte): a clear bit takes the aid away.
-    bool InvalidHighlighting = true;   // bit 0
-    bool IncorrectHighlighting = true; // bit 1
-    bool DigitHighlighting = true;     // bit 2
-    bool SolveParent = true;           // bit 4
-    bool SolveChildren = true;         // bit 5
-    bool SolvePyramid = true;          // bit 6
+    bool InvalidHighlighting = true;    // bit 0
+    bool IncorrectHighlighting = true;  // bit 1
+    bool DigitHighlighting = true;      // bit 2
+    bool SolveParent = true;            // bit 4
+    bool SolveChildren = true;          // bit 5
+    bool SolvePyramid = true;           // bit 6
     // Pencil flags.
-    bool ProtectSolution = true;       // bit 0: "Prevent removal..." may be used
-    bool AutoPencilSeparate = true;    // bit 1
-    bool AutoPencilLinked = true;      // bit 2
+    bool ProtectSolution = true;     // bit 0: "Prevent removal..." may be used
+    bool AutoPencilSeparate = true;  // bit 1
+    bool AutoPencilLinked = true;    // bit 2
 };
 
 TGameFeatures FeaturesOf(const TPuzzleInfo& Record);

@@ -31,16 +31,34 @@ TGameEntry::TGameEntry(const TPuzzleInfo& Record, uint32_t RecordPosition)
     PutUInt32(&FBytes[ofsRecordPosition], RecordPosition);
 }
 
-uint32_t TGameEntry::GetRecordFormat() const { return GetUInt32(&FBytes[ofsRecordFormat]); }
-uint32_t TGameEntry::GetIssueNumber() const { return GetUInt32(&FBytes[ofsIssueNumber]); }
-uint32_t TGameEntry::GetGameNumber() const { return GetUInt32(&FBytes[ofsGameNumber]); }
-uint32_t TGameEntry::GetRebuildFlag() const { return GetUInt32(&FBytes[ofsRebuildFlag]); }
-std::string TGameEntry::GetGameName() const { return GetText(&FBytes[ofsGameName], TPuzzleInfo::TextSize); }
+uint32_t TGameEntry::GetRecordFormat() const
+{
+    return GetUInt32(&FBytes[ofsRecordFormat]);
+}
+uint32_t TGameEntry::GetIssueNumber() const
+{
+    return GetUInt32(&FBytes[ofsIssueNumber]);
+}
+uint32_t TGameEntry::GetGameNumber() const
+{
+    return GetUInt32(&FBytes[ofsGameNumber]);
+}
+uint32_t TGameEntry::GetRebuildFlag() const
+{
+    return GetUInt32(&FBytes[ofsRebuildFlag]);
+}
+std::string TGameEntry::GetGameName() const
+{
+    return GetText(&FBytes[ofsGameName], TPuzzleInfo::TextSize);
+}
 std::string TGameEntry::GetGameDescription() const
 {
     return GetText(&FBytes[ofsGameDescription], TPuzzleInfo::TextSize);
 }
-uint32_t TGameEntry::GetRecordPosition() const { return GetUInt32(&FBytes[ofsRecordPosition]); }
+uint32_t TGameEntry::GetRecordPosition() const
+{
+    return GetUInt32(&FBytes[ofsRecordPosition]);
+}
 
 // ---- TIssueEntry
 
@@ -54,13 +72,34 @@ TIssueEntry::TIssueEntry(uint32_t Version, uint32_t IssueNumber, const std::stri
     PutText(&FBytes[ofsFileName], TextSize, FileName);
 }
 
-uint32_t TIssueEntry::GetVersion() const { return GetUInt32(&FBytes[ofsVersion]); }
-uint32_t TIssueEntry::GetIssueNumber() const { return GetUInt32(&FBytes[ofsIssueNumber]); }
-std::string TIssueEntry::GetDescription() const { return GetText(&FBytes[ofsDescription], TextSize); }
-std::string TIssueEntry::GetFileName() const { return GetText(&FBytes[ofsFileName], TextSize); }
-uint32_t TIssueEntry::GetGameCount() const { return GetUInt32(&FBytes[ofsGameCount]); }
-std::string TIssueEntry::GetSource() const { return GetText(&FBytes[ofsSource], TextSize); }
-void TIssueEntry::SetSource(const std::string& Source) { PutText(&FBytes[ofsSource], TextSize, Source); }
+uint32_t TIssueEntry::GetVersion() const
+{
+    return GetUInt32(&FBytes[ofsVersion]);
+}
+uint32_t TIssueEntry::GetIssueNumber() const
+{
+    return GetUInt32(&FBytes[ofsIssueNumber]);
+}
+std::string TIssueEntry::GetDescription() const
+{
+    return GetText(&FBytes[ofsDescription], TextSize);
+}
+std::string TIssueEntry::GetFileName() const
+{
+    return GetText(&FBytes[ofsFileName], TextSize);
+}
+uint32_t TIssueEntry::GetGameCount() const
+{
+    return GetUInt32(&FBytes[ofsGameCount]);
+}
+std::string TIssueEntry::GetSource() const
+{
+    return GetText(&FBytes[ofsSource], TextSize);
+}
+void TIssueEntry::SetSource(const std::string& Source)
+{
+    PutText(&FBytes[ofsSource], TextSize, Source);
+}
 
 void TIssueEntry::AddGame(const TGameEntry& Game)
 {
@@ -163,4 +202,3 @@ std::vector<uint8_t> WriteGamesDat(const TGamesDatContent& Content)
     }
     return bytes;
 }
-

@@ -130,8 +130,7 @@ void TGamesDataFile::Append(TIssueEntry Entry)
 
 TIssueOrigin TGamesDataFile::OriginOf(const TIssueEntry& Issue) const
 {
-    return FFolders.Installed() && Issue.GetSource().rfind("P:", 0) == 0 ? TIssueOrigin::Player
-                                                                         : TIssueOrigin::Bundled;
+    return FFolders.Installed() && Issue.GetSource().rfind("P:", 0) == 0 ? TIssueOrigin::Player : TIssueOrigin::Bundled;
 }
 
 std::string TGamesDataFile::FolderOf(const TIssueEntry& Issue) const
@@ -179,7 +178,8 @@ int TGamesDataFile::AddIssueFile(const std::string& SourceFile)
     const TLock lock(*this);
     MergeWritten();
     if (FFolders.Installed() && FileExists(FFolders.BundledIssues + name)) {
-        throw Exception(Format("Issue file %s is not added: an issue file of that name came with the game", name.c_str()));
+        throw Exception(
+            Format("Issue file %s is not added: an issue file of that name came with the game", name.c_str()));
     }
     if (FileExists(folder + name) || Listed(name) != nullptr) {
         throw Exception(Format("Issue file %s is not added: an issue file of that name is in %s already", name.c_str(),
@@ -342,8 +342,8 @@ void TGamesDataFile::OpenListed(size_t IssueIndex, size_t GameIndex, TPuzzleInfo
     TFileStream source(folder + name, TFileMode::fmOpenRead);
     const std::unique_ptr<TDistributionFile> file = TDistributionFile::ReadGame(source, name, game.GetRecordPosition());
     if (file->GameRecord(0).GetGameNumber() != game.GetGameNumber()) {
-        throw Exception(Format("Invalid file %s - Game %u is not where the games file says", name.c_str(),
-                               game.GetGameNumber()));
+        throw Exception(
+            Format("Invalid file %s - Game %u is not where the games file says", name.c_str(), game.GetGameNumber()));
     }
     Record.Assign(file->GameRecord(0));
     TMemoryStream& puzzle = file->PuzzleStream(0);

@@ -6,7 +6,6 @@
 #include "Random.h"
 #include "Stream.h"
 
-
 namespace {
 
 void CheckField(int Offset, int Size)
@@ -15,7 +14,7 @@ void CheckField(int Offset, int Size)
         throw Exception("Game record field out of range");
 }
 
-} // namespace
+}  // namespace
 
 TPuzzleInfo::TPuzzleInfo()
 {

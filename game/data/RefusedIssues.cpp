@@ -17,9 +17,7 @@ std::string Key(const std::string& Name, const std::string& Source)
 
 }  // namespace
 
-TRefusedIssues::TRefusedIssues(std::string ListFile) : FListFile(std::move(ListFile))
-{
-}
+TRefusedIssues::TRefusedIssues(std::string ListFile) : FListFile(std::move(ListFile)) {}
 
 void TRefusedIssues::Load()
 {

@@ -17,36 +17,36 @@ QPalette::ColorRole RoleOfSystemColour(unsigned Index, QPalette::ColorGroup& Gro
 {
     Group = QPalette::Active;
     switch (Index) {
-    case 0:  return QPalette::Button;           // scroll bar
-    case 1:  return QPalette::Window;           // desktop
-    case 2:  return QPalette::Highlight;        // active caption
-    case 3:  return QPalette::Mid;              // inactive caption
-    case 4:  return QPalette::Window;           // menu
-    case 5:  return QPalette::Base;             // window background
-    case 6:  return QPalette::Shadow;           // window frame
-    case 7:  return QPalette::WindowText;       // menu text
-    case 8:  return QPalette::Text;             // window text
-    case 9:  return QPalette::HighlightedText;  // caption text
-    case 10: return QPalette::Button;           // active border
-    case 11: return QPalette::Button;           // inactive border
-    case 12: return QPalette::Dark;             // application workspace
+    case 0: return QPalette::Button;           // scroll bar
+    case 1: return QPalette::Window;           // desktop
+    case 2: return QPalette::Highlight;        // active caption
+    case 3: return QPalette::Mid;              // inactive caption
+    case 4: return QPalette::Window;           // menu
+    case 5: return QPalette::Base;             // window background
+    case 6: return QPalette::Shadow;           // window frame
+    case 7: return QPalette::WindowText;       // menu text
+    case 8: return QPalette::Text;             // window text
+    case 9: return QPalette::HighlightedText;  // caption text
+    case 10: return QPalette::Button;          // active border
+    case 11: return QPalette::Button;          // inactive border
+    case 12: return QPalette::Dark;            // application workspace
     case 13: return QPalette::Highlight;
     case 14: return QPalette::HighlightedText;
-    case 15: return QPalette::Button;           // button face
-    case 16: return QPalette::Mid;              // button shadow
+    case 15: return QPalette::Button;                            // button face
+    case 16: return QPalette::Mid;                               // button shadow
     case 17: Group = QPalette::Disabled; return QPalette::Text;  // grey text
     case 18: return QPalette::ButtonText;
-    case 19: return QPalette::WindowText;       // inactive caption text
-    case 20: return QPalette::Light;            // button highlight
-    case 21: return QPalette::Shadow;           // 3D dark shadow
-    case 22: return QPalette::Midlight;         // 3D light
+    case 19: return QPalette::WindowText;  // inactive caption text
+    case 20: return QPalette::Light;       // button highlight
+    case 21: return QPalette::Shadow;      // 3D dark shadow
+    case 22: return QPalette::Midlight;    // 3D light
     case 23: return QPalette::ToolTipText;
     case 24: return QPalette::ToolTipBase;
-    case 26: return QPalette::Link;             // hot light
-    case 27: return QPalette::Highlight;        // gradient active caption
-    case 28: return QPalette::Mid;              // gradient inactive caption
-    case 29: return QPalette::Highlight;        // menu highlight
-    case 30: return QPalette::Window;           // menu bar
+    case 26: return QPalette::Link;       // hot light
+    case 27: return QPalette::Highlight;  // gradient active caption
+    case 28: return QPalette::Mid;        // gradient inactive caption
+    case 29: return QPalette::Highlight;  // menu highlight
+    case 30: return QPalette::Window;     // menu bar
     default: return QPalette::Window;
     }
 }
@@ -398,8 +398,8 @@ void TQVCanvas::TextOut(int X, int Y, const QString& Text)
     if (Digit < 0)
         ApplyFontToPainter(Entry);
     if (FBrushStyle == TBrushStyle::Solid) {
-        const int Width =
-            Digit >= 0 ? Entry.DigitWidths[static_cast<size_t>(Digit)] : Entry.Metrics.horizontalAdvance(Text);
+        const int Width = Digit >= 0 ? Entry.DigitWidths[static_cast<size_t>(Digit)]
+                                     : Entry.Metrics.horizontalAdvance(Text);
         FPainter.fillRect(X, Y, Width, Entry.Height, QColorOf(FBrushColour));
     }
     UsePen(FFontColour);

@@ -55,10 +55,7 @@ struct TRect {
     // The same rectangle moved so its top-left corner is (X, Y).
     constexpr TRect PlacedAt(int X, int Y) const { return {X, Y, X + Width(), Y + Height()}; }
     // Containment with all four edges included.
-    constexpr bool ContainsInclusive(int X, int Y) const
-    {
-        return X >= Left && X <= Right && Y >= Top && Y <= Bottom;
-    }
+    constexpr bool ContainsInclusive(int X, int Y) const { return X >= Left && X <= Right && Y >= Top && Y <= Bottom; }
 };
 
 struct TPoint {
@@ -190,8 +187,8 @@ private:
     TColor FPenColour = clBlack;
 
     std::vector<TFontEntry> FFonts;
-    int FCurrentFont = -1;        // index into FFonts for the font state, -1 = to look up
-    int FPainterFont = -1;        // index of the font last given to the painter
+    int FCurrentFont = -1;  // index into FFonts for the font state, -1 = to look up
+    int FPainterFont = -1;  // index of the font last given to the painter
     // Scratch polygon storage, kept so polygons allocate only the first time.
     std::vector<QPoint> FPolygon;
     std::vector<std::pair<TColor, QPen>> FPens;

@@ -24,9 +24,7 @@ struct TJpegErrors {
 
 // Warnings are counted by the library (num_warnings) and judged afterwards;
 // none of its messages reach the console.
-void KeepQuiet(j_common_ptr)
-{
-}
+void KeepQuiet(j_common_ptr) {}
 
 // Sizes the pixel buffer; false when there is no memory for it. Kept apart
 // from DecodeInto, which must hold no exception handling between its setjmp
@@ -92,8 +90,8 @@ bool DecodeInto(const uint8_t* Data, size_t Size, TRgbPicture& Picture)
 TRgbPicture DecodeJpeg(const uint8_t* Data, size_t Size)
 {
     TRgbPicture Picture;
-    if (Data == nullptr || Size == 0 || Size > std::numeric_limits<unsigned long>::max()
-        || !DecodeInto(Data, Size, Picture))
+    if (Data == nullptr || Size == 0 || Size > std::numeric_limits<unsigned long>::max() ||
+        !DecodeInto(Data, Size, Picture))
         return TRgbPicture();
     return Picture;
 }

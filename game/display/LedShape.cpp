@@ -5,9 +5,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-TLedShape::TLedShape(int Tag, QWidget* Owner) : QWidget(Owner), FTag(Tag)
-{
-}
+TLedShape::TLedShape(int Tag, QWidget* Owner) : QWidget(Owner), FTag(Tag) {}
 
 void TLedShape::SetBrushColor(TColor Colour)
 {

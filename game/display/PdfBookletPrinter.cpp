@@ -8,8 +8,7 @@
 #include <QPageSize>
 #include <QRect>
 
-TPdfBookletPrinter::TPdfBookletPrinter(QIODevice& Device, const QPageSize& PageSize, int Resolution)
-    : FWriter(&Device)
+TPdfBookletPrinter::TPdfBookletPrinter(QIODevice& Device, const QPageSize& PageSize, int Resolution) : FWriter(&Device)
 {
     FWriter.setResolution(Resolution);
     FWriter.setPageSize(PageSize);

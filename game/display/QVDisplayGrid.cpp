@@ -69,7 +69,8 @@ QString SpokenSquare(const TGrid& Grid, int Box, int Square)
     QString Text = QStringLiteral("Row %1, column %2: ").arg(At.Row + 1).arg(At.Col + 1);
     const int Value = Cell->GetValue();
     if (Value != 0) {
-        Text += QString::number(Value) + (Cell->GetRevealed() ? QStringLiteral(", given") : QStringLiteral(", entered"));
+        Text +=
+            QString::number(Value) + (Cell->GetRevealed() ? QStringLiteral(", given") : QStringLiteral(", entered"));
         const TQVSettings& Options = Settings();
         if (Options.GetOption(optInvalid) && Cell->IsInvalid())
             Text += QStringLiteral(", invalid");
@@ -86,14 +87,9 @@ QString SpokenSquare(const TGrid& Grid, int Box, int Square)
         }
     }
     switch (Grid.StepMark(Box, Square)) {
-    case TStepMark::Focus:
-        Text += QStringLiteral(", step square");
-        break;
-    case TStepMark::House:
-        Text += QStringLiteral(", step house");
-        break;
-    case TStepMark::None:
-        break;
+    case TStepMark::Focus: Text += QStringLiteral(", step square"); break;
+    case TStepMark::House: Text += QStringLiteral(", step house"); break;
+    case TStepMark::None: break;
     }
     return Text;
 }
@@ -173,8 +169,8 @@ void TGridSquare::PaintScreenContent()
         // The colour so far is compared by value: whatever chose the
         // "Incorrect entry" colour, an invalid entry keeps it unless invalid
         // entries have priority.
-        if (Options.GetOption(optInvalid) && Cell->IsInvalid()
-            && !(Colour == Options.GetColour(colIncorrect) && !Options.GetOption(optInvalidPriority)))
+        if (Options.GetOption(optInvalid) && Cell->IsInvalid() &&
+            !(Colour == Options.GetColour(colIncorrect) && !Options.GetOption(optInvalidPriority)))
             Colour = Options.GetColour(colInvalid);
         Canvas.SetFontColour(Colour);
         DrawValue(X, Y, Value);
@@ -189,8 +185,8 @@ void TGridSquare::PaintScreenContent()
     TColor Colour = Hovered ? Selected : Options.GetColour(StepFocus ? colHiLiteFore : colPencilMarks);
     const uint32_t Drawn = DigitsDrawn(Marks.Bits, Grid.FFilled);
     const int Highlight = Grid.FHighlight;
-    const bool Highlighted = (Highlight == HighlightPairs && Marks.Count == 2)
-        || (Highlight >= 1 && Highlight <= 9 && ((Drawn >> Highlight) & 1u) != 0);
+    const bool Highlighted = (Highlight == HighlightPairs && Marks.Count == 2) ||
+                             (Highlight >= 1 && Highlight <= 9 && ((Drawn >> Highlight) & 1u) != 0);
     if (Highlighted) {
         const TRect& R = Grid.FScratchRect;
         Grid.FScratchPolygon = {TPoint{R.Left, R.Top}, TPoint{R.Right, R.Top}, TPoint{R.Right, R.Bottom},
@@ -317,8 +313,7 @@ void TGridRegion::Paint(TPaintStyle Style)
 
 // ---- TGrid ----------------------------------------------------------------
 
-TGrid::TGrid(TQVCanvas* Canvas, bool ParentStyle, int Width, int Height, TColor GridColour, int BoxRows,
-             int BoxColumns)
+TGrid::TGrid(TQVCanvas* Canvas, bool ParentStyle, int Width, int Height, TColor GridColour, int BoxRows, int BoxColumns)
     : FGridColour(GridColour), FParentStyle(ParentStyle)
 {
     if (BoxRows != 3 || BoxColumns != 3)
@@ -337,8 +332,8 @@ TGrid::TGrid(TQVCanvas* Canvas, bool ParentStyle, int Width, int Height, TColor 
     for (int k = 0; k < 9; ++k)
         FMarkOffsets[static_cast<size_t>(k)] = TPoint{MarkPitch * (k % 3) + 3, MarkPitch * (k / 3) + 1};
     for (int Box = 0; Box < 9; ++Box) {
-        FBoxes[static_cast<size_t>(Box)] = std::make_unique<TGridRegion>(
-            this, FOuterMargin + (Box % 3) * PitchX, FOuterMargin + (Box / 3) * PitchY, Box);
+        FBoxes[static_cast<size_t>(Box)] = std::make_unique<TGridRegion>(this, FOuterMargin + (Box % 3) * PitchX,
+                                                                         FOuterMargin + (Box / 3) * PitchY, Box);
     }
     for (int Digit = 0; Digit <= 9; ++Digit)
         FDigitTexts[static_cast<size_t>(Digit)] = QString::number(Digit);

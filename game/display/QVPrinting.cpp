@@ -156,8 +156,8 @@ void CheckBookletFits(const TBookletMeasures& M)
         const int SheetHeight = Landscape ? M.Physical.Width : M.Physical.Height;
         const int OffsetX = Landscape ? M.Offset.Y : M.Offset.X;
         const int OffsetY = Landscape ? M.Offset.X : M.Offset.Y;
-        Fits = Panel.Width() > 0 && Panel.Height() > 0 && Panel.Left + OffsetX >= 0 && Panel.Top + OffsetY >= 0
-            && Panel.Right + OffsetX <= SheetWidth && Panel.Bottom + OffsetY <= SheetHeight;
+        Fits = Panel.Width() > 0 && Panel.Height() > 0 && Panel.Left + OffsetX >= 0 && Panel.Top + OffsetY >= 0 &&
+               Panel.Right + OffsetX <= SheetWidth && Panel.Bottom + OffsetY <= SheetHeight;
         for (size_t j = 0; j < i && Fits; ++j) {
             if (BookletLayout[j].Side == Row.Side && Overlap(Panel, BookletPanelRect(M, BookletLayout[j])))
                 Fits = false;
@@ -342,7 +342,7 @@ void PrintBookletOn(QPrinter& Printer, TPuzzleXLink& Pyramid,
 QPageSize DefaultBookletPageSize()
 {
     return QPageSize(QLocale::system().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter
-                                                                                       : QPageSize::A4);
+                                                                                        : QPageSize::A4);
 }
 
 void SaveBookletPdf(TPuzzleXLink& Pyramid, const QString& FileName)

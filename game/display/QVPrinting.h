@@ -34,9 +34,9 @@ class TPuzzleXLink;
 
 // What a panel holds: a label, or puzzle Puzzle (0 the parent, 1-9 a child).
 struct TBookletRow {
-    int Side = 0;      // 1-4
-    int Slot = 0;      // 1-5 on sides 1 and 2, 1-4 on sides 3 and 4
-    bool Narrow = false;  // width N instead of G
+    int Side = 0;                 // 1-4
+    int Slot = 0;                 // 1-5 on sides 1 and 2, 1-4 on sides 3 and 4
+    bool Narrow = false;          // width N instead of G
     const char* Label = nullptr;  // nullptr for a puzzle
     int Puzzle = -1;
 };
@@ -52,14 +52,14 @@ constexpr const char* BookletReinsertMessage = "Please reinsert pages for second
 struct TBookletMeasures {
     int DpiX = 0;
     int DpiY = 0;
-    int G = 0;           // width of a wide panel; width and height of a printed grid
-    int H = 0;           // height of every panel
-    TPoint Offset;       // unprintable margin at the left and top
-    TSize Physical;      // the whole sheet
+    int G = 0;       // width of a wide panel; width and height of a printed grid
+    int H = 0;       // height of every panel
+    TPoint Offset;   // unprintable margin at the left and top
+    TSize Physical;  // the whole sheet
     TSize Printable;
     int GapX = 0;
     int GapY = 0;
-    int N = 0;           // width of a narrow panel
+    int N = 0;  // width of a narrow panel
     int MarginX = 0;
     int MarginY = 0;
     int X0 = 0;

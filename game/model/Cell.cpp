@@ -12,7 +12,7 @@ bool IsCellDigitValue(int Value)
     return Value >= 0 && Value <= 9;
 }
 
-} // namespace
+}  // namespace
 
 TCell::TCell(TPuzzle* Puzzle, const TPosition& Position, THouse* RowHouse, THouse* ColHouse, THouse* BoxHouse)
     : FPosition(Position), FRowHouse(RowHouse), FColHouse(ColHouse), FBoxHouse(BoxHouse), FPuzzle(Puzzle)
@@ -178,12 +178,9 @@ TBitMask& TCell::MaskOfKind(int Kind)
 {
     switch (Kind) {
     case 1:
-    case 3:
-        return FUserMarks;
-    case 2:
-        return FErased;
-    default:
-        return FPossible;
+    case 3: return FUserMarks;
+    case 2: return FErased;
+    default: return FPossible;
     }
 }
 
@@ -200,9 +197,7 @@ void TCell::ComputeShown(int Style)
     }
     uint32_t Bits;
     switch (Style) {
-    case msUserMarksSeparate:
-        Bits = FUserMarks.Bits();
-        break;
+    case msUserMarksSeparate: Bits = FUserMarks.Bits(); break;
     case msUserMarksLinked:
         Bits = FUserMarks.Bits();
         if (FChildLink)
@@ -210,9 +205,7 @@ void TCell::ComputeShown(int Style)
         if (FParentLink)
             Bits |= FParentLink->FUserMarks.Bits();
         break;
-    case msAutoPencilSeparate:
-        Bits = FPossible.Bits() & ~FErased.Bits();
-        break;
+    case msAutoPencilSeparate: Bits = FPossible.Bits() & ~FErased.Bits(); break;
     case msAutoPencilLinked:
         Bits = FPossible.Bits() & ~FErased.Bits();
         if (FChildLink)
@@ -220,9 +213,7 @@ void TCell::ComputeShown(int Style)
         if (FParentLink)
             Bits &= FParentLink->FPossible.Bits() & ~FParentLink->FErased.Bits();
         break;
-    default:
-        Bits = FPossible.Bits();
-        break;
+    default: Bits = FPossible.Bits(); break;
     }
     FShown.SetBits(Bits);
 }

@@ -22,7 +22,8 @@ void THouse::ValueChanged(int OldValue, int NewValue)
 
 bool THouse::Contains(const TCell* Cell) const
 {
-    return Cell->GetPuzzle() == FPuzzle && (Cell->RowHouse() == this || Cell->ColHouse() == this || Cell->BoxHouse() == this);
+    return Cell->GetPuzzle() == FPuzzle &&
+           (Cell->RowHouse() == this || Cell->ColHouse() == this || Cell->BoxHouse() == this);
 }
 
 bool THouse::IsPresentBesides(int Digit, const TCell* ExceptCell) const

@@ -306,7 +306,7 @@ int ParseMarksField(const char* Field)
     return Value;
 }
 
-} // namespace
+}  // namespace
 
 void TPuzzle::LoadMarks(const std::string& Text, int Kind)
 {
@@ -491,7 +491,8 @@ bool TPuzzle::Undo(int Count)
         const uint64_t ChildFirst = NextStampOf(ChildPartner);
         const int Before = Cell->GetValue();
         Cell->SetValue(Record.OldValue);
-        FRedoList.push_back(TRedoRecord{Record, Before, Cell->GetValue(), RecordWrittenSince(ParentPartner, ParentFirst),
+        FRedoList.push_back(TRedoRecord{Record, Before, Cell->GetValue(),
+                                        RecordWrittenSince(ParentPartner, ParentFirst),
                                         RecordWrittenSince(ChildPartner, ChildFirst)});
     }
     return true;

@@ -62,12 +62,9 @@ bool TSettingsValues::GetOption(int Number) const
     case optShowLeds:
     case optNoRemoveSoln:
     case optInvalid:
-    case optIncorrect:
-        return state.Checked && state.Enabled && state.Visible;
-    case optInvalidPriority:
-        return state.Checked && state.Enabled;
-    default:
-        return state.Checked;
+    case optIncorrect: return state.Checked && state.Enabled && state.Visible;
+    case optInvalidPriority: return state.Checked && state.Enabled;
+    default: return state.Checked;
     }
 }
 
@@ -103,8 +100,7 @@ void TSettingsValues::SetPriorityStatus()
     const bool both = invalid && incorrect;
     // A game that takes either highlight away keeps the pair disabled
     // whatever the boxes hold; their checked states stay the player's.
-    FOptions[optInvalidPriority].Enabled =
-        both && FOptions[optInvalid].Enabled && FOptions[optIncorrect].Enabled;
+    FOptions[optInvalidPriority].Enabled = both && FOptions[optInvalid].Enabled && FOptions[optIncorrect].Enabled;
     if (!both) {
         FOptions[optInvalidPriority].Checked = !incorrect;
     }

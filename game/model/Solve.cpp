@@ -74,9 +74,9 @@ bool TPuzzle::FindStep(int Method, TSolveStep& Step)
     case smHiddenPairs: {
         const bool Locked = Method == smLockedPairs;
         for (int Index = 0; Index < 9; ++Index) {
-            const std::pair<THouse*, TStepHouse> Houses[3] = {
-                {&*FRows[Index], TStepHouse::Row}, {&*FColumns[Index], TStepHouse::Column},
-                {&*FBoxes[Index], TStepHouse::Box}};
+            const std::pair<THouse*, TStepHouse> Houses[3] = {{&*FRows[Index], TStepHouse::Row},
+                                                              {&*FColumns[Index], TStepHouse::Column},
+                                                              {&*FBoxes[Index], TStepHouse::Box}};
             for (const auto& [House, Kind] : Houses) {
                 if (Locked ? House->FindLockedPair(Step) : House->FindHiddenPair(Step))
                     return Found(*House, Kind, Index);
@@ -84,8 +84,7 @@ bool TPuzzle::FindStep(int Method, TSolveStep& Step)
         }
         return false;
     }
-    default:
-        return false;
+    default: return false;
     }
 }
 

@@ -21,7 +21,7 @@ std::string PuzzleName(int Index)
     return Index == 0 ? std::string("parent") : Format("child %d", Index);
 }
 
-} // namespace
+}  // namespace
 
 TPuzzleXLink::TPuzzleXLink(uint8_t LayoutType, TQVDisplayLink* ParentLink, int SaveNumberA, int SaveNumberB)
     : FSaveNumberA(SaveNumberA), FSaveNumberB(SaveNumberB), FChildCount(PyramidChildCount(LayoutType)),
@@ -68,7 +68,7 @@ TPuzzleXLink::TPuzzleXLink(const TPuzzleInfo& Header, TQVDisplayLink* ParentLink
         {TPuzzleInfo::ofsGameName, TPuzzleInfo::TextSize},
         {TPuzzleInfo::ofsGameDescription, TPuzzleInfo::TextSize},
         {TPuzzleInfo::ofsIssueNumber, 4},
-        {TPuzzleInfo::ofsStreamKind, 9}, // stream kind to the further feature bits
+        {TPuzzleInfo::ofsStreamKind, 9},  // stream kind to the further feature bits
     };
     for (const TSpan& Span : Copied)
         std::memcpy(FInfo.Data() + Span.Offset, Header.Data() + Span.Offset, Span.Length);
@@ -116,8 +116,7 @@ void TPuzzleXLink::LoadFromStream(TStream& Stream)
         const int64_t Got = Stream.ReadUpTo(Records[Index].data(), StreamRecordSize);
         if (Got < StreamRecordSize)
             throw Exception(Format("Puzzle stream too short: record %d of %d (%s) has %d of %d bytes", Index + 1,
-                                   RecordCount, PuzzleName(Index).c_str(), static_cast<int>(Got),
-                                   StreamRecordSize));
+                                   RecordCount, PuzzleName(Index).c_str(), static_cast<int>(Got), StreamRecordSize));
         const TPuzzle& Puzzle = *GetPuzzle(Index);
         for (int Cell = 0; Cell < 81; ++Cell) {
             // A linked child cell takes its parent partner's digit instead of

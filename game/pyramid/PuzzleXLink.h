@@ -96,7 +96,7 @@ private:
     int FSaveNumberA;
     int FSaveNumberB;
     int FChildCount;
-    TQVDisplayLink* FParentLink;                     // owned through FOwnParentLink or by the caller
+    TQVDisplayLink* FParentLink;  // owned through FOwnParentLink or by the caller
     TPuzzle* FParent;
     std::unique_ptr<TQVDisplayPark> FOwnParentLink;
     std::unique_ptr<TPuzzle> FOwnParent;

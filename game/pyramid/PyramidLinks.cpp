@@ -9,13 +9,48 @@ constexpr uint8_t LastLayoutType = 13;
 void BoxLink(uint8_t LayoutType, int c, int i, int& PBox, int& PSquare, int& CBox, int& CSquare)
 {
     switch (LayoutType) {
-    case 0: PBox = c; PSquare = i; CBox = i; CSquare = 4; break;
-    case 1: PBox = c; PSquare = i; CBox = i; CSquare = i; break;
-    case 3: PBox = i; PSquare = c; CBox = i; CSquare = 4; break;
-    case 4: PBox = i; PSquare = c; CBox = i; CSquare = c; break;
-    case 5: PBox = i; PSquare = c; CBox = i; CSquare = i; break;
-    case 8: PBox = c; PSquare = i; CBox = 4; CSquare = i; break;
-    default: PBox = c; PSquare = i; CBox = c; CSquare = i; break; // 9
+    case 0:
+        PBox = c;
+        PSquare = i;
+        CBox = i;
+        CSquare = 4;
+        break;
+    case 1:
+        PBox = c;
+        PSquare = i;
+        CBox = i;
+        CSquare = i;
+        break;
+    case 3:
+        PBox = i;
+        PSquare = c;
+        CBox = i;
+        CSquare = 4;
+        break;
+    case 4:
+        PBox = i;
+        PSquare = c;
+        CBox = i;
+        CSquare = c;
+        break;
+    case 5:
+        PBox = i;
+        PSquare = c;
+        CBox = i;
+        CSquare = i;
+        break;
+    case 8:
+        PBox = c;
+        PSquare = i;
+        CBox = 4;
+        CSquare = i;
+        break;
+    default:
+        PBox = c;
+        PSquare = i;
+        CBox = c;
+        CSquare = i;
+        break;  // 9
     }
 }
 
@@ -23,14 +58,34 @@ void BoxLink(uint8_t LayoutType, int c, int i, int& PBox, int& PSquare, int& CBo
 void GridLink(uint8_t LayoutType, int c, int i, int& PRow, int& PCol, int& CRow, int& CCol)
 {
     switch (LayoutType) {
-    case 10: PRow = c; PCol = i; CRow = i; CCol = i; break;
-    case 11: PRow = c; PCol = i; CRow = i; CCol = c; break;
-    case 12: PRow = i; PCol = c; CRow = i; CCol = i; break;
-    default: PRow = i; PCol = c; CRow = c; CCol = i; break; // 13
+    case 10:
+        PRow = c;
+        PCol = i;
+        CRow = i;
+        CCol = i;
+        break;
+    case 11:
+        PRow = c;
+        PCol = i;
+        CRow = i;
+        CCol = c;
+        break;
+    case 12:
+        PRow = i;
+        PCol = c;
+        CRow = i;
+        CCol = i;
+        break;
+    default:
+        PRow = i;
+        PCol = c;
+        CRow = c;
+        CCol = i;
+        break;  // 13
     }
 }
 
-} // namespace
+}  // namespace
 
 int PyramidChildCount(uint8_t LayoutType)
 {

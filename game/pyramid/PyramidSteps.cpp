@@ -213,14 +213,10 @@ std::string Subject(const TStepSquare& Square)
 std::string HouseText(TStepHouse Kind, int Index)
 {
     switch (Kind) {
-    case TStepHouse::Row:
-        return Format("row %d", Index + 1);
-    case TStepHouse::Column:
-        return Format("column %d", Index + 1);
-    case TStepHouse::Box:
-        return Format("box %d", Index + 1);
-    case TStepHouse::None:
-        break;
+    case TStepHouse::Row: return Format("row %d", Index + 1);
+    case TStepHouse::Column: return Format("column %d", Index + 1);
+    case TStepHouse::Box: return Format("box %d", Index + 1);
+    case TStepHouse::None: break;
     }
     return {};
 }
@@ -318,7 +314,7 @@ std::string ExplainStrike(const TPyramidStep& Step)
     return Text;
 }
 
-} // namespace
+}  // namespace
 
 bool StepsOffered(const TGameFeatures& Features)
 {
@@ -375,19 +371,15 @@ TPyramidStep FindPyramidStep(const TPuzzleXLink& Pyramid, const TStepRules& Rule
 std::string ExplainStep(const TPyramidStep& Step)
 {
     switch (Step.Kind) {
-    case TStepKind::Nothing:
-        return "The solving methods find no further step from these entries.";
-    case TStepKind::Complete:
-        return "Every square is filled in: there is no step left.";
+    case TStepKind::Nothing: return "The solving methods find no further step from these entries.";
+    case TStepKind::Complete: return "Every square is filled in: there is no step left.";
     case TStepKind::WrongEntry:
         if (!Step.Square.Valid())
             return "One of the entries is wrong, so no step can follow from them until it is taken back.";
         return Subject(Step.Square) + " holds " + std::to_string(Step.Digit) +
                ", which is not its solution: take it back before the next step.";
-    case TStepKind::Value:
-        return ExplainValue(Step);
-    case TStepKind::Strike:
-        return ExplainStrike(Step);
+    case TStepKind::Value: return ExplainValue(Step);
+    case TStepKind::Strike: return ExplainStrike(Step);
     }
     return {};
 }
@@ -400,15 +392,9 @@ std::vector<TStepSquare> StepHouseSquares(const TPyramidStep& Step)
     for (int Place = 0; Place < 9; ++Place) {
         TPosition Position;
         switch (Step.HouseKind) {
-        case TStepHouse::Row:
-            Position = {Step.HouseIndex, Place};
-            break;
-        case TStepHouse::Column:
-            Position = {Place, Step.HouseIndex};
-            break;
-        default:
-            Position = TPosition::FromBoxPlace(Step.HouseIndex, Place);
-            break;
+        case TStepHouse::Row: Position = {Step.HouseIndex, Place}; break;
+        case TStepHouse::Column: Position = {Place, Step.HouseIndex}; break;
+        default: Position = TPosition::FromBoxPlace(Step.HouseIndex, Place); break;
         }
         Squares.push_back({Step.Square.Puzzle, Position.Row, Position.Col});
     }

@@ -39,16 +39,16 @@ struct TStepSquare {
 };
 
 enum class TStepKind : uint8_t {
-    Nothing,    // the methods find no step from these entries
-    Complete,   // every square of the pyramid is filled
-    WrongEntry, // an entry differs from its solution
-    Value,      // a square must hold a digit
-    Strike,     // a pair strikes candidates out of other squares
+    Nothing,     // the methods find no step from these entries
+    Complete,    // every square of the pyramid is filled
+    WrongEntry,  // an entry differs from its solution
+    Value,       // a square must hold a digit
+    Strike,      // a pair strikes candidates out of other squares
 };
 
 struct TStepStrike {
     TStepSquare Square;
-    uint32_t Digits = 0; // bit d = digit d
+    uint32_t Digits = 0;  // bit d = digit d
 };
 
 struct TPyramidStep {
@@ -75,9 +75,9 @@ struct TPyramidStep {
 
 // What a game lets the steps use.
 struct TStepRules {
-    bool Parent = true;   // steps may come from the parent
-    bool Children = true; // steps may come from the children
-    bool Links = true;    // candidates are combined across the links
+    bool Parent = true;    // steps may come from the parent
+    bool Children = true;  // steps may come from the children
+    bool Links = true;     // candidates are combined across the links
     // A wrong entry is named; otherwise only its existence is told.
     bool NameWrongEntry = true;
 };

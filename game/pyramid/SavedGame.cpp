@@ -49,8 +49,8 @@ std::string SavedGameText(const TPuzzleXLink& Pyramid, uint32_t Issue, uint32_t 
             Text += Pyramid.GetMarksLine(Index) + LineEnd;
             Text += Pyramid.GetErasuresLine(Index) + LineEnd;
         } else {
-            Text += Format("%d,%d,%d,", Pyramid.SaveNumberA(), Pyramid.SaveNumberB(), Index) + std::string(81, '0')
-                + LineEnd;
+            Text += Format("%d,%d,%d,", Pyramid.SaveNumberA(), Pyramid.SaveNumberB(), Index) + std::string(81, '0') +
+                    LineEnd;
             Text += LineEnd;
             Text += LineEnd;
         }

@@ -67,7 +67,6 @@ TfrmChoosePuzzle::TfrmChoosePuzzle(QWidget* Owner)
     setObjectName(QStringLiteral("frmChoosePuzzle"));
     setWindowTitle(QStringLiteral("Choose Game"));
     setFixedSize(361, 385);
-
 }
 
 void TfrmChoosePuzzle::setVisible(bool Visible)

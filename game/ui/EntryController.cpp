@@ -105,8 +105,7 @@ void TEntryController::ActOnCell(bool Parent, TCell* Cell, TSheet Sheet, int Dig
         return;
     }
     switch (Plan.Kind) {
-    case TEntryKind::Nothing:
-        break;
+    case TEntryKind::Nothing: break;
     case TEntryKind::SetValue:
         Cell->SetValue(Source == TEntrySource::Click ? FEnterValue : Digit);
         if (Plan.TakesDigit)
@@ -131,9 +130,7 @@ void TEntryController::ActOnCell(bool Parent, TCell* Cell, TSheet Sheet, int Dig
                 Pencilling ? Pencil(*Cell, Each) : Erase(*Cell, Each);
         break;
     }
-    case TEntryKind::HiLite:
-        SetHiLite(Digit);
-        break;
+    case TEntryKind::HiLite: SetHiLite(Digit); break;
     }
     if (Plan.Refresh)
         FHost.RefreshAfterEntry(true);
@@ -321,8 +318,8 @@ void TEntryController::SetActiveGrid(bool Parent)
 bool TEntryController::GridKeyDown(int Key, Qt::KeyboardModifiers Modifiers)
 {
     // Keys play only where the game is played on screen.
-    if (FHost.EntryPyramid() == nullptr || FHost.EntryGrid(true) == nullptr || FHost.EntryGrid(false) == nullptr
-        || !FHost.KeysPlay())
+    if (FHost.EntryPyramid() == nullptr || FHost.EntryGrid(true) == nullptr || FHost.EntryGrid(false) == nullptr ||
+        !FHost.KeysPlay())
         return false;
     const Qt::KeyboardModifiers Held = Modifiers & ~Qt::KeypadModifier;
     if ((Key == Qt::Key_F10 && Held == Qt::ShiftModifier) || (Key == Qt::Key_Menu && Held == Qt::NoModifier)) {
@@ -343,15 +340,10 @@ bool TEntryController::GridKeyDown(int Key, Qt::KeyboardModifiers Modifiers)
     case Qt::Key_Home:
     case Qt::Key_End:
     case Qt::Key_PageUp:
-    case Qt::Key_PageDown:
-        MoveCursor(Key);
-        return true;
+    case Qt::Key_PageDown: MoveCursor(Key); return true;
     case Qt::Key_Delete:
-    case Qt::Key_Backspace:
-        KeyDigit(0);
-        return true;
-    default:
-        break;
+    case Qt::Key_Backspace: KeyDigit(0); return true;
+    default: break;
     }
     if (Key >= Qt::Key_0 && Key <= Qt::Key_9) {
         KeyDigit(Key - Qt::Key_0);

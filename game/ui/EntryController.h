@@ -56,11 +56,11 @@ protected:
 // The strip's controls, made by the window.
 struct TEntryStrip {
     TButtonPageControl* Pages = nullptr;
-    std::array<QWidget*, 4> Sheets{};               // by TSheet
-    std::array<QToolButton*, 10> ValueButtons{};    // by tag, 0 = "Del"
-    std::array<QToolButton*, 10> PencilButtons{};   // 1-9
-    std::array<QToolButton*, 10> EraseButtons{};    // 1-9
-    std::array<QToolButton*, 11> HiLiteButtons{};   // 1-9, 10 = pairs
+    std::array<QWidget*, 4> Sheets{};              // by TSheet
+    std::array<QToolButton*, 10> ValueButtons{};   // by tag, 0 = "Del"
+    std::array<QToolButton*, 10> PencilButtons{};  // 1-9
+    std::array<QToolButton*, 10> EraseButtons{};   // 1-9
+    std::array<QToolButton*, 11> HiLiteButtons{};  // 1-9, 10 = pairs
     TGridImage* ParentImage = nullptr;
     TGridImage* ChildImage = nullptr;
 };

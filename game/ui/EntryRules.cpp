@@ -36,8 +36,7 @@ TEntryPlan PlanClick(const TEntryFacts& Facts)
         Plan.Kind = KindOf(Facts.Sheet);
         Plan.StripDigits = true;
         break;
-    case TSheet::HiLite:
-        break;
+    case TSheet::HiLite: break;
     }
     return Plan;
 }
@@ -64,11 +63,8 @@ TEntryPlan PlanKey(const TEntryFacts& Facts)
         Plan.Refresh = true;
         break;
     case TSheet::Pencil:
-    case TSheet::Erase:
-        Plan.Unsaved = true;
-        break;
-    case TSheet::HiLite:
-        break;
+    case TSheet::Erase: Plan.Unsaved = true; break;
+    case TSheet::HiLite: break;
     }
     return Plan;
 }
@@ -77,8 +73,8 @@ TEntryPlan PlanPopup(const TEntryFacts& Facts)
 {
     TEntryPlan Plan;
     // A given keeps its value and has no marks to edit.
-    if (Facts.Revealed || (Facts.Sheet == TSheet::Enter && Facts.Value == Facts.Digit)
-        || (Facts.Sheet != TSheet::Enter && (Facts.Digit < 1 || Facts.Digit > 9)) || Facts.Sheet == TSheet::HiLite) {
+    if (Facts.Revealed || (Facts.Sheet == TSheet::Enter && Facts.Value == Facts.Digit) ||
+        (Facts.Sheet != TSheet::Enter && (Facts.Digit < 1 || Facts.Digit > 9)) || Facts.Sheet == TSheet::HiLite) {
         Plan.Refused = true;
         return Plan;
     }

@@ -21,23 +21,23 @@ struct TGameFeatures;
 
 // The parts of the window that the rules show and hide.
 enum class TFeaturePart {
-    Printing,         // "&Print..." and "Save Booklet as P&DF..."
+    Printing,  // "&Print..." and "Save Booklet as P&DF..."
     LedPanel,
     ControlPanel,
     BarPanel,
-    EditMenu,         // "E&dit"
-    ViewMenu,         // "&View"
+    EditMenu,  // "E&dit"
+    ViewMenu,  // "&View"
     AutoPencilLinked,
     AutoPencilSeparate,
-    UserMarks,        // both user-marks items and the separator above them
-    MarkFilling,      // "&Candidates", "&Filled" and the separator above them
-    PencilSheets,     // the Pencil and Erase sheets and their pop-up submenus
-    HiLites,          // the Hi Lite sheet, its pop-up submenu, "Hi &Lites" and the separator above it
-    SolveSeparator,   // the separator above the solve commands
-    SolveChildren,    // "&Solve Child" and "Solve &Children"
-    SolveParent,      // "Solve P&arent"
-    SolvePyramid,     // "Solve &Tavrel"
-    Steps,            // "&Next Step", "Appl&y Step", their separator and the step line
+    UserMarks,       // both user-marks items and the separator above them
+    MarkFilling,     // "&Candidates", "&Filled" and the separator above them
+    PencilSheets,    // the Pencil and Erase sheets and their pop-up submenus
+    HiLites,         // the Hi Lite sheet, its pop-up submenu, "Hi &Lites" and the separator above it
+    SolveSeparator,  // the separator above the solve commands
+    SolveChildren,   // "&Solve Child" and "Solve &Children"
+    SolveParent,     // "Solve P&arent"
+    SolvePyramid,    // "Solve &Tavrel"
+    Steps,           // "&Next Step", "Appl&y Step", their separator and the step line
     Count
 };
 

@@ -15,9 +15,10 @@ struct TWidgetPart {
     const char* Name;
 };
 
-constexpr TWidgetPart PanelParts[] = {
-    {P::LedPanel, "pnlLeds"}, {P::ControlPanel, "pnlControls"}, {P::BarPanel, "pnlAllProgressBars"},
-    {P::Steps, "pnlStep"}};
+constexpr TWidgetPart PanelParts[] = {{P::LedPanel, "pnlLeds"},
+                                      {P::ControlPanel, "pnlControls"},
+                                      {P::BarPanel, "pnlAllProgressBars"},
+                                      {P::Steps, "pnlStep"}};
 
 constexpr TWidgetPart SheetParts[] = {
     {P::HiLites, "tsHiLite"}, {P::PencilSheets, "tsPencil"}, {P::PencilSheets, "tsErase"}};

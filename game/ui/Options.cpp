@@ -127,14 +127,14 @@ QWidget* TfrmOptions::MakeGeneralPage()
         "Turn on/off the nearly completed indication LEDs. These can also be used  to select child grids."));
     Layout->addWidget(SingleValue);
     Layout->addWidget(ShowLeds);
-    Layout->addWidget(MakeOptionBox(optProgressBars, QStringLiteral("cbxProgressBars"),
-                                    QStringLiteral("Show progress bars"), Page));
+    Layout->addWidget(
+        MakeOptionBox(optProgressBars, QStringLiteral("cbxProgressBars"), QStringLiteral("Show progress bars"), Page));
     Layout->addWidget(MakeOptionBox(optHiLiteToValue, QStringLiteral("cbxHiLiteToValue"),
                                     QStringLiteral("Make Value number same as Hi Lite"), Page));
     Layout->addWidget(MakeOptionBox(optHiLiteToErase, QStringLiteral("cbxHiLiteToErase"),
                                     QStringLiteral("Make Erase number same as Hi Lite"), Page));
-    Layout->addWidget(MakeOptionBox(optMainHints, QStringLiteral("cbxMainHints"),
-                                    QStringLiteral("Show hints on main screen"), Page));
+    Layout->addWidget(
+        MakeOptionBox(optMainHints, QStringLiteral("cbxMainHints"), QStringLiteral("Show hints on main screen"), Page));
     Layout->addWidget(MakeOptionBox(optCongrats, QStringLiteral("cbxCongrats"),
                                     QStringLiteral("Show congratulations when game solved"), Page));
     Layout->addStretch(1);
@@ -155,10 +155,12 @@ QWidget* TfrmOptions::MakeHelpersPage()
     Grid->setContentsMargins(12, 10, 12, 10);
     Grid->setHorizontalSpacing(40);
     Grid->setVerticalSpacing(8);
-    Grid->addWidget(MakeOptionBox(optInvalid, QStringLiteral("cbxInvalid1"),
-                                  QStringLiteral("Highlight &Invalid Entries"), Wrong), 0, 0);
+    Grid->addWidget(
+        MakeOptionBox(optInvalid, QStringLiteral("cbxInvalid1"), QStringLiteral("Highlight &Invalid Entries"), Wrong),
+        0, 0);
     Grid->addWidget(MakeOptionBox(optIncorrect, QStringLiteral("cbxIncorrect1"),
-                                  QStringLiteral("Highlight In&correct Entries"), Wrong), 1, 0);
+                                  QStringLiteral("Highlight In&correct Entries"), Wrong),
+                    1, 0);
     // The pair shares the group box, which makes the buttons exclusive.
     FInvalidPriority = new QRadioButton(QStringLiteral("In&valid Has Priority"), Wrong);
     FInvalidPriority->setObjectName(QStringLiteral("rbInvalidPriority1"));
@@ -332,9 +334,8 @@ void TfrmOptions::FormCreate()
 
 void TfrmOptions::PageControl1Change(int Index)
 {
-    const QVariant Topic = FPageControl->widget(Index) != nullptr
-        ? FPageControl->widget(Index)->property(HelpTopicProperty)
-        : QVariant();
+    const QVariant Topic =
+        FPageControl->widget(Index) != nullptr ? FPageControl->widget(Index)->property(HelpTopicProperty) : QVariant();
     if (Topic.isValid())
         FHelpTopic = Topic.toInt();
 }

@@ -56,8 +56,8 @@ QString FromUtf8(const std::string& Text)
 }  // namespace
 
 TfrmAbout::TfrmAbout(QWidget* Owner)
-    : QDialog(Owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
-                         | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+    : QDialog(Owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                         Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("About"));
@@ -125,8 +125,7 @@ QByteArray ProgramPicture()
 void ShowAboutBox(QWidget* Owner)
 {
     const std::unique_ptr<TfrmAbout> Box(new TfrmAbout(Owner));
-    Box->Fill(ComposeAboutLines(ProgramVersionInfo(), ApplicationTitle.toStdString(),
-                                SharingNoticeText));
+    Box->Fill(ComposeAboutLines(ProgramVersionInfo(), ApplicationTitle.toStdString(), SharingNoticeText));
     Box->SetPicture(ProgramPicture());
     const QScreen* Screen = Owner != nullptr ? Owner->screen() : QGuiApplication::primaryScreen();
     if (Screen != nullptr)

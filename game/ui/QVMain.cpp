@@ -22,9 +22,9 @@
 #include <QPrinter>
 
 TfrmMain::TfrmMain(const std::string& ProgramFolder, QWidget* Owner)
-    : QMainWindow(Owner,
-                  Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                      | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+    : QMainWindow(Owner, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                             Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
+                             Qt::MSWindowsFixedSizeDialogHint),
       FProgramFolder(ProgramFolder)
 {
     setObjectName(QStringLiteral("frmMain"));
@@ -68,7 +68,8 @@ void TfrmMain::SetDialogs(TfrmOptions* Options, TfrmChoosePuzzle* Choose)
     if (FOptions != nullptr)
         connect(FOptions, &TfrmOptions::HelpRequested, this, Guarded([this](int Topic) { ShowHelp(FOptions, Topic); }));
     if (FChoose != nullptr)
-        connect(FChoose, &TfrmChoosePuzzle::HelpRequested, this, Guarded([this](int Topic) { ShowHelp(FChoose, Topic); }));
+        connect(FChoose, &TfrmChoosePuzzle::HelpRequested, this,
+                Guarded([this](int Topic) { ShowHelp(FChoose, Topic); }));
 }
 
 void TfrmMain::showEvent(QShowEvent* Event)
@@ -151,11 +152,11 @@ bool TfrmMain::eventFilter(QObject* Watched, QEvent* Event)
         }
         break;
     case QEvent::ToolTip:
-        if (auto* Widget = qobject_cast<QWidget*>(Watched); Widget != nullptr && Widget->window() == this && !FShowHints)
+        if (auto* Widget = qobject_cast<QWidget*>(Watched);
+            Widget != nullptr && Widget->window() == this && !FShowHints)
             return true;
         break;
-    default:
-        break;
+    default: break;
     }
     return QMainWindow::eventFilter(Watched, Event);
 }

@@ -348,7 +348,7 @@ private:
     QLabel* FNoGames = nullptr;
     QCheckBox* FChooseChild = nullptr;
     TButtonPageControl* FPageControl = nullptr;
-    std::array<TMyProgressBar*, 10> FBars{};        // by puzzle index
+    std::array<TMyProgressBar*, 10> FBars{};  // by puzzle index
     TMyProgressBar* FProgressOverAll = nullptr;
 
     // The menus and the commands made from the command table, by menu and

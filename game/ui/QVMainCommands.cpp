@@ -91,16 +91,19 @@ const std::vector<TCommand>& TfrmMain::CommandTable()
         Add(Menu(M::None, "mnuFile", QT_TR_NOOP("&File"), M::File));
         Add(NeedsGames(Row(M::File, "mnuFileOpen", QT_TR_NOOP("Choose &game..."), "Ctrl+G",
                            [](F& W, int) { W.ChooseGameClick(); })));
-        Add(Row(M::File, "AddIssueFile1", QT_TR_NOOP("Add &Issue File..."), "", [](F& W, int) { W.AddIssueFileClick(); }));
+        Add(Row(M::File, "AddIssueFile1", QT_TR_NOOP("Add &Issue File..."), "",
+                [](F& W, int) { W.AddIssueFileClick(); }));
         Add(NeedsGames(Row(M::File, "Loadvalues1", QT_TR_NOOP("&Load saved game..."), "Ctrl+L",
                            [](F& W, int) { W.Loadvalues1Click(); })));
         Add(NeedsGames(Row(M::File, "Save1", QT_TR_NOOP("&Save"), "Ctrl+S", [](F& W, int) { W.SaveAs1Click(false); })));
-        Add(NeedsGames(Row(M::File, "SaveAs1", QT_TR_NOOP("Save &As..."), "Ctrl+A", [](F& W, int) { W.SaveAs1Click(true); })));
+        Add(NeedsGames(
+            Row(M::File, "SaveAs1", QT_TR_NOOP("Save &As..."), "Ctrl+A", [](F& W, int) { W.SaveAs1Click(true); })));
         Add(Separator(M::File, "N1"));
-        Add(NeedsGames(Row(M::File, "Print1", QT_TR_NOOP("&Print..."), "Ctrl+P", [](F& W, int) { W.PrintClick(); },
-                           P::Printing)));
-        Add(NeedsGames(Row(M::File, "SaveBookletPdf1", QT_TR_NOOP("Save Booklet as P&DF..."), "",
-                           [](F& W, int) { W.SaveBookletPdfClick(); }, P::Printing)));
+        Add(NeedsGames(Row(
+            M::File, "Print1", QT_TR_NOOP("&Print..."), "Ctrl+P", [](F& W, int) { W.PrintClick(); }, P::Printing)));
+        Add(NeedsGames(Row(
+            M::File, "SaveBookletPdf1", QT_TR_NOOP("Save Booklet as P&DF..."), "",
+            [](F& W, int) { W.SaveBookletPdfClick(); }, P::Printing)));
         Add(Row(M::File, "PageSetup1", QT_TR_NOOP("Page Setup"), "", nullptr));
         Add(Separator(M::File, "N2"));
         Add(Row(M::File, "Settings1", QT_TR_NOOP("&Settings..."), "", [](F& W, int) { W.SettingsClick(); }));
@@ -109,7 +112,8 @@ const std::vector<TCommand>& TfrmMain::CommandTable()
 
         Add(NeedsGames(Menu(M::None, "mnuEdit", QT_TR_NOOP("E&dit"), M::Edit, P::EditMenu)));
         Add(Row(M::Edit, "Undo1", QT_TR_NOOP("&Undo"), "Ctrl+Z", [](F& W, int) { W.Undo1Click(); }));
-        TCommand Redo = Row(M::Edit, "Redo1", QT_TR_NOOP("&Redo"), "Ctrl+Y;Ctrl+Shift+Z", [](F& W, int) { W.Redo1Click(); });
+        TCommand Redo =
+            Row(M::Edit, "Redo1", QT_TR_NOOP("&Redo"), "Ctrl+Y;Ctrl+Shift+Z", [](F& W, int) { W.Redo1Click(); });
         Redo.Disabled = true;
         Add(Redo);
         Add(Row(M::Edit, "Checkpoint1", QT_TR_NOOP("&Checkpoint"), "", [](F& W, int) { W.Checkpoint1Click(); }));
@@ -119,17 +123,21 @@ const std::vector<TCommand>& TfrmMain::CommandTable()
         // Picking a pencil style is the player's choice, stored even where
         // the game had chosen one.
         Add(NeedsGames(Menu(M::None, "mnuView", QT_TR_NOOP("&View"), M::View, P::ViewMenu)));
-        Add(Radio(Row(M::View, "AutoPencilLinked1", QT_TR_NOOP("&Auto Pencil (Linked)"), "",
+        Add(Radio(Row(
+                      M::View, "AutoPencilLinked1", QT_TR_NOOP("&Auto Pencil (Linked)"), "",
                       [](F& W, int) { W.ChoosePencilStyle(TPencilStyle::AutoPencilLinked); }, P::AutoPencilLinked),
                   PencilStyles, true));
-        Add(Radio(Row(M::View, "AutoPencilSeparate1", QT_TR_NOOP("Auto &Pencil (Separate)"), "",
+        Add(Radio(Row(
+                      M::View, "AutoPencilSeparate1", QT_TR_NOOP("Auto &Pencil (Separate)"), "",
                       [](F& W, int) { W.ChoosePencilStyle(TPencilStyle::AutoPencilSeparate); }, P::AutoPencilSeparate),
                   PencilStyles));
         Add(Separator(M::View, "N4", P::UserMarks));
-        Add(Radio(Row(M::View, "UserMarksLinked1", QT_TR_NOOP("&User Marks (Linked)"), "",
+        Add(Radio(Row(
+                      M::View, "UserMarksLinked1", QT_TR_NOOP("&User Marks (Linked)"), "",
                       [](F& W, int) { W.ChoosePencilStyle(TPencilStyle::UserMarksLinked); }, P::UserMarks),
                   PencilStyles));
-        Add(Radio(Row(M::View, "UserMarksSeparate1", QT_TR_NOOP("User &Marks (Separate)"), "",
+        Add(Radio(Row(
+                      M::View, "UserMarksSeparate1", QT_TR_NOOP("User &Marks (Separate)"), "",
                       [](F& W, int) { W.ChoosePencilStyle(TPencilStyle::UserMarksSeparate); }, P::UserMarks),
                   PencilStyles));
         Add(Separator(M::View, "N5"));
@@ -140,11 +148,14 @@ const std::vector<TCommand>& TfrmMain::CommandTable()
         Hide.Kind = K::Check;
         Add(Hide);
         Add(Separator(M::View, "N6", P::MarkFilling));
-        Add(Radio(Row(M::View, "Candidates1", QT_TR_NOOP("&Candidates"), "", [](F& W, int) { W.ChooseFilled(false); },
+        Add(Radio(Row(
+                      M::View, "Candidates1", QT_TR_NOOP("&Candidates"), "", [](F& W, int) { W.ChooseFilled(false); },
                       P::MarkFilling),
                   Filling, true));
-        Add(Radio(Row(M::View, "Filled1", QT_TR_NOOP("&Filled"), "", [](F& W, int) { W.ChooseFilled(true); }, P::MarkFilling),
-                  Filling));
+        Add(Radio(
+            Row(
+                M::View, "Filled1", QT_TR_NOOP("&Filled"), "", [](F& W, int) { W.ChooseFilled(true); }, P::MarkFilling),
+            Filling));
         Add(Separator(M::View, "N7", P::HiLites));
         Add(Menu(M::View, "HiLites1", QT_TR_NOOP("Hi &Lites"), M::HiLites, P::HiLites));
         Add(Radio(Row(M::HiLites, "Childonly1", QT_TR_NOOP("&Child only"), "",
@@ -153,8 +164,9 @@ const std::vector<TCommand>& TfrmMain::CommandTable()
         Add(Radio(Row(M::HiLites, "Parentonly1", QT_TR_NOOP("&Parent only"), "",
                       [](F& W, int) { W.ChooseScope(THighlightScope::ParentOnly); }),
                   Scopes));
-        Add(Radio(Row(M::HiLites, "Both1", QT_TR_NOOP("&Both"), "", [](F& W, int) { W.ChooseScope(THighlightScope::Both); }),
-                  Scopes, true));
+        Add(Radio(
+            Row(M::HiLites, "Both1", QT_TR_NOOP("&Both"), "", [](F& W, int) { W.ChooseScope(THighlightScope::Both); }),
+            Scopes, true));
 
         Add(NeedsGames(Menu(M::None, "mnuChild", QT_TR_NOOP("&Child"), M::Child)));
         for (int Tag = 1; Tag <= 9; ++Tag) {
@@ -174,18 +186,24 @@ const std::vector<TCommand>& TfrmMain::CommandTable()
         Add(Row(M::Puzzle, "ResetAll", QT_TR_NOOP("Reset &All"), "", [](F& W, int) { W.ResetAllClick(); }));
         Add(Row(M::Puzzle, "ResetMaster", QT_TR_NOOP("Reset &Parent"), "", [](F& W, int) { W.ResetMasterClick(); }));
         Add(Separator(M::Puzzle, "N9", P::SolveSeparator));
-        Add(Row(M::Puzzle, "NextStep1", QT_TR_NOOP("&Next Step"), "F2", [](F& W, int) { W.NextStepClick(); }, P::Steps));
-        Add(Row(M::Puzzle, "ApplyStep1", QT_TR_NOOP("Appl&y Step"), "Shift+F2", [](F& W, int) { W.ApplyStepClick(); },
-                P::Steps));
+        Add(Row(
+            M::Puzzle, "NextStep1", QT_TR_NOOP("&Next Step"), "F2", [](F& W, int) { W.NextStepClick(); }, P::Steps));
+        Add(Row(
+            M::Puzzle, "ApplyStep1", QT_TR_NOOP("Appl&y Step"), "Shift+F2", [](F& W, int) { W.ApplyStepClick(); },
+            P::Steps));
         Add(Separator(M::Puzzle, "N13", P::Steps));
-        Add(Row(M::Puzzle, "SolveChild", QT_TR_NOOP("&Solve Child"), "", [](F& W, int) { W.SolveChildClick(); },
-                P::SolveChildren));
-        Add(Row(M::Puzzle, "SolveChildren", QT_TR_NOOP("Solve &Children"), "", [](F& W, int) { W.SolveChildrenClick(); },
-                P::SolveChildren));
-        Add(Row(M::Puzzle, "SolveMaster", QT_TR_NOOP("Solve P&arent"), "", [](F& W, int) { W.SolveMasterClick(); },
-                P::SolveParent));
-        Add(Row(M::Puzzle, "SolvePyramid", QT_TR_NOOP("Solve &Tavrel"), "", [](F& W, int) { W.SolvePyramidClick(); },
-                P::SolvePyramid));
+        Add(Row(
+            M::Puzzle, "SolveChild", QT_TR_NOOP("&Solve Child"), "", [](F& W, int) { W.SolveChildClick(); },
+            P::SolveChildren));
+        Add(Row(
+            M::Puzzle, "SolveChildren", QT_TR_NOOP("Solve &Children"), "", [](F& W, int) { W.SolveChildrenClick(); },
+            P::SolveChildren));
+        Add(Row(
+            M::Puzzle, "SolveMaster", QT_TR_NOOP("Solve P&arent"), "", [](F& W, int) { W.SolveMasterClick(); },
+            P::SolveParent));
+        Add(Row(
+            M::Puzzle, "SolvePyramid", QT_TR_NOOP("Solve &Tavrel"), "", [](F& W, int) { W.SolvePyramidClick(); },
+            P::SolvePyramid));
 
         Add(Menu(M::None, "mnuHelp", QT_TR_NOOP("&Help"), M::Help));
         Add(Row(M::Help, "GameHelp1", QT_TR_NOOP("Game Help"), "F1", [](F& W, int) { W.GameHelpClick(); }));
@@ -203,16 +221,19 @@ const std::vector<TCommand>& TfrmMain::CommandTable()
         Quick(Separator(M::Popup, "BarNow"));
         Add(Menu(M::Popup, "SetValue1", QT_TR_NOOP("&Enter"), M::PopEnter));
         for (int Tag = 1; Tag <= 9; ++Tag) {
-            TCommand Enter = Row(M::PopEnter, "", QT_TR_NOOP("&%1"), "", [](F& W, int N) { W.FEntry->menuSetValue(N); });
+            TCommand Enter =
+                Row(M::PopEnter, "", QT_TR_NOOP("&%1"), "", [](F& W, int N) { W.FEntry->menuSetValue(N); });
             Enter.Name = Tag == 1 ? "Value1" : Numbered("N%11", Tag);
             Add(Tagged(Enter, Tag));
         }
-        Add(Tagged(Row(M::PopEnter, "Clear01", QT_TR_NOOP("Clear (&0)"), "", [](F& W, int N) { W.FEntry->menuSetValue(N); }),
-                   0));
+        Add(Tagged(
+            Row(M::PopEnter, "Clear01", QT_TR_NOOP("Clear (&0)"), "", [](F& W, int N) { W.FEntry->menuSetValue(N); }),
+            0));
         Add(Menu(M::Popup, "Pencil1", QT_TR_NOOP("&Pencil"), M::PopPencil));
         Add(Menu(M::Popup, "Erase1", QT_TR_NOOP("Era&se"), M::PopErase));
         for (int Tag = 1; Tag <= 9; ++Tag) {
-            TCommand Pencil = Row(M::PopPencil, "", QT_TR_NOOP("&%1"), "", [](F& W, int N) { W.FEntry->menuPencil(N); });
+            TCommand Pencil =
+                Row(M::PopPencil, "", QT_TR_NOOP("&%1"), "", [](F& W, int N) { W.FEntry->menuPencil(N); });
             Pencil.Name = Numbered("mnuPencil%1", Tag);
             Add(Tagged(Pencil, Tag));
             TCommand Erase = Row(M::PopErase, "", QT_TR_NOOP("&%1"), "", [](F& W, int N) { W.FEntry->menuErase(N); });
@@ -233,9 +254,10 @@ const std::vector<TCommand>& TfrmMain::CommandTable()
         HiLite(0, "HiLiteNone1", QT_TR_NOOP("None (&0)"), "Ctrl+0");
         // The keys are the main menu's; the pop-up only shows them.
         Add(Separator(M::Popup, "popStepBar"));
-        Add(KeyShown(Row(M::Popup, "popNextStep", QT_TR_NOOP("&Next Step"), "F2", [](F& W, int) { W.NextStepClick(); })));
         Add(KeyShown(
-            Row(M::Popup, "popApplyStep", QT_TR_NOOP("Appl&y Step"), "Shift+F2", [](F& W, int) { W.ApplyStepClick(); })));
+            Row(M::Popup, "popNextStep", QT_TR_NOOP("&Next Step"), "F2", [](F& W, int) { W.NextStepClick(); })));
+        Add(KeyShown(Row(M::Popup, "popApplyStep", QT_TR_NOOP("Appl&y Step"), "Shift+F2",
+                         [](F& W, int) { W.ApplyStepClick(); })));
         Add(Menu(M::Popup, "popChild", QT_TR_NOOP("&Child"), M::PopChild));
         for (int Tag = 1; Tag <= 9; ++Tag) {
             TCommand Child = Row(M::PopChild, "", QT_TR_NOOP("Child &%1"), "", [](F& W, int N) { W.SelectChild(N); });

@@ -153,10 +153,13 @@ void TfrmMain::BuildGridPanel(QWidget* Panel)
         // The keyboard belongs to the grids: they take the focus, and a
         // screen reader follows it.
         Image->setFocusPolicy(Qt::StrongFocus);
-        connect(Image, &TGridImage::MouseMoved, this, Guarded([this, Parent](int X, int Y) { FEntry->Image1MouseMove(Parent, X, Y); }));
+        connect(Image, &TGridImage::MouseMoved, this,
+                Guarded([this, Parent](int X, int Y) { FEntry->Image1MouseMove(Parent, X, Y); }));
         connect(Image, &TGridImage::Clicked, this, Guarded([this, Parent] { FEntry->Image1Click(Parent); }));
         connect(Image, &TGridImage::MouseReleased, this,
-                Guarded([this, Parent](Qt::MouseButton Button, QPoint Position) { FEntry->Image1MouseUp(Parent, Button, Position); }));
+                Guarded([this, Parent](Qt::MouseButton Button, QPoint Position) {
+                    FEntry->Image1MouseUp(Parent, Button, Position);
+                }));
     }
     // Shown instead of the grids when there is no game to play.
     FNoGames = new QLabel(Panel);

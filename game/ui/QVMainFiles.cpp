@@ -106,9 +106,9 @@ bool TfrmMain::WriteSavedGame(const QString& FileName)
         WriteFileWhole(ToStdString(FileName), Text);
         return true;
     } catch (const EFileWriteError& Error) {
-        Prompts().Message(this, TMessageKind::Error, QString(),
-                          tr("Cannot save the game in %1: %2")
-                              .arg(QDir::toNativeSeparators(FileName), ToQString(Error.Cause())));
+        Prompts().Message(
+            this, TMessageKind::Error, QString(),
+            tr("Cannot save the game in %1: %2").arg(QDir::toNativeSeparators(FileName), ToQString(Error.Cause())));
         return false;
     }
 }

@@ -256,14 +256,12 @@ bool TfrmMain::QuerySave()
     if (FSaved)
         return true;
     switch (Prompts().Confirm(this, QStringLiteral("Do you want to save your current solution?"))) {
-    case TAnswer::Cancel:
-        return false;
+    case TAnswer::Cancel: return false;
     case TAnswer::Yes:
         // A save that failed (a full disk) keeps the game on the board; one
         // whose dialog was cancelled goes on as the player chose.
         return SaveAs1Click(false);
-    case TAnswer::No:
-        return true;
+    case TAnswer::No: return true;
     }
     return true;
 }

@@ -73,9 +73,8 @@ void TfrmMain::MakeCommand(const TCommand& Row, std::map<int, QActionGroup*>& Gr
             Item->setShortcutContext(Qt::WidgetShortcut);
         Item->setShortcuts(Shortcuts(Row.Keys));
         if (Row.Handler != nullptr)
-            connect(Item, &QAction::triggered, this, Guarded([this, Item, Handler = Row.Handler] {
-                        Handler(*this, Item->property("Tag").toInt());
-                    }));
+            connect(Item, &QAction::triggered, this,
+                    Guarded([this, Item, Handler = Row.Handler] { Handler(*this, Item->property("Tag").toInt()); }));
         if (Row.Kind != TCommandKind::Item)
             Item->setCheckable(true);
         if (Row.Kind == TCommandKind::Radio) {

@@ -58,7 +58,8 @@ void TfrmMain::UpdateLeds(int Which)
         TLedShape& Led = *FLeds[First + Digit];
         Led.SetBrushColor(Colours[Digit]);
         const int Rows = Shown->DigitRowCount(static_cast<int>(Digit) + 1);
-        Led.setAccessibleName(QStringLiteral("Digit %1: %2 %3").arg(Digit + 1).arg(Rows).arg(Rows == 1 ? "row" : "rows"));
+        Led.setAccessibleName(
+            QStringLiteral("Digit %1: %2 %3").arg(Digit + 1).arg(Rows).arg(Rows == 1 ? "row" : "rows"));
     }
 }
 
@@ -70,7 +71,8 @@ void TfrmMain::UpdateProgress(bool Check)
         const std::array<TBarValues, 10> Values = PyramidBarValues(*FXLink);
         const auto Apply = [](TMyProgressBar& Bar, const TBarValues& Shown, const QString& Puzzle) {
             ApplyBarValues(Bar, Shown);
-            Bar.setAccessibleName(QStringLiteral("%1: %2 of %3 entered").arg(Puzzle).arg(Shown.Position).arg(Shown.Max));
+            Bar.setAccessibleName(
+                QStringLiteral("%1: %2 of %3 entered").arg(Puzzle).arg(Shown.Position).arg(Shown.Max));
         };
         for (size_t Index = 0; Index < Values.size(); ++Index)
             Apply(*FBars[Index], Values[Index],
@@ -83,8 +85,7 @@ void TfrmMain::UpdateProgress(bool Check)
 void TfrmMain::UpdateOverall(bool Check)
 {
     switch (SolvedTest(*FXLink, Check)) {
-    case TSolvedVerdict::None:
-        break;
+    case TSolvedVerdict::None: break;
     case TSolvedVerdict::Congratulate:
         Prompts().Message(this, TMessageKind::Exclamation, QString::fromLatin1(CongratulationsCaption),
                           QString::fromLatin1(PuzzleSolvedText));

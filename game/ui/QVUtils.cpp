@@ -41,9 +41,7 @@ bool RunGuarded(const std::function<void()>& Action)
     return false;
 }
 
-TTavrelApplication::TTavrelApplication(int& Argc, char** Argv) : QApplication(Argc, Argv)
-{
-}
+TTavrelApplication::TTavrelApplication(int& Argc, char** Argv) : QApplication(Argc, Argv) {}
 
 bool TTavrelApplication::notify(QObject* Receiver, QEvent* Event)
 {

@@ -52,7 +52,6 @@ class TTavrelApplication : public QApplication {
 public:
     TTavrelApplication(int& Argc, char** Argv);
     bool notify(QObject* Receiver, QEvent* Event) override;
-
 };
 
 // The catalogue's reporter: plain messages and the installation error box

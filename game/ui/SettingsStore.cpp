@@ -25,9 +25,9 @@ QString& FileOverride()
 }
 
 // The boolean settings in the order they are stored.
-constexpr int StoredOptions[] = {optHiLiteToErase, optHiLiteToValue, optSingleValue, optShowLeds,
-                                 optProgressBars, optNoRemoveSoln, optInvalid, optIncorrect,
-                                 optInvalidPriority, optMainHints, optCongrats};
+constexpr int StoredOptions[] = {optHiLiteToErase,   optHiLiteToValue, optSingleValue, optShowLeds,
+                                 optProgressBars,    optNoRemoveSoln,  optInvalid,     optIncorrect,
+                                 optInvalidPriority, optMainHints,     optCongrats};
 
 // An integer as a 32-bit word, whether the store kept it as a signed or an
 // unsigned number or as text; nothing when it is missing or not a number.
@@ -113,7 +113,8 @@ QSettings& TSettingsStore::Open()
         // file instead.
         const QString File = StoreFile();
         std::error_code Error;
-        const std::filesystem::file_status Status = std::filesystem::status(std::filesystem::path(File.toStdWString()), Error);
+        const std::filesystem::file_status Status =
+            std::filesystem::status(std::filesystem::path(File.toStdWString()), Error);
         if (!File.isEmpty() && !Error && std::filesystem::exists(Status) && !std::filesystem::is_regular_file(Status)) {
             static bool Told = false;
             if (!Told) {
@@ -125,11 +126,11 @@ QSettings& TSettingsStore::Open()
                                       .arg(QDir::toNativeSeparators(File)));
             }
             static QTemporaryDir Scratch;
-            FSettings = std::make_unique<QSettings>(Scratch.filePath(QStringLiteral("settings.ini")),
-                                                    QSettings::IniFormat);
+            FSettings =
+                std::make_unique<QSettings>(Scratch.filePath(QStringLiteral("settings.ini")), QSettings::IniFormat);
         } else if (FileOverride().isEmpty())
-            FSettings = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, Organisation,
-                                                    Application);
+            FSettings =
+                std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, Organisation, Application);
         else
             FSettings = std::make_unique<QSettings>(FileOverride(), QSettings::IniFormat);
         // The file is replaced whole or not at all, so a run killed while
@@ -168,9 +169,9 @@ const char* TSettingsStore::OptionName(int Number)
 
 const char* TSettingsStore::ColourName(int Number)
 {
-    static const char* const Names[] = {"NormalBgColor",   "ShadedBgColor", "RevealedColor",    "EnteredColor",
-                                        "LEDoffColor",     "LED8Color",     "LED9Color",        "InvalidColor",
-                                        "IncorrectColor",  "PencilMarksColor", "SelectedColor", "HiLiteFontColor",
+    static const char* const Names[] = {"NormalBgColor",  "ShadedBgColor",    "RevealedColor", "EnteredColor",
+                                        "LEDoffColor",    "LED8Color",        "LED9Color",     "InvalidColor",
+                                        "IncorrectColor", "PencilMarksColor", "SelectedColor", "HiLiteFontColor",
                                         "HiLiteBackColor"};
     return Number >= 1 && Number <= TSettingsValues::ColourCount ? Names[Number - 1] : nullptr;
 }
@@ -186,7 +187,7 @@ void TSettingsStore::SaveLastGame(uint32_t Issue, uint32_t Game, const QString& 
     Write(Store, Key(GamesGroup, "LastSaved"), File);
     if (!File.isEmpty())
         Write(Store, Key(GamesGroup, "LastFolder"),
-                       QDir::toNativeSeparators(QFileInfo(File).absolutePath() + QLatin1Char('/')));
+              QDir::toNativeSeparators(QFileInfo(File).absolutePath() + QLatin1Char('/')));
 }
 
 TLastGame TSettingsStore::ReadLastGame()

@@ -68,7 +68,7 @@ void TStepPresenter::ShowStep(const TPyramidStep& Step)
         FHost.StepShowChild(Step.Partner.Puzzle);
     PointAtStep(Step);
     if (Step.Square.Valid()) {
-        std::array<std::array<TStepMark, 81>, 2> Marks{}; // parent's grid, child's grid
+        std::array<std::array<TStepMark, 81>, 2> Marks{};  // parent's grid, child's grid
         const int Child = FHost.StepChild();
         const auto Mark = [&](const TStepSquare& Square, TStepMark Kind) {
             if (Square.Puzzle != 0 && Square.Puzzle != Child)

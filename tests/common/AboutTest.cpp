@@ -51,7 +51,8 @@ TEST(AboutLines, FullPartialAndMissingVersionInformation)
     Lines = ComposeAboutLines(Partial, "Name", "");
     EXPECT_EQ(Lines.Version, "Version 65535.0");
     EXPECT_EQ(Lines.Notice, DefaultNoticeText);
-    EXPECT_EQ(Lines.TradeMarks, std::string("The following are registered trademarks of ") + DefaultOwnerName + " Pyramid");
+    EXPECT_EQ(Lines.TradeMarks,
+              std::string("The following are registered trademarks of ") + DefaultOwnerName + " Pyramid");
     EXPECT_EQ(Lines.Comments, "");
 
     Partial.Strings = {{"CompanyName", "Owner Ltd"}, {"LegalTradeMarks", ""}};
@@ -83,8 +84,7 @@ TEST(AboutLines, ProgramVersionNumberAndStringsComeFromOnePlace)
 TEST(BrowserCommand, ProgramPartParametersAndTheAddress)
 {
     const std::string Address = "https://www.tavrelsudoku.example/";
-    TBrowserCommand Start =
-        ParseBrowserCommand(R"("C:\Program Files\Web\web.exe" -new "%1" -again %1)", Address);
+    TBrowserCommand Start = ParseBrowserCommand(R"("C:\Program Files\Web\web.exe" -new "%1" -again %1)", Address);
     EXPECT_EQ(Start.Program, R"(C:\Program Files\Web\web.exe)");
     EXPECT_EQ(Start.Parameters, R"( -new "https://www.tavrelsudoku.example/" -again %1)");
 

@@ -127,11 +127,11 @@ TEST_F(SafeFileTest, StaleTemporariesGoAndYoungOnesStay)
         std::ofstream(File(Name)) << "partial";
         fs::last_write_time(File(Name), fs::file_time_type::clock::now() - Minutes);
     };
-    age("game.sav.0123abcd.tmp", std::chrono::minutes(90));  // ours, stopped long ago
-    age("other.sav.89abcdef.tmp", std::chrono::minutes(5));  // another copy's, under way
-    age("game.sav.Ab12Cd", std::chrono::minutes(120));       // an earlier version's
-    age("notes.sav.txt", std::chrono::minutes(120));         // the player's own
-    age("game.sav.0123ABCD.tmp", std::chrono::minutes(120)); // not of our form
+    age("game.sav.0123abcd.tmp", std::chrono::minutes(90));   // ours, stopped long ago
+    age("other.sav.89abcdef.tmp", std::chrono::minutes(5));   // another copy's, under way
+    age("game.sav.Ab12Cd", std::chrono::minutes(120));        // an earlier version's
+    age("notes.sav.txt", std::chrono::minutes(120));          // the player's own
+    age("game.sav.0123ABCD.tmp", std::chrono::minutes(120));  // not of our form
     WriteFileWhole(File("new.sav"), std::string("x"));
     EXPECT_EQ(Names(), (std::vector<std::string>{"game.sav.0123ABCD.tmp", "new.sav", "notes.sav.txt",
                                                  "other.sav.89abcdef.tmp"}));

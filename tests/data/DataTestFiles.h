@@ -23,8 +23,9 @@ public:
         static int counter = 0;
         const auto base = std::filesystem::temp_directory_path();
         for (;;) {
-            FPath = base / ("tavrel-data-" + std::to_string(std::chrono::system_clock::now().time_since_epoch().count()) + "-" +
-                                   std::to_string(counter++));
+            FPath =
+                base / ("tavrel-data-" + std::to_string(std::chrono::system_clock::now().time_since_epoch().count()) +
+                        "-" + std::to_string(counter++));
             std::error_code error;
             if (std::filesystem::create_directory(FPath, error)) {
                 break;

@@ -146,8 +146,7 @@ TEST_F(DistributionFileTest, PayloadsThatBreakTheLayoutFailWithTheirMessages)
     // Each game takes 364 bytes at the least: two games and one byte fewer.
     std::vector<uint8_t> justShort(good.begin(), good.begin() + 120 + 2 * 364 - 1);
     DataFields::PutUInt32(&justShort[72], 2);
-    EXPECT_EQ(signedFile(justShort),
-              "Invalid file " + path + " - Its header counts 2 games, more than the file holds");
+    EXPECT_EQ(signedFile(justShort), "Invalid file " + path + " - Its header counts 2 games, more than the file holds");
     // 2^31 games of zeros: refused, with no memory taken for them.
     std::vector<uint8_t> zeros(120 + 4 * 1000000, 0);
     std::copy(good.begin(), good.begin() + 120, zeros.begin());

@@ -90,7 +90,9 @@ TEST_F(GamesFileTest, FirstStartTakesInEveryIssueInNameOrderAndSaves)
 TEST_F(GamesFileTest, LaterStartsAddOnlyNewOrRenamedFiles)
 {
     AddIssue("A.ISS", 10, 100, 2);
-    { TGamesDataFile catalogue(Folder.Folder(), Reporter); }
+    {
+        TGamesDataFile catalogue(Folder.Folder(), Reporter);
+    }
     const std::vector<uint8_t> afterFirst = ReadFileBytes(Folder.GamesDat());
 
     {
@@ -235,7 +237,9 @@ TEST_F(GamesFileTest, ABadIssueFileIsPassedOverOnceAndTheOthersGoOn)
 TEST_F(GamesFileTest, AGameListedTwiceOpensFromTheEntryWhoseFileIsThere)
 {
     const auto games = AddIssue("A.ISS", 10, 100, 2);
-    { TGamesDataFile catalogue(Folder.Folder(), Reporter); }
+    {
+        TGamesDataFile catalogue(Folder.Folder(), Reporter);
+    }
     std::filesystem::rename(Folder.Issue("A.ISS"), Folder.Issue("Renamed.ISS"));
     TGamesDataFile catalogue(Folder.Folder(), Reporter);
     ASSERT_EQ(IssueNames(catalogue), (std::vector<std::string>{"A.ISS", "Renamed.ISS"}));
@@ -279,7 +283,9 @@ protected:
     {
         AddIssue("A.ISS", 10, 100, 3);
         AddIssue("B.ISS", 20, 200, 2);
-        { TGamesDataFile catalogue(Folder.Folder(), Reporter); }
+        {
+            TGamesDataFile catalogue(Folder.Folder(), Reporter);
+        }
         Sound = ReadFileBytes(Folder.GamesDat());
         ASSERT_EQ(Sound.size(), 12u + 2 * 212 + 5 * 160);
     }
@@ -314,9 +320,8 @@ TEST_F(DamagedGamesDatTest, AGameCountAloneThatDisagreesIsReported)
         WriteFileBytes(Folder.GamesDat(), damaged);
         Reporter.Messages.clear();
         TGamesDataFile catalogue(Folder.Folder(), Reporter);
-        EXPECT_EQ(Reporter.Messages,
-                  (std::vector<std::string>{"Problem with GAMES.DAT file. Expected 2 issues, " + std::to_string(stated)
-                                            + " games: found 2 and 5"}));
+        EXPECT_EQ(Reporter.Messages, (std::vector<std::string>{"Problem with GAMES.DAT file. Expected 2 issues, " +
+                                                               std::to_string(stated) + " games: found 2 and 5"}));
         EXPECT_EQ(catalogue.GameCount(), 5u);
         EXPECT_EQ(ReadFileBytes(Folder.GamesDat()), Sound);
     }

@@ -43,7 +43,8 @@ protected:
     {
         std::vector<std::string> files;
         for (const auto& entry : fs::recursive_directory_iterator(Program.Folder()))
-            files.push_back(entry.path().string() + ":" + std::to_string(entry.is_regular_file() ? entry.file_size() : 0));
+            files.push_back(entry.path().string() + ":" +
+                            std::to_string(entry.is_regular_file() ? entry.file_size() : 0));
         std::sort(files.begin(), files.end());
         return files;
     }
@@ -97,7 +98,9 @@ TEST_F(PlayerCatalogueTest, TheMarkerAloneDecidesAndAnInstalledCopyWritesOnlyThe
     }
     const std::vector<uint8_t> second = ReadFileBytes(Folders().CatalogueFile());
     EXPECT_EQ(second.size(), first.size() + 212 + 2 * 160);
-    { TGamesDataFile catalogue(Folders(), Reporter); }
+    {
+        TGamesDataFile catalogue(Folders(), Reporter);
+    }
     EXPECT_EQ(ReadFileBytes(Folders().CatalogueFile()), second);
     EXPECT_TRUE(Reporter.Quiet());
     EXPECT_EQ(ProgramFiles(), before);
@@ -120,7 +123,9 @@ TEST_F(PlayerCatalogueTest, AChangedFileIsReadAgainInPlaceNeverThroughItsOldPosi
     Write(Program.Issue("A.ISS"), 10, 100, 2);
     Write(Program.Issue("B.ISS"), 30, 300, 1);
     Write(PlayerIssue("own.ISS"), 20, 200, 2);
-    { TGamesDataFile catalogue(Folders(), Reporter); }
+    {
+        TGamesDataFile catalogue(Folders(), Reporter);
+    }
 
     // The upgrade's A.ISS holds other games at other places.
     const auto upgraded = Write(Program.Issue("A.ISS"), 10, 110, 4);
@@ -159,7 +164,7 @@ TEST_F(PlayerCatalogueTest, AChangedFileIsReadAgainInPlaceNeverThroughItsOldPosi
 TEST_F(PlayerCatalogueTest, RefusedPlayerFilesAreReportedOnceAndTheOthersGoOn)
 {
     Write(Program.Issue("A.ISS"), 10, 100, 2);
-    Write(PlayerIssue("A.ISS"), 11, 110, 1);    // the name of a file that came with the game
+    Write(PlayerIssue("A.ISS"), 11, 110, 1);     // the name of a file that came with the game
     Write(PlayerIssue("copy.ISS"), 10, 100, 2);  // an issue listed already
     Write(PlayerIssue("bad.ISS"), 12, 120, 1);
     Write(PlayerIssue("good.ISS"), 13, 130, 1);
@@ -168,7 +173,8 @@ TEST_F(PlayerCatalogueTest, RefusedPlayerFilesAreReportedOnceAndTheOthersGoOn)
     WriteFileBytes(PlayerIssue("bad.ISS"), bad);
 
     const std::vector<std::string> expected = {
-        "Issue file A.ISS in " + Folders().PlayerIssues() + " is not used: an issue file of that name came with the game",
+        "Issue file A.ISS in " + Folders().PlayerIssues() +
+            " is not used: an issue file of that name came with the game",
         "Invalid file " + PlayerIssue("bad.ISS") + " - Wrong signature",
         "Issue file copy.ISS in " + Folders().PlayerIssues() + " is not used: its issue 10 is listed already as A.ISS",
     };

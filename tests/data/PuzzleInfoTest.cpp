@@ -14,7 +14,7 @@ bool InFiller(int Offset)
            (Offset >= TPuzzleInfo::ofsFiller2 && Offset < TPuzzleInfo::ofsFiller2 + TPuzzleInfo::Filler2Size);
 }
 
-} // namespace
+}  // namespace
 
 TEST(PuzzleInfo, NewRecordHasItsDefaultsAndDiffersOnlyInFiller)
 {
@@ -78,7 +78,7 @@ TEST(PuzzleInfo, FieldsLandAtTheirOffsetsLittleEndian)
     EXPECT_TRUE(Info.IsEnciphered());
     EXPECT_EQ(B[218], 0x34);
     EXPECT_EQ(B[219], 0x12);
-    EXPECT_EQ(B[220], 7); // the unaligned word at 221 leaves the pencil flags alone
+    EXPECT_EQ(B[220], 7);  // the unaligned word at 221 leaves the pencil flags alone
     EXPECT_EQ(B[221], 0x88);
     EXPECT_EQ(B[224], 0x55);
     EXPECT_EQ(B[356], 0xBE);
@@ -114,10 +114,10 @@ TEST(PuzzleInfo, CopiesAllBytesThroughStreamsAndRecords)
     TPuzzleInfo Source;
     Source.SetGameNumber(77);
     Source.SetGameName("Copied");
-    Source.Bytes()[10] = 0xEE; // uninterpreted bytes travel too
+    Source.Bytes()[10] = 0xEE;  // uninterpreted bytes travel too
 
     TMemoryStream Stream;
-    Stream.WriteByte(0x99); // records need not start at position 0
+    Stream.WriteByte(0x99);  // records need not start at position 0
     Source.SaveToStream(Stream);
     EXPECT_EQ(Stream.GetSize(), 1 + TPuzzleInfo::RecordSize);
 

@@ -45,8 +45,8 @@ TEST(RefusedIssuesTest, ADamagedListIsReadForWhatItHolds)
     const std::string File = Folder.Issue("REFUSED.TXT");
     // Lines written by an earlier version (two fields), a line without a
     // tab, an access line, and no newline at the end.
-    WriteFileBytes(File, std::vector<uint8_t>({'a', '\t', 'B', ':', '1', '\n', 'n', 'o', 't', 'a', 'b', '\n', 'c',
-                                               '\t', 'P', ':', '2', '\t', 'o', 'p', 'e', 'n'}));
+    WriteFileBytes(File, std::vector<uint8_t>({'a',  '\t', 'B',  ':', '1', '\n', 'n',  'o', 't', 'a', 'b',
+                                               '\n', 'c',  '\t', 'P', ':', '2',  '\t', 'o', 'p', 'e', 'n'}));
     TRefusedIssues List(File);
     List.Load();
     EXPECT_TRUE(List.Skips("a", "B:1"));

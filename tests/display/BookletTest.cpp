@@ -163,8 +163,8 @@ bool FrameAt(const QImage& Image, const TRect& Panel, int TitleBand)
     if (Panel.Left < 1 || Panel.Top < 1 || Panel.Right >= Image.width() || Panel.Bottom >= Image.height())
         return false;
     for (int X = Panel.Left; X < Panel.Right; ++X)
-        if (!Dark(Image, X, Panel.Top) || !Dark(Image, X, Panel.Bottom - 1) || Dark(Image, X, Panel.Top - 1)
-            || Dark(Image, X, Panel.Bottom))
+        if (!Dark(Image, X, Panel.Top) || !Dark(Image, X, Panel.Bottom - 1) || Dark(Image, X, Panel.Top - 1) ||
+            Dark(Image, X, Panel.Bottom))
             return false;
     for (int Y = Panel.Top; Y < Panel.Bottom; ++Y) {
         if (!Dark(Image, Panel.Left, Y) || !Dark(Image, Panel.Right - 1, Y))
@@ -237,11 +237,11 @@ struct TBookletReader {
     std::string Describe(const QImage& Image, const TRect& Panel)
     {
         const int GridY = GridTop(Panel);
-        const bool HasGrid = Dark(Image, Panel.Left + 1, GridY + 1) && Dark(Image, Panel.Left + G - 2, GridY + G - 2)
-            && !Dark(Image, Panel.Left + 1, GridY - 2);
+        const bool HasGrid = Dark(Image, Panel.Left + 1, GridY + 1) && Dark(Image, Panel.Left + G - 2, GridY + G - 2) &&
+                             !Dark(Image, Panel.Left + 1, GridY - 2);
         if (!HasGrid) {
-            const int Ink = InkWidth(Image, Panel.Left - 300, Panel.Right + 300, Panel.Top + 1,
-                                     Panel.Top + TitleHeight, Panel.Left, Panel.Right - 1);
+            const int Ink = InkWidth(Image, Panel.Left - 300, Panel.Right + 300, Panel.Top + 1, Panel.Top + TitleHeight,
+                                     Panel.Left, Panel.Right - 1);
             for (const auto& [Label, Width] : LabelInk)
                 if (std::abs(Ink - Width) <= 3)
                     return Label;
@@ -326,8 +326,8 @@ std::vector<TPlace> CandidatePlaces(TPrintOrientation Orientation)
     if (Orientation == TPrintOrientation::Landscape) {
         const int Top = 116;
         const auto At = [Top](int Left, int Width) { return TRect{Left, Top, Left + Width, Top + H}; };
-        return {{1, At(133, N)}, {1, At(133, G)}, {2, At(2734, G)}, {3, At(5335, N)}, {4, At(2189, G)},
-                {5, At(4790, G)}};
+        return {{1, At(133, N)},  {1, At(133, G)},  {2, At(2734, G)},
+                {3, At(5335, N)}, {4, At(2189, G)}, {5, At(4790, G)}};
     }
     const auto At = [](int Left, int Top) { return TRect{Left, Top, Left + G, Top + H}; };
     return {{1, At(116, 133)}, {2, At(2717, 133)}, {3, At(116, 3641)}, {4, At(2717, 3641)}};
@@ -373,15 +373,31 @@ TEST(BookletPrintTest, TwoPassesPrintEveryPanelWhereTheLayoutPutsIt)
                               [&Reader](const QImage& Page, TPrintOrientation Orientation) {
                                   return DescribePage(Reader, Page, Orientation);
                               });
-    PrintBooklet(Rig.Pyramid(), Printer, [&Printer](const std::string& Text) { Printer.Log.push_back("message " + Text); });
+    PrintBooklet(Rig.Pyramid(), Printer,
+                 [&Printer](const std::string& Text) { Printer.Log.push_back("message " + Text); });
 
     const std::vector<std::string> Expected = {
-        "orientation P", "begin", "abort", "title Tavrel Sudoku Puzzle Booklet",
-        "orientation L", "begin", "page L 1:Backing 4:Back Page 5:Cover", "end",
-        "orientation P", "begin", "page P 1:Child 9 2:Child 2 3:Child 7 4:Child 4", "end",
+        "orientation P",
+        "begin",
+        "abort",
+        "title Tavrel Sudoku Puzzle Booklet",
+        "orientation L",
+        "begin",
+        "page L 1:Backing 4:Back Page 5:Cover",
+        "end",
+        "orientation P",
+        "begin",
+        "page P 1:Child 9 2:Child 2 3:Child 7 4:Child 4",
+        "end",
         "message Please reinsert pages for second side of duplexing",
-        "orientation L", "begin", "page L 1:Parent 2:Child 1 3:Inner Backing", "end",
-        "orientation P", "begin", "page P 1:Child 3 2:Child 8 3:Child 5 4:Child 6", "end",
+        "orientation L",
+        "begin",
+        "page L 1:Parent 2:Child 1 3:Inner Backing",
+        "end",
+        "orientation P",
+        "begin",
+        "page P 1:Child 3 2:Child 8 3:Child 5 4:Child 6",
+        "end",
     };
     EXPECT_EQ(Printer.Log, Expected);
     EXPECT_TRUE(Reader.GeometryChecked);
@@ -442,12 +458,21 @@ TEST(BookletPrintTest, OneChildPyramidPrintsOnlyTheSheetItFills)
                               [&Reader](const QImage& Page, TPrintOrientation Orientation) {
                                   return DescribePage(Reader, Page, Orientation);
                               });
-    PrintBooklet(Rig.Pyramid(), Printer, [&Printer](const std::string& Text) { Printer.Log.push_back("message " + Text); });
+    PrintBooklet(Rig.Pyramid(), Printer,
+                 [&Printer](const std::string& Text) { Printer.Log.push_back("message " + Text); });
     const std::vector<std::string> Expected = {
-        "begin", "abort", "title Tavrel Sudoku Puzzle Booklet",
-        "orientation L", "begin", "page L 1:Backing 4:Back Page 5:Cover", "end",
+        "begin",
+        "abort",
+        "title Tavrel Sudoku Puzzle Booklet",
+        "orientation L",
+        "begin",
+        "page L 1:Backing 4:Back Page 5:Cover",
+        "end",
         "message Please reinsert pages for second side of duplexing",
-        "orientation L", "begin", "page L 1:Parent 2:Child 1 3:Inner Backing", "end",
+        "orientation L",
+        "begin",
+        "page L 1:Parent 2:Child 1 3:Inner Backing",
+        "end",
     };
     EXPECT_EQ(Printer.Log, Expected);
 

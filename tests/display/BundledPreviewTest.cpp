@@ -49,9 +49,8 @@ TEST(BundledPreviewTest, EveryBundledLayoutAndStreamKindRenders)
                 const TColor Grid = Options.Style == TPaintStyle::Print ? clBlack : clSkyBlue;
                 EXPECT_EQ(PixelAt(Image, 0, 0), Grid) << Issue << " game " << Game;
                 // Givens are drawn black in both styles.
-                EXPECT_GT(CountColour(Image, TRect{0, 0, 394, 394}, clBlack), Options.Style == TPaintStyle::Print
-                                                                                 ? 394 * 394 / 4
-                                                                                 : 200)
+                EXPECT_GT(CountColour(Image, TRect{0, 0, 394, 394}, clBlack),
+                          Options.Style == TPaintStyle::Print ? 394 * 394 / 4 : 200)
                     << Issue << " game " << Game;
             }
         }

@@ -7,7 +7,6 @@
 
 #include <QImage>
 
-
 inline TColor PixelAt(const QImage& Image, int X, int Y)
 {
     return TColorOf(QColor(Image.pixel(X, Y)));
@@ -33,8 +32,8 @@ inline int CountInk(const QImage& Image, const TRect& Area, TColor Colour)
     for (int Y = Area.Top; Y < Area.Bottom; ++Y)
         for (int X = Area.Left; X < Area.Right; ++X) {
             const TColor Pixel = PixelAt(Image, X, Y);
-            if (Near(RedOf(Pixel), RedOf(Colour)) && Near(GreenOf(Pixel), GreenOf(Colour))
-                && Near(BlueOf(Pixel), BlueOf(Colour)))
+            if (Near(RedOf(Pixel), RedOf(Colour)) && Near(GreenOf(Pixel), GreenOf(Colour)) &&
+                Near(BlueOf(Pixel), BlueOf(Colour)))
                 ++Count;
         }
     return Count;

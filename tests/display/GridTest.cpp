@@ -46,10 +46,7 @@ struct TGridRig : TGridPair {
     }
     TPuzzle& Child() { return *Game.Pyramid->GetPuzzle(1); }
     TPuzzle& Parent() { return *Game.Pyramid->GetPuzzle(0); }
-    TCell& ChildCell(int Box, int Square)
-    {
-        return *Child().CellAt(TPosition::FromBoxPlace(Box, Square));
-    }
+    TCell& ChildCell(int Box, int Square) { return *Child().CellAt(TPosition::FromBoxPlace(Box, Square)); }
     // The first cell of child 1 off the links (not a box centre) that is
     // neither given nor filled, with at least MinCandidates candidates.
     std::pair<int, int> FreeChildSquare(int After = -1, int MinCandidates = 0)
@@ -133,9 +130,8 @@ TEST(GridGeometryTest, ScreenGridGeometryAndHitTests)
     };
     // Containment includes all four edges: the gap right of and below a
     // square counts with it, and the boxes tile the grid.
-    const THit Hits[] = {{4, 4, 0, 0},      {2, 2, 0, -1},     {45, 10, 0, 0},   {130, 10, 0, -1},
-                         {132, 10, 1, -1},  {134, 4, 1, 0},    {131, 131, 0, -1}, {46, 46, 0, 4},
-                         {391, 391, 8, -1}, {389, 389, 8, 8}};
+    const THit Hits[] = {{4, 4, 0, 0},   {2, 2, 0, -1},     {45, 10, 0, 0}, {130, 10, 0, -1},  {132, 10, 1, -1},
+                         {134, 4, 1, 0}, {131, 131, 0, -1}, {46, 46, 0, 4}, {391, 391, 8, -1}, {389, 389, 8, 8}};
     for (const THit& Hit : Hits) {
         Grid.MouseMove(Hit.X, Hit.Y);
         EXPECT_EQ(Grid.HoverBox(), Hit.Box) << Hit.X << "," << Hit.Y;
@@ -419,8 +415,8 @@ TEST(GridPaintTest, DigitAndPairHighlights)
     const TRect ManyArea = SquareArea(Grid, ManyBox, ManySquare);
     const auto Highlighted = [&](const TRect& Area) {
         // Inside the polygon's outline, which is drawn in the grid colour.
-        return PixelAt(Image, Area.Left + 1, Area.Top + 1) == clMoneyGreen
-            && PixelAt(Image, Area.Left, Area.Top) == clSkyBlue;
+        return PixelAt(Image, Area.Left + 1, Area.Top + 1) == clMoneyGreen &&
+               PixelAt(Image, Area.Left, Area.Top) == clSkyBlue;
     };
 
     EXPECT_FALSE(Highlighted(PairArea));
@@ -507,8 +503,9 @@ TEST(GridPaintTest, PrintStyleInsetsSquaresInTheirOwnColour)
         EXPECT_TRUE(AllColour(Image, TRect{0, 0, Image.width(), OriginY}, Marker));
         for (int B = 0; B < 9; ++B) {
             for (int S = 0; S < 9; ++S) {
-                const TRect Area = SquareArea(Printed, B, S).PlacedAt(Printed.Box(B).Square(S).X() + OriginX,
-                                                                      Printed.Box(B).Square(S).Y() + OriginY);
+                const TRect Area =
+                    SquareArea(Printed, B, S)
+                        .PlacedAt(Printed.Box(B).Square(S).X() + OriginX, Printed.Box(B).Square(S).Y() + OriginY);
                 // The cell's own colour, never the partner's: the printed
                 // parent is white; the child shows its linked cells shaded.
                 const TColor Own = Index == 1 && S == 4 ? clSilver : clWhite;
@@ -517,8 +514,8 @@ TEST(GridPaintTest, PrintStyleInsetsSquaresInTheirOwnColour)
                 EXPECT_EQ(PixelAt(Image, Area.Right - 3, Area.Bottom - 3), Own);
                 EXPECT_EQ(PixelAt(Image, Area.Right - 2, Area.Bottom - 2), clBlack);
                 // Values and marks are black; no highlight or colour in print.
-                EXPECT_EQ(CountColour(Image, Area, clBlue) + CountColour(Image, Area, clGreen)
-                              + CountColour(Image, Area, clMoneyGreen),
+                EXPECT_EQ(CountColour(Image, Area, clBlue) + CountColour(Image, Area, clGreen) +
+                              CountColour(Image, Area, clMoneyGreen),
                           0);
                 const TCell* Cell = Rig.Game.Pyramid->GetPuzzle(Index)->CellAt(TPosition::FromBoxPlace(B, S));
                 const TRect Inset{Area.Left + 2, Area.Top + 2, Area.Left + 39, Area.Top + 39};

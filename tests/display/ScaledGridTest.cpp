@@ -128,11 +128,11 @@ TEST(ScaledGridTest, ValuesAreDrawnAtTheDeviceResolution)
         for (int Y = 2 * Area.Top; Y < 2 * Area.Bottom; Y += 2)
             for (int X = 2 * Area.Left; X < 2 * Area.Right; X += 2) {
                 const TColor Corner = PixelAt(Rig.Scaled, X, Y);
-                Split += Corner != PixelAt(Rig.Scaled, X + 1, Y) || Corner != PixelAt(Rig.Scaled, X, Y + 1)
-                    || Corner != PixelAt(Rig.Scaled, X + 1, Y + 1);
+                Split += Corner != PixelAt(Rig.Scaled, X + 1, Y) || Corner != PixelAt(Rig.Scaled, X, Y + 1) ||
+                         Corner != PixelAt(Rig.Scaled, X + 1, Y + 1);
             }
-        Ink += CountInk(Rig.Plain, Area, Settings().GetColour(colRevealed))
-            + CountInk(Rig.Plain, Area, Settings().GetColour(colEntered));
+        Ink += CountInk(Rig.Plain, Area, Settings().GetColour(colRevealed)) +
+               CountInk(Rig.Plain, Area, Settings().GetColour(colEntered));
     }
     ASSERT_GT(Ink, 100);
     EXPECT_GT(Split, Ink / 4);

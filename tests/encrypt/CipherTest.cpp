@@ -85,7 +85,8 @@ TEST(Cipher, Fips197Aes256Vector)
 
 TEST(Cipher, LengthsAndRoundTrips)
 {
-    const std::pair<size_t, size_t> lengths[] = {{0, 16}, {15, 16}, {16, 32}, {17, 32}, {40, 48}, {1000, 1008}, {1024, 1040}, {5000, 5008}};
+    const std::pair<size_t, size_t> lengths[] = {{0, 16},  {15, 16},     {16, 32},     {17, 32},
+                                                 {40, 48}, {1000, 1008}, {1024, 1040}, {5000, 5008}};
     for (const auto& [plainLength, cipherLength] : lengths) {
         SCOPED_TRACE(plainLength);
         const std::vector<uint8_t> plain = Sequence(plainLength, 7);

@@ -48,7 +48,9 @@ TMemoryStream StreamOf(const std::string& Text)
 // Fails every read after the first FailAfter bytes.
 class TBreakingStream : public TMemoryStream {
 public:
-    TBreakingStream(std::vector<uint8_t> Bytes, int64_t FailAfter) : TMemoryStream(std::move(Bytes)), FLeft(FailAfter) {}
+    TBreakingStream(std::vector<uint8_t> Bytes, int64_t FailAfter) : TMemoryStream(std::move(Bytes)), FLeft(FailAfter)
+    {
+    }
     int64_t Read(void* Buffer, int64_t Count) override
     {
         if (Count > FLeft) {
@@ -156,8 +158,8 @@ TEST(Hash, LongStreamsAndFailingStreams)
 
 TEST(Hash, DigestObjectHashesFiles)
 {
-    const std::string name = ::testing::TempDir() + "tavrel_md5_" +
-                             std::to_string(reinterpret_cast<uintptr_t>(&name)) + ".txt";
+    const std::string name =
+        ::testing::TempDir() + "tavrel_md5_" + std::to_string(reinterpret_cast<uintptr_t>(&name)) + ".txt";
     std::FILE* file = std::fopen(name.c_str(), "wb");
     ASSERT_NE(file, nullptr);
     std::fputs("message digest", file);

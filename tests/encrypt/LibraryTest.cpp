@@ -87,7 +87,8 @@ TEST(Library, IssueProgramRoundTrips)
     int status = -1;
 
     WriteAll(folder + "tavrel_crypto_abc.txt", "abc");
-    EXPECT_EQ(Shell(program + " md5 " + folder + "tavrel_crypto_abc.txt", &status), "900150983cd24fb0d6963f7d28e17f72\n");
+    EXPECT_EQ(Shell(program + " md5 " + folder + "tavrel_crypto_abc.txt", &status),
+              "900150983cd24fb0d6963f7d28e17f72\n");
     EXPECT_EQ(status, 0);
 
     const std::string key = "000102030405060708090a0b0c0d0e0f101112131415161718191a1b1c1d1e1f";
@@ -97,7 +98,8 @@ TEST(Library, IssueProgramRoundTrips)
     Shell(program + " decrypt " + key + " " + plain + ".enc " + plain + ".dec", &status);
     EXPECT_EQ(status, 0);
     EXPECT_EQ(ReadAll(plain + ".dec"), bytes);
-    const std::string wrongKey = Shell(program + " decrypt ff" + key.substr(2) + " " + plain + ".enc " + plain + ".bad", &status);
+    const std::string wrongKey =
+        Shell(program + " decrypt ff" + key.substr(2) + " " + plain + ".enc " + plain + ".bad", &status);
     EXPECT_TRUE(status == 2 || ReadAll(plain + ".bad") != bytes) << wrongKey;
     Shell(program + " encrypt 0102 " + plain + " " + plain + ".x", &status);
     EXPECT_EQ(status, 2) << "a short key";

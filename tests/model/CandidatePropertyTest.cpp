@@ -55,4 +55,4 @@ TEST(CandidatePropertyTest, CandidatesAndClashesFollowTheValues)
     }
 }
 
-} // namespace
+}  // namespace

@@ -10,7 +10,7 @@ TEST(BitMaskTest, CountCoversPositionsUpToHighBit)
     TBitMask Mask(9);
     Mask.SetBits(0xFFFFFFFFu);
     EXPECT_EQ(Mask.Count(), 10);
-    Mask.SetBit(33, false); // bit 1
+    Mask.SetBit(33, false);  // bit 1
     EXPECT_FALSE(Mask.IsSet(1));
     EXPECT_EQ(Mask.Count(), 9);
     Mask.SetBits(AllDigitBits);
@@ -64,7 +64,7 @@ TEST(CellTest, ClearingGivesTheDigitBackWhereItNoLongerClashes)
     EXPECT_TRUE(Empty->Possible().IsSet(3));
     // A filled cell regains the digit too; its own value stays valid.
     EXPECT_TRUE(Puzzle.CellAt(0, 2)->Possible().IsSet(3));
-    EXPECT_FALSE(Puzzle.CellAt(0, 5)->Possible().IsSet(3)); // column 5 still holds 3
+    EXPECT_FALSE(Puzzle.CellAt(0, 5)->Possible().IsSet(3));  // column 5 still holds 3
     EXPECT_TRUE(Puzzle.CellAt(1, 1)->Possible().IsSet(3));
     EXPECT_FALSE(Puzzle.CellAt(0, 5)->IsInvalid());
     Puzzle.CellAt(5, 5)->SetValue(0);
@@ -241,11 +241,11 @@ TEST(CellTest, EmptyCandidatesRaiseOnlyDuringBulkUpdates)
     TPuzzle Puzzle;
     TCell* Cell = Puzzle.CellAt(0, 0);
     Cell->KeepOnly(DigitBits({2}));
-    Cell->SetPossible(2, false); // outside a load: allowed
+    Cell->SetPossible(2, false);  // outside a load: allowed
     EXPECT_EQ(Cell->Possible().Count(), 0);
 
     singles::TGrid81 Solution = singles::MakeSolutionGrid(1);
-    Solution[1] = Solution[0]; // two equal digits in row 0
+    Solution[1] = Solution[0];  // two equal digits in row 0
     TPuzzle Bad;
     EXPECT_THROW(Bad.LoadPuzzle(Solution, NoGivens()), ENoPossibilities);
     try {
@@ -288,4 +288,4 @@ TEST(CellTest, PencilAndEraserFollowTheMarkStyleAndSparedSolution)
     EXPECT_EQ(Given->UserMarks().Bits() | Given->Erased().Bits(), 0u);
 }
 
-} // namespace
+}  // namespace

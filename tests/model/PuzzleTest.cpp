@@ -80,7 +80,7 @@ TEST(PuzzleTest, LoadPuzzleSetsGivensAndCandidatesWithoutHistory)
     Puzzle.LoadPuzzle(singles::MakeSolutionGrid(99), NoGivens());
     EXPECT_EQ(Puzzle.CellAt(0, 0)->GetSolution(), singles::MakeSolutionGrid(99)[0]);
     EXPECT_FALSE(Puzzle.CellAt(0, 0)->GetRevealed());
-    EXPECT_NE(Puzzle.UserMarksToString(), ""); // marks survive a load
+    EXPECT_NE(Puzzle.UserMarksToString(), "");  // marks survive a load
 }
 
 TEST(PuzzleTest, FailedLoadLeavesThePuzzleResponsive)
@@ -156,7 +156,8 @@ TEST(PuzzleTest, BadTextsNameTheCellAndChangeNothing)
     };
     EXPECT_EQ(MessageOf([&] { Puzzle.LoadUserMarks(Repeat("$002", 10) + "$0G0" + Repeat("$002", 70)); }),
               "Invalid marks text: cell 10 is not a number");
-    EXPECT_EQ(MessageOf([&] { Puzzle.LoadErasures(Repeat("$002", 40) + "$0"); }), "Invalid marks text: cell 40 is missing");
+    EXPECT_EQ(MessageOf([&] { Puzzle.LoadErasures(Repeat("$002", 40) + "$0"); }),
+              "Invalid marks text: cell 40 is missing");
     EXPECT_EQ(MessageOf([&] { Puzzle.LoadUserMarks(Repeat("$002", 5) + "1 23" + Repeat("$002", 75)); }),
               "Invalid marks text: cell 5 is not a number");
     EXPECT_EQ(Puzzle.CellAt(0, 0)->UserMarks().Bits(), DigitBits({5}));
@@ -185,7 +186,7 @@ TEST(PuzzleTest, LoadEntriesEntersValuesLikeThePlayer)
     }
     TRecordingDisplay Display;
     Puzzle.SetDisplayLink(&Display);
-    Puzzle.CellAt(8, 8)->SetValue(Data.Given[80] ? 0 : 1); // forgotten by the load
+    Puzzle.CellAt(8, 8)->SetValue(Data.Given[80] ? 0 : 1);  // forgotten by the load
     Puzzle.LoadEntries(Entries);
     EXPECT_EQ(Puzzle.UndoCount(), Expected);
     EXPECT_FALSE(Puzzle.Changed());
@@ -259,13 +260,13 @@ TEST(PuzzleTest, UndoPastTheOldestRecordStops)
 TEST(PuzzleTest, CheckpointsMarkUndoPositions)
 {
     TPuzzle Puzzle;
-    Puzzle.Checkpoint(); // nothing to mark yet
+    Puzzle.Checkpoint();  // nothing to mark yet
     EXPECT_EQ(Puzzle.CheckpointCount(), 0);
     Puzzle.CellAt(0, 0)->SetValue(1);
     Puzzle.Checkpoint();
     Puzzle.Checkpoint();
     EXPECT_EQ(Puzzle.CheckpointCount(), 1);
-    Puzzle.BackToCheckpoint(); // right after Checkpoint: nothing, and it stays
+    Puzzle.BackToCheckpoint();  // right after Checkpoint: nothing, and it stays
     EXPECT_EQ(Puzzle.CheckpointCount(), 1);
     EXPECT_EQ(Puzzle.CellAt(0, 0)->GetValue(), 1);
 
@@ -285,7 +286,7 @@ TEST(PuzzleTest, CheckpointsMarkUndoPositions)
     Puzzle.BackToCheckpoint();
     EXPECT_EQ(Puzzle.CheckpointCount(), 0);
     EXPECT_EQ(Puzzle.UndoCount(), 0);
-    Puzzle.BackToCheckpoint(); // none left: nothing
+    Puzzle.BackToCheckpoint();  // none left: nothing
     EXPECT_EQ(Puzzle.UndoCount(), 0);
 }
 
@@ -308,7 +309,7 @@ TEST(PuzzleTest, ClearEntriesOnAChildEmptiesTheLinkedParentCells)
     EXPECT_EQ(Pair.Child.UndoCount(), 0);
     EXPECT_EQ(Pair.ChildCell(5)->GetSolution(), ParentDigit(5));
 
-    Pair.ParentCell(4)->SetRevealed(true); // a given of the parent only
+    Pair.ParentCell(4)->SetRevealed(true);  // a given of the parent only
     EXPECT_EQ(Pair.ChildCell(4)->GetValue(), ParentDigit(4));
     EXPECT_FALSE(Pair.ChildCell(4)->GetRevealed());
     Pair.ChildCell(0)->SetValue(ParentDigit(0));
@@ -322,9 +323,9 @@ TEST(PuzzleTest, ClearEntriesOnAChildEmptiesTheLinkedParentCells)
     EXPECT_EQ(Pair.Child.UndoCount(), 0);
     EXPECT_FALSE(Pair.Child.Changed());
     EXPECT_EQ(Pair.Child.CellAt(0, 0)->GetValue(), 0);
-    EXPECT_EQ(Pair.ChildCell(2)->GetValue(), ParentDigit(2)); // the child's given stays
+    EXPECT_EQ(Pair.ChildCell(2)->GetValue(), ParentDigit(2));  // the child's given stays
     EXPECT_EQ(Pair.ParentCell(0)->GetValue(), 0);
-    EXPECT_EQ(Pair.ParentCell(4)->GetValue(), 0); // whatever its given flag
+    EXPECT_EQ(Pair.ParentCell(4)->GetValue(), 0);  // whatever its given flag
     EXPECT_TRUE(Pair.ParentCell(4)->GetRevealed());
     EXPECT_EQ(Pair.Parent.UndoCount(), 2);
     EXPECT_FALSE(ParentDisplay.Cells.empty());
@@ -406,8 +407,8 @@ TEST(PuzzleTest, NoticesReachTheDisplayOutsideBulkUpdatesOnly)
     Puzzle.Refresh();
     EXPECT_EQ(Display.Repaints, 1);
     Puzzle.SetDisplayLink(nullptr);
-    Puzzle.CellAt(0, 0)->SetValue(1); // no link: nobody to tell
+    Puzzle.CellAt(0, 0)->SetValue(1);  // no link: nobody to tell
     EXPECT_TRUE(Display.Cells.empty());
 }
 
-} // namespace
+}  // namespace

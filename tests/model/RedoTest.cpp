@@ -33,7 +33,7 @@ bool AllEmpty(const TPuzzle& Puzzle)
 TEST(RedoTest, UndoAndRedoOnLinkedCellsCancelOutOnBothPuzzles)
 {
     TLinkedPair Pair;
-    Pair.Parent.CellAt(4, 4)->SetValue(7); // not linked
+    Pair.Parent.CellAt(4, 4)->SetValue(7);  // not linked
     Pair.ChildCell(0)->SetValue(5);
     Pair.Child.CellAt(0, 0)->SetValue(3);
     const TRecordList ChildBefore = Records(Pair.Child);
@@ -41,8 +41,8 @@ TEST(RedoTest, UndoAndRedoOnLinkedCellsCancelOutOnBothPuzzles)
 
     ASSERT_TRUE(Pair.Child.Undo(2));
     EXPECT_EQ(Pair.ParentCell(0)->GetValue(), 0);
-    EXPECT_EQ(Pair.Parent.UndoCount(), 3); // the undo reached the parent's list
-    Pair.Parent.Checkpoint();              // counts that record
+    EXPECT_EQ(Pair.Parent.UndoCount(), 3);  // the undo reached the parent's list
+    Pair.Parent.Checkpoint();               // counts that record
     EXPECT_EQ(Pair.Child.RedoCount(), 2);
 
     // Back in the order first entered: the linked value, then the other.
@@ -55,7 +55,7 @@ TEST(RedoTest, UndoAndRedoOnLinkedCellsCancelOutOnBothPuzzles)
     EXPECT_FALSE(Pair.Child.Redo());
     EXPECT_EQ(Records(Pair.Child), ChildBefore);
     EXPECT_EQ(Records(Pair.Parent), ParentBefore);
-    EXPECT_EQ(Pair.Parent.CheckpointCount(), 0); // its record is gone
+    EXPECT_EQ(Pair.Parent.CheckpointCount(), 0);  // its record is gone
 
     // The parent's undo takes back the child's entry, not the undo of it.
     ASSERT_TRUE(Pair.Parent.Undo(1));
@@ -72,7 +72,7 @@ TEST(RedoTest, UndoAndRedoOnLinkedCellsCancelOutOnBothPuzzles)
     EXPECT_EQ(Records(Pair.Parent), ParentBefore);
     EXPECT_EQ(Records(Pair.Child), TRecordList(ChildAfterUndo.begin(), ChildAfterUndo.end() - 1));
     EXPECT_EQ(Pair.ChildCell(0)->GetValue(), 5);
-    ASSERT_TRUE(Pair.Child.Undo(1)); // takes back its own entry of 3
+    ASSERT_TRUE(Pair.Child.Undo(1));  // takes back its own entry of 3
     EXPECT_EQ(Pair.Child.CellAt(0, 0)->GetValue(), 0);
     EXPECT_EQ(Pair.ChildCell(0)->GetValue(), 5);
 }
@@ -82,7 +82,7 @@ TEST(RedoTest, RedoOnAPartnerThatMovedOnIsRecordedThere)
     TLinkedPair Pair;
     Pair.ChildCell(0)->SetValue(5);
     Pair.Child.Undo(1);
-    Pair.Parent.CellAt(4, 4)->SetValue(7); // no value of the child changes
+    Pair.Parent.CellAt(4, 4)->SetValue(7);  // no value of the child changes
     ASSERT_TRUE(Pair.Child.Redo());
     EXPECT_EQ(Pair.ParentCell(0)->GetValue(), 5);
     ASSERT_EQ(Pair.Parent.UndoCount(), 4);
@@ -115,7 +115,7 @@ TEST(RedoTest, AnyOtherValueChangeLeavesNothingToRedo)
     Pair.Parent.CellAt(4, 4)->SetValue(7);
     Pair.Parent.Undo(1);
     ASSERT_TRUE(Pair.Parent.CanRedo());
-    Pair.Child.Undo(1); // the child's newest: the 2 it received
+    Pair.Child.Undo(1);  // the child's newest: the 2 it received
     EXPECT_EQ(Pair.ParentCell(1)->GetValue(), 0);
     EXPECT_FALSE(Pair.Parent.CanRedo());
     EXPECT_EQ(Pair.Parent.CellAt(4, 4)->GetValue(), 0);
@@ -172,7 +172,7 @@ TEST(RedoTest, ClearingOrLoadingLeavesNothingToRedo)
     }
 }
 
-} // namespace
+}  // namespace
 
 TEST(RedoTest, ThePuzzleTellsWhenWhatItCanUndoOrRedoChanges)
 {

@@ -27,8 +27,8 @@ TEST(SettingsValues, AFreshObjectHasEveryOptionOnAndEveryMethodEnabled)
 TEST(SettingsValues, ColoursHaveTheirDefaultsAndUnknownNumbersReadZero)
 {
     TSettingsValues values;
-    const TColor expected[14] = {0,         clWhite, clSilver, clBlack, clBlue,  clMoneyGreen, clYellow,
-                                 clGreen,   clAqua,  clRed,    clGreen, clBlue,  clNavy,       clMoneyGreen};
+    const TColor expected[14] = {0,       clWhite, clSilver, clBlack, clBlue, clMoneyGreen, clYellow,
+                                 clGreen, clAqua,  clRed,    clGreen, clBlue, clNavy,       clMoneyGreen};
     for (int number = 1; number <= 13; ++number) {
         EXPECT_EQ(values.GetColour(number), expected[number]) << "colour " << number;
     }

@@ -179,7 +179,7 @@ TEST(SolveTest, LockedPairStrikesTheLowerDigitFirst)
         EXPECT_FALSE(Puzzle.CellAt(0, Col)->HasMark(3));
         EXPECT_TRUE(Puzzle.CellAt(0, Col)->HasMark(7));
     }
-    EXPECT_TRUE(Puzzle.CellAt(1, 4)->HasMark(3)); // outside the row
+    EXPECT_TRUE(Puzzle.CellAt(1, 4)->HasMark(3));  // outside the row
     EXPECT_TRUE(Puzzle.LockedPairsStep());
     EXPECT_EQ(Puzzle.CellAt(0, 4)->Possible().Bits(), DigitBits({5}));
     EXPECT_EQ(Puzzle.CellAt(0, 0)->Possible().Bits(), DigitBits({3, 7}));
@@ -230,7 +230,9 @@ TEST(SolveTest, HiddenPairKeepsOnlyItsDigitsEvenErasedOnes)
 // Place Place of house House of a kind: 0 rows, 1 columns, 2 boxes.
 TCell* HouseCell(TPuzzle& Puzzle, int Kind, int House, int Place)
 {
-    return Kind == 0 ? Puzzle.CellAt(House, Place) : Kind == 1 ? Puzzle.CellAt(Place, House) : Puzzle.BoxCell(House, Place);
+    return Kind == 0   ? Puzzle.CellAt(House, Place)
+           : Kind == 1 ? Puzzle.CellAt(Place, House)
+                       : Puzzle.BoxCell(House, Place);
 }
 
 // Each step finds its deduction in every kind of house it looks at, on a
@@ -337,4 +339,4 @@ TEST(SolveTest, AutoPencilStylesSolveLikeTheInitialStyle)
     }
 }
 
-} // namespace
+}  // namespace

@@ -29,7 +29,7 @@ public:
     int All = 0;
 };
 
-} // namespace
+}  // namespace
 
 TEST(DisplayLink, TablesTranslateBothWays)
 {
@@ -69,7 +69,7 @@ TEST(DisplayLink, CellAtGoesThroughTheTableAndRefusesLinesBetweenSquares)
 {
     TPuzzle Puzzle;
     TQVDisplayPark Link;
-    EXPECT_EQ(Link.CellAt(0, 0), nullptr); // no puzzle yet
+    EXPECT_EQ(Link.CellAt(0, 0), nullptr);  // no puzzle yet
     Link.SetPuzzle(&Puzzle);
     EXPECT_EQ(Link.CellAt(5, 1), Puzzle.CellAt(3, 7));
     EXPECT_EQ(Link.CellAt(-1, 3), nullptr);

@@ -17,9 +17,12 @@ const int AllLayouts[] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 255}
 
 class LoadedLayoutTest : public ::testing::TestWithParam<int> {};
 
-int RecordCountOf(uint8_t Layout) { return 1 + PyramidChildCount(Layout); }
+int RecordCountOf(uint8_t Layout)
+{
+    return 1 + PyramidChildCount(Layout);
+}
 
-} // namespace
+}  // namespace
 
 TEST_P(LoadedLayoutTest, LoadsSolutionsAndGivensOfEveryPuzzle)
 {
@@ -123,8 +126,7 @@ TEST_P(LoadedLayoutTest, ShortStreamIsRefusedAndChangesNothing)
         } catch (const Exception& E) {
             const std::string Says = Format("record %d of %d", ShortRecord, Records);
             EXPECT_NE(E.Message().find(Says), std::string::npos) << E.Message();
-            EXPECT_NE(E.Message().find(Format("has %d of 176 bytes", Length % 176)), std::string::npos)
-                << E.Message();
+            EXPECT_NE(E.Message().find(Format("has %d of 176 bytes", Length % 176)), std::string::npos) << E.Message();
         }
         for (int Index = 0; Index <= P.ChildCount(); ++Index)
             EXPECT_FALSE(P.GetPuzzle(Index)->Updating());
@@ -325,7 +327,7 @@ TEST(PuzzleXLink, ContradictoryDigitsRaiseAndLeaveNoPuzzleUpdating)
 {
     std::vector<uint8_t> Bytes = MakePuzzleStream(MakePyramidSolution(3, 13), RandomGivens(3, 30, 14));
     for (int Cell = 0; Cell < 81; ++Cell)
-        Bytes[2 * 176 + TPuzzleXLink::StreamDigitsOffset + Cell] = 5; // child 2: nothing but fives
+        Bytes[2 * 176 + TPuzzleXLink::StreamDigitsOffset + Cell] = 5;  // child 2: nothing but fives
     TPuzzleXLink P(3, nullptr, 1, 1);
     TMemoryStream Stream(Bytes);
     EXPECT_THROW(P.LoadFromStream(Stream), ENoPossibilities);

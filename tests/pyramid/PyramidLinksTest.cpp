@@ -13,10 +13,16 @@
 
 namespace {
 
-using TPair = std::pair<TPosition, TPosition>; // parent cell, child cell
+using TPair = std::pair<TPosition, TPosition>;  // parent cell, child cell
 
-TPosition BS(int Box, int Square) { return TPosition::FromBoxPlace(Box, Square); }
-TPosition RC(int Row, int Col) { return TPosition{Row, Col}; }
+TPosition BS(int Box, int Square)
+{
+    return TPosition::FromBoxPlace(Box, Square);
+}
+TPosition RC(int Row, int Col)
+{
+    return TPosition{Row, Col};
+}
 
 // The pair for child c + 1 and link i, or nothing for the unlinked codes.
 std::optional<TPair> Expected(int Layout, int c, int i)
@@ -50,7 +56,7 @@ int ChildOf(const TPuzzleXLink& Pyramid, const TPuzzle* Puzzle)
 
 class LayoutTest : public ::testing::TestWithParam<int> {};
 
-} // namespace
+}  // namespace
 
 TEST_P(LayoutTest, PartnersMatchTheLayoutTableBothWays)
 {

@@ -38,7 +38,7 @@ TCell* UnlinkedEmptyCell(TPuzzle& Child)
     return nullptr;
 }
 
-} // namespace
+}  // namespace
 
 TEST(PyramidStepsTest, AWrongEntryComesFirstAndFindingChangesNothing)
 {
@@ -232,7 +232,8 @@ TEST(PyramidStepsTest, AStrikeTakesOutExactlyWhatItNames)
                     Struck |= Strike.Digits;
                 }
             }
-            EXPECT_EQ(ShownDigits(P, Square), Shown & ~Struck) << Square.Puzzle << " " << Square.Row << " " << Square.Col;
+            EXPECT_EQ(ShownDigits(P, Square), Shown & ~Struck)
+                << Square.Puzzle << " " << Square.Row << " " << Square.Col;
             EXPECT_EQ(Shown & Own, Own) << "a strike names only digits the square shows";
         }
         return ++Strikes >= 6;

@@ -62,6 +62,7 @@ TEST(SavedGame, ReadingStopsAtTheLinesItNeeds)
     TMemoryStream LongStream(std::vector<uint8_t>(Long.begin(), Long.end()));
     TSavedGameReader LongReader(LongStream);
     LongReader.ReadName();
-    EXPECT_EQ(Message([&] { LongReader.LoadInto(*Game.Pyramid); }), "Saved game: line 2 is longer than 4096 characters");
+    EXPECT_EQ(Message([&] { LongReader.LoadInto(*Game.Pyramid); }),
+              "Saved game: line 2 is longer than 4096 characters");
     EXPECT_LT(LongStream.GetPosition(), 2 * TSavedGameReader::MaxLineLength);
 }

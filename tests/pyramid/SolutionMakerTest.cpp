@@ -12,7 +12,7 @@ const int AllLayouts[] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 255}
 
 class MakerLayoutTest : public ::testing::TestWithParam<int> {};
 
-} // namespace
+}  // namespace
 
 TEST_P(MakerLayoutTest, MakesValidConsistentPyramidsForManySeeds)
 {
@@ -96,7 +96,7 @@ TEST(PuzzleStreamWriter, RecordsHoldDigitsAndGivensAtTheirOffsets)
 {
     const TPyramidSolution S = MakePyramidSolution(13, 4);
     TPyramidGivens Givens(10, TGridDigits{});
-    Givens[3][20] = 7; // any non-zero value is written as 1
+    Givens[3][20] = 7;  // any non-zero value is written as 1
     const std::vector<uint8_t> Bytes = MakePuzzleStream(S, Givens);
     ASSERT_EQ(Bytes.size(), 10u * PuzzleRecordSize);
     for (int Puzzle = 0; Puzzle < 10; ++Puzzle) {
@@ -115,8 +115,8 @@ TEST(PuzzleStreamWriter, LinkedGivenIsFlaggedOnBothSides)
 {
     // Layout 13: parent column c is row c of child c + 1.
     TPyramidGivens Givens(10, TGridDigits{});
-    Givens[0][5 * 9 + 2] = 1; // parent (5,2): child 3, cell (2,5)
-    Givens[7][6 * 9 + 0] = 1; // child 7 (6,0): parent (0,6)
+    Givens[0][5 * 9 + 2] = 1;  // parent (5,2): child 3, cell (2,5)
+    Givens[7][6 * 9 + 0] = 1;  // child 7 (6,0): parent (0,6)
     Givens[7][6 * 9 + 1] = 0;
     ApplyGivenLinkRule(13, Givens);
     EXPECT_EQ(Givens[3][2 * 9 + 5], 1);

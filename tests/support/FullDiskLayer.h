@@ -18,10 +18,7 @@ public:
         ++Calls;
         return FStage == TStage::Write ? ENOSPC : TFileWriteLayer::Write(File, Data, Size);
     }
-    int Flush(std::FILE* File) override
-    {
-        return FStage == TStage::Flush ? ENOSPC : TFileWriteLayer::Flush(File);
-    }
+    int Flush(std::FILE* File) override { return FStage == TStage::Flush ? ENOSPC : TFileWriteLayer::Flush(File); }
     int Sync(std::FILE* File) override { return FStage == TStage::Sync ? ENOSPC : TFileWriteLayer::Sync(File); }
     int Close(std::FILE* File) override
     {

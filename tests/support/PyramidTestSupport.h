@@ -13,7 +13,7 @@
 
 struct TTestPyramid {
     TPyramidSolution Solution;
-    TPyramidGivens Givens; // as written, after the link rule
+    TPyramidGivens Givens;  // as written, after the link rule
     std::vector<uint8_t> Stream;
     std::unique_ptr<TPuzzleXLink> Pyramid;
 };

@@ -18,7 +18,10 @@ using TGrid81 = std::array<uint8_t, 81>;
 struct TPuzzleData {
     TGrid81 Solution{};
     TGrid81 Given{};
-    int GivenCount() const { return static_cast<int>(std::count_if(Given.begin(), Given.end(), [](uint8_t G) { return G != 0; })); }
+    int GivenCount() const
+    {
+        return static_cast<int>(std::count_if(Given.begin(), Given.end(), [](uint8_t G) { return G != 0; }));
+    }
 };
 
 // A small deterministic generator of its own, so the puzzles do not depend on
@@ -120,4 +123,4 @@ inline TPuzzleData MakeSinglesPuzzle(uint64_t Seed, int MinGivens = 17)
     return Data;
 }
 
-} // namespace singles
+}  // namespace singles

@@ -60,8 +60,7 @@ std::vector<uint8_t> ReadFile(const fs::path& Path)
 }
 
 // Solution and given flags as the stream carries them.
-void SplitStream(uint8_t Layout, const std::vector<uint8_t>& Stream, TPyramidSolution& Solution,
-                 TPyramidGivens& Givens)
+void SplitStream(uint8_t Layout, const std::vector<uint8_t>& Stream, TPyramidSolution& Solution, TPyramidGivens& Givens)
 {
     Solution.LayoutType = Layout;
     const size_t puzzles = static_cast<size_t>(LayoutPuzzleCount(Layout));
@@ -205,8 +204,8 @@ TEST(BundledIssuesTest, TheSeasonOpensAndItsLaddersHold)
         for (int rank = 0; rank < 2 * MethodLevelCount; ++rank) {
             const TGrade grade{static_cast<TMethodLevel>(rank % MethodLevelCount), rank >= MethodLevelCount};
             const bool allowed = GradeFitsLayout(grade, static_cast<uint8_t>(layout));
-            EXPECT_EQ(layoutGrades.count({layout, rank}), allowed ? 1u : 0u) << "layout " << layout << " "
-                                                                            << GradeName(grade);
+            EXPECT_EQ(layoutGrades.count({layout, rank}), allowed ? 1u : 0u)
+                << "layout " << layout << " " << GradeName(grade);
         }
     }
     EXPECT_EQ(kinds.size(), 2u);
@@ -260,8 +259,8 @@ TEST(BundledIssuesTest, GenerateCommandIsRepeatable)
     fs::remove_all(folder);
     fs::create_directories(folder);
     auto run = [&](const std::string& Arguments) {
-        std::string command = "\"" + program.string() + "\" generate " + Arguments + " > \"" +
-                              (folder / "out.txt").string() + "\" 2>&1";
+        std::string command =
+            "\"" + program.string() + "\" generate " + Arguments + " > \"" + (folder / "out.txt").string() + "\" 2>&1";
 #ifdef _WIN32
         command = "\"" + command + "\"";  // cmd.exe strips one pair of outer quotes
 #endif

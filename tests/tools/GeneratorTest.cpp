@@ -78,8 +78,8 @@ TEST(GeneratorTest, EveryGradeIsMet)
         uint8_t Layout;
         const char* Grade;
     } cases[] = {
-        {0, "singles"}, {7, "singles"}, {12, "pairs"}, {2, "hidden"}, {5, "hidden"},
-        {9, "pyramid"}, {11, "pyramid-pairs"}, {1, "pyramid-hidden"},
+        {0, "singles"}, {7, "singles"}, {12, "pairs"},         {2, "hidden"},
+        {5, "hidden"},  {9, "pyramid"}, {11, "pyramid-pairs"}, {1, "pyramid-hidden"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << "layout " << int(c.Layout) << " " << c.Grade);
@@ -124,8 +124,8 @@ TEST(GeneratorTest, PyramidGradesAreMinimalAsAWhole)
                     fewer[0][link.ParentIndex()] = 0;
                 }
             }
-            const bool stillFine =
-                exact.IsUnique(GivenDigits(made, fewer)) && PyramidSolves(made.Solution, fewer, mlSingles);
+            const bool stillFine = exact.IsUnique(GivenDigits(made, fewer)) &&
+                                   PyramidSolves(made.Solution, fewer, mlSingles);
             EXPECT_FALSE(stillFine) << "child " << child << " cell " << cell;
         }
     }

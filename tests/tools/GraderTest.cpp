@@ -137,8 +137,7 @@ TEST(GraderTest, ExactSolverHeldAgainstTheMethods)
                 SCOPED_TRACE(testing::Message() << "layout " << int(layout) << " count " << count << " seed " << seed);
                 TTestPyramid test = MakeTestPyramid(layout, seed * 31 + count, count);
                 std::vector<uint8_t> found;
-                const int solutions =
-                    exact.CountSolutions(GivenDigits(test.Solution, test.Givens), 2, &found);
+                const int solutions = exact.CountSolutions(GivenDigits(test.Solution, test.Givens), 2, &found);
                 ASSERT_GE(solutions, 1);
                 test.Pyramid->SetPencilMode(msAutoPencilLinked);
                 test.Pyramid->SolvePyramid(TMethodSet::All());

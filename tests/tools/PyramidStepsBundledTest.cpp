@@ -133,7 +133,7 @@ std::unique_ptr<TPuzzleXLink> Loaded(const TPuzzleInfo& Record, TMemoryStream& S
     return Pyramid;
 }
 
-} // namespace
+}  // namespace
 
 TEST(PyramidStepsBundledTest, StepsAloneSolveEveryGameAsTheSolverDoes)
 {

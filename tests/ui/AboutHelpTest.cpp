@@ -100,9 +100,16 @@ QTextBrowser* Browser()
 TEST(Help, TopicNumbersOpenTheirPagesOthersTheContents)
 {
     const std::pair<int, const char*> Topics[] = {
-        {2, "game.html"}, {4, "choose.html"}, {5, "settings-general.html"},
-        {6, "settings-helpers.html"}, {7, "settings-appearance.html"},
-        {0, "contents.html"}, {1, "contents.html"}, {3, "contents.html"}, {8, "contents.html"}, {-1, "contents.html"},
+        {2, "game.html"},
+        {4, "choose.html"},
+        {5, "settings-general.html"},
+        {6, "settings-helpers.html"},
+        {7, "settings-appearance.html"},
+        {0, "contents.html"},
+        {1, "contents.html"},
+        {3, "contents.html"},
+        {8, "contents.html"},
+        {-1, "contents.html"},
     };
     ShowHelpTopic(nullptr, 2);
     const QPointer<THelpWindow> Window = HelpWindow();

@@ -13,8 +13,6 @@
 
 #include <gtest/gtest.h>
 
-
-
 TEST(Accessibility, GridsAreTablesOfNamedCellsWhoseFocusFollowsTheCursor)
 {
     TMainWindowRig Rig;
@@ -38,8 +36,9 @@ TEST(Accessibility, GridsAreTablesOfNamedCellsWhoseFocusFollowsTheCursor)
     while (!Rig.PuzzleAt(0).CellByIndex(Given)->GetRevealed())
         ++Given;
     const TCell& GivenCell = *Rig.PuzzleAt(0).CellByIndex(Given);
-    EXPECT_EQ(Parent->tableInterface()->cellAt(Given / 9, Given % 9)->text(QAccessible::Name),
-              QStringLiteral("Row %1, column %2: %3, given").arg(Given / 9 + 1).arg(Given % 9 + 1).arg(GivenCell.GetValue()));
+    EXPECT_EQ(
+        Parent->tableInterface()->cellAt(Given / 9, Given % 9)->text(QAccessible::Name),
+        QStringLiteral("Row %1, column %2: %3, given").arg(Given / 9 + 1).arg(Given % 9 + 1).arg(GivenCell.GetValue()));
     int Free = 0;
     while (Rig.PuzzleAt(0).CellByIndex(Free)->GetValue() != 0)
         ++Free;
@@ -80,6 +79,7 @@ TEST(Accessibility, GridsAreTablesOfNamedCellsWhoseFocusFollowsTheCursor)
     // The LEDs, bars and buttons say what they are and show.
     EXPECT_TRUE(Rig.Find<QWidget>("Shape14")->accessibleName().startsWith(QStringLiteral("Digit 5: ")));
     const QString Bar = Rig.Find<QWidget>("Progress3")->accessibleName();
-    EXPECT_TRUE(Bar.startsWith(QStringLiteral("Child 3: ")) && Bar.endsWith(QStringLiteral(" entered"))) << Bar.toStdString();
+    EXPECT_TRUE(Bar.startsWith(QStringLiteral("Child 3: ")) && Bar.endsWith(QStringLiteral(" entered")))
+        << Bar.toStdString();
     EXPECT_EQ(Rig.Find<QWidget>("sbPencil5")->accessibleName(), QStringLiteral("Pencil 5"));
 }

@@ -57,8 +57,8 @@ TEST(Commands, NoTwoCommandsShareANameOrAKeyOfTheWindow)
     }
     // Each key shown in the pop-up is answered by the window.
     for (QAction* Item : Items) {
-        if (Item->shortcutContext() == Qt::WidgetShortcut && !Item->shortcut().isEmpty()
-            && !Item->objectName().startsWith(QStringLiteral("HiLite"))) {
+        if (Item->shortcutContext() == Qt::WidgetShortcut && !Item->shortcut().isEmpty() &&
+            !Item->objectName().startsWith(QStringLiteral("HiLite"))) {
             EXPECT_EQ(Keys.count(Item->shortcut()), 1u) << Item->objectName().toStdString();
         }
     }

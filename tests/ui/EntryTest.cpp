@@ -24,8 +24,8 @@ struct TFreeCell {
 // its own candidates.
 TFreeCell FreeParentCell(TMainWindowRig& Rig, int Skip = 0)
 {
-    if (!Rig.Find<QAction>("AutoPencilSeparate1")->isChecked() && !Rig.Find<QAction>("UserMarksLinked1")->isChecked()
-        && !Rig.Find<QAction>("UserMarksSeparate1")->isChecked())
+    if (!Rig.Find<QAction>("AutoPencilSeparate1")->isChecked() && !Rig.Find<QAction>("UserMarksLinked1")->isChecked() &&
+        !Rig.Find<QAction>("UserMarksSeparate1")->isChecked())
         Rig.Trigger("AutoPencilSeparate1");
     for (int Index = 0; Index < 81; ++Index) {
         TCell* Cell = Rig.PuzzleAt(0).CellByIndex(Index);
@@ -415,8 +415,9 @@ TEST(Keyboard, RedoEntersAgainWhatUndoTookBackUntilANewEntry)
     };
     std::vector<TCell*> Cells;
     for (int Index = 0; Index < 81 && Cells.size() < 2; ++Index)
-        if (TCell* Cell = Rig.PuzzleAt(1).CellByIndex(Index); Cell->GetValue() == 0
-            && (Cells.empty() ? Cell->ParentLinkOfCell() != nullptr : Cell->ParentLinkOfCell() == nullptr))
+        if (TCell* Cell = Rig.PuzzleAt(1).CellByIndex(Index);
+            Cell->GetValue() == 0 &&
+            (Cells.empty() ? Cell->ParentLinkOfCell() != nullptr : Cell->ParentLinkOfCell() == nullptr))
             Cells.push_back(Cell);
     ASSERT_EQ(Cells.size(), 2u);
     for (TCell* Cell : Cells)

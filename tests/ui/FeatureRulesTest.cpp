@@ -101,8 +101,8 @@ TEST(FeatureRulesPure, HiddenMarksHideEveryPencilAidAndShowingThemBringsBackWhat
     View.HidePencilMarks = true;
     const TFeatureView Started = Start(Game, View);
     const TFeatureView Hidden = PencilFeatureView(Started, false, Game, View);
-    for (P Part : {P::AutoPencilLinked, P::AutoPencilSeparate, P::UserMarks, P::MarkFilling, P::PencilSheets,
-                   P::HiLites})
+    for (P Part :
+         {P::AutoPencilLinked, P::AutoPencilSeparate, P::UserMarks, P::MarkFilling, P::PencilSheets, P::HiLites})
         EXPECT_FALSE(Hidden.Shows(Part)) << static_cast<int>(Part);
     // A screen game keeps its View menu for "&Hide Pencil Marks".
     EXPECT_TRUE(Hidden.Shows(P::ViewMenu));
@@ -291,8 +291,8 @@ TEST(FeatureRules, SettingsCancelledKeepTheHighlightControlsAGameTookAway)
     bool Enabled = true;
     RunSettings(Rig, false, [] {});
     RunSettings(Rig, false, [&] {
-        Enabled = Rig.Options->findChild<QWidget*>(QStringLiteral("rbInvalidPriority1"))->isEnabled()
-            || Rig.Options->findChild<QWidget*>(QStringLiteral("rbIncorrectPriority1"))->isEnabled();
+        Enabled = Rig.Options->findChild<QWidget*>(QStringLiteral("rbInvalidPriority1"))->isEnabled() ||
+                  Rig.Options->findChild<QWidget*>(QStringLiteral("rbIncorrectPriority1"))->isEnabled();
     });
     EXPECT_FALSE(Enabled);
     EXPECT_FALSE(Rig.Options->GetOption(optInvalidPriority));

@@ -67,8 +67,9 @@ TEST(HostileFiles, AFullDiskKeepsTheSavedGameAndSaysSo)
     QTest::keyClick(&Main, Qt::Key_S, Qt::ControlModifier);
     ASSERT_EQ(Rig.Prompter.Messages.size(), Shown + 1);
     EXPECT_EQ(Rig.Prompter.Messages.back().Kind, TMessageKind::Error);
-    EXPECT_EQ(Rig.Prompter.Messages.back().Text,
-              QStringLiteral("Cannot save the game in %1: No space left on device").arg(QDir::toNativeSeparators(Full)));
+    EXPECT_EQ(
+        Rig.Prompter.Messages.back().Text,
+        QStringLiteral("Cannot save the game in %1: No space left on device").arg(QDir::toNativeSeparators(Full)));
     EXPECT_EQ(ReadAll(Full), Saved);
     EXPECT_FALSE(Main.Saved());
     EXPECT_EQ(QDir(QFileInfo(Full).absolutePath()).entryList(QDir::Files), QStringList{QStringLiteral("full.sav")});
@@ -83,7 +84,10 @@ TEST(HostileFiles, AnUnreadableFirstIssueStillStartsAPlayableGame)
 {
     TMainWindowRig Rig({QStringLiteral("TAVREL01.ISS"), QStringLiteral("TAVREL02.ISS")});
     // Taken in whole, then damaged: the catalogue lists its games still.
-    { TfrmMain& Main = Rig.Start(); ASSERT_EQ(Main.GameRecord().GetGameNumber(), 101u); }
+    {
+        TfrmMain& Main = Rig.Start();
+        ASSERT_EQ(Main.GameRecord().GetGameNumber(), 101u);
+    }
     Rig.Close();
     const QString First = QString::fromStdString(Rig.ProgramFolder) + QStringLiteral("ISSUES/TAVREL01.ISS");
     QByteArray Bytes = ReadAll(First);

@@ -38,10 +38,12 @@ TEST(InstalledCopy, KeepsCatalogueSavesAndAddedIssuesWithThePlayer)
     ASSERT_TRUE(Marker.open(QIODevice::WriteOnly));
     Marker.close();
     const QString Data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    const QString Grids = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + QStringLiteral("/Grids");
+    const QString Grids =
+        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + QStringLiteral("/Grids");
     QDir(Data).removeRecursively();
     const QStringList Installed = Listing(Program);
-    const int Bundled = static_cast<int>(QDir(Program + QStringLiteral("ISSUES")).entryList({QStringLiteral("*.ISS")}, QDir::Files).size());
+    const int Bundled = static_cast<int>(
+        QDir(Program + QStringLiteral("ISSUES")).entryList({QStringLiteral("*.ISS")}, QDir::Files).size());
 
     TfrmMain& Main = Rig.Start();
     ASSERT_NE(Main.XLink(), nullptr);
@@ -106,7 +108,8 @@ TEST(HomePage, TellsThePlayerWhenNoBrowserCanBeStarted)
     ASSERT_TRUE(Rig.Trigger("HomePage1"));
     ASSERT_EQ(Rig.Prompter.Messages.size(), 1u);
     EXPECT_EQ(Rig.Prompter.Messages[0].Kind, TMessageKind::Error);
-    EXPECT_EQ(Rig.Prompter.Messages[0].Text, ErrorDialogText(QStringLiteral("Unable to find start command for internet browser")));
+    EXPECT_EQ(Rig.Prompter.Messages[0].Text,
+              ErrorDialogText(QStringLiteral("Unable to find start command for internet browser")));
 
     // With an opener on the PATH, it gets the address and nothing is shown.
     const QString Opened = Folder + QStringLiteral("/opened");

@@ -92,10 +92,11 @@ TEST(MainWindow, StartsOnTheFirstCatalogueGameWithTheWindowAsDesigned)
     EXPECT_EQ(Main.CurrentChild(), 1);
     EXPECT_TRUE(Main.Saved());
     EXPECT_EQ(Main.centralWidget()->size(), QSize(800, 21 + 394 + 55 + 84 + TfrmMain::StepPanelHeight));
-    for (const char* Name : {"pnlLeds", "pnl2Grids", "pnlControls", "pnlAllProgressBars", "Image1", "Image2",
-                             "ChooseChild", "pgcControls", "tsValue", "tsPencil", "tsErase", "tsHiLite", "sbValue0",
-                             "sbHilitePr", "cmdClrPencilSbs", "cmdClrEraseSbs", "Shape1", "Shape18", "Progress9",
-                             "ProgressMaster", "ProgressOverAll", "MainMenu1"})
+    for (const char* Name :
+         {"pnlLeds",     "pnl2Grids",      "pnlControls",     "pnlAllProgressBars", "Image1",  "Image2",
+          "ChooseChild", "pgcControls",    "tsValue",         "tsPencil",           "tsErase", "tsHiLite",
+          "sbValue0",    "sbHilitePr",     "cmdClrPencilSbs", "cmdClrEraseSbs",     "Shape1",  "Shape18",
+          "Progress9",   "ProgressMaster", "ProgressOverAll", "MainMenu1"})
         EXPECT_NE(Rig.Find<QObject>(Name), nullptr) << Name;
     EXPECT_EQ(Main.PopupMenu()->objectName(), QStringLiteral("mnuPopup"));
     EXPECT_EQ(Rig.Find<QWidget>("Image2")->geometry(), QRect(399, 0, 394, 394));
@@ -107,14 +108,16 @@ TEST(MainWindow, StartsOnTheFirstCatalogueGameWithTheWindowAsDesigned)
     for (int Number = 1; Number <= 18; ++Number) {
         const int X = LedX[(Number - 1) % 9];
         EXPECT_EQ(Rig.Find<QWidget>(QStringLiteral("Shape%1").arg(Number).toLatin1().constData())->geometry(),
-                  QRect(X, 4, 29, 13)) << Number;
+                  QRect(X, 4, 29, 13))
+            << Number;
         EXPECT_EQ(Rig.Find<QWidget>(QStringLiteral("lblLed%1").arg(Number).toLatin1().constData())->x(), X - 8);
     }
     EXPECT_EQ(Rig.Find<QWidget>("ProgressMaster")->geometry(), QRect(6, 4, 390, 16));
     EXPECT_EQ(Rig.Find<QWidget>("ProgressOverAll")->geometry(), QRect(6, 63, 780, 16));
     for (int Tag = 1; Tag <= 9; ++Tag)
         EXPECT_EQ(Rig.Find<QWidget>(QStringLiteral("Progress%1").arg(Tag).toLatin1().constData())->geometry(),
-                  QRect(404 + (Tag - 1) % 3 * 128, 3 + (Tag - 1) / 3 * 20, 126, 16)) << Tag;
+                  QRect(404 + (Tag - 1) % 3 * 128, 3 + (Tag - 1) / 3 * 20, 126, 16))
+            << Tag;
     EXPECT_TRUE(Rig.Find<QWidget>("pnlAllProgressBars")->findChildren<QLabel*>().isEmpty());
     EXPECT_EQ(Rig.Find<QAction>("mnuChild4")->shortcut(), QKeySequence(QStringLiteral("Alt+4")));
     EXPECT_EQ(Rig.Find<QAction>("HiLitePairs1")->shortcut(), QKeySequence(QStringLiteral("Ctrl+/")));
@@ -406,9 +409,9 @@ TEST(MainWindow, PrintingLeavesOnlyTheChildOnScreenShaded)
     Rig.Prompter.SaveNames.push_back(Folder + QStringLiteral("/booklet.pdf"));
     ASSERT_TRUE(Rig.Trigger("SaveBookletPdf1"));
     EXPECT_GT(QFileInfo(Folder + QStringLiteral("/booklet.pdf")).size(), 1000);
-    EXPECT_EQ(Rig.Prompter.SaveDialogs.back().FileName, QStringLiteral("Paper or screen ")
-                                                             + QLocale::c().toString(QDate::currentDate(), "MMMdd")
-                                                             + QStringLiteral(".pdf"));
+    EXPECT_EQ(Rig.Prompter.SaveDialogs.back().FileName, QStringLiteral("Paper or screen ") +
+                                                            QLocale::c().toString(QDate::currentDate(), "MMMdd") +
+                                                            QStringLiteral(".pdf"));
     // The print dialog set to print into a file.
     Rig.Prompter.PrinterAnswers.push_back(true);
     Rig.Prompter.PrinterSetup = [&Folder](QPrinter& Printer) {

@@ -61,16 +61,21 @@ struct TBoxOption {
 };
 
 const TBoxOption BoxOptions[] = {
-    {"cbxHiLiteToErase", optHiLiteToErase, "tbGeneral"}, {"cbxHiLiteToValue", optHiLiteToValue, "tbGeneral"},
-    {"cbxSingleValue", optSingleValue, "tbGeneral"},     {"cxbShowLeds", optShowLeds, "tbGeneral"},
-    {"cbxProgressBars", optProgressBars, "tbGeneral"},   {"cbxNoRemoveSoln", optNoRemoveSoln, "tbHelpers"},
-    {"cbxInvalid1", optInvalid, "tbHelpers"},            {"cbxIncorrect1", optIncorrect, "tbHelpers"},
-    {"cbxMainHints", optMainHints, "tbGeneral"},         {"cbxCongrats", optCongrats, "tbGeneral"},
+    {"cbxHiLiteToErase", optHiLiteToErase, "tbGeneral"},
+    {"cbxHiLiteToValue", optHiLiteToValue, "tbGeneral"},
+    {"cbxSingleValue", optSingleValue, "tbGeneral"},
+    {"cxbShowLeds", optShowLeds, "tbGeneral"},
+    {"cbxProgressBars", optProgressBars, "tbGeneral"},
+    {"cbxNoRemoveSoln", optNoRemoveSoln, "tbHelpers"},
+    {"cbxInvalid1", optInvalid, "tbHelpers"},
+    {"cbxIncorrect1", optIncorrect, "tbHelpers"},
+    {"cbxMainHints", optMainHints, "tbGeneral"},
+    {"cbxCongrats", optCongrats, "tbGeneral"},
 };
 
 const char* const ColourBoxNames[] = {
-    nullptr,      "colNormalBg", "colShadedBg",    "colRevealed",    "colEntered",    "colLEDoff",     "colLED8",
-    "colLED9",    "colInvalid",  "colIncorrect",   "colPencilMarks", "colPenSelected", "colHiLiteFore", "colHiLiteBack",
+    nullptr,   "colNormalBg", "colShadedBg",  "colRevealed",    "colEntered",     "colLEDoff",     "colLED8",
+    "colLED9", "colInvalid",  "colIncorrect", "colPencilMarks", "colPenSelected", "colHiLiteFore", "colHiLiteBack",
 };
 
 TEST(OptionsDialogLifetime, ItsValuesAreTheSettingsInForceWhileItLives)

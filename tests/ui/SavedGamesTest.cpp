@@ -65,8 +65,8 @@ std::vector<uint32_t> State(const TMainWindowRig& Rig)
     for (int Index = 0; Index <= Rig.Pyramid().ChildCount(); ++Index)
         for (int Cell = 0; Cell < 81; ++Cell) {
             const TCell& Place = *Rig.PuzzleAt(Index).CellByIndex(Cell);
-            Cells.push_back(static_cast<uint32_t>(Place.GetValue()) | Place.UserMarks().Bits() << 8
-                            | Place.Erased().Bits() << 20);
+            Cells.push_back(static_cast<uint32_t>(Place.GetValue()) | Place.UserMarks().Bits() << 8 |
+                            Place.Erased().Bits() << 20);
         }
     return Cells;
 }
@@ -122,8 +122,8 @@ TEST(SavedGames, AGameSavedAndRestartedIsWhereThePlayerLeftIt)
     EXPECT_EQ(Dialog.Filter, QStringLiteral("Tavrel sudoku save files (*.sav)|*.sav|All files (*.*)|*.*"));
     EXPECT_EQ(QFileInfo(Dialog.Folder).absoluteFilePath(), QFileInfo(Grids).absoluteFilePath());
     EXPECT_TRUE(QFileInfo(Grids).isDir());
-    EXPECT_EQ(Dialog.FileName, QStringLiteral("Centres ") + QLocale::c().toString(QDate::currentDate(), "MMMdd")
-                                   + QStringLiteral(".sav"));
+    EXPECT_EQ(Dialog.FileName, QStringLiteral("Centres ") + QLocale::c().toString(QDate::currentDate(), "MMMdd") +
+                                   QStringLiteral(".sav"));
     EXPECT_TRUE(Main.Saved());
     EXPECT_EQ(Main.windowTitle(), QStringLiteral("Tavrel Sudoku: Centres - my game.sav"));
     EXPECT_EQ(ReadAll(FileName), ExpectedFile(Rig, 1, 101));
@@ -208,8 +208,8 @@ TEST(SavedGames, AFileNamesTheGameByItsNumberAlone)
     const QString FileName = NewScratchFolder(QStringLiteral("saves")) + QStringLiteral("/other.sav");
     QByteArray Text = "3,401\r\n";
     for (int Index = 0; Index <= 9; ++Index)
-        Text += (Index == 0 ? QByteArray("0,0,1,") : "1,1," + QByteArray::number(Index) + ',') + QByteArray(81, '0')
-            + "\r\n\r\n\r\n";
+        Text += (Index == 0 ? QByteArray("0,0,1,") : "1,1," + QByteArray::number(Index) + ',') + QByteArray(81, '0') +
+                "\r\n\r\n\r\n";
     WriteAll(FileName, Text);
     Rig.Prompter.OpenNames.push_back(FileName);
     ASSERT_TRUE(Rig.Trigger("Loadvalues1"));
@@ -229,8 +229,8 @@ TEST(SavedGames, DamagedFilesAreRefusedWithoutHarm)
     const QString Folder = NewScratchFolder(QStringLiteral("damaged"));
     QByteArray Good = "1,101\r\n";
     for (int Index = 0; Index <= 9; ++Index)
-        Good += (Index == 0 ? QByteArray("0,0,1,") : "1,1," + QByteArray::number(Index) + ',') + QByteArray(81, '0')
-            + "\r\n\r\n\r\n";
+        Good += (Index == 0 ? QByteArray("0,0,1,") : "1,1," + QByteArray::number(Index) + ',') + QByteArray(81, '0') +
+                "\r\n\r\n\r\n";
     QByteArray Binary;
     for (int Index = 0; Index < 5000; ++Index)
         Binary += static_cast<char>((Index * 7919) % 256);

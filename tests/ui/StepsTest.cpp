@@ -23,7 +23,7 @@ TCell* CursorCell(TfrmMain& Main)
     return dynamic_cast<TCell*>(Grid.CursorCell());
 }
 
-} // namespace
+}  // namespace
 
 TEST(Steps, F2ShowsTheStepOnTheGridAndAgainMakesItAsAnUndoableEntry)
 {
@@ -35,13 +35,15 @@ TEST(Steps, F2ShowsTheStepOnTheGridAndAgainMakesItAsAnUndoableEntry)
     Main.ChooseChildBox()->setChecked(false);
     Rig.Key(Qt::Key_F2, {});
     const QString Told = StepLine(Rig);
-    ASSERT_TRUE(Told.contains(QStringLiteral("must be")) || Told.contains(QStringLiteral("leave only"))) << Told.toStdString();
+    ASSERT_TRUE(Told.contains(QStringLiteral("must be")) || Told.contains(QStringLiteral("leave only")))
+        << Told.toStdString();
     TCell* Cell = CursorCell(Main);
     ASSERT_NE(Cell, nullptr);
     EXPECT_EQ(Cell->GetValue(), 0);
     const int Puzzle = Main.ParentActive() ? 0 : Main.CurrentChild();
     EXPECT_EQ(Cell->GetPuzzle(), &Rig.PuzzleAt(Puzzle));
-    const QString Where = QStringLiteral("row %1, column %2").arg(Cell->GetPosition().Row + 1).arg(Cell->GetPosition().Col + 1);
+    const QString Where =
+        QStringLiteral("row %1, column %2").arg(Cell->GetPosition().Row + 1).arg(Cell->GetPosition().Col + 1);
     EXPECT_TRUE(Told.contains(Where)) << Told.toStdString();
     TGrid& Grid = Main.ParentActive() ? *Main.ParentGrid() : *Main.ChildGrid();
     EXPECT_EQ(Grid.StepMark(Grid.Cursor().Box, Grid.Cursor().Square), TStepMark::Focus);
@@ -93,7 +95,8 @@ TEST(Steps, SolvingAndStepsUseTheMethodsTheSettingsCheck)
     for (int Method = 0; Method < Methods->count(); ++Method)
         Methods->item(Method)->setCheckState(Qt::Checked);
     Rig.Key(Qt::Key_F2, {});
-    EXPECT_TRUE(StepLine(Rig).contains(QStringLiteral("must be")) || StepLine(Rig).contains(QStringLiteral("leave only")))
+    EXPECT_TRUE(StepLine(Rig).contains(QStringLiteral("must be")) ||
+                StepLine(Rig).contains(QStringLiteral("leave only")))
         << StepLine(Rig).toStdString();
     ASSERT_TRUE(Rig.Trigger("SolvePyramid"));
     for (int Index = 0; Index <= Rig.Pyramid().ChildCount(); ++Index)

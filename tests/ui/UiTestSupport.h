@@ -13,9 +13,9 @@
 // The root of everything this test program writes; removed at the end.
 inline QString ScratchRoot()
 {
-    static const QString Root = QDir::tempPath() + QStringLiteral("/tavrel-ui-")
-        + QString::number(QCoreApplication::applicationPid()) + QLatin1Char('-')
-        + QUuid::createUuid().toString(QUuid::WithoutBraces).left(8);
+    static const QString Root = QDir::tempPath() + QStringLiteral("/tavrel-ui-") +
+                                QString::number(QCoreApplication::applicationPid()) + QLatin1Char('-') +
+                                QUuid::createUuid().toString(QUuid::WithoutBraces).left(8);
     return Root;
 }
 

@@ -85,11 +85,15 @@ std::string SvgIcon()
     const auto Number = [](double Value) { return QString::number(Value, 'g', 6).toStdString(); };
     const auto Colour = [](const QColor& Value) { return Value.name().toStdString(); };
     const double Half = Border / 2;
-    std::string Svg = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-                      "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"256\" height=\"256\" viewBox=\"0 0 256 256\">\n"
-                      "  <defs><linearGradient id=\"tile\" x1=\"0\" y1=\"0\" x2=\"0\" y2=\"1\">"
-                      "<stop offset=\"0\" stop-color=\"" + Colour(LightGreen) + "\"/>"
-                      "<stop offset=\"1\" stop-color=\"" + Colour(MoneyGreen) + "\"/></linearGradient></defs>\n";
+    std::string Svg =
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+        "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"256\" height=\"256\" viewBox=\"0 0 256 256\">\n"
+        "  <defs><linearGradient id=\"tile\" x1=\"0\" y1=\"0\" x2=\"0\" y2=\"1\">"
+        "<stop offset=\"0\" stop-color=\"" +
+        Colour(LightGreen) +
+        "\"/>"
+        "<stop offset=\"1\" stop-color=\"" +
+        Colour(MoneyGreen) + "\"/></linearGradient></defs>\n";
     Svg += "  <g stroke=\"" + Colour(Navy) + "\" stroke-width=\"" + Number(Border) + "\">\n";
     Svg += "    <rect x=\"" + Number(Half) + "\" y=\"" + Number(Half) + "\" width=\"" + Number(Canvas - Border) +
            "\" height=\"" + Number(Canvas - Border) + "\" rx=\"" + Number(Corner) + "\" fill=\"url(#tile)\"/>\n";

@@ -27,8 +27,7 @@ int ParseInt(const std::string& Text, const std::string& What, int Low, int High
     const char* End = Text.data() + Text.size();
     const auto [Ptr, Error] = std::from_chars(Begin, End, Value);
     if (Text.empty() || Error != std::errc() || Ptr != End || Value < Low || Value > High)
-        throw Exception(Format("%s must be a number from %d to %d, not \"%s\"", What.c_str(), Low, High,
-                               Text.c_str()));
+        throw Exception(Format("%s must be a number from %d to %d, not \"%s\"", What.c_str(), Low, High, Text.c_str()));
     return Value;
 }
 
@@ -89,8 +88,8 @@ int ChooseGame(const TDistributionFile& Issue, const TPreviewOptions& Options)
 TCell& CellOf(TPuzzleXLink& Pyramid, const TPreviewCellChange& Change)
 {
     if (Change.Puzzle > Pyramid.ChildCount())
-        throw Exception(Format("the game has no puzzle %d (its children are 1 to %d)", Change.Puzzle,
-                               Pyramid.ChildCount()));
+        throw Exception(
+            Format("the game has no puzzle %d (its children are 1 to %d)", Change.Puzzle, Pyramid.ChildCount()));
     return *Pyramid.GetPuzzle(Change.Puzzle)->CellAt(Change.Row, Change.Col);
 }
 
@@ -232,8 +231,8 @@ std::vector<std::string> RenderPreview(const TPreviewOptions& Options)
     Pyramid->LoadFromStream(Issue.PuzzleStream(Index));
     Pyramid->SetPencilMode(Options.PencilMode);
     if (Options.Child > Pyramid->ChildCount())
-        throw Exception(Format("the game has %d child puzzle(s); there is no child %d", Pyramid->ChildCount(),
-                               Options.Child));
+        throw Exception(
+            Format("the game has %d child puzzle(s); there is no child %d", Pyramid->ChildCount(), Options.Child));
 
     const bool Print = Options.Style == TPaintStyle::Print;
     QImage ParentImage = MakeScreenBitmap(Options.Size, Options.Size);

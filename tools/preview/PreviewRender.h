@@ -43,7 +43,7 @@ struct TPreviewOptions {
     std::vector<TPreviewCellChange> Marks;
     std::vector<TPreviewCellChange> Erasures;
     std::string OutPrefix = "preview";
-    std::string BookletFile;    // the booklet PDF to write as well; empty for none
+    std::string BookletFile;  // the booklet PDF to write as well; empty for none
 };
 
 std::string PreviewUsage();

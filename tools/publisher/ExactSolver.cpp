@@ -63,8 +63,7 @@ struct TExactSolver::TState {
     std::vector<int> Pending;          // single-candidate unknowns not yet placed
 };
 
-TExactSolver::TExactSolver(int PuzzleCount, const std::vector<TCellLink>& Links)
-    : FPuzzleCount(PuzzleCount)
+TExactSolver::TExactSolver(int PuzzleCount, const std::vector<TCellLink>& Links) : FPuzzleCount(PuzzleCount)
 {
     if (PuzzleCount < 1) {
         throw Exception("Exact solver: no puzzles");

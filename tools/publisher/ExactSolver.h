@@ -72,10 +72,10 @@ private:
     void Search(TState& State, int Focus, TSearch& Run) const;
 
     int FPuzzleCount;
-    std::vector<int> FUnknownOfCell;           // PuzzleCount x 81 -> unknown
-    std::vector<int> FPuzzleOfUnknown;         // the last puzzle holding it
-    std::vector<std::vector<int>> FPeers;      // per unknown, deduplicated
-    std::vector<std::array<int, 9>> FHouses;   // 27 per puzzle, over unknowns
+    std::vector<int> FUnknownOfCell;          // PuzzleCount x 81 -> unknown
+    std::vector<int> FPuzzleOfUnknown;        // the last puzzle holding it
+    std::vector<std::vector<int>> FPeers;     // per unknown, deduplicated
+    std::vector<std::array<int, 9>> FHouses;  // 27 per puzzle, over unknowns
     // A box and a row or column through it: house indexes and the places
     // (bits 0-8) of the three shared cells in each.
     struct TIntersection {

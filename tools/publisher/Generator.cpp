@@ -265,8 +265,8 @@ TGeneratedPyramid GeneratePyramid(const TGeneratorOptions& Options)
                 for (int cell : linkedCells[p]) {
                     helped[cell] = 1;
                 }
-                hard = !PuzzleSolvesAlone(result.Solution.Puzzles[p], helped,
-                                          static_cast<TMethodLevel>(wanted.Level - 1));
+                hard =
+                    !PuzzleSolvesAlone(result.Solution.Puzzles[p], helped, static_cast<TMethodLevel>(wanted.Level - 1));
             }
             if (hard) {
                 break;
@@ -286,13 +286,13 @@ TGeneratedPyramid GeneratePyramid(const TGeneratorOptions& Options)
         }
         std::vector<uint8_t> found;
         const std::vector<uint8_t> givens = GivenDigits(result.Solution, result.Givens);
-        if (!exact.IsUnique(givens, &found) || found != GivenDigits(result.Solution, TPyramidGivens(puzzleCount, all))) {
+        if (!exact.IsUnique(givens, &found) ||
+            found != GivenDigits(result.Solution, TPyramidGivens(puzzleCount, all))) {
             throw Exception(Format("Generator: layout %d seed %llu gave a pyramid without a unique solution", layout,
                                    static_cast<unsigned long long>(Options.Seed)));
         }
         return result;
     }
     throw Exception(Format("Generator: no %s puzzle for layout %d within %d attempts (seed %llu)",
-                           GradeName(wanted).c_str(), layout, attempts,
-                           static_cast<unsigned long long>(Options.Seed)));
+                           GradeName(wanted).c_str(), layout, attempts, static_cast<unsigned long long>(Options.Seed)));
 }

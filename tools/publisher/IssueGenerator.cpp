@@ -70,8 +70,8 @@ TGeneratedIssue GenerateIssue(const TIssueSpec& Spec)
     }
     for (const TGameSpec& spec : Spec.Games) {
         if (spec.Name.size() > static_cast<size_t>(TPuzzleInfo::TextSize)) {
-            throw Exception(Format("The game name \"%s\" is longer than %d characters", spec.Name.c_str(),
-                                   TPuzzleInfo::TextSize));
+            throw Exception(
+                Format("The game name \"%s\" is longer than %d characters", spec.Name.c_str(), TPuzzleInfo::TextSize));
         }
     }
     TIssueHeader header;

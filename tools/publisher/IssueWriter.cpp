@@ -64,8 +64,8 @@ std::vector<uint8_t> BuildIssueFile(const TIssueHeader& Header, const std::vecto
     return SignContainer(KeyIndex, BuildIssuePayload(Header, Games), Head);
 }
 
-void WriteIssueFile(const std::string& FileName, const TIssueHeader& Header,
-                    const std::vector<TPublishedGame>& Games, uint32_t KeyIndex, uint32_t Head)
+void WriteIssueFile(const std::string& FileName, const TIssueHeader& Header, const std::vector<TPublishedGame>& Games,
+                    uint32_t KeyIndex, uint32_t Head)
 {
     const std::vector<uint8_t> bytes = BuildIssueFile(Header, Games, KeyIndex, Head);
     WriteFileWhole(FileName, bytes.data(), bytes.size());

@@ -44,8 +44,8 @@ std::vector<uint8_t> BuildIssueFile(const TIssueHeader& Header, const std::vecto
 
 // BuildIssueFile written to FileName (created or replaced); raises the file's
 // errors.
-void WriteIssueFile(const std::string& FileName, const TIssueHeader& Header,
-                    const std::vector<TPublishedGame>& Games, uint32_t KeyIndex, uint32_t Head = 0);
+void WriteIssueFile(const std::string& FileName, const TIssueHeader& Header, const std::vector<TPublishedGame>& Games,
+                    uint32_t KeyIndex, uint32_t Head = 0);
 
 // A game for tests and benchmarks: a record with GameNumber, the name
 // "Game <number>", layout type GameNumber mod 14 and the given stream kind,

@@ -37,8 +37,7 @@ std::array<uint8_t, DigestSize> Md5(const std::vector<uint8_t>& Data)
 {
     std::array<uint8_t, DigestSize> digest{};
     unsigned int length = 0;
-    if (EVP_Digest(Data.data(), Data.size(), digest.data(), &length, EVP_md5(), nullptr) != 1 ||
-        length != DigestSize) {
+    if (EVP_Digest(Data.data(), Data.size(), digest.data(), &length, EVP_md5(), nullptr) != 1 || length != DigestSize) {
         throw Exception("MD5 digest failed");
     }
     return digest;
@@ -95,8 +94,7 @@ TBigNum FactorOf(const BIGNUM* Modulus, const BIGNUM* PrivateExponent, BN_ULONG 
         if (BN_set_word(base.get(), g) != 1 || BN_mod_exp(power.get(), base.get(), odd.get(), Modulus, Ctx) != 1) {
             return nullptr;
         }
-        for (int step = 0; step < twos && !BN_is_one(power.get()) && BN_cmp(power.get(), minusOne.get()) != 0;
-             ++step) {
+        for (int step = 0; step < twos && !BN_is_one(power.get()) && BN_cmp(power.get(), minusOne.get()) != 0; ++step) {
             if (BN_mod_sqr(square.get(), power.get(), Modulus, Ctx) != 1) {
                 return nullptr;
             }
@@ -231,8 +229,7 @@ std::vector<uint8_t> SignContainer(uint32_t KeyIndex, const std::vector<uint8_t>
         done = BN_mod_exp(signature.get(), message.get(), exponent.get(), modulus.get(), ctx.get()) == 1;
     }
     std::array<uint8_t, BlockSize> signatureBytes{};
-    if (!done ||
-        BN_bn2lebinpad(signature.get(), signatureBytes.data(), static_cast<int>(signatureBytes.size())) < 0) {
+    if (!done || BN_bn2lebinpad(signature.get(), signatureBytes.data(), static_cast<int>(signatureBytes.size())) < 0) {
         throw Exception("Signing failed");
     }
 

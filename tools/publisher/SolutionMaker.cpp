@@ -109,7 +109,7 @@ private:
             Place(Best, Digits[k]);
             const TResult Result = Search();
             if (Result != rNoSolution)
-                return Result; // solved, or out of budget with the grid left as is
+                return Result;  // solved, or out of budget with the grid left as is
             Remove(Best);
         }
         return rNoSolution;
@@ -167,7 +167,7 @@ std::string CheckGrid(const TGridDigits& Grid, int Puzzle)
     return {};
 }
 
-} // namespace
+}  // namespace
 
 bool CompleteGrid(TGridDigits& Grid, uint64_t Seed)
 {
@@ -213,7 +213,7 @@ std::string CheckPyramidSolution(const TPyramidSolution& Solution)
     }
     for (const auto& Link : PyramidLinks(Solution.LayoutType))
         if (Solution.Puzzles[0][Link.ParentIndex()] != Solution.Puzzles[Link.Child][Link.ChildIndex()])
-            return Format("parent cell %d differs from cell %d of child %d", Link.ParentIndex(),
-                          Link.ChildIndex(), Link.Child);
+            return Format("parent cell %d differs from cell %d of child %d", Link.ParentIndex(), Link.ChildIndex(),
+                          Link.Child);
     return {};
 }
