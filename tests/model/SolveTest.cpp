@@ -60,10 +60,18 @@ std::vector<int> Entries(const TPuzzle& Puzzle)
 // success starts again from the first method.
 void SolveStepByStep(TPuzzle& Puzzle, TMethodSet Methods)
 {
-    bool (TPuzzle::*const Steps[])() = {&TPuzzle::ScanStep, &TPuzzle::PinnedStep, &TPuzzle::SequenceStep,
-                                        &TPuzzle::LockedPairsStep, &TPuzzle::HiddenPairsStep};
-    for (int Method = 0; Method < 5;)
-        Method = Methods.Has(Method) && (Puzzle.*Steps[Method])() ? 0 : Method + 1;
+    const auto Step = [&Puzzle](int Method) {
+        switch (Method) {
+        case 0: return Puzzle.ScanStep();
+        case 1: return Puzzle.PinnedStep();
+        case 2: return Puzzle.SequenceStep();
+        case 3: return Puzzle.LockedPairsStep();
+        default: return Puzzle.HiddenPairsStep();
+        }
+    };
+    int Method = 0;
+    while (Method < 5)
+        Method = Methods.Has(Method) && Step(Method) ? 0 : Method + 1;
 }
 
 TEST(SolveTest, SinglesPuzzlesAreSolvedWithTheirSolution)
