@@ -1,6 +1,6 @@
-// The main window's creation, first showing, closing and the events it
-// watches for its controls: previewed keys, hints, leaving the grids, and a
-// release over a child's bar.
+// The main window's creation, first showing and closing, the keys it hands
+// to the entry controller, and the events it watches for its controls:
+// hints, and leaving the grids.
 #include "QVMain.h"
 
 #include "ButtonPageControl.h"
@@ -19,7 +19,6 @@
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPrinter>
 
 TfrmMain::TfrmMain(const std::string& ProgramFolder, QWidget* Owner)
     : QMainWindow(Owner, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -29,13 +28,7 @@ TfrmMain::TfrmMain(const std::string& ProgramFolder, QWidget* Owner)
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Tavrel Sudoku"));
-    const QString SaveFilter = QStringLiteral("Tavrel sudoku save files (*.sav)|*.sav|All files (*.*)|*.*");
-    ValueSaveDialog.Title = QStringLiteral("Save puzzle entries");
-    ValueSaveDialog.Filter = SaveFilter;
-    ValueSaveDialog.DefaultSuffix = QStringLiteral("sav");
-    ValueSaveDialog.PromptOverwrite = true;
-    ValueOpenDialog.Title = QStringLiteral("Open previous entries");
-    ValueOpenDialog.Filter = SaveFilter;
+    FFiles = std::make_unique<TFileCommands>(static_cast<TFileHost&>(*this), FStore, *this, FProgramFolder);
     BuildPanels();
     BuildMenus();
     // The window keeps the size of its panels; ArrangePanels changes it.
@@ -43,14 +36,10 @@ TfrmMain::TfrmMain(const std::string& ProgramFolder, QWidget* Owner)
 
     FCatalogue = std::make_unique<TGamesDataFile>(PlayerCatalogueFolders(FProgramFolder), FReporter);
     EnableGameMenus();
-    // KeyPreview: keys are seen by the window before its controls; and hints
-    // follow setting 11.
-    qApp->installEventFilter(this);
 }
 
 TfrmMain::~TfrmMain()
 {
-    qApp->removeEventFilter(this);
     // The grids go before the pyramid they draw, so nothing paints through a
     // freed link.
     ForgetPyramid();
@@ -119,6 +108,12 @@ bool TfrmMain::AltHPressed()
     return true;
 }
 
+void TfrmMain::SetHint(QWidget* Control, const QString& Hint)
+{
+    Control->setToolTip(Hint);
+    Control->installEventFilter(this);
+}
+
 bool TfrmMain::eventFilter(QObject* Watched, QEvent* Event)
 {
     switch (Event->type()) {
@@ -128,35 +123,50 @@ bool TfrmMain::eventFilter(QObject* Watched, QEvent* Event)
         if (Watched == FPnl2Grids)
             ApplicationEvents1Idle();
         break;
-    case QEvent::ShortcutOverride:
-        // Alt+H would be both the "&Help" menu's and the "&Hi Lite" tab's
-        // mnemonic, which cancel out; the window gives it one meaning.
-        if (auto* Widget = qobject_cast<QWidget*>(Watched); Widget != nullptr && Widget->window() == this) {
-            const auto* Key = static_cast<QKeyEvent*>(Event);
-            if (Key->key() == Qt::Key_H && Key->modifiers() == Qt::AltModifier) {
-                Event->accept();
-                return true;
-            }
-        }
-        break;
-    case QEvent::KeyPress:
-        // The menu bar, once Alt has taken the keyboard to it, keeps its
-        // arrow keys.
-        if (auto* Widget = qobject_cast<QWidget*>(Watched);
-            Widget != nullptr && Widget->window() == this && qobject_cast<QMenuBar*>(Widget) == nullptr) {
-            const auto* Key = static_cast<QKeyEvent*>(Event);
-            if (Key->key() == Qt::Key_H && Key->modifiers() == Qt::AltModifier && AltHPressed())
-                return true;
-            if (FEntry->FormKeyDown(Key->key(), Key->modifiers()))
-                return true;
-        }
-        break;
     case QEvent::ToolTip:
-        if (auto* Widget = qobject_cast<QWidget*>(Watched);
-            Widget != nullptr && Widget->window() == this && !FShowHints)
+        // Hints follow setting 11.
+        if (!FShowHints)
             return true;
         break;
     default: break;
     }
     return QMainWindow::eventFilter(Watched, Event);
+}
+
+// Keys. The window's controls other than the grids never take the focus,
+// so every key the menus' shortcuts leave reaches the window from the grid
+// that has the focus (or the window itself) along Qt's own path: the grid
+// does not take it and hands it on to its parents. The entry controller
+// decides what a key does; Tab and Shift+Tab, which Qt turns into a move of
+// the focus, arrive as that move.
+
+bool TfrmMain::event(QEvent* Event)
+{
+    if (Event->type() == QEvent::ShortcutOverride) {
+        // Alt+H would be both the "&Help" menu's and the "&Hi Lite" tab's
+        // mnemonic, which cancel out; the window gives it one meaning.
+        const auto* Key = static_cast<QKeyEvent*>(Event);
+        if (Key->key() == Qt::Key_H && Key->modifiers() == Qt::AltModifier) {
+            Event->accept();
+            return true;
+        }
+    }
+    return QMainWindow::event(Event);
+}
+
+void TfrmMain::keyPressEvent(QKeyEvent* Event)
+{
+    if (Event->key() == Qt::Key_H && Event->modifiers() == Qt::AltModifier && AltHPressed())
+        return;
+    if (FEntry->FormKeyDown(Event->key(), Event->modifiers()))
+        return;
+    QMainWindow::keyPressEvent(Event);
+}
+
+bool TfrmMain::focusNextPrevChild(bool Next)
+{
+    // While keys play, Tab takes the cursor to the other grid.
+    if (FEntry->FormKeyDown(Next ? Qt::Key_Tab : Qt::Key_Backtab, Qt::NoModifier))
+        return true;
+    return QMainWindow::focusNextPrevChild(Next);
 }

@@ -9,14 +9,15 @@
 // entry items; EntryRules decides what an act on a cell does), StepPresenter
 // (explained steps: the step shown, its marks, the step line), HideOpts with
 // FeatureRules (what a game's features show), ViewOptions (the View menu's
-// settings). The window's own code is kept in files by concern:
-// QVMain.cpp (creation, showing, closing, the previewed keys),
+// settings), FileCommands (saving, loading, the booklet). The window's own
+// code is kept in files by concern: QVMain.cpp (creation, showing, closing, the keys),
 // QVMainCompose.cpp (panels and widgets), QVMainMenus.cpp (main and pop-up
 // menus, the View menu shown from the view settings), QVMainGame.cpp
 // (start-up, game loading, children, commands), QVMainEntry.cpp (the entry
 // controller's and step presenter's services, mark styles, undo),
-// QVMainRefresh.cpp (LEDs, bars, panels, caption), QVMainFiles.cpp (saved
-// games, printing, help), QVMainIssues.cpp (issue files the player adds).
+// QVMainRefresh.cpp (LEDs, bars, panels, caption), QVMainFiles.cpp (the
+// file commands' services, help), QVMainIssues.cpp (issue files the player
+// adds).
 //
 // Ownership: the window owns the pyramid, both grids, the catalogue and its
 // reporter; the settings and choose-game dialogs are the program's and are
@@ -24,6 +25,7 @@
 
 #include "Commands.h"
 #include "EntryController.h"
+#include "FileCommands.h"
 #include "GamesFile.h"
 #include "HideOpts.h"
 #include "Prompter.h"
@@ -44,11 +46,11 @@
 #include <string>
 
 class QAction;
+class QKeyEvent;
 class QActionGroup;
 class QCheckBox;
 class QLabel;
 class QMenu;
-class QPrinter;
 class QToolButton;
 class QWidget;
 class TButtonPageControl;
@@ -64,7 +66,7 @@ class TPuzzleXLink;
 class TQVCell;
 class TStream;
 
-class TfrmMain : public QMainWindow, private TEntryHost, private TStepHost {
+class TfrmMain : public QMainWindow, private TEntryHost, private TStepHost, private TFileHost {
     Q_OBJECT
 
 public:
@@ -108,20 +110,21 @@ public:
     void PencilMarkStyle();
     void ChangeHiliting();
 
-    // Saving and loading; false when the player cancelled.
-    bool QuerySave();
+    // Saving and loading (the file commands'); false when the player
+    // cancelled.
+    bool QuerySave() { return FFiles->QuerySave(); }
     // Answers false when the file could not be written (the player was
     // told; the game stays unsaved), true when it was written or the save
     // dialog was cancelled.
-    bool SaveAs1Click(bool SaveAs);
-    void LoadSavedGame(const QString& FileName);
+    bool SaveAs1Click(bool SaveAs) { return FFiles->Save(SaveAs); }
+    void LoadSavedGame(const QString& FileName) { FFiles->LoadSavedGame(FileName); }
 
     // State, for the other windows of the program and for tests.
     TPuzzleXLink* XLink() const { return FXLink; }
     int CurrentChild() const { return FCurrentChild; }
     int UndoPuzzle() const { return FEntry->UndoPuzzle(); }
     int EnterValue() const { return FEntry->EnterValue(); }
-    bool Saved() const { return FSaved; }
+    bool Saved() const { return FFiles->Saved(); }
     const QString& GameName() const { return FGameName; }
     const TPuzzleInfo& GameRecord() const { return FGameRecord; }
     TGrid* ParentGrid() const { return FParentGrid.get(); }
@@ -138,8 +141,8 @@ public:
     QCheckBox* ChooseChildBox() const { return FChooseChild; }
     TQVCell* PopupCell() const { return FEntry->PopupCell(); }
     // The save dialog's file name: the file in use, empty for a new game.
-    const QString& SaveFileName() const { return ValueSaveDialog.FileName; }
-    void SetSaveFileName(const QString& Name) { ValueSaveDialog.FileName = Name; }
+    const QString& SaveFileName() const { return FFiles->FileName(); }
+    void SetSaveFileName(const QString& Name) { FFiles->SetFileName(Name); }
     // The view settings shown in the View menu and the "Parent click
     // selects child" box.
     const TViewOptions& ViewOptions() const { return FView; }
@@ -152,6 +155,9 @@ protected:
     void showEvent(QShowEvent* Event) override;
     void closeEvent(QCloseEvent* Event) override;
     bool eventFilter(QObject* Watched, QEvent* Event) override;
+    bool event(QEvent* Event) override;
+    void keyPressEvent(QKeyEvent* Event) override;
+    bool focusNextPrevChild(bool Next) override;
 
 private:
     // A key to the names below and in the entry controller, which are those
@@ -159,7 +165,8 @@ private:
     // which); sb* are the entry strip's speed buttons; menu* are the pop-up
     // menu's items; *1Click are the main menu's items; a "hint" is a tooltip.
 
-    // QVMain.cpp: creation, closing, the events watched for the controls.
+    // QVMain.cpp: creation, closing, keys, the events watched for the
+    // controls.
     bool FormCloseQuery();
     // Ends the hover marking of the grids once the pointer has left them.
     void ApplicationEvents1Idle();
@@ -167,6 +174,8 @@ private:
     bool AltHPressed();
 
     // QVMainCompose.cpp: panels and controls.
+    // A control's hint (tooltip), shown while setting 11 asks for hints.
+    void SetHint(QWidget* Control, const QString& Hint);
     void BuildPanels();
     void BuildLedPanel(QWidget* Panel);
     void BuildGridPanel(QWidget* Panel);
@@ -225,7 +234,7 @@ private:
     const TViewOptions& EntryView() const override { return FView; }
     bool ShowChild(int N) override { return SelectChild(N); }
     void RefreshAfterEntry(bool Check) override { RefreshAll(Check); }
-    void EntryMade() override { FSaved = false; }
+    void EntryMade() override { FFiles->SetSaved(false); }
     void EntryClearsStep() override { ClearStep(); }
     void EntryUndoPuzzleChanged() override { UpdateRedoItem(); }
     void OpenPopup(QWidget* Image, QPoint Position) override;
@@ -288,16 +297,20 @@ private:
     // QVMainIssues.cpp: an issue file the player adds.
     void AddIssueFileClick();
 
-    // QVMainFiles.cpp: saved games, printing, help.
-    void Loadvalues1Click();
-    bool WriteSavedGame(const QString& FileName);
-    // The file just saved or loaded is the one in use from now on.
-    void UseSavedFile(const QString& FileName);
-    QString ProposedFileName() const;
-    QString GridsFolder() const;
-    void PrintClick();
-    void SaveBookletPdfClick();
-    void ReshadeAfterPrinting();
+    // The file commands' services (QVMainFiles.cpp) and their menu items.
+    TPuzzleXLink* FilePyramid() const override { return FXLink; }
+    const TPuzzleInfo& FileGame() const override { return FGameRecord; }
+    const QString& FileGameName() const override { return FGameName; }
+    TGamesDataFile& FileCatalogue() const override { return *FCatalogue; }
+    void FileLoadGame(uint32_t Issue, uint32_t Game) override { LoadGame(Issue, Game); }
+    void FileCaption(const QString& FileName) override { SetCaption(FileName); }
+    void FileLoading(const std::function<void()>& Load) override;
+    void FilePrinted() override;
+    void Loadvalues1Click() { FFiles->Load(); }
+    void PrintClick() { FFiles->Print(); }
+    void SaveBookletPdfClick() { FFiles->SaveBookletPdf(); }
+
+    // QVMainFiles.cpp: help.
     void GameHelpClick();
     void HomePageClick();
     void AboutClick();
@@ -312,6 +325,7 @@ private:
     std::unique_ptr<THideOpts> FHideOpts;
     std::unique_ptr<TEntryController> FEntry;
     std::unique_ptr<TStepPresenter> FSteps;
+    std::unique_ptr<TFileCommands> FFiles;
     TViewOptions FView;
 
     // Window state.
@@ -321,20 +335,13 @@ private:
     TPuzzleXLink* FXLink = nullptr;
     std::array<std::unique_ptr<TPuzzleXLink>, PyramidSlots> FXLinks;
     int FCurrentChild = 0;
-    bool FSaved = true;
     std::unique_ptr<TGamesDataFile> FCatalogue;
     TPuzzleInfo FGameRecord;
-    // The dialogs of saved games: titles, filter, the folder they start in,
-    // and the file in use (the save dialog's file name).
-    TFileDialogSpec ValueSaveDialog;
-    TFileDialogSpec ValueOpenDialog;
     bool FShown = false;
     bool FShowHints = true;
     // The game decides the pencil style shown (it offers no linked auto
     // pencil) until the player picks one.
     bool FGameSetsPencilStyle = false;
-    // The printer of the booklet, kept so it keeps the player's choices.
-    std::unique_ptr<QPrinter> FPrinter;
 
     // Panels and controls (QVMainCompose.cpp).
     QWidget* FPnlLeds = nullptr;

@@ -131,8 +131,8 @@ void TfrmMain::BuildLedPanel(QWidget* Panel)
             Label->setGeometry(X - 8, 4, 7, 13);
             Label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
             if (Row == 1) {
-                Led->setToolTip(LedHint);
-                Label->setToolTip(LedHint);
+                SetHint(Led, LedHint);
+                SetHint(Label, LedHint);
                 connect(Led, &TLedShape::MouseUp, this, Guarded([this](int Tag) { SelectChild(Tag); }));
             }
             FLeds[static_cast<size_t>(Number - 1)] = Led;
@@ -188,7 +188,7 @@ void TfrmMain::BuildControlPanel(QWidget* Panel, TEntryStrip& Strip)
 
     FPageControl = new TButtonPageControl(Panel);
     FPageControl->setObjectName(QStringLiteral("pgcControls"));
-    FPageControl->setToolTip(PageHint);
+    SetHint(FPageControl, PageHint);
     FPageControl->setGeometry(196, 2, ClientWidth - 200, ControlPanelHeight - 4);
 
     QWidget* Enter = MakeSheet("tsValue", QStringLiteral("Enter"));
@@ -248,7 +248,7 @@ void TfrmMain::BuildBarPanel(QWidget* Panel)
         auto* Bar = new TMyProgressBar(Panel);
         Bar->setObjectName(QStringLiteral("Progress%1").arg(Tag));
         Bar->setProperty("Tag", Tag);
-        Bar->setToolTip(BarHint);
+        SetHint(Bar, BarHint);
         Bar->setGeometry(ChildX[(Tag - 1) % 3], ChildY[(Tag - 1) / 3], 126, BarHeight);
         connect(Bar, &TMyProgressBar::MouseUp, this, Guarded([this, Tag] { SelectChild(Tag); }));
         FBars[static_cast<size_t>(Tag)] = Bar;

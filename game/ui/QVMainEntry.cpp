@@ -26,7 +26,7 @@ TGameFeatures TfrmMain::StepFeatures() const
 
 void TfrmMain::StepMade(int Index)
 {
-    FSaved = false;
+    FFiles->SetSaved(false);
     if (Index >= 0)
         FEntry->SetUndoPuzzle(Index);
 }

@@ -47,7 +47,7 @@ void TfrmMain::FormShow()
     FStore.LoadViewOptions(FView, FHideOpts && GameSetsPencilStyle(FHideOpts->Shown()));
     ShowViewOptions();
     FShowHints = FOptions->GetOption(optMainHints);
-    FSaved = true;
+    FFiles->SetSaved(true);
     StartUpGame();
     ArrangePanels();
     Command("PageSetup1")->setVisible(false);
@@ -67,8 +67,7 @@ void TfrmMain::StartUpGame()
     // Without any game there is nothing to restore and nothing to report but
     // the "No games" page.
     const TLastGame Last = FStore.ReadLastGame();
-    ValueSaveDialog.Folder = Last.Folder;
-    ValueOpenDialog.Folder = Last.Folder;
+    FFiles->StartIn(Last.Folder);
     const std::vector<std::pair<uint32_t, uint32_t>> Firsts = FCatalogue->FirstGames();
     if (Firsts.empty()) {
         ShowNoGames();
@@ -141,7 +140,7 @@ void TfrmMain::StartGame(const TPuzzleInfo& Record, TStream& Stream)
     if (Built)
         NewXLink(std::move(Built));
     FNoGames->hide();
-    FSaved = true;
+    FFiles->SetSaved(true);
     ApplyMarkStyle();
     FHideOpts->ApplyGameFeatures(FeaturesOf(Record), FView);
     // After the feature rules: the view settings consult what they show.
@@ -251,21 +250,6 @@ TPuzzle* TfrmMain::Puzzle(int Index) const
     return FXLink != nullptr ? FXLink->GetPuzzle(Index) : nullptr;
 }
 
-bool TfrmMain::QuerySave()
-{
-    if (FSaved)
-        return true;
-    switch (Prompts().Confirm(this, QStringLiteral("Do you want to save your current solution?"))) {
-    case TAnswer::Cancel: return false;
-    case TAnswer::Yes:
-        // A save that failed (a full disk) keeps the game on the board; one
-        // whose dialog was cancelled goes on as the player chose.
-        return SaveAs1Click(false);
-    case TAnswer::No: return true;
-    }
-    return true;
-}
-
 void TfrmMain::ChooseGameClick()
 {
     if (!QuerySave() || FChoose == nullptr)
@@ -277,7 +261,7 @@ void TfrmMain::ChooseGameClick()
     if (!Game)
         return;
     LoadGame(Game->GetIssueNumber(), Game->GetGameNumber());
-    ValueSaveDialog.FileName.clear();
+    FFiles->SetFileName(QString());
 }
 
 void TfrmMain::SettingsClick()

@@ -4,9 +4,11 @@
 
 #include "ButtonPageControl.h"
 #include "Cell.h"
+#include "GridImage.h"
 
 #include <QCheckBox>
 #include <QMenu>
+#include <QMenuBar>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
@@ -489,4 +491,41 @@ TEST(Keyboard, AWholeGamePlayedWithKeysAloneEndsInTheCongratulation)
     EXPECT_EQ(Rig.Prompter.Messages[0].Caption, QStringLiteral("Congratulations"));
     for (int Index = 0; Index <= Rig.Pyramid().ChildCount(); ++Index)
         EXPECT_TRUE(Rig.PuzzleAt(Index).IsSolved()) << Index;
+}
+
+TEST(Keyboard, KeysReachTheGridsFromWhicheverControlQtDeliversThemTo)
+{
+    // A real key goes to the widget with the focus and is handed on to its
+    // parents until one takes it. Of the window's controls only the grids
+    // and the step line, whose text may be selected and copied, take the
+    // focus; any other would keep the digits and arrows from the grids.
+    TMainWindowRig Rig;
+    TfrmMain& Main = Rig.Start();
+    Main.ChooseChildBox()->setChecked(false);
+    QStringList Focusable;
+    for (QWidget* Control : Main.findChildren<QWidget*>())
+        if ((Control->focusPolicy() & Qt::ClickFocus) != 0 && Control->isVisibleTo(&Main))
+            Focusable << Control->objectName();
+    Focusable.sort();
+    EXPECT_EQ(Focusable.join(' ').toStdString(), "Image1 Image2 lblStep");
+
+    TFreeCell Free = FreeParentCell(Rig);
+    ASSERT_NE(Free.Cell, nullptr);
+    Rig.Hover(true, Free.Row, Free.Col);
+    const int Digit = Free.Cell->GetSolution();
+    QTest::keyClick(Main.ParentImage(), static_cast<Qt::Key>(Qt::Key_0 + Digit));
+    EXPECT_EQ(Free.Cell->GetValue(), Digit);
+    QTest::keyClick(Rig.Find<QWidget>("lblStep"), Qt::Key_Delete);
+    EXPECT_EQ(Free.Cell->GetValue(), 0);
+    // Tab, which Qt makes a move of the focus, moves the cursor instead.
+    QTest::keyClick(Main.ParentImage(), Qt::Key_Tab);
+    EXPECT_FALSE(Main.ParentActive());
+    QTest::keyClick(Main.ChildImage(), Qt::Key_Tab, Qt::ShiftModifier);
+    EXPECT_TRUE(Main.ParentActive());
+    // Ctrl+digit highlights; Alt+H from a grid is the Hi Lite sheet.
+    QTest::keyClick(Main.ChildImage(), Qt::Key_4, Qt::ControlModifier);
+    EXPECT_EQ(Main.ParentGrid()->Highlight(), 4);
+    QTest::keyClick(Main.ChildImage(), Qt::Key_H, Qt::AltModifier);
+    EXPECT_EQ(Main.PageControl()->ActivePage(), Rig.Find<QWidget>("tsHiLite"));
+    EXPECT_EQ(Main.menuBar()->activeAction(), nullptr);
 }
