@@ -188,7 +188,9 @@ void SyncFolder(const std::string& Folder)
 #endif
 }
 
-intptr_t LockFile(const std::string& FileName)
+namespace {
+
+intptr_t TakeLock(const std::string& FileName, bool Wait)
 {
 #if defined(_WIN32)
     const HANDLE handle = CreateFileW(WideFromUtf8(FileName).c_str(), GENERIC_READ | GENERIC_WRITE,
@@ -198,7 +200,8 @@ intptr_t LockFile(const std::string& FileName)
         return -1;
     }
     OVERLAPPED start{};
-    if (!LockFileEx(handle, LOCKFILE_EXCLUSIVE_LOCK, 0, 1, 0, &start)) {
+    const DWORD flags = LOCKFILE_EXCLUSIVE_LOCK | (Wait ? 0 : LOCKFILE_FAIL_IMMEDIATELY);
+    if (!LockFileEx(handle, flags, 0, 1, 0, &start)) {
         CloseHandle(handle);
         return -1;
     }
@@ -208,7 +211,7 @@ intptr_t LockFile(const std::string& FileName)
     if (handle < 0) {
         return -1;
     }
-    while (flock(handle, LOCK_EX) != 0) {
+    while (flock(handle, Wait ? LOCK_EX : LOCK_EX | LOCK_NB) != 0) {
         if (errno != EINTR) {
             ::close(handle);
             return -1;
@@ -216,6 +219,18 @@ intptr_t LockFile(const std::string& FileName)
     }
     return handle;
 #endif
+}
+
+}  // namespace
+
+intptr_t LockFile(const std::string& FileName)
+{
+    return TakeLock(FileName, true);
+}
+
+intptr_t TryLockFile(const std::string& FileName)
+{
+    return TakeLock(FileName, false);
 }
 
 void UnlockFile(intptr_t Handle)

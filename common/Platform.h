@@ -53,6 +53,8 @@ void SyncFolder(const std::string& Folder);
 // LockFile waits until the lock is had and answers a handle, or -1 when the
 // lock file cannot be opened or locked; UnlockFile closes it.
 intptr_t LockFile(const std::string& FileName);
+// As LockFile, but answers -1 at once when another process holds the lock.
+intptr_t TryLockFile(const std::string& FileName);
 void UnlockFile(intptr_t Handle);
 
 }  // namespace Platform

@@ -1,9 +1,11 @@
 #include "Puzzle.h"
 
+#include "Exception.h"
 #include "Format.h"
 #include "NoPossibilities.h"
 #include "QVSettings.h"
 
+#include <algorithm>
 #include <cstdio>
 
 // Runs a bulk update: the flag is down again however the update ends, so a
@@ -180,6 +182,55 @@ void TPuzzle::PushUndoRecord(const TUndoRecord& Record)
     FUndoList[FUndoCount].Stamp = FNextStamp++;
     ++FUndoCount;
     TellHistory();
+}
+
+TPuzzleHistory TPuzzle::History() const
+{
+    TPuzzleHistory History;
+    History.Undo.assign(FUndoList.begin(), FUndoList.begin() + FUndoCount);
+    History.Checkpoints.assign(FCheckpoints.begin() + 1, FCheckpoints.begin() + 1 + FCheckpointCount);
+    History.Redo = FRedoList;
+    History.NextStamp = FNextStamp;
+    return History;
+}
+
+namespace {
+
+bool RecordFits(const TUndoRecord& Record, uint64_t NextStamp)
+{
+    const auto Digit = [](int Value) { return Value >= 0 && Value <= 9; };
+    return Record.Row >= 0 && Record.Row < 9 && Record.Col >= 0 && Record.Col < 9 && Digit(Record.NewValue) &&
+           Digit(Record.OldValue) && Record.Stamp < NextStamp;
+}
+
+}  // namespace
+
+void TPuzzle::RestoreHistory(const TPuzzleHistory& History)
+{
+    const uint64_t Next = History.NextStamp;
+    for (const TUndoRecord& Record : History.Undo)
+        if (!RecordFits(Record, Next))
+            throw Exception("An undo record names a square, a digit or a stamp no puzzle has");
+    int Previous = 0;
+    for (const int Kept : History.Checkpoints) {
+        if (Kept < Previous || Kept > static_cast<int>(History.Undo.size()))
+            throw Exception("A checkpoint lies beyond the undo records or before the one ahead of it");
+        Previous = Kept;
+    }
+    for (const TRedoRecord& Entry : History.Redo)
+        if (!RecordFits(Entry.Record, Next) || Entry.Before < 0 || Entry.Before > 9 || Entry.After < 0 ||
+            Entry.After > 9)
+            throw Exception("A value to redo names a square, a digit or a stamp no puzzle has");
+    const THistoryNotice Notice(*this);
+    FUndoCount = static_cast<int>(History.Undo.size());
+    FUndoList.assign(History.Undo.begin(), History.Undo.end());
+    FUndoList.resize(std::max<size_t>(FUndoList.size() + UndoGrowth, InitialUndoRoom));
+    FCheckpointCount = static_cast<int>(History.Checkpoints.size());
+    FCheckpoints.assign(1, 0);
+    FCheckpoints.insert(FCheckpoints.end(), History.Checkpoints.begin(), History.Checkpoints.end());
+    FCheckpoints.resize(std::max<size_t>(FCheckpoints.size() + CheckpointGrowth, InitialCheckpointRoom));
+    FRedoList = History.Redo;
+    FNextStamp = std::max<uint64_t>(Next, 1);
 }
 
 void TPuzzle::ClearHistory()

@@ -32,6 +32,32 @@ struct TUndoRecord {
     // Names the record within its puzzle's history: stamps are never reused,
     // so a stamp that is still on top of the list is that very record.
     uint64_t Stamp = 0;
+    friend bool operator==(const TUndoRecord&, const TUndoRecord&) = default;
+};
+
+// A value that Undo took back: the record, the value the cell held before
+// the undo (entered again by Redo) and the one it left there, and the
+// stamps of the records the undo wrote into the partner puzzles over the
+// cell's parent and child links (0 = none).
+struct TRedoRecord {
+    TUndoRecord Record;
+    int Before = 0;
+    int After = 0;
+    uint64_t ParentMirror = 0;
+    uint64_t ChildMirror = 0;
+    friend bool operator==(const TRedoRecord&, const TRedoRecord&) = default;
+};
+
+// A puzzle's whole undo history, as a copy kept outside the puzzle holds it.
+struct TPuzzleHistory {
+    // Oldest first.
+    std::vector<TUndoRecord> Undo;
+    // Each the number of records the checkpoint keeps, oldest first.
+    std::vector<int> Checkpoints;
+    // Newest last.
+    std::vector<TRedoRecord> Redo;
+    // The stamp the next record takes.
+    uint64_t NextStamp = 1;
 };
 
 // Mark styles (one byte per puzzle).
@@ -155,6 +181,13 @@ public:
     const TUndoRecord& UndoRecord(int Index) const { return FUndoList[Index]; }
     int CheckpointAt(int Index) const { return FCheckpoints[Index]; }
     int UndoRoom() const { return static_cast<int>(FUndoList.size()); }
+    // The whole history, and a history put back in its place (the values,
+    // marks and erasures must be those it was taken with). RestoreHistory
+    // raises Exception, changing nothing, on a history no puzzle could have:
+    // a square or digit out of range, a checkpoint out of order or beyond
+    // the records, a stamp not below NextStamp.
+    TPuzzleHistory History() const;
+    void RestoreHistory(const TPuzzleHistory& History);
     int CheckpointRoom() const { return static_cast<int>(FCheckpoints.size()); }
 
     // Redraws the whole grid (outside bulk updates).
@@ -188,18 +221,6 @@ public:
     }
 
 private:
-    // A value that Undo took back: the record, the value the cell held
-    // before the undo (entered again by Redo) and the one it left there,
-    // and the stamps of the records the undo wrote into the partner
-    // puzzles over the cell's parent and child links (0 = none).
-    struct TRedoRecord {
-        TUndoRecord Record;
-        int Before = 0;
-        int After = 0;
-        uint64_t ParentMirror = 0;
-        uint64_t ChildMirror = 0;
-    };
-
     friend class TUpdateScope;
     friend class TUndoScope;
     friend class THistoryNotice;

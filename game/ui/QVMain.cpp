@@ -35,6 +35,9 @@ TfrmMain::TfrmMain(const std::string& ProgramFolder, QWidget* Owner)
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     FCatalogue = std::make_unique<TGamesDataFile>(PlayerCatalogueFolders(FProgramFolder), FReporter);
+    const std::string& Catalogue = FCatalogue->Folders().CatalogueFile();
+    FRecovery = std::make_unique<TRecoveryKeeper>(static_cast<TRecoveryHost&>(*this), *this,
+                                                  Catalogue.substr(0, Catalogue.find_last_of("/\\") + 1));
     EnableGameMenus();
 }
 
@@ -81,6 +84,8 @@ bool TfrmMain::FormCloseQuery()
 void TfrmMain::closeEvent(QCloseEvent* Event)
 {
     if (FormCloseQuery()) {
+        // A clean end: nothing is left to recover, whatever was saved.
+        FRecovery->Remove();
         Event->accept();
         emit Closed();
     } else {
@@ -161,6 +166,14 @@ void TfrmMain::keyPressEvent(QKeyEvent* Event)
     if (FEntry->FormKeyDown(Event->key(), Event->modifiers()))
         return;
     QMainWindow::keyPressEvent(Event);
+}
+
+void TfrmMain::changeEvent(QEvent* Event)
+{
+    // Time is played while the window is active.
+    if (Event->type() == QEvent::ActivationChange && FRecovery)
+        FRecovery->SetActive(isActiveWindow());
+    QMainWindow::changeEvent(Event);
 }
 
 bool TfrmMain::focusNextPrevChild(bool Next)

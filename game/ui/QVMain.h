@@ -9,7 +9,8 @@
 // entry items; EntryRules decides what an act on a cell does), StepPresenter
 // (explained steps: the step shown, its marks, the step line), HideOpts with
 // FeatureRules (what a game's features show), ViewOptions (the View menu's
-// settings), FileCommands (saving, loading, the booklet). The window's own
+// settings), FileCommands (saving, loading, the booklet), RecoveryKeeper
+// (the game kept safe from an unclean end). The window's own
 // code is kept in files by concern: QVMain.cpp (creation, showing, closing, the keys),
 // QVMainCompose.cpp (panels and widgets), QVMainMenus.cpp (main and pop-up
 // menus, the View menu shown from the view settings), QVMainGame.cpp
@@ -30,6 +31,7 @@
 #include "HideOpts.h"
 #include "Prompter.h"
 #include "PuzzleInfo.h"
+#include "RecoveryKeeper.h"
 #include "StepPresenter.h"
 #include "QVUtils.h"
 #include "SettingsStore.h"
@@ -66,7 +68,7 @@ class TPuzzleXLink;
 class TQVCell;
 class TStream;
 
-class TfrmMain : public QMainWindow, private TEntryHost, private TStepHost, private TFileHost {
+class TfrmMain : public QMainWindow, private TEntryHost, private TStepHost, private TFileHost, private TRecoveryHost {
     Q_OBJECT
 
 public:
@@ -119,6 +121,9 @@ public:
     bool SaveAs1Click(bool SaveAs) { return FFiles->Save(SaveAs); }
     void LoadSavedGame(const QString& FileName) { FFiles->LoadSavedGame(FileName); }
 
+    // The keeper of the recovery file (made with the catalogue).
+    TRecoveryKeeper& Recovery() const { return *FRecovery; }
+
     // State, for the other windows of the program and for tests.
     TPuzzleXLink* XLink() const { return FXLink; }
     int CurrentChild() const { return FCurrentChild; }
@@ -158,6 +163,7 @@ protected:
     bool event(QEvent* Event) override;
     void keyPressEvent(QKeyEvent* Event) override;
     bool focusNextPrevChild(bool Next) override;
+    void changeEvent(QEvent* Event) override;
 
 private:
     // A key to the names below and in the entry controller, which are those
@@ -310,6 +316,14 @@ private:
     void PrintClick() { FFiles->Print(); }
     void SaveBookletPdfClick() { FFiles->SaveBookletPdf(); }
 
+    // The recovery keeper's services (QVMainFiles.cpp).
+    TPuzzleXLink* RecoveryPyramid() const override { return FXLink; }
+    const TPuzzleInfo& RecoveryGame() const override { return FGameRecord; }
+    const QString& RecoveryGameName() const override { return FGameName; }
+    QString RecoveryFileInUse() const override { return FFiles->FileName(); }
+    void RecoveryView(TRecoveryState& State) const override;
+    void RecoveryRestore(const TRecoveryState& State) override;
+
     // QVMainFiles.cpp: help.
     void GameHelpClick();
     void HomePageClick();
@@ -326,6 +340,7 @@ private:
     std::unique_ptr<TEntryController> FEntry;
     std::unique_ptr<TStepPresenter> FSteps;
     std::unique_ptr<TFileCommands> FFiles;
+    std::unique_ptr<TRecoveryKeeper> FRecovery;
     TViewOptions FView;
 
     // Window state.

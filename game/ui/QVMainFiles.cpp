@@ -6,6 +6,7 @@
 #include "Puzzle.h"
 #include "QVAbout.h"
 #include "QVDisplayGrid.h"
+#include "RecoveryFile.h"
 
 void TfrmMain::FileLoading(const std::function<void()>& Load)
 {
@@ -29,6 +30,34 @@ void TfrmMain::FilePrinted()
     if (TPuzzle* Child = Puzzle(FCurrentChild))
         Child->SetShading(true);
     RepaintGrids();
+}
+
+void TfrmMain::RecoveryView(TRecoveryState& State) const
+{
+    State.Child = FCurrentChild;
+    State.Sheet = static_cast<int>(FEntry->ActiveSheet());
+    State.Highlight = FEntry->HiLite();
+    State.UndoPuzzle = FEntry->UndoPuzzle();
+}
+
+void TfrmMain::RecoveryRestore(const TRecoveryState& State)
+{
+    FileLoading([&] {
+        LoadGame(State.Issue, State.Game);
+        RestorePyramid(State, *FXLink);
+        const QString FileName = ToQString(State.FileInUse);
+        FFiles->SetFileName(FileName);
+        SetCaption(FileName);
+        FFiles->SetSaved(false);
+    });
+    SelectChild(State.Child);
+    const auto Sheet = static_cast<TSheet>(State.Sheet);
+    if (State.Sheet <= static_cast<int>(TSheet::HiLite) && FEntry->SheetOffered(Sheet))
+        FEntry->ShowSheet(Sheet);
+    if (State.Highlight != 0)
+        FEntry->SetHiLite(State.Highlight);
+    FEntry->SetUndoPuzzle(State.UndoPuzzle);
+    UpdateRedoItem();
 }
 
 void TfrmMain::ShowHelp(QWidget* Owner, int Topic)

@@ -48,7 +48,9 @@ void TfrmMain::FormShow()
     ShowViewOptions();
     FShowHints = FOptions->GetOption(optMainHints);
     FFiles->SetSaved(true);
-    StartUpGame();
+    FFiles->StartIn(FStore.ReadLastGame().Folder);
+    if (!FRecovery->OfferRecovery())
+        StartUpGame();
     ArrangePanels();
     Command("PageSetup1")->setVisible(false);
 
@@ -67,7 +69,6 @@ void TfrmMain::StartUpGame()
     // Without any game there is nothing to restore and nothing to report but
     // the "No games" page.
     const TLastGame Last = FStore.ReadLastGame();
-    FFiles->StartIn(Last.Folder);
     const std::vector<std::pair<uint32_t, uint32_t>> Firsts = FCatalogue->FirstGames();
     if (Firsts.empty()) {
         ShowNoGames();
@@ -141,6 +142,9 @@ void TfrmMain::StartGame(const TPuzzleInfo& Record, TStream& Stream)
         NewXLink(std::move(Built));
     FNoGames->hide();
     FFiles->SetSaved(true);
+    // A game just started has nothing to recover.
+    FRecovery->Remove();
+    FRecovery->StartCount(0);
     ApplyMarkStyle();
     FHideOpts->ApplyGameFeatures(FeaturesOf(Record), FView);
     // After the feature rules: the view settings consult what they show.

@@ -17,8 +17,10 @@
 
 void TfrmMain::RefreshAll(bool Check)
 {
-    // Whatever changed the puzzles may have made the step shown stale.
+    // Whatever changed the puzzles may have made the step shown stale, and
+    // is kept safe within a second.
     ClearStep();
+    FRecovery->Changed();
     UpdateLeds(FCurrentChild);
     UpdateLeds(0);
     UpdateProgress(Check);

@@ -59,8 +59,18 @@ struct TMainWindowRig {
         return *Main;
     }
 
-    // Throws the window away without asking to save, as a crash would.
+    // Throws the window away without asking to save, as a crash would
+    // before the game was first kept safe: no recovery file is left, so the
+    // next start goes on as it would without one.
     void Close()
+    {
+        if (Main)
+            Main->Recovery().Remove();
+        Crash();
+    }
+
+    // Throws the window away as a crash would, leaving its recovery file.
+    void Crash()
     {
         Main.reset();
         Options = nullptr;
