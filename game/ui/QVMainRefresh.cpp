@@ -19,6 +19,11 @@ void TfrmMain::RefreshAll(bool Check)
 {
     // Whatever changed the puzzles may have made the step shown stale.
     ClearStep();
+    RefreshShown(Check);
+}
+
+void TfrmMain::RefreshShown(bool Check)
+{
     UpdateLeds(FCurrentChild);
     UpdateLeds(0);
     UpdateProgress(Check);
