@@ -89,6 +89,7 @@ QString SpokenSquare(const TGrid& Grid, int Box, int Square)
     switch (Grid.StepMark(Box, Square)) {
     case TStepMark::Focus: Text += QStringLiteral(", step square"); break;
     case TStepMark::House: Text += QStringLiteral(", step house"); break;
+    case TStepMark::Mistake: Text += QStringLiteral(", first mistake"); break;
     case TStepMark::None: break;
     }
     return Text;
@@ -145,7 +146,8 @@ void TGridSquare::PaintScreenContent()
     const bool Hovered = Grid.FHoverBox == FBox && Grid.FHoverSquare == FSquare;
     const TQVSettings& Options = Settings();
 
-    const bool StepFocus = Grid.StepMark(FBox, FSquare) == TStepMark::Focus;
+    const bool StepFocus = Grid.StepMark(FBox, FSquare) == TStepMark::Focus ||
+                           Grid.StepMark(FBox, FSquare) == TStepMark::Mistake;
     Canvas.SetBrushStyle(TBrushStyle::Solid);
     if (StepFocus)
         Canvas.SetBrushColour(Options.GetColour(colHiLiteBack));

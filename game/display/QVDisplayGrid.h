@@ -55,8 +55,9 @@ QString SpokenSquare(const TGrid& Grid, int Box, int Square);
 
 // What an explained step marks on a square: the squares of the house that
 // proves it are framed, the squares it acts on are also filled, both in the
-// highlight colours of the settings.
-enum class TStepMark : uint8_t { None, House, Focus };
+// highlight colours of the settings. The player's first mistake is filled
+// as a step's square is.
+enum class TStepMark : uint8_t { None, House, Focus, Mistake };
 
 // The keyboard cursor's ring and its dark outline.
 constexpr TColor CursorColour = 0x000080FF;

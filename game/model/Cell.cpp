@@ -68,6 +68,7 @@ bool TCell::StoreDigit(int& Target, int NewValue, bool IsValue)
 
 void TCell::SetValue(int NewValue)
 {
+    const TEntryClock::TChange Change;
     if (!StoreDigit(FValue, NewValue, true))
         return;
     // The partner's own equality test stops the echo.

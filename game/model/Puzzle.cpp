@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <memory>
 
 // Runs a bulk update: the flag is down again however the update ends, so a
 // failed load never leaves the puzzle silent.
@@ -170,7 +171,75 @@ void TPuzzle::Refresh()
 
 void TPuzzle::AddUndoRecord(int Row, int Col, int NewValue, int OldValue)
 {
-    PushUndoRecord(TUndoRecord{Row, Col, NewValue, OldValue});
+    TUndoRecord Record{Row, Col, NewValue, OldValue};
+    Record.Order = TEntryClock::Now();
+    Record.Carried = TEntryClock::Carrying();
+    PushUndoRecord(Record);
+}
+
+const TUndoRecord* TPuzzle::NewestRecordOf(int Row, int Col) const
+{
+    for (int Index = FUndoCount - 1; Index >= 0; --Index)
+        if (FUndoList[Index].Row == Row && FUndoList[Index].Col == Col)
+            return &FUndoList[Index];
+    return nullptr;
+}
+
+TUndoRecord TPuzzle::PopRecord()
+{
+    --FUndoCount;
+    return FUndoList[FUndoCount];
+}
+
+std::vector<TTakenBack> TPuzzle::TakeBackSince(const std::vector<TPuzzle*>& Puzzles, uint64_t First)
+{
+    std::vector<TTakenBack> Taken;
+    {
+        // Every list is a true history of its cells, and each change of a
+        // linked pair is written in one list at least; taken back newest
+        // first across the lists, each pair ends with the value it held
+        // before entry First, whichever list saw the change last.
+        std::vector<std::unique_ptr<TUndoScope>> Replays;
+        for (TPuzzle* Puzzle : Puzzles)
+            Replays.push_back(std::make_unique<TUndoScope>(*Puzzle));
+        for (;;) {
+            TPuzzle* Newest = nullptr;
+            for (TPuzzle* Puzzle : Puzzles) {
+                if (Puzzle->FUndoCount == 0)
+                    continue;
+                const uint64_t Order = Puzzle->FUndoList[Puzzle->FUndoCount - 1].Order;
+                if (Order >= First && (Newest == nullptr || Order > Newest->FUndoList[Newest->FUndoCount - 1].Order))
+                    Newest = Puzzle;
+            }
+            if (Newest == nullptr)
+                break;
+            const TUndoRecord Record = Newest->PopRecord();
+            Newest->CellAt(Record.Row, Record.Col)->SetValue(Record.OldValue);
+            Taken.push_back({Newest, Record});
+        }
+    }
+    for (TPuzzle* Puzzle : Puzzles) {
+        Puzzle->FRedoList.clear();
+        Puzzle->TellHistory();
+    }
+    return Taken;
+}
+
+void TPuzzle::PutBack(const std::vector<TPuzzle*>& Puzzles, const std::vector<TTakenBack>& Taken)
+{
+    {
+        std::vector<std::unique_ptr<TUndoScope>> Replays;
+        for (TPuzzle* Puzzle : Puzzles)
+            Replays.push_back(std::make_unique<TUndoScope>(*Puzzle));
+        for (auto Back = Taken.rbegin(); Back != Taken.rend(); ++Back) {
+            Back->Puzzle->CellAt(Back->Record.Row, Back->Record.Col)->SetValue(Back->Record.NewValue);
+            Back->Puzzle->PushUndoRecord(Back->Record);
+        }
+    }
+    for (TPuzzle* Puzzle : Puzzles) {
+        Puzzle->FRedoList.clear();
+        Puzzle->TellHistory();
+    }
 }
 
 void TPuzzle::PushUndoRecord(const TUndoRecord& Record)
@@ -231,6 +300,10 @@ void TPuzzle::RestoreHistory(const TPuzzleHistory& History)
     FCheckpoints.resize(std::max<size_t>(FCheckpoints.size() + CheckpointGrowth, InitialCheckpointRoom));
     FRedoList = History.Redo;
     FNextStamp = std::max<uint64_t>(Next, 1);
+    for (const TUndoRecord& Record : History.Undo)
+        TEntryClock::Reach(Record.Order);
+    for (const TRedoRecord& Entry : History.Redo)
+        TEntryClock::Reach(Entry.Record.Order);
 }
 
 void TPuzzle::ClearHistory()

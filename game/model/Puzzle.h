@@ -32,6 +32,12 @@ struct TUndoRecord {
     // Names the record within its puzzle's history: stamps are never reused,
     // so a stamp that is still on top of the list is that very record.
     uint64_t Stamp = 0;
+    // The entry that wrote the record, numbered across all puzzles in the
+    // order entries are made (TEntryClock): a value and the copies its links
+    // carry into other puzzles share one number. Carried marks such a copy,
+    // and every record an undo writes into a partner puzzle.
+    uint64_t Order = 0;
+    bool Carried = false;
     friend bool operator==(const TUndoRecord&, const TUndoRecord&) = default;
 };
 
@@ -59,6 +65,42 @@ struct TPuzzleHistory {
     // The stamp the next record takes.
     uint64_t NextStamp = 1;
 };
+
+// Numbers the value changes of every puzzle in the order they are made: one
+// number for a value set from outside any other and for the values its links
+// carry on. All puzzles run on one thread, so one clock serves them all.
+class TEntryClock {
+public:
+    // The number of the change under way (the newest one made).
+    static uint64_t Now() { return FLast; }
+    // Whether the change under way is carried over a link from another cell.
+    static bool Carrying() { return FDepth > 1; }
+    // Numbers from now on come after Order (a history put back).
+    static void Reach(uint64_t Order)
+    {
+        if (FLast < Order)
+            FLast = Order;
+    }
+
+    // A value change, for its lifetime; nested ones are carried on.
+    class TChange {
+    public:
+        TChange()
+        {
+            if (FDepth++ == 0)
+                ++FLast;
+        }
+        ~TChange() { --FDepth; }
+        TChange(const TChange&) = delete;
+        TChange& operator=(const TChange&) = delete;
+    };
+
+private:
+    static inline uint64_t FLast = 0;
+    static inline int FDepth = 0;
+};
+
+struct TTakenBack;
 
 // Mark styles (one byte per puzzle).
 enum TMarkStyle : uint8_t {
@@ -188,6 +230,23 @@ public:
     // the records, a stamp not below NextStamp.
     TPuzzleHistory History() const;
     void RestoreHistory(const TPuzzleHistory& History);
+    // The newest record about the cell, nullptr for none.
+    const TUndoRecord* NewestRecordOf(int Row, int Col) const;
+    // A change stamp: it moves whenever a record is written (and never comes
+    // back), so equal stamps and counts mean an unchanged history.
+    uint64_t NextStamp() const { return FNextStamp; }
+
+    // Takes back together, on all of Puzzles (a pyramid's), every record of
+    // order First or later, newest first, setting each cell back to the value
+    // before it with its linked cells following; no puzzle records the
+    // changes, so each list ends as it was before entry First and every
+    // value as it was then. What was taken back, in the order taken, for
+    // PutBack; nothing is left to redo on any single puzzle.
+    static std::vector<TTakenBack> TakeBackSince(const std::vector<TPuzzle*>& Puzzles, uint64_t First);
+    // Enters again, oldest first, what TakeBackSince took back and puts the
+    // records back on their lists, as they were before. The caller makes
+    // sure nothing has changed since.
+    static void PutBack(const std::vector<TPuzzle*>& Puzzles, const std::vector<TTakenBack>& Taken);
     int CheckpointRoom() const { return static_cast<int>(FCheckpoints.size()); }
 
     // Redraws the whole grid (outside bulk updates).
@@ -221,6 +280,9 @@ public:
     }
 
 private:
+    // The newest record goes, without touching the cell.
+    TUndoRecord PopRecord();
+
     friend class TUpdateScope;
     friend class TUndoScope;
     friend class THistoryNotice;
@@ -268,4 +330,10 @@ private:
     bool FSolved = false;
     uint8_t FMarkStyle = 0;
     bool FChanged = false;
+};
+
+// A record TPuzzle::TakeBackSince took back, with its puzzle.
+struct TTakenBack {
+    TPuzzle* Puzzle = nullptr;
+    TUndoRecord Record;
 };

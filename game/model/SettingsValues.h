@@ -36,6 +36,12 @@ public:
     void SetMethodEnabled(int Method, bool Enabled);
     void SetPencilSelectedOnly(bool Value) { FPencilSelectedOnly = Value; }
 
+    // The stage Next Step shows first: 1 the place to look, 2 the house, 3
+    // the square, 4 the whole step. Numbers outside 1-4 set 1.
+    static constexpr int StepStageCount = 4;
+    int StepStartStage() const { return FStepStartStage; }
+    void SetStepStartStage(int Stage) { FStepStartStage = Stage >= 1 && Stage <= StepStageCount ? Stage : 1; }
+
     // Availability, set by the per-game feature rules and by the priority rule
     // (10 covers both priority radio buttons).
     bool IsOptionEnabled(int Number) const;
@@ -67,4 +73,5 @@ private:
     std::array<bool, ColourCount + 1> FColourEnabled{};
     std::array<bool, MethodCount> FMethods{};
     bool FPencilSelectedOnly = false;
+    int FStepStartStage = 1;
 };

@@ -5,6 +5,7 @@
 #include "PuzzleXLink.h"
 #include "SettingsValues.h"
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -107,77 +108,111 @@ std::unique_ptr<TPuzzleXLink> CopyOfEntries(const TPuzzleXLink& Pyramid, bool Li
     return Copy;
 }
 
+// The digits the player's grid shows in the square. In the user-mark
+// styles the player's marks are what shows; otherwise an erased digit is
+// gone whatever the style draws.
+uint32_t PlayerShows(const TPuzzle& Real, const TPosition& Position)
+{
+    const uint8_t Style = Real.MarkStyle();
+    const bool UserMarks = Style == msUserMarksSeparate || Style == msUserMarksLinked;
+    const TCell& Cell = *Real.CellAt(Position.Row, Position.Col);
+    uint32_t Showing = ShownDigits(&Cell);
+    if (!UserMarks)
+        Showing &= ~Cell.Erased().Bits();
+    return Showing;
+}
+
 // Whether the player's grid still shows some digit the strikes take out.
-// In the user-mark styles the player's marks are what shows; otherwise an
-// erased digit is gone whatever the style draws.
 bool StrikesAreNews(const TPuzzleXLink& Pyramid, int PuzzleIndex, const TSolveStep& Found)
 {
     const TPuzzle& Real = *Pyramid.GetPuzzle(PuzzleIndex);
-    const uint8_t Style = Real.MarkStyle();
-    const bool UserMarks = Style == msUserMarksSeparate || Style == msUserMarksLinked;
     for (int Index = 0; Index < Found.LoserCount; ++Index) {
-        const TPosition& Position = Found.Losers[Index]->GetPosition();
-        const TCell& Cell = *Real.CellAt(Position.Row, Position.Col);
-        uint32_t Showing = ShownDigits(&Cell);
-        if (!UserMarks)
-            Showing &= ~Cell.Erased().Bits();
-        if ((Showing & Found.Lost[Index]) != 0)
+        if ((PlayerShows(Real, Found.Losers[Index]->GetPosition()) & Found.Lost[Index]) != 0)
             return true;
     }
     return false;
 }
 
-// The first empty cell of the house, besides Except, that its own
-// candidates let hold one of Digits but that its partner rules out of them.
-const TCell* RuledOutByPartner(const THouse& House, uint32_t Digits, const TCell* Except1, const TCell* Except2)
+// The empty cells of the house, besides Except, that their own candidates
+// let hold one of Digits but that their partners rule out of them, each
+// with the digits ruled out.
+std::vector<std::pair<const TCell*, uint32_t>> RuledOutByPartners(const THouse& House, uint32_t Digits,
+                                                                  const TCell* Except1, const TCell* Except2)
 {
+    std::vector<std::pair<const TCell*, uint32_t>> Cells;
     for (int Place = 0; Place < 9; ++Place) {
         const TCell* Cell = House.CellAt(Place);
         if (Cell == Except1 || Cell == Except2 || Cell->GetValue() != 0)
             continue;
-        if ((OwnDigits(Cell) & Digits & ~ShownDigits(Cell)) != 0 && PartnerOf(Cell) != nullptr)
-            return Cell;
+        const uint32_t Out = OwnDigits(Cell) & Digits & ~ShownDigits(Cell);
+        if (Out != 0 && PartnerOf(Cell) != nullptr)
+            Cells.emplace_back(Cell, Out);
     }
-    return nullptr;
+    return Cells;
 }
 
-TPyramidStep Describe(const TPuzzleXLink& Copy, const TSolveStep& Found, bool Links)
+// A locked pair strikes both its digits at once: the strikes found for the
+// one digit, with those of the other from the same house that the player's
+// grid (Real) still shows, in the house's order.
+std::vector<TStepStrike> LockedPairStrikes(const TPuzzleXLink& Copy, const TPuzzle& Real, const TSolveStep& Found)
+{
+    std::vector<TStepStrike> Strikes;
+    for (int Place = 0; Place < 9; ++Place) {
+        const TCell* Cell = Found.House->CellAt(Place);
+        if (Cell == Found.Pair[0] || Cell == Found.Pair[1] || Cell->GetValue() != 0)
+            continue;
+        uint32_t Digits = ShownDigits(Cell) & Found.PairDigits & PlayerShows(Real, Cell->GetPosition());
+        for (int Index = 0; Index < Found.LoserCount; ++Index)
+            if (Found.Losers[Index] == Cell)
+                Digits |= Found.Lost[Index];
+        if (Digits != 0)
+            Strikes.push_back({SquareOf(Copy, Cell), Digits});
+    }
+    return Strikes;
+}
+
+TPyramidStep Describe(const TPuzzleXLink& Copy, const TPuzzle& Real, const TSolveStep& Found, bool Links)
 {
     TPyramidStep Step;
     Step.Method = Found.Method;
     Step.HouseKind = Found.HouseKind;
     Step.HouseIndex = Found.HouseIndex;
-    const TCell* Linked = nullptr;
+    std::vector<std::pair<const TCell*, uint32_t>> Linked;
     if (Found.IsValue()) {
         Step.Kind = TStepKind::Value;
         Step.Square = SquareOf(Copy, Found.Cell);
         Step.Digit = Found.Digit;
         if (Links && Found.House == nullptr) {
-            if (BitCount(OwnDigits(Found.Cell)) > 1)
-                Linked = Found.Cell;
+            if (BitCount(OwnDigits(Found.Cell)) > 1 && PartnerOf(Found.Cell) != nullptr)
+                Linked.emplace_back(Found.Cell, OwnDigits(Found.Cell) & ~ShownDigits(Found.Cell));
         } else if (Links) {
-            Linked = RuledOutByPartner(*Found.House, 1u << Found.Digit, Found.Cell, nullptr);
+            Linked = RuledOutByPartners(*Found.House, 1u << Found.Digit, Found.Cell, nullptr);
         }
     } else {
         Step.Kind = TStepKind::Strike;
-        Step.Digit = Found.Method == smLockedPairs ? Found.Digit : 0;
         Step.Pair = {SquareOf(Copy, Found.Pair[0]), SquareOf(Copy, Found.Pair[1])};
         Step.PairDigits = Found.PairDigits;
-        for (int Index = 0; Index < Found.LoserCount; ++Index)
-            Step.Strikes.push_back({SquareOf(Copy, Found.Losers[Index]), Found.Lost[Index]});
+        if (Found.Method == smLockedPairs) {
+            Step.Strikes = LockedPairStrikes(Copy, Real, Found);
+        } else {
+            for (int Index = 0; Index < Found.LoserCount; ++Index)
+                Step.Strikes.push_back({SquareOf(Copy, Found.Losers[Index]), Found.Lost[Index]});
+        }
         Step.Square = Step.Strikes.empty() ? Step.Pair[0] : Step.Strikes.front().Square;
         if (Links && Found.Method == smLockedPairs) {
             for (const TCell* Cell : Found.Pair) {
-                if (Linked == nullptr && OwnDigits(Cell) != ShownDigits(Cell) && PartnerOf(Cell) != nullptr)
-                    Linked = Cell;
+                if (OwnDigits(Cell) != ShownDigits(Cell) && PartnerOf(Cell) != nullptr)
+                    Linked.emplace_back(Cell, OwnDigits(Cell) & ~ShownDigits(Cell));
             }
         } else if (Links) {
-            Linked = RuledOutByPartner(*Found.House, Found.PairDigits, Found.Pair[0], Found.Pair[1]);
+            Linked = RuledOutByPartners(*Found.House, Found.PairDigits, Found.Pair[0], Found.Pair[1]);
         }
     }
-    if (Linked != nullptr) {
-        Step.Linked = SquareOf(Copy, Linked);
-        Step.Partner = SquareOf(Copy, PartnerOf(Linked));
+    for (const auto& [Cell, Digits] : Linked)
+        Step.Links.push_back({SquareOf(Copy, Cell), SquareOf(Copy, PartnerOf(Cell)), Digits});
+    if (!Step.Links.empty()) {
+        Step.Linked = Step.Links.front().Square;
+        Step.Partner = Step.Links.front().Partner;
     }
     return Step;
 }
@@ -221,8 +256,8 @@ std::string HouseText(TStepHouse Kind, int Index)
     return {};
 }
 
-// "5", "5 and 8", "1, 2 and 9".
-std::string DigitsText(uint32_t Digits)
+// "5", "5 and 8", "1, 2 and 9" (or "5 or 8" with Last " or ").
+std::string DigitsText(uint32_t Digits, const char* Last = " and ")
 {
     std::vector<int> List;
     for (int Digit = 1; Digit <= 9; ++Digit)
@@ -231,7 +266,7 @@ std::string DigitsText(uint32_t Digits)
     std::string Text;
     for (size_t Index = 0; Index < List.size(); ++Index) {
         if (Index > 0)
-            Text += Index + 1 == List.size() ? " and " : ", ";
+            Text += Index + 1 == List.size() ? Last : ", ";
         Text += std::to_string(List[Index]);
     }
     return Text;
@@ -255,13 +290,52 @@ std::string MethodText(int Method)
 }
 
 // " Row 1, column 8 could hold 6 but for its partner in the parent (row 4,
-// column 2)." for a square ruled out through its link.
-std::string RuledOutText(const TPyramidStep& Step, uint32_t Digits)
+// column 2)." for each puzzle whose partners rule squares out, naming every
+// square and its partner.
+std::string RuledOutText(const TPyramidStep& Step)
 {
-    std::string Text = " ";
-    Text += Capitalised(PlaceText(Step.Linked));
-    Text += " could hold " + DigitsText(Digits) + " but for its partner in " + PuzzleName(Step.Partner.Puzzle, false);
-    Text += " (" + PlaceText(Step.Partner) + ").";
+    std::string Text;
+    std::vector<bool> Told(Step.Links.size(), false);
+    for (size_t First = 0; First < Step.Links.size(); ++First) {
+        if (Told[First])
+            continue;
+        const TStepLink& Head = Step.Links[First];
+        std::vector<std::string> Squares;
+        std::vector<std::string> Partners;
+        for (size_t Next = First; Next < Step.Links.size(); ++Next) {
+            const TStepLink& Link = Step.Links[Next];
+            if (Told[Next] || Link.Partner.Puzzle != Head.Partner.Puzzle || Link.Digits != Head.Digits)
+                continue;
+            Told[Next] = true;
+            Squares.push_back(PlaceText(Link.Square));
+            Partners.push_back(PlaceText(Link.Partner));
+        }
+        const bool One = Squares.size() == 1;
+        Text += " " + Capitalised(JoinPlaces(Squares)) + " could hold " + DigitsText(Head.Digits, " or ") +
+                (One ? " but for its partner in " : " but for their partners in ") +
+                PuzzleName(Head.Partner.Puzzle, false) + " (" + JoinPlaces(Partners) + ").";
+    }
+    return Text;
+}
+
+// " Take 2 out of row 4, column 3 and row 4, column 9. Take 2 and 8 out of
+// row 4, column 5.": squares that lose the same digits told together.
+std::string TakeText(const TPyramidStep& Step)
+{
+    std::string Text;
+    std::vector<bool> Told(Step.Strikes.size(), false);
+    for (size_t First = 0; First < Step.Strikes.size(); ++First) {
+        if (Told[First])
+            continue;
+        std::vector<std::string> Squares;
+        for (size_t Next = First; Next < Step.Strikes.size(); ++Next) {
+            if (Told[Next] || Step.Strikes[Next].Digits != Step.Strikes[First].Digits)
+                continue;
+            Told[Next] = true;
+            Squares.push_back(PlaceText(Step.Strikes[Next].Square));
+        }
+        Text += " Take " + DigitsText(Step.Strikes[First].Digits) + " out of " + JoinPlaces(Squares) + ".";
+    }
     return Text;
 }
 
@@ -277,8 +351,7 @@ std::string ExplainValue(const TPyramidStep& Step)
     }
     std::string Text = Subject(Step.Square) + " must be " + Digit + ": it is the only square of " +
                        HouseText(Step.HouseKind, Step.HouseIndex) + " that can hold " + Digit + Method;
-    if (Step.Linked.Valid())
-        Text += RuledOutText(Step, 1u << Step.Digit);
+    Text += RuledOutText(Step);
     return Text;
 }
 
@@ -289,29 +362,55 @@ std::string ExplainStrike(const TPyramidStep& Step)
     std::string Text = "In " + PuzzleName(Step.Square.Puzzle, false) + ", ";
     std::string Pair[2] = {PlaceText(Step.Pair[0]), PlaceText(Step.Pair[1])};
     if (Step.Method == smLockedPairs) {
-        if (Step.Linked.Valid()) {
-            const int Which = Step.Linked == Step.Pair[0] ? 0 : 1;
-            Pair[Which] += " (with its partner in " + PuzzleName(Step.Partner.Puzzle, false) + ", " +
-                           PlaceText(Step.Partner) + ")";
+        for (const TStepLink& Link : Step.Links) {
+            const int Which = Link.Square == Step.Pair[0] ? 0 : 1;
+            Pair[Which] += " (with its partner in " + PuzzleName(Link.Partner.Puzzle, false) + ", " +
+                           PlaceText(Link.Partner) + ")";
         }
-        std::vector<std::string> Losers;
-        for (const TStepStrike& Strike : Step.Strikes)
-            Losers.push_back(PlaceText(Strike.Square));
-        const std::string Digit = std::to_string(Step.Digit);
         Text += Pair[0] + " and " + Pair[1] + " can hold only " + DigitsText(Step.PairDigits) +
-                ", so no other square of " + House + " can hold " + Digit + Method + " Take " + Digit + " out of " +
-                JoinPlaces(Losers) + ".";
-        return Text;
+                ", so no other square of " + House + " can hold " + DigitsText(Step.PairDigits, " or ") + Method;
+        return Text + TakeText(Step);
     }
     Text += DigitsText(Step.PairDigits) + " can go only in " + Pair[0] + " and " + Pair[1] + " of " + House +
             ", so those two squares hold no other digit" + Method;
-    if (Step.Linked.Valid())
-        Text += RuledOutText(Step, Step.PairDigits);
-    std::vector<std::string> Takes;
-    for (const TStepStrike& Strike : Step.Strikes)
-        Takes.push_back(DigitsText(Strike.Digits) + " out of " + PlaceText(Strike.Square));
-    Text += " Take " + JoinPlaces(Takes) + ".";
-    return Text;
+    Text += RuledOutText(Step);
+    return Text + TakeText(Step);
+}
+
+// " with the help of its partner in the parent", naming each puzzle whose
+// partners the step rests on; empty for none.
+std::string LinkHelpText(const TPyramidStep& Step)
+{
+    if (Step.Links.empty())
+        return {};
+    std::vector<int> Puzzles;
+    for (const TStepLink& Link : Step.Links)
+        if (std::find(Puzzles.begin(), Puzzles.end(), Link.Partner.Puzzle) == Puzzles.end())
+            Puzzles.push_back(Link.Partner.Puzzle);
+    std::vector<std::string> Names;
+    for (int Puzzle : Puzzles)
+        Names.push_back(PuzzleName(Puzzle, false));
+    return (Step.Links.size() == 1 ? " with the help of its partner in " : " with the help of its partners in ") +
+           JoinPlaces(Names);
+}
+
+// The house a stage names: the proving house, or a single's box.
+TStepHouse StageHouse(const TPyramidStep& Step, int& Index)
+{
+    if (Step.HouseKind != TStepHouse::None) {
+        Index = Step.HouseIndex;
+        return Step.HouseKind;
+    }
+    Index = TPosition{Step.Square.Row, Step.Square.Col}.Box();
+    return TStepHouse::Box;
+}
+
+// The squares a stage points at: a value's square or a pair's two.
+std::vector<TStepSquare> StageSquares(const TPyramidStep& Step)
+{
+    if (Step.Kind == TStepKind::Strike)
+        return {Step.Pair[0], Step.Pair[1]};
+    return {Step.Square};
 }
 
 }  // namespace
@@ -355,7 +454,7 @@ TPyramidStep FindPyramidStep(const TPuzzleXLink& Pyramid, const TStepRules& Rule
                 if (!Puzzle.FindStep(Method, Found))
                     continue;
                 if (Found.IsValue() || StrikesAreNews(Pyramid, Index, Found))
-                    return Describe(*Copy, Found, Rules.Links);
+                    return Describe(*Copy, *Pyramid.GetPuzzle(Index), Found, Rules.Links);
                 Puzzle.ApplyStep(Found);
                 Again = true;
                 break;
@@ -423,4 +522,66 @@ bool ApplyPyramidStep(TPuzzleXLink& Pyramid, const TPyramidStep& Step, bool User
         }
     }
     return Changed;
+}
+
+bool StepHasStages(const TPyramidStep& Step)
+{
+    return Step.Kind == TStepKind::Value || Step.Kind == TStepKind::Strike;
+}
+
+std::string StageText(const TPyramidStep& Step, TStepStage Stage)
+{
+    if (!StepHasStages(Step) || Stage == TStepStage::Whole)
+        return ExplainStep(Step);
+    const int Puzzle = Step.Kind == TStepKind::Strike ? Step.Pair[0].Puzzle : Step.Square.Puzzle;
+    const std::string Method = ": a " + MethodText(Step.Method) + " step" + LinkHelpText(Step) + ".";
+    switch (Stage) {
+    case TStepStage::Place: return "Look at " + PuzzleName(Puzzle, false) + Method;
+    case TStepStage::House: {
+        int Index = -1;
+        const TStepHouse Kind = StageHouse(Step, Index);
+        return "Look at " + HouseText(Kind, Index) + " of " + PuzzleName(Puzzle, false) + Method;
+    }
+    case TStepStage::Square: {
+        const std::vector<TStepSquare> Squares = StageSquares(Step);
+        std::string Text = Subject(Squares[0]);
+        if (Squares.size() > 1)
+            Text += " and " + PlaceText(Squares[1]);
+        return Text + Method;
+    }
+    case TStepStage::Whole: break;
+    }
+    return ExplainStep(Step);
+}
+
+TStageMarks StageMarksOf(const TPyramidStep& Step, TStepStage Stage)
+{
+    TStageMarks Marks;
+    if (!StepHasStages(Step)) {
+        if (Step.Square.Valid()) {
+            Marks.Focus.push_back(Step.Square);
+            Marks.Cursor = Step.Square;
+        }
+        return Marks;
+    }
+    if (Stage == TStepStage::Place)
+        return Marks;
+    int Index = -1;
+    TPyramidStep Framed = Step;
+    Framed.HouseKind = StageHouse(Step, Index);
+    Framed.HouseIndex = Index;
+    Framed.Square.Puzzle = StageSquares(Step)[0].Puzzle;
+    Marks.House = StepHouseSquares(Framed);
+    if (Stage == TStepStage::House)
+        return Marks;
+    Marks.Focus = StageSquares(Step);
+    Marks.Cursor = Marks.Focus.front();
+    if (Stage == TStepStage::Square)
+        return Marks;
+    for (const TStepStrike& Strike : Step.Strikes)
+        Marks.Focus.push_back(Strike.Square);
+    for (const TStepLink& Link : Step.Links)
+        Marks.Focus.push_back(Link.Partner);
+    Marks.Cursor = Step.Square;
+    return Marks;
 }

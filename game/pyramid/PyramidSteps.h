@@ -51,14 +51,22 @@ struct TStepStrike {
     uint32_t Digits = 0;  // bit d = digit d
 };
 
+// A square whose candidates its partner in another puzzle narrows, with that
+// partner and the digits the partner rules out of it.
+struct TStepLink {
+    TStepSquare Square;
+    TStepSquare Partner;
+    uint32_t Digits = 0;
+};
+
 struct TPyramidStep {
     TStepKind Kind = TStepKind::Nothing;
     int Method = -1;
     // A value step's square; a strike's first square that loses digits; the
     // wrong entry's square (invalid when it is not to be named).
     TStepSquare Square;
-    // A value step's digit; the digit a locked pair strikes; the digit a
-    // wrong entry holds.
+    // A value step's digit; the digit a wrong entry holds; 0 for a strike
+    // (a locked pair strikes both its digits in one step).
     int Digit = 0;
     // The house that proves the step, in Square's puzzle; none for a single.
     TStepHouse HouseKind = TStepHouse::None;
@@ -66,12 +74,38 @@ struct TPyramidStep {
     std::array<TStepSquare, 2> Pair{};
     uint32_t PairDigits = 0;
     std::vector<TStepStrike> Strikes;
-    // Where the step rests on a link: the square whose candidates its
-    // partner narrows (a single's own square, a square of the house that
-    // only its partner rules out, or a pair's square) and that partner.
+    // Where the step rests on links: every square whose candidates its
+    // partner narrows (a single's own square, each square of the house that
+    // only its partner rules out, or a pair's squares), in the house's order.
+    std::vector<TStepLink> Links;
+    // The first of Links (invalid squares for none).
     TStepSquare Linked;
     TStepSquare Partner;
 };
+
+// Hints in stages: each tells a little more of the same step.
+enum class TStepStage : uint8_t {
+    Place = 1,   // the puzzle to look at and the method
+    House = 2,   // the house that proves it (a single: its square's box)
+    Square = 3,  // the square (a pair step: the pair's two squares)
+    Whole = 4,   // the whole step, as ExplainStep tells it
+};
+
+// Deductions come in stages; the other kinds are told whole at once.
+bool StepHasStages(const TPyramidStep& Step);
+
+// The text of a stage; rows, columns and boxes counted from 1. No digit
+// before the whole step, no square before the square's stage.
+std::string StageText(const TPyramidStep& Step, TStepStage Stage);
+
+// What a stage marks on the grids.
+struct TStageMarks {
+    std::vector<TStepSquare> House;
+    std::vector<TStepSquare> Focus;
+    // The square the cursor goes to (invalid: it stays where it is).
+    TStepSquare Cursor;
+};
+TStageMarks StageMarksOf(const TPyramidStep& Step, TStepStage Stage);
 
 // What a game lets the steps use.
 struct TStepRules {

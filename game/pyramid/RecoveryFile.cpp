@@ -90,6 +90,23 @@ private:
 };
 
 constexpr int64_t MaxStamp = INT64_MAX / 2;
+constexpr size_t RecordCount = 7;
+
+std::string RecordFields(const TUndoRecord& Record)
+{
+    return Numbers({Record.Row, Record.Col, Record.NewValue, Record.OldValue, static_cast<int64_t>(Record.Stamp),
+                    static_cast<int64_t>(Record.Order), Record.Carried ? 1 : 0});
+}
+
+// The record in the first seven fields; squares and digits beyond any
+// puzzle's are kept beyond it, for the puzzle to refuse.
+TUndoRecord RecordOf(const std::vector<int64_t>& Field)
+{
+    const auto Small = [&Field](size_t At) { return static_cast<int>(std::min<int64_t>(Field[At], 99)); };
+    return TUndoRecord{
+        Small(0),     Small(1), Small(2), Small(3), static_cast<uint64_t>(Field[4]), static_cast<uint64_t>(Field[5]),
+        Field[6] != 0};
+}
 
 }  // namespace
 
@@ -135,17 +152,13 @@ std::string RecoveryText(const TRecoveryState& State)
                          static_cast<int64_t>(History.Redo.size())}) +
                 '\n';
         for (const TUndoRecord& Record : History.Undo)
-            Text += "u " +
-                    Numbers({Record.Row, Record.Col, Record.NewValue, Record.OldValue,
-                             static_cast<int64_t>(Record.Stamp)}) +
-                    '\n';
+            Text += "u " + RecordFields(Record) + '\n';
         for (const int Kept : History.Checkpoints)
             Text += "c " + Numbers({Kept}) + '\n';
         for (const TRedoRecord& Entry : History.Redo)
-            Text += "r " +
-                    Numbers({Entry.Record.Row, Entry.Record.Col, Entry.Record.NewValue, Entry.Record.OldValue,
-                             static_cast<int64_t>(Entry.Record.Stamp), Entry.Before, Entry.After,
-                             static_cast<int64_t>(Entry.ParentMirror), static_cast<int64_t>(Entry.ChildMirror)}) +
+            Text += "r " + RecordFields(Entry.Record) + ',' +
+                    Numbers({Entry.Before, Entry.After, static_cast<int64_t>(Entry.ParentMirror),
+                             static_cast<int64_t>(Entry.ChildMirror)}) +
                     '\n';
     }
     Text += Format("check %016" PRIx64 "\n", RecoveryCheck(Text));
@@ -191,20 +204,15 @@ TRecoveryState ReadRecovery(const std::string& Text)
         TPuzzleHistory History;
         History.NextStamp = static_cast<uint64_t>(Head[1]);
         for (int64_t Index = 0; Index < Head[2]; ++Index) {
-            const std::vector<int64_t> Field = Lines.Numbers("u", 5, 0, MaxStamp);
-            History.Undo.push_back(TUndoRecord{
-                static_cast<int>(std::min<int64_t>(Field[0], 99)), static_cast<int>(std::min<int64_t>(Field[1], 99)),
-                static_cast<int>(std::min<int64_t>(Field[2], 99)), static_cast<int>(std::min<int64_t>(Field[3], 99)),
-                static_cast<uint64_t>(Field[4])});
+            History.Undo.push_back(RecordOf(Lines.Numbers("u", RecordCount, 0, MaxStamp)));
         }
         for (int64_t Index = 0; Index < Head[3]; ++Index)
             History.Checkpoints.push_back(static_cast<int>(Lines.Numbers("c", 1, 0, MaxRecoveredRecords)[0]));
         for (int64_t Index = 0; Index < Head[4]; ++Index) {
-            const std::vector<int64_t> Field = Lines.Numbers("r", 9, 0, MaxStamp);
-            const auto Small = [&Field](int At) { return static_cast<int>(std::min<int64_t>(Field[At], 99)); };
-            History.Redo.push_back(
-                TRedoRecord{TUndoRecord{Small(0), Small(1), Small(2), Small(3), static_cast<uint64_t>(Field[4])},
-                            Small(5), Small(6), static_cast<uint64_t>(Field[7]), static_cast<uint64_t>(Field[8])});
+            const std::vector<int64_t> Field = Lines.Numbers("r", RecordCount + 4, 0, MaxStamp);
+            const auto Small = [&Field](size_t At) { return static_cast<int>(std::min<int64_t>(Field[At], 99)); };
+            History.Redo.push_back(TRedoRecord{RecordOf(Field), Small(7), Small(8), static_cast<uint64_t>(Field[9]),
+                                               static_cast<uint64_t>(Field[10])});
         }
         State.Histories.push_back(std::move(History));
     }

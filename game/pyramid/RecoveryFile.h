@@ -13,9 +13,11 @@
 //   played MILLISECONDS
 //   save LINE                      (the 31 lines of the saved-game file)
 //   history PUZZLE,NEXT STAMP,UNDO RECORDS,CHECKPOINTS,VALUES TO REDO
-//   u ROW,COL,NEW,OLD,STAMP        (each undo record, oldest first)
+//   u RECORD                       (each undo record, oldest first)
 //   c KEPT                         (each checkpoint, oldest first)
-//   r ROW,COL,NEW,OLD,STAMP,BEFORE,AFTER,PARENT MIRROR,CHILD MIRROR
+//   r RECORD,BEFORE,AFTER,PARENT MIRROR,CHILD MIRROR
+//                                  (each value to redo, newest last)
+// where a RECORD is ROW,COL,NEW,OLD,STAMP,ORDER,CARRIED (TUndoRecord).
 //   ...                            (a history for each puzzle, parent first)
 //   check SIXTEEN HEX DIGITS       (FNV-1a, 64 bits, of all bytes before)
 //

@@ -17,7 +17,8 @@ void ShowAllFeatures(TFeatureView& V, bool ShowLeds, bool ShowBars)
     // A paper game before may have hidden the whole View menu; nothing else
     // would bring it back for a screen game.
     V.Show(P::ViewMenu, true);
-    for (P Part : {P::UserMarks, P::SolveSeparator, P::SolveChildren, P::SolveParent, P::SolvePyramid, P::Steps})
+    for (P Part :
+         {P::UserMarks, P::SolveSeparator, P::SolveChildren, P::SolveParent, P::SolvePyramid, P::Steps, P::Mistakes})
         V.Show(Part, true);
     V.InvalidSettings = true;
     V.IncorrectSettings = true;
@@ -27,7 +28,7 @@ void ShowAllFeatures(TFeatureView& V, bool ShowLeds, bool ShowBars)
 
 void HidePlayControls(TFeatureView& V)
 {
-    for (P Part : {P::BarPanel, P::ControlPanel, P::LedPanel, P::EditMenu, P::Steps, P::UserMarks})
+    for (P Part : {P::BarPanel, P::ControlPanel, P::LedPanel, P::EditMenu, P::Steps, P::Mistakes, P::UserMarks})
         V.Show(Part, false);
 }
 
@@ -77,6 +78,7 @@ TFeatureView GameFeatureView(const TFeatureView& Before, const TGameFeatures& Ga
     if (!Game.IncorrectHighlighting) {
         V.IncorrectSettings = false;
         V.PrioritySettings = false;
+        V.Show(P::Mistakes, false);
     }
     if (!Game.SolveParent)
         V.Show(P::SolveParent, false);

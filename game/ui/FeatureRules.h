@@ -38,6 +38,7 @@ enum class TFeaturePart {
     SolveParent,     // "Solve P&arent"
     SolvePyramid,    // "Solve &Tavrel"
     Steps,           // "&Next Step", "Appl&y Step", their separator and the step line
+    Mistakes,        // "Show First &Mistake" and "Undo to Before &Mistake"
     Count
 };
 

@@ -1,8 +1,10 @@
 #include "Options.h"
 
 #include "ColourBox.h"
+#include "OptionsPages.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -16,27 +18,20 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-namespace {
-
-const char* const HelpTopicProperty = "HelpTopic";
-
-// A settings page that carries its help topic.
-QWidget* MakePage(const QString& Name, int Topic)
+QWidget* MakeOptionsPage(const QString& Name, int Topic)
 {
     auto* Page = new QWidget;
     Page->setObjectName(Name);
-    Page->setProperty(HelpTopicProperty, Topic);
+    Page->setProperty(OptionsHelpTopicProperty, Topic);
     return Page;
 }
 
-QGroupBox* MakeGroup(const QString& Name, const QString& Title, QWidget* Parent)
+QGroupBox* MakeOptionsGroup(const QString& Name, const QString& Title, QWidget* Parent)
 {
     auto* Group = new QGroupBox(Title, Parent);
     Group->setObjectName(Name);
     return Group;
 }
-
-}  // namespace
 
 TfrmOptions::TfrmOptions(QWidget* Owner) : QDialog(Owner), FPrevious(&Settings())
 {
@@ -114,7 +109,7 @@ TColourBox* TfrmOptions::MakeColourBox(int Number, const QString& Name, const QS
 
 QWidget* TfrmOptions::MakeGeneralPage()
 {
-    auto* Page = MakePage(QStringLiteral("tbGeneral"), GeneralTopic);
+    auto* Page = MakeOptionsPage(QStringLiteral("tbGeneral"), GeneralTopic);
     auto* Layout = new QVBoxLayout(Page);
     Layout->setContentsMargins(16, 12, 16, 12);
     Layout->setSpacing(8);
@@ -137,20 +132,46 @@ QWidget* TfrmOptions::MakeGeneralPage()
         MakeOptionBox(optMainHints, QStringLiteral("cbxMainHints"), QStringLiteral("Show hints on main screen"), Page));
     Layout->addWidget(MakeOptionBox(optCongrats, QStringLiteral("cbxCongrats"),
                                     QStringLiteral("Show congratulations when game solved"), Page));
+    Layout->addLayout(MakeStepStartRow(Page));
     Layout->addStretch(1);
     return Page;
 }
 
+QHBoxLayout* TfrmOptions::MakeStepStartRow(QWidget* Page)
+{
+    auto* Row = new QHBoxLayout;
+    FStepStart = new QComboBox(Page);
+    FStepStart->setObjectName(QStringLiteral("cmbStepStart"));
+    for (const char* Stage : {QT_TR_NOOP("the place to look"), QT_TR_NOOP("the house"), QT_TR_NOOP("the square"),
+                              QT_TR_NOOP("the whole step")})
+        FStepStart->addItem(tr(Stage));
+    auto* Label = new QLabel(tr("Next Step shows at first:"), Page);
+    Label->setObjectName(QStringLiteral("lblStepStart"));
+    Label->setBuddy(FStepStart);
+    connect(FStepStart, &QComboBox::currentIndexChanged, this,
+            [this](int Index) { FValues.SetStepStartStage(Index + 1); });
+    Row->addWidget(Label);
+    Row->addWidget(FStepStart);
+    Row->addStretch(1);
+    return Row;
+}
+
+void TfrmOptions::SetStepStartStage(int Stage)
+{
+    FValues.SetStepStartStage(Stage);
+    ShowValues();
+}
+
 QWidget* TfrmOptions::MakeHelpersPage()
 {
-    auto* Page = MakePage(QStringLiteral("tbHelpers"), HelpersTopic);
+    auto* Page = MakeOptionsPage(QStringLiteral("tbHelpers"), HelpersTopic);
     auto* Layout = new QVBoxLayout(Page);
     Layout->setContentsMargins(16, 12, 16, 12);
     Layout->setSpacing(10);
     Layout->addWidget(MakeOptionBox(optNoRemoveSoln, QStringLiteral("cbxNoRemoveSoln"),
                                     QStringLiteral("Prevent removal of auto pencil marked solution  "), Page));
 
-    QGroupBox* Wrong = MakeGroup(QStringLiteral("grpWrongEntries"), QStringLiteral(" Wrong Entries "), Page);
+    QGroupBox* Wrong = MakeOptionsGroup(QStringLiteral("grpWrongEntries"), QStringLiteral(" Wrong Entries "), Page);
     auto* Grid = new QGridLayout(Wrong);
     Grid->setContentsMargins(12, 10, 12, 10);
     Grid->setHorizontalSpacing(40);
@@ -190,100 +211,12 @@ QWidget* TfrmOptions::MakeHelpersPage()
     return Page;
 }
 
-QWidget* TfrmOptions::MakeAppearancePage()
-{
-    auto* Page = MakePage(QStringLiteral("tbAppearance"), AppearanceTopic);
-
-    auto MakeGrid = [](QGroupBox* Group) {
-        auto* Grid = new QGridLayout(Group);
-        Grid->setContentsMargins(8, 4, 8, 6);
-        Grid->setHorizontalSpacing(8);
-        Grid->setVerticalSpacing(4);
-        return Grid;
-    };
-    // A row of label and box side by side.
-    auto AddRow = [this](QGridLayout* Grid, int Row, int Number) {
-        Grid->addWidget(FColourLabels[Number], Row, 0);
-        Grid->addWidget(FColourBoxes[Number], Row, 1);
-        Grid->setColumnStretch(1, 1);
-    };
-    // The label above its box, for the two narrow groups.
-    auto AddStacked = [this](QGridLayout* Grid, int Row, int Number) {
-        Grid->addWidget(FColourLabels[Number], Row * 2, 0);
-        Grid->addWidget(FColourBoxes[Number], Row * 2 + 1, 0);
-    };
-
-    QGroupBox* Foreground = MakeGroup(QStringLiteral("grpForeground"), QStringLiteral(" Foreground "), Page);
-    MakeColourBox(colRevealed, QStringLiteral("colRevealed"), QStringLiteral("lblRevealed"),
-                  QStringLiteral("&Revealed value"), Foreground);
-    MakeColourBox(colEntered, QStringLiteral("colEntered"), QStringLiteral("lblEntered"),
-                  QStringLiteral("&Entered Value"), Foreground);
-    MakeColourBox(colInvalid, QStringLiteral("colInvalid"), QStringLiteral("lblInvalidEntry"),
-                  QStringLiteral("&Invalid entry"), Foreground);
-    MakeColourBox(colIncorrect, QStringLiteral("colIncorrect"), QStringLiteral("lblIncorrectEntry"),
-                  QStringLiteral("In&correct entry"), Foreground);
-    MakeColourBox(colPencilMarks, QStringLiteral("colPencilMarks"), QStringLiteral("lblPencilMarks"),
-                  QStringLiteral("&Pencil marks"), Foreground);
-    MakeColourBox(colPenSelected, QStringLiteral("colPenSelected"), QStringLiteral("lblPenSelected"),
-                  QStringLiteral("&Selected square"), Foreground);
-    QGridLayout* ForeGrid = MakeGrid(Foreground);
-    const int ForegroundOrder[] = {colRevealed, colEntered, colInvalid, colIncorrect, colPencilMarks, colPenSelected};
-    for (int Row = 0; Row < 6; ++Row)
-        AddRow(ForeGrid, Row, ForegroundOrder[Row]);
-    ForeGrid->setRowStretch(6, 1);
-
-    QGroupBox* Leds = MakeGroup(QStringLiteral("grpLeds"), QStringLiteral(" LEDs "), Page);
-    MakeColourBox(colLEDoff, QStringLiteral("colLEDoff"), QStringLiteral("lblLEDoff"), QStringLiteral("&Off"), Leds);
-    MakeColourBox(colLED8, QStringLiteral("colLED8"), QStringLiteral("lblLED8"), QStringLiteral("&8 Entries present"),
-                  Leds);
-    MakeColourBox(colLED9, QStringLiteral("colLED9"), QStringLiteral("lblLED9"), QStringLiteral("&9 Entries Present"),
-                  Leds);
-    QGridLayout* LedGrid = MakeGrid(Leds);
-    AddRow(LedGrid, 0, colLEDoff);
-    AddRow(LedGrid, 1, colLED8);
-    AddRow(LedGrid, 2, colLED9);
-
-    QGroupBox* Background = MakeGroup(QStringLiteral("grpBackground"), QStringLiteral(" Background "), Page);
-    MakeColourBox(colNormalBg, QStringLiteral("colNormalBg"), QStringLiteral("lblNormalBg"),
-                  QStringLiteral("&Normal cell"), Background);
-    MakeColourBox(colShadedBg, QStringLiteral("colShadedBg"), QStringLiteral("lblShadedBg"),
-                  QStringLiteral("&Linked cell"), Background);
-    QGridLayout* BackGrid = MakeGrid(Background);
-    AddStacked(BackGrid, 0, colNormalBg);
-    AddStacked(BackGrid, 1, colShadedBg);
-
-    QGroupBox* HiLites = MakeGroup(QStringLiteral("grpHiLites"), QStringLiteral(" Hi Lites "), Page);
-    MakeColourBox(colHiLiteFore, QStringLiteral("colHiLiteFore"), QStringLiteral("lblHiLiteFore"),
-                  QStringLiteral("&Font"), HiLites);
-    MakeColourBox(colHiLiteBack, QStringLiteral("colHiLiteBack"), QStringLiteral("lblHiLiteBack"),
-                  QStringLiteral("&Background"), HiLites);
-    QGridLayout* HiLiteGrid = MakeGrid(HiLites);
-    AddStacked(HiLiteGrid, 0, colHiLiteFore);
-    AddStacked(HiLiteGrid, 1, colHiLiteBack);
-
-    // Foreground down the left; LEDs over the two small groups on the right.
-    auto* Layout = new QGridLayout(Page);
-    Layout->setContentsMargins(8, 4, 8, 4);
-    Layout->setHorizontalSpacing(6);
-    Layout->setVerticalSpacing(4);
-    Layout->addWidget(Foreground, 0, 0, 2, 1);
-    Layout->addWidget(Leds, 0, 1, 1, 2);
-    Layout->addWidget(Background, 1, 1);
-    Layout->addWidget(HiLites, 1, 2);
-    // Room for a hex name in the Foreground boxes and for the longer colour
-    // names in the two narrow groups.
-    Layout->setColumnMinimumWidth(0, 282);
-    Layout->setColumnMinimumWidth(1, 156);
-    Layout->setColumnMinimumWidth(2, 156);
-    return Page;
-}
-
 QWidget* TfrmOptions::MakeSolvingPage()
 {
     auto* Page = new QWidget;
     Page->setObjectName(QStringLiteral("tbSolving"));
     auto* Layout = new QVBoxLayout(Page);
-    QGroupBox* Methods = MakeGroup(QStringLiteral("grpSolveMethods"), QStringLiteral(" Method to use "), Page);
+    QGroupBox* Methods = MakeOptionsGroup(QStringLiteral("grpSolveMethods"), QStringLiteral(" Method to use "), Page);
     auto* MethodsLayout = new QVBoxLayout(Methods);
     FSolveMethods = new QListWidget(Methods);
     FSolveMethods->setObjectName(QStringLiteral("chklbSolveMthods"));
@@ -334,8 +267,9 @@ void TfrmOptions::FormCreate()
 
 void TfrmOptions::PageControl1Change(int Index)
 {
-    const QVariant Topic =
-        FPageControl->widget(Index) != nullptr ? FPageControl->widget(Index)->property(HelpTopicProperty) : QVariant();
+    const QVariant Topic = FPageControl->widget(Index) != nullptr
+                               ? FPageControl->widget(Index)->property(OptionsHelpTopicProperty)
+                               : QVariant();
     if (Topic.isValid())
         FHelpTopic = Topic.toInt();
 }
@@ -434,6 +368,10 @@ void TfrmOptions::ShowValues()
         FColourBoxes[Number]->SetColour(FValues.GetColour(Number));
         FColourBoxes[Number]->setEnabled(FValues.IsColourEnabled(Number));
         FColourLabels[Number]->setEnabled(FValues.IsColourEnabled(Number));
+    }
+    {
+        const QSignalBlocker Blocker(FStepStart);
+        FStepStart->setCurrentIndex(FValues.StepStartStage() - 1);
     }
     const QSignalBlocker Blocker(FSolveMethods);
     for (int Method = 0; Method < FSolveMethods->count(); ++Method)

@@ -17,6 +17,8 @@
 #include <array>
 
 class QCheckBox;
+class QComboBox;
+class QHBoxLayout;
 class QKeyEvent;
 class QLabel;
 class QListWidget;
@@ -50,6 +52,9 @@ public:
     TColor GetColour(int Number) const { return FValues.GetColour(Number); }
     void SetColour(int Number, TColor Colour);
     bool IsMethodEnabled(int Method) const { return FValues.IsMethodEnabled(Method); }
+    // The stage Next Step shows first, 1-4 ("Next Step shows at first:").
+    int StepStartStage() const { return FValues.StepStartStage(); }
+    void SetStepStartStage(int Stage);
 
     // The per-game feature rules: the control of setting 7, 8, 9 or 10 (10 is
     // both priority buttons), the colour box 8 or 9 with its label. A
@@ -77,6 +82,8 @@ protected:
 
 private:
     QWidget* MakeGeneralPage();
+    // "Next Step shows at first:" and its choices.
+    QHBoxLayout* MakeStepStartRow(QWidget* Page);
     QWidget* MakeHelpersPage();
     QWidget* MakeAppearancePage();
     QWidget* MakeSolvingPage();
@@ -109,4 +116,5 @@ private:
     std::array<TColourBox*, TSettingsValues::ColourCount + 1> FColourBoxes{};
     std::array<QLabel*, TSettingsValues::ColourCount + 1> FColourLabels{};
     QListWidget* FSolveMethods = nullptr;
+    QComboBox* FStepStart = nullptr;
 };

@@ -7,7 +7,8 @@
 // The class is one window that wires its parts; each feature has a room of
 // its own: EntryController (pointer, clicks, keys, the strip, the pop-up's
 // entry items; EntryRules decides what an act on a cell does), StepPresenter
-// (explained steps: the step shown, its marks, the step line), HideOpts with
+// (explained steps: the step shown, its marks, the step line),
+// MistakePresenter (the first mistake and the way back to it), HideOpts with
 // FeatureRules (what a game's features show), ViewOptions (the View menu's
 // settings), FileCommands (saving, loading, the booklet), RecoveryKeeper
 // (the game kept safe from an unclean end). The window's own
@@ -29,6 +30,7 @@
 #include "FileCommands.h"
 #include "GamesFile.h"
 #include "HideOpts.h"
+#include "MistakePresenter.h"
 #include "Prompter.h"
 #include "PuzzleInfo.h"
 #include "RecoveryKeeper.h"
@@ -99,6 +101,8 @@ public:
 
     // Refresh cycle.
     void RefreshAll(bool Check);
+    // RefreshAll without taking the step shown away (a child chosen).
+    void RefreshShown(bool Check);
     void UpdateLeds(int Which);
     void UpdateProgress(bool Check);
     void UpdateOverall(bool Check);
@@ -289,7 +293,13 @@ private:
     {
         if (FSteps)
             FSteps->ClearStep();
+        if (FMistakes)
+            FMistakes->Clear();
     }
+    // The first mistake (the mistake presenter's).
+    bool MistakesOffered() const;
+    void ShowFirstMistakeClick();
+    void UndoToMistakeClick();
     TPuzzleXLink* StepPyramid() const override { return FXLink; }
     TGrid* StepGrid(bool Parent) const override { return EntryGrid(Parent); }
     int StepChild() const override { return FCurrentChild; }
@@ -299,6 +309,7 @@ private:
     void StepActiveGrid(bool Parent) override { FEntry->SetActiveGrid(Parent); }
     void StepMade(int Index) override;
     void StepRefresh(bool Check) override { RefreshAll(Check); }
+    int StepStartStage() const override;
 
     // QVMainIssues.cpp: an issue file the player adds.
     void AddIssueFileClick();
@@ -339,6 +350,7 @@ private:
     std::unique_ptr<THideOpts> FHideOpts;
     std::unique_ptr<TEntryController> FEntry;
     std::unique_ptr<TStepPresenter> FSteps;
+    std::unique_ptr<TMistakePresenter> FMistakes;
     std::unique_ptr<TFileCommands> FFiles;
     std::unique_ptr<TRecoveryKeeper> FRecovery;
     TViewOptions FView;

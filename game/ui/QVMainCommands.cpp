@@ -116,6 +116,9 @@ const std::vector<TCommand>& TfrmMain::CommandTable()
             Row(M::Edit, "Redo1", QT_TR_NOOP("&Redo"), "Ctrl+Y;Ctrl+Shift+Z", [](F& W, int) { W.Redo1Click(); });
         Redo.Disabled = true;
         Add(Redo);
+        Add(Row(
+            M::Edit, "UndoToMistake1", QT_TR_NOOP("Undo to Before &Mistake"), "Ctrl+Shift+M",
+            [](F& W, int) { W.UndoToMistakeClick(); }, P::Mistakes));
         Add(Row(M::Edit, "Checkpoint1", QT_TR_NOOP("&Checkpoint"), "", [](F& W, int) { W.Checkpoint1Click(); }));
         Add(Row(M::Edit, "Backtocheckpoint1", QT_TR_NOOP("U&ndo to checkpoint"), "",
                 [](F& W, int) { W.Backtocheckpoint1Click(); }));
@@ -191,6 +194,9 @@ const std::vector<TCommand>& TfrmMain::CommandTable()
         Add(Row(
             M::Puzzle, "ApplyStep1", QT_TR_NOOP("Appl&y Step"), "Shift+F2", [](F& W, int) { W.ApplyStepClick(); },
             P::Steps));
+        Add(Row(
+            M::Puzzle, "ShowFirstMistake1", QT_TR_NOOP("Show First &Mistake"), "Ctrl+M",
+            [](F& W, int) { W.ShowFirstMistakeClick(); }, P::Mistakes));
         Add(Separator(M::Puzzle, "N13", P::Steps));
         Add(Row(
             M::Puzzle, "SolveChild", QT_TR_NOOP("&Solve Child"), "", [](F& W, int) { W.SolveChildClick(); },

@@ -279,4 +279,5 @@ void TfrmMain::BuildStepPanel(QWidget* Panel)
     Line->setTextInteractionFlags(Qt::TextSelectableByMouse);
     Line->setGeometry(LeftX + 4, 1, RightX + GridImageSize - LeftX - 8, StepPanelHeight - 2);
     FSteps = std::make_unique<TStepPresenter>(static_cast<TStepHost&>(*this), *Line);
+    FMistakes = std::make_unique<TMistakePresenter>(static_cast<TStepHost&>(*this), *Line);
 }

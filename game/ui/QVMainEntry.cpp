@@ -5,6 +5,7 @@
 
 #include "GameFeatures.h"
 #include "HideOpts.h"
+#include "Options.h"
 #include "Puzzle.h"
 #include "PuzzleXLink.h"
 #include "QVDisplayGrid.h"
@@ -102,6 +103,11 @@ void TfrmMain::Undo1Click()
 
 void TfrmMain::Redo1Click()
 {
+    // Entries taken back together come back together.
+    if (FMistakes->RedoEntries()) {
+        UpdateRedoItem();
+        return;
+    }
     if (TPuzzle* Target = Puzzle(FEntry->UndoPuzzle())) {
         Target->Redo();
         RefreshAll(false);
@@ -111,7 +117,36 @@ void TfrmMain::Redo1Click()
 void TfrmMain::UpdateRedoItem()
 {
     const TPuzzle* Target = Puzzle(FEntry->UndoPuzzle());
-    Command("Redo1")->setEnabled(Target != nullptr && Target->CanRedo());
+    Command("Redo1")->setEnabled((Target != nullptr && Target->CanRedo()) || (FMistakes && FMistakes->CanRedo()));
+}
+
+// Only a game that shows incorrect entries tells where they are.
+bool TfrmMain::MistakesOffered() const
+{
+    const TGameFeatures Features = FeaturesOf(FGameRecord);
+    return FXLink != nullptr && Features.PlayControls && Features.IncorrectHighlighting;
+}
+
+void TfrmMain::ShowFirstMistakeClick()
+{
+    if (!MistakesOffered())
+        return;
+    ClearStep();
+    FMistakes->ShowFirstMistakeClick();
+}
+
+void TfrmMain::UndoToMistakeClick()
+{
+    if (!MistakesOffered())
+        return;
+    ClearStep();
+    FMistakes->UndoToMistakeClick();
+    UpdateRedoItem();
+}
+
+int TfrmMain::StepStartStage() const
+{
+    return FOptions != nullptr ? FOptions->StepStartStage() : 1;
 }
 
 void TfrmMain::Checkpoint1Click()

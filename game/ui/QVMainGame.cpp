@@ -155,6 +155,7 @@ void TfrmMain::StartGame(const TPuzzleInfo& Record, TStream& Stream)
     AttachGrids();
     SelectChild(1);
     RefreshAll(false);
+    FMistakes->Forget();
     FEntry->StartGame();
     FGameName = FromDataText(Record.GameNameTrimmed());
     SetCaption(QString());
@@ -245,7 +246,10 @@ bool TfrmMain::SelectChild(int N)
     Link->SetDisplay(FChildGrid.get());
     FChildGrid->SetLink(Link);
     FImage2->SetAccessibleGridName(QStringLiteral("Child %1").arg(N));
-    RefreshAll(false);
+    // Looking at another child keeps the step shown, marked where it shows.
+    RefreshShown(false);
+    FSteps->ChildShown();
+    FMistakes->ChildShown();
     return true;
 }
 

@@ -21,6 +21,11 @@ void TfrmMain::RefreshAll(bool Check)
     // is kept safe within a second.
     ClearStep();
     FRecovery->Changed();
+    RefreshShown(Check);
+}
+
+void TfrmMain::RefreshShown(bool Check)
+{
     UpdateLeds(FCurrentChild);
     UpdateLeds(0);
     UpdateProgress(Check);

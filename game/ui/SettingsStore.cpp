@@ -212,6 +212,7 @@ void TSettingsStore::SaveOptions(const TfrmOptions& Options)
         Write(Store, Key(OptionsGroup, OptionName(Number)), Options.GetStoredOption(Number) ? 1 : 0);
     for (int Number = 1; Number <= TSettingsValues::ColourCount; ++Number)
         Write(Store, Key(OptionsGroup, ColourName(Number)), static_cast<uint>(Options.GetColour(Number)));
+    Write(Store, Key(OptionsGroup, StepStageName), static_cast<uint>(Options.StepStartStage()));
 }
 
 void TSettingsStore::LoadOptions(TfrmOptions& Options)
@@ -230,6 +231,9 @@ void TSettingsStore::LoadOptions(TfrmOptions& Options)
         const std::optional<uint32_t> Value = ReadWord(Store, Key(OptionsGroup, ColourName(Number)));
         Options.SetColour(Number, Value && IsColourValue(*Value) ? *Value : TSettingsValues::DefaultColour(Number));
     }
+    // Missing or out of range: the place to look.
+    const std::optional<uint32_t> Stage = ReadWord(Store, Key(OptionsGroup, StepStageName));
+    Options.SetStepStartStage(Stage && *Stage <= TSettingsValues::StepStageCount ? static_cast<int>(*Stage) : 1);
 }
 
 void TSettingsStore::SaveViewOptions(const TViewOptions& View, bool WithPencilStyle)

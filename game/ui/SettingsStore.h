@@ -36,6 +36,8 @@ public:
     static constexpr const char* Application = "Tavrel Sudoku";
     static constexpr const char* GamesGroup = "Games";
     static constexpr const char* OptionsGroup = "Options";
+    // The stage Next Step shows first, 1-4.
+    static constexpr const char* StepStageName = "StepStartStage";
 
     TSettingsStore();
     ~TSettingsStore();
@@ -52,7 +54,8 @@ public:
     void SaveLastGame(uint32_t Issue, uint32_t Game, const QString& File);
     TLastGame ReadLastGame();
 
-    // The eleven booleans (their checked state) and thirteen colours.
+    // The eleven booleans (their checked state), thirteen colours and the
+    // stage Next Step starts at.
     void SaveOptions(const TfrmOptions& Options);
     // Reads them into the dialog; with nothing stored yet, stores the
     // dialog's own state instead.

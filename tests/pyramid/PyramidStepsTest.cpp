@@ -193,12 +193,13 @@ TEST(PyramidStepsTest, AStrikeTakesOutExactlyWhatItNames)
                 for (int Col = 0; Col < 9; ++Col)
                     Before.push_back({{Puzzle, Row, Col}, ShownDigits(P, {Puzzle, Row, Col})});
         if (Step.Method == smLockedPairs) {
-            // The other squares of the house that show the struck digit.
+            // The other squares of the house that show either digit of the
+            // pair: one step strikes both.
             std::vector<TStepSquare> Expected;
             for (const TStepSquare& Square : StepHouseSquares(Step))
                 if (Square != Step.Pair[0] && Square != Step.Pair[1] &&
                     P.GetPuzzle(Square.Puzzle)->CellAt(Square.Row, Square.Col)->GetValue() == 0 &&
-                    ((ShownDigits(P, Square) >> Step.Digit) & 1u))
+                    (ShownDigits(P, Square) & Step.PairDigits) != 0)
                     Expected.push_back(Square);
             std::vector<TStepSquare> Named;
             for (const TStepStrike& Strike : Step.Strikes)

@@ -111,9 +111,10 @@ void ExpectStepHolds(const TPuzzleXLink& Pyramid, const TPyramidStep& Step)
     if (Step.Method == smLockedPairs) {
         EXPECT_EQ(Shown(CellAt(Pyramid, Step.Pair[0])), Step.PairDigits);
         EXPECT_EQ(Shown(CellAt(Pyramid, Step.Pair[1])), Step.PairDigits);
+        // One step strikes both digits, and only where they show.
         for (const TStepStrike& Strike : Step.Strikes) {
-            EXPECT_EQ(Strike.Digits, 1u << Step.Digit);
-            EXPECT_TRUE(Shown(CellAt(Pyramid, Strike.Square)) & (1u << Step.Digit));
+            EXPECT_EQ(Strike.Digits & ~Step.PairDigits, 0u);
+            EXPECT_EQ(Shown(CellAt(Pyramid, Strike.Square)) & Strike.Digits, Strike.Digits);
         }
     } else {
         for (int Digit = 1; Digit <= 9; ++Digit) {

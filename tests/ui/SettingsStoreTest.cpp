@@ -53,6 +53,7 @@ TEST(SettingsStore, TheStoredNamesAndNumbersAreThoseOfTheDesign)
                                                  {"Options/SelectedColor", "16711680"},
                                                  {"Options/HiLiteFontColor", "8388608"},
                                                  {"Options/HiLiteBackColor", "12639424"},
+                                                 {"Options/StepStartStage", "1"},
                                                  {"Options/UserMarksLinked", "0"},
                                                  {"Options/UserMarksSeparate", "0"},
                                                  {"Options/HidePencilMarks", "0"},

@@ -29,6 +29,7 @@ TEST(Steps, F2ShowsTheStepOnTheGridAndAgainMakesItAsAnUndoableEntry)
 {
     TMainWindowRig Rig;
     TfrmMain& Main = Rig.Start();
+    Rig.Options->SetStepStartStage(4);
     EXPECT_TRUE(Rig.Find<QWidget>("pnlStep")->isVisible());
     EXPECT_TRUE(StepLine(Rig).isEmpty());
     // A step in another child than the one shown brings its child up.
@@ -80,6 +81,7 @@ TEST(Steps, SolvingAndStepsUseTheMethodsTheSettingsCheck)
 {
     TMainWindowRig Rig;
     Rig.Start();
+    Rig.Options->SetStepStartStage(4);
     Rig.Options->EnsureControls();
     auto* Methods = Rig.Options->findChild<QListWidget*>(QStringLiteral("chklbSolveMthods"));
     ASSERT_NE(Methods, nullptr);
@@ -109,6 +111,7 @@ TEST(Steps, StepsAloneReachTheCongratulation)
 {
     TMainWindowRig Rig;
     TfrmMain& Main = Rig.Start();
+    Rig.Options->SetStepStartStage(4);
     Main.LoadGame(2, 201);
     int Presses = 0;
     while (Rig.Prompter.Messages.empty() && Presses < 4000) {
@@ -157,6 +160,7 @@ TEST(Steps, TheGamesAidsDecideWhereStepsAreOffered)
 {
     TMainWindowRig Rig;
     TfrmMain& Main = Rig.Start();
+    Rig.Options->SetStepStartStage(4);
     const auto Offered = [&] {
         const bool Menu = Rig.Find<QAction>("NextStep1")->isVisible() && Rig.Find<QAction>("ApplyStep1")->isVisible();
         EXPECT_EQ(Menu, Rig.Find<QWidget>("pnlStep")->isVisible());

@@ -1,0 +1,99 @@
+// The settings dialog's page of colours.
+#include "Options.h"
+
+#include "ColourBox.h"
+#include "OptionsPages.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+QWidget* TfrmOptions::MakeAppearancePage()
+{
+    auto* Page = MakeOptionsPage(QStringLiteral("tbAppearance"), AppearanceTopic);
+
+    auto MakeGrid = [](QGroupBox* Group) {
+        auto* Grid = new QGridLayout(Group);
+        Grid->setContentsMargins(8, 4, 8, 6);
+        Grid->setHorizontalSpacing(8);
+        Grid->setVerticalSpacing(4);
+        return Grid;
+    };
+    // A row of label and box side by side.
+    auto AddRow = [this](QGridLayout* Grid, int Row, int Number) {
+        Grid->addWidget(FColourLabels[Number], Row, 0);
+        Grid->addWidget(FColourBoxes[Number], Row, 1);
+        Grid->setColumnStretch(1, 1);
+    };
+    // The label above its box, for the two narrow groups.
+    auto AddStacked = [this](QGridLayout* Grid, int Row, int Number) {
+        Grid->addWidget(FColourLabels[Number], Row * 2, 0);
+        Grid->addWidget(FColourBoxes[Number], Row * 2 + 1, 0);
+    };
+
+    QGroupBox* Foreground = MakeOptionsGroup(QStringLiteral("grpForeground"), QStringLiteral(" Foreground "), Page);
+    MakeColourBox(colRevealed, QStringLiteral("colRevealed"), QStringLiteral("lblRevealed"),
+                  QStringLiteral("&Revealed value"), Foreground);
+    MakeColourBox(colEntered, QStringLiteral("colEntered"), QStringLiteral("lblEntered"),
+                  QStringLiteral("&Entered Value"), Foreground);
+    MakeColourBox(colInvalid, QStringLiteral("colInvalid"), QStringLiteral("lblInvalidEntry"),
+                  QStringLiteral("&Invalid entry"), Foreground);
+    MakeColourBox(colIncorrect, QStringLiteral("colIncorrect"), QStringLiteral("lblIncorrectEntry"),
+                  QStringLiteral("In&correct entry"), Foreground);
+    MakeColourBox(colPencilMarks, QStringLiteral("colPencilMarks"), QStringLiteral("lblPencilMarks"),
+                  QStringLiteral("&Pencil marks"), Foreground);
+    MakeColourBox(colPenSelected, QStringLiteral("colPenSelected"), QStringLiteral("lblPenSelected"),
+                  QStringLiteral("&Selected square"), Foreground);
+    QGridLayout* ForeGrid = MakeGrid(Foreground);
+    const int ForegroundOrder[] = {colRevealed, colEntered, colInvalid, colIncorrect, colPencilMarks, colPenSelected};
+    for (int Row = 0; Row < 6; ++Row)
+        AddRow(ForeGrid, Row, ForegroundOrder[Row]);
+    ForeGrid->setRowStretch(6, 1);
+
+    QGroupBox* Leds = MakeOptionsGroup(QStringLiteral("grpLeds"), QStringLiteral(" LEDs "), Page);
+    MakeColourBox(colLEDoff, QStringLiteral("colLEDoff"), QStringLiteral("lblLEDoff"), QStringLiteral("&Off"), Leds);
+    MakeColourBox(colLED8, QStringLiteral("colLED8"), QStringLiteral("lblLED8"), QStringLiteral("&8 Entries present"),
+                  Leds);
+    MakeColourBox(colLED9, QStringLiteral("colLED9"), QStringLiteral("lblLED9"), QStringLiteral("&9 Entries Present"),
+                  Leds);
+    QGridLayout* LedGrid = MakeGrid(Leds);
+    AddRow(LedGrid, 0, colLEDoff);
+    AddRow(LedGrid, 1, colLED8);
+    AddRow(LedGrid, 2, colLED9);
+
+    QGroupBox* Background = MakeOptionsGroup(QStringLiteral("grpBackground"), QStringLiteral(" Background "), Page);
+    MakeColourBox(colNormalBg, QStringLiteral("colNormalBg"), QStringLiteral("lblNormalBg"),
+                  QStringLiteral("&Normal cell"), Background);
+    MakeColourBox(colShadedBg, QStringLiteral("colShadedBg"), QStringLiteral("lblShadedBg"),
+                  QStringLiteral("&Linked cell"), Background);
+    QGridLayout* BackGrid = MakeGrid(Background);
+    AddStacked(BackGrid, 0, colNormalBg);
+    AddStacked(BackGrid, 1, colShadedBg);
+
+    QGroupBox* HiLites = MakeOptionsGroup(QStringLiteral("grpHiLites"), QStringLiteral(" Hi Lites "), Page);
+    MakeColourBox(colHiLiteFore, QStringLiteral("colHiLiteFore"), QStringLiteral("lblHiLiteFore"),
+                  QStringLiteral("&Font"), HiLites);
+    MakeColourBox(colHiLiteBack, QStringLiteral("colHiLiteBack"), QStringLiteral("lblHiLiteBack"),
+                  QStringLiteral("&Background"), HiLites);
+    QGridLayout* HiLiteGrid = MakeGrid(HiLites);
+    AddStacked(HiLiteGrid, 0, colHiLiteFore);
+    AddStacked(HiLiteGrid, 1, colHiLiteBack);
+
+    // Foreground down the left; LEDs over the two small groups on the right.
+    auto* Layout = new QGridLayout(Page);
+    Layout->setContentsMargins(8, 4, 8, 4);
+    Layout->setHorizontalSpacing(6);
+    Layout->setVerticalSpacing(4);
+    Layout->addWidget(Foreground, 0, 0, 2, 1);
+    Layout->addWidget(Leds, 0, 1, 1, 2);
+    Layout->addWidget(Background, 1, 1);
+    Layout->addWidget(HiLites, 1, 2);
+    // Room for a hex name in the Foreground boxes and for the longer colour
+    // names in the two narrow groups.
+    Layout->setColumnMinimumWidth(0, 282);
+    Layout->setColumnMinimumWidth(1, 156);
+    Layout->setColumnMinimumWidth(2, 156);
+    return Page;
+}
