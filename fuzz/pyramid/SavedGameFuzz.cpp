@@ -21,7 +21,6 @@
 using FuzzPyramids::Check;
 using FuzzPyramids::LoadedPyramid;
 
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size)
 {
     if (Size < 1)
