@@ -280,12 +280,11 @@ void TPuzzle::RestoreHistory(const TPuzzleHistory& History)
     for (const TUndoRecord& Record : History.Undo)
         if (!RecordFits(Record, Next))
             throw Exception("An undo record names a square, a digit or a stamp no puzzle has");
-    int Previous = 0;
-    for (const int Kept : History.Checkpoints) {
-        if (Kept < Previous || Kept > static_cast<int>(History.Undo.size()))
-            throw Exception("A checkpoint lies beyond the undo records or before the one ahead of it");
-        Previous = Kept;
-    }
+    // A checkpoint may lie beyond the records (values were taken back past
+    // it) and below an older one (set again after such an undo).
+    for (const int Kept : History.Checkpoints)
+        if (Kept < 0 || Kept > MaxCheckpointRecords)
+            throw Exception("A checkpoint keeps a number of records no puzzle has");
     for (const TRedoRecord& Entry : History.Redo)
         if (!RecordFits(Entry.Record, Next) || Entry.Before < 0 || Entry.Before > 9 || Entry.After < 0 ||
             Entry.After > 9)

@@ -118,6 +118,8 @@ public:
     static constexpr int UndoGrowth = 20;
     static constexpr int InitialCheckpointRoom = 5;
     static constexpr int CheckpointGrowth = 5;
+    // The most records a checkpoint of a history put back may keep.
+    static constexpr int MaxCheckpointRecords = 1 << 24;
 
     TPuzzle();
     ~TPuzzle() override;
@@ -226,8 +228,8 @@ public:
     // The whole history, and a history put back in its place (the values,
     // marks and erasures must be those it was taken with). RestoreHistory
     // raises Exception, changing nothing, on a history no puzzle could have:
-    // a square or digit out of range, a checkpoint out of order or beyond
-    // the records, a stamp not below NextStamp.
+    // a square or digit out of range, a checkpoint below 0 or above
+    // MaxCheckpointRecords, a stamp not below NextStamp.
     TPuzzleHistory History() const;
     void RestoreHistory(const TPuzzleHistory& History);
     // The newest record about the cell, nullptr for none.

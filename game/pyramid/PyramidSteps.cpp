@@ -311,9 +311,17 @@ std::string RuledOutText(const TPyramidStep& Step)
             Partners.push_back(PlaceText(Link.Partner));
         }
         const bool One = Squares.size() == 1;
-        Text += " " + Capitalised(JoinPlaces(Squares)) + " could hold " + DigitsText(Head.Digits, " or ") +
-                (One ? " but for its partner in " : " but for their partners in ") +
-                PuzzleName(Head.Partner.Puzzle, false) + " (" + JoinPlaces(Partners) + ").";
+        // Appended piece by piece: GCC 12 at -O3 mistakes a chain of
+        // temporaries here for an overlapping copy.
+        Text += ' ';
+        Text += Capitalised(JoinPlaces(Squares));
+        Text += " could hold ";
+        Text += DigitsText(Head.Digits, " or ");
+        Text += One ? " but for its partner in " : " but for their partners in ";
+        Text += PuzzleName(Head.Partner.Puzzle, false);
+        Text += " (";
+        Text += JoinPlaces(Partners);
+        Text += ").";
     }
     return Text;
 }

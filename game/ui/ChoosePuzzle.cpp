@@ -1,5 +1,7 @@
 #include "ChoosePuzzle.h"
 
+#include "RecordKeeper.h"
+
 #include "DataFields.h"
 #include "QVUtils.h"
 
@@ -9,6 +11,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
+#include <QPainter>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QStyle>
@@ -140,6 +143,29 @@ void TfrmChoosePuzzle::SetCatalogue(const TGamesDataFile* Catalogue)
     FCatalogue = Catalogue;
 }
 
+namespace {
+
+// A filled green disc for a solved game, a ring for one started, nothing
+// (a clear square of the same size) for one never played. Spoken too: the
+// icon's meaning is the item's accessible description.
+QIcon RecordIcon(const TGameRecord* Record)
+{
+    constexpr int Size = 12;
+    QPixmap Picture(Size, Size);
+    Picture.fill(Qt::transparent);
+    if (Record != nullptr) {
+        QPainter Painter(&Picture);
+        Painter.setRenderHint(QPainter::Antialiasing);
+        const QColor Green(0, 128, 0);
+        Painter.setPen(QPen(Green, 1.5));
+        Painter.setBrush(Record->Solved != 0 ? QBrush(Green) : QBrush(Qt::NoBrush));
+        Painter.drawEllipse(QRectF(1.5, 1.5, Size - 3, Size - 3));
+    }
+    return QIcon(Picture);
+}
+
+}  // namespace
+
 void TfrmChoosePuzzle::FillGames()
 {
     EnsureControls();
@@ -150,10 +176,19 @@ void TfrmChoosePuzzle::FillGames()
         FGames->clear();
         FLines.clear();
         const int IssueCount = FCatalogue != nullptr ? FCatalogue->IssueCount() : 0;
+        // Every line has an icon, or none has, so the names stay lined up.
+        const bool Marked = FRecords != nullptr && !FRecords->Records().All().empty();
         for (int IssueIndex = 0; IssueIndex < IssueCount; ++IssueIndex) {
             for (const TGameEntry& Entry : FCatalogue->Issue(IssueIndex).Games()) {
                 FLines.push_back({std::make_unique<TIssueGame>(Entry), IssueIndex});
-                FGames->addItem(FromDataText(TrimBlanks(Entry.GetGameName())));
+                auto* Item = new QListWidgetItem(FromDataText(TrimBlanks(Entry.GetGameName())), FGames);
+                if (Marked) {
+                    const TGameRecord* Record = FRecords->Records().Find(Entry.GetGameNumber());
+                    Item->setIcon(RecordIcon(Record));
+                    if (Record != nullptr)
+                        Item->setData(Qt::AccessibleDescriptionRole,
+                                      Record->Solved != 0 ? tr("solved") : tr("started"));
+                }
             }
         }
         if (FGames->count() > 0)
@@ -194,7 +229,11 @@ void TfrmChoosePuzzle::lbxGamesClick()
     // (one file taken in under two names), a look-up by number could show
     // the other issue's description.
     FIssueLabel->setText(FromDataText(TrimBlanks(FCatalogue->Issue(Line->IssueIndex).GetDescription())));
-    FDescription->setText(FromDataText(TrimBlanks(Line->Game->Entry().GetGameDescription())));
+    QString Description = FromDataText(TrimBlanks(Line->Game->Entry().GetGameDescription()));
+    const QString Record = FRecords != nullptr ? FRecords->Summary(Line->Game->Entry().GetGameNumber()) : QString();
+    if (!Record.isEmpty())
+        Description += (Description.isEmpty() ? QString() : QStringLiteral("\n")) + Record;
+    FDescription->setText(Description);
 }
 
 void TfrmChoosePuzzle::lbxGamesDblClick()

@@ -3,7 +3,8 @@
 // line each in catalogue order, with the issue's and the game's description
 // of the selected line above and below the list. The main window hands the
 // catalogue over before each showing and, after OK, takes the game's issue
-// and game number from GetSelectedGame.
+// and game number from GetSelectedGame. With a record of games played, an
+// icon beside each name tells solved from started.
 
 #include "GamesFile.h"
 
@@ -18,6 +19,7 @@ class QLabel;
 class QListWidget;
 class QPushButton;
 class QShowEvent;
+class TRecordKeeper;
 
 class TfrmChoosePuzzle : public QDialog {
     Q_OBJECT
@@ -33,6 +35,10 @@ public:
     // Not owned; may be nullptr (an empty list). It must stay alive while the
     // dialog can show it.
     void SetCatalogue(const TGamesDataFile* Catalogue);
+    // The record of the games played (not owned; may be nullptr): once the
+    // player has one, each line shows by an icon whether its game was
+    // solved or started, and the game's description adds its record.
+    void SetRecords(const TRecordKeeper* Records) { FRecords = Records; }
     // Rebuilds the list from the catalogue and selects the first line. With
     // no game to list, the list is empty and OK is disabled.
     void FillGames();
@@ -66,6 +72,7 @@ private:
     const TLine* SelectedLine() const;
 
     const TGamesDataFile* FCatalogue = nullptr;
+    const TRecordKeeper* FRecords = nullptr;
     // One per list line, in line order; freed when the list is refilled.
     std::vector<TLine> FLines;
     QLabel* FIssueLabel = nullptr;

@@ -36,8 +36,9 @@ TfrmMain::TfrmMain(const std::string& ProgramFolder, QWidget* Owner)
 
     FCatalogue = std::make_unique<TGamesDataFile>(PlayerCatalogueFolders(FProgramFolder), FReporter);
     const std::string& Catalogue = FCatalogue->Folders().CatalogueFile();
-    FRecovery = std::make_unique<TRecoveryKeeper>(static_cast<TRecoveryHost&>(*this), *this,
-                                                  Catalogue.substr(0, Catalogue.find_last_of("/\\") + 1));
+    const std::string PlayerFolder = Catalogue.substr(0, Catalogue.find_last_of("/\\") + 1);
+    FRecovery = std::make_unique<TRecoveryKeeper>(static_cast<TRecoveryHost&>(*this), *this, PlayerFolder);
+    FRecords = std::make_unique<TRecordKeeper>(*this, PlayerFolder);
     EnableGameMenus();
 }
 
@@ -59,6 +60,8 @@ void TfrmMain::SetDialogs(TfrmOptions* Options, TfrmChoosePuzzle* Choose)
         FHideOpts = std::make_unique<THideOpts>(*this, FeatureItems(), *FOptions, [this] { FitClientHeight(); });
     if (FOptions != nullptr)
         connect(FOptions, &TfrmOptions::HelpRequested, this, Guarded([this](int Topic) { ShowHelp(FOptions, Topic); }));
+    if (FChoose != nullptr)
+        FChoose->SetRecords(FRecords.get());
     if (FChoose != nullptr)
         connect(FChoose, &TfrmChoosePuzzle::HelpRequested, this,
                 Guarded([this](int Topic) { ShowHelp(FChoose, Topic); }));
@@ -85,6 +88,7 @@ void TfrmMain::closeEvent(QCloseEvent* Event)
 {
     if (FormCloseQuery()) {
         // A clean end: nothing is left to recover, whatever was saved.
+        RecordPlayedTime();
         FRecovery->Remove();
         Event->accept();
         emit Closed();
@@ -171,8 +175,11 @@ void TfrmMain::keyPressEvent(QKeyEvent* Event)
 void TfrmMain::changeEvent(QEvent* Event)
 {
     // Time is played while the window is active.
-    if (Event->type() == QEvent::ActivationChange && FRecovery)
+    if (Event->type() == QEvent::ActivationChange && FRecovery) {
         FRecovery->SetActive(isActiveWindow());
+        if (!isActiveWindow())
+            RecordPlayedTime();
+    }
     QMainWindow::changeEvent(Event);
 }
 

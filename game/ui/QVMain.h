@@ -11,7 +11,8 @@
 // MistakePresenter (the first mistake and the way back to it), HideOpts with
 // FeatureRules (what a game's features show), ViewOptions (the View menu's
 // settings), FileCommands (saving, loading, the booklet), RecoveryKeeper
-// (the game kept safe from an unclean end). The window's own
+// (the game kept safe from an unclean end), RecordKeeper (the
+// record of every game played). The window's own
 // code is kept in files by concern: QVMain.cpp (creation, showing, closing, the keys),
 // QVMainCompose.cpp (panels and widgets), QVMainMenus.cpp (main and pop-up
 // menus, the View menu shown from the view settings), QVMainGame.cpp
@@ -33,6 +34,7 @@
 #include "MistakePresenter.h"
 #include "Prompter.h"
 #include "PuzzleInfo.h"
+#include "RecordKeeper.h"
 #include "RecoveryKeeper.h"
 #include "StepPresenter.h"
 #include "QVUtils.h"
@@ -127,6 +129,8 @@ public:
 
     // The keeper of the recovery file (made with the catalogue).
     TRecoveryKeeper& Recovery() const { return *FRecovery; }
+    // The record of every game played.
+    TRecordKeeper& Records() const { return *FRecords; }
 
     // State, for the other windows of the program and for tests.
     TPuzzleXLink* XLink() const { return FXLink; }
@@ -308,6 +312,7 @@ private:
     void StepShowChild(int N) override { SelectChild(N); }
     void StepActiveGrid(bool Parent) override { FEntry->SetActiveGrid(Parent); }
     void StepMade(int Index) override;
+    void StepFound() override;
     void StepRefresh(bool Check) override { RefreshAll(Check); }
     int StepStartStage() const override;
 
@@ -334,6 +339,8 @@ private:
     QString RecoveryFileInUse() const override { return FFiles->FileName(); }
     void RecoveryView(TRecoveryState& State) const override;
     void RecoveryRestore(const TRecoveryState& State) override;
+    // The game on the board has been played for the time counted so far.
+    void RecordPlayedTime();
 
     // QVMainFiles.cpp: help.
     void GameHelpClick();
@@ -353,6 +360,7 @@ private:
     std::unique_ptr<TMistakePresenter> FMistakes;
     std::unique_ptr<TFileCommands> FFiles;
     std::unique_ptr<TRecoveryKeeper> FRecovery;
+    std::unique_ptr<TRecordKeeper> FRecords;
     TViewOptions FView;
 
     // Window state.

@@ -25,8 +25,14 @@ TGameFeatures TfrmMain::StepFeatures() const
     return FeaturesOf(FGameRecord);
 }
 
+void TfrmMain::StepFound()
+{
+    FRecords->StepShown(FGameRecord.GetGameNumber());
+}
+
 void TfrmMain::StepMade(int Index)
 {
+    FRecords->StepMade(FGameRecord.GetGameNumber());
     FFiles->SetSaved(false);
     if (Index >= 0)
         FEntry->SetUndoPuzzle(Index);

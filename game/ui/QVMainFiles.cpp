@@ -60,6 +60,12 @@ void TfrmMain::RecoveryRestore(const TRecoveryState& State)
     UpdateRedoItem();
 }
 
+void TfrmMain::RecordPlayedTime()
+{
+    if (FXLink != nullptr)
+        FRecords->Played(FGameRecord.GetGameNumber(), FRecovery->PlayedMs());
+}
+
 void TfrmMain::ShowHelp(QWidget* Owner, int Topic)
 {
     ShowHelpTopic(Owner, Topic);

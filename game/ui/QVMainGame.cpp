@@ -49,6 +49,7 @@ void TfrmMain::FormShow()
     FShowHints = FOptions->GetOption(optMainHints);
     FFiles->SetSaved(true);
     FFiles->StartIn(FStore.ReadLastGame().Folder);
+    FRecords->ReportDamage();
     if (!FRecovery->OfferRecovery())
         StartUpGame();
     ArrangePanels();
@@ -137,14 +138,17 @@ void TfrmMain::StartGame(const TPuzzleInfo& Record, TStream& Stream)
     } else {
         FXLink->LoadFromStream(Stream);
     }
+    RecordPlayedTime();
     FGameRecord.Assign(Record);
     if (Built)
         NewXLink(std::move(Built));
     FNoGames->hide();
     FFiles->SetSaved(true);
-    // A game just started has nothing to recover.
+    // A game just started has nothing to recover; its time played goes on
+    // from its record.
     FRecovery->Remove();
-    FRecovery->StartCount(0);
+    FRecords->Started(FGameRecord.GetGameNumber());
+    FRecovery->StartCount(FRecords->PlayedMs(FGameRecord.GetGameNumber()));
     ApplyMarkStyle();
     FHideOpts->ApplyGameFeatures(FeaturesOf(Record), FView);
     // After the feature rules: the view settings consult what they show.
@@ -315,6 +319,8 @@ void TfrmMain::ResetMasterClick()
 
 void TfrmMain::SolveChildClick()
 {
+    if (FXLink != nullptr)
+        FRecords->SolveUsed(FGameRecord.GetGameNumber());
     if (TPuzzle* Child = Puzzle(FCurrentChild)) {
         const TGridsHeld Held(*this);
         Child->Solve(MethodsOf(Settings()));
@@ -324,6 +330,8 @@ void TfrmMain::SolveChildClick()
 
 void TfrmMain::SolveChildrenClick()
 {
+    if (FXLink != nullptr)
+        FRecords->SolveUsed(FGameRecord.GetGameNumber());
     if (FXLink == nullptr)
         return;
     const TGridsHeld Held(*this);
@@ -335,6 +343,8 @@ void TfrmMain::SolveChildrenClick()
 
 void TfrmMain::SolveMasterClick()
 {
+    if (FXLink != nullptr)
+        FRecords->SolveUsed(FGameRecord.GetGameNumber());
     if (TPuzzle* Parent = Puzzle(0)) {
         const TGridsHeld Held(*this);
         Parent->Solve(MethodsOf(Settings()));
@@ -344,6 +354,8 @@ void TfrmMain::SolveMasterClick()
 
 void TfrmMain::SolvePyramidClick()
 {
+    if (FXLink != nullptr)
+        FRecords->SolveUsed(FGameRecord.GetGameNumber());
     if (FXLink == nullptr)
         return;
     const TGridsHeld Held(*this);

@@ -34,6 +34,8 @@ void TStepPresenter::NextStepClick()
     }
     const TPyramidStep Step = FindPyramidStep(*FHost.StepPyramid(), *Rules, MethodsOf(Settings()));
     const int Start = FHost.StepStartStage();
+    if (StepHasStages(Step))
+        FHost.StepFound();
     ShowStep(Step,
              StepHasStages(Step) && Start >= 1 && Start <= 4 ? static_cast<TStepStage>(Start) : TStepStage::Whole);
 }

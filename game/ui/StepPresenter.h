@@ -33,6 +33,8 @@ public:
     virtual void StepActiveGrid(bool Parent) = 0;
     // A step made as the player's entry on puzzle Index (-1: marks only).
     virtual void StepMade(int Index) = 0;
+    // A step was found and shown: the player took a hint.
+    virtual void StepFound() = 0;
     virtual void StepRefresh(bool Check) = 0;
     // The stage a step is first shown at (1-4).
     virtual int StepStartStage() const = 0;

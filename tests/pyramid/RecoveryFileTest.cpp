@@ -52,7 +52,11 @@ void Play(TPuzzleXLink& Pyramid)
                 ++Marked;
             }
         }
-        Puzzle.Undo(Index % 3 + 1);
+        // On child 4, back past its checkpoint, and a checkpoint set again
+        // below it.
+        Puzzle.Undo(Index == 4 ? 5 : Index % 3 + 1);
+        if (Index == 4)
+            Puzzle.Checkpoint();
     }
 }
 
@@ -164,7 +168,7 @@ TEST(RecoveryFile, AnythingButTheWholeFileAsWrittenIsRefused)
     // of another shape.
     TRecoveryState Bad = ReadRecovery(Text);
     ASSERT_FALSE(Bad.Histories[0].Undo.empty());
-    Bad.Histories[0].Checkpoints.push_back(static_cast<int>(Bad.Histories[0].Undo.size()) + 1);
+    Bad.Histories[0].Checkpoints.push_back(-1);
     TTestPyramid Fresh = MakeTestPyramid(0, 43);
     EXPECT_THROW(RestorePyramid(Bad, *Fresh.Pyramid), Exception);
     Bad = ReadRecovery(Text);
