@@ -19,7 +19,6 @@
 
 namespace FuzzPyramids {
 
-
 inline constexpr uint8_t Layouts[3] = {0, 7, 2};
 
 struct TLoaded {
@@ -77,6 +76,5 @@ inline void Check(TPuzzleXLink& Pyramid)
             std::abort();
     }
 }
-
 
 }  // namespace FuzzPyramids

@@ -341,6 +341,9 @@ private:
     void RecoveryRestore(const TRecoveryState& State) override;
     // The game on the board has been played for the time counted so far.
     void RecordPlayedTime();
+    // The first solving goes on the game's record, by the player's hand or
+    // the solve commands', congratulated or not.
+    void RecordIfSolved();
 
     // QVMainFiles.cpp: help.
     void GameHelpClick();

@@ -6,6 +6,7 @@
 #include "Puzzle.h"
 #include "QVAbout.h"
 #include "QVDisplayGrid.h"
+#include "PuzzleXLink.h"
 #include "RecoveryFile.h"
 
 void TfrmMain::FileLoading(const std::function<void()>& Load)
@@ -64,6 +65,16 @@ void TfrmMain::RecordPlayedTime()
 {
     if (FXLink != nullptr)
         FRecords->Played(FGameRecord.GetGameNumber(), FRecovery->PlayedMs());
+}
+
+void TfrmMain::RecordIfSolved()
+{
+    if (FXLink == nullptr)
+        return;
+    for (int Index = 0; Index <= FXLink->ChildCount(); ++Index)
+        if (!FXLink->GetPuzzle(Index)->IsSolved())
+            return;
+    FRecords->Solved(FGameRecord.GetGameNumber(), FRecovery->PlayedMs());
 }
 
 void TfrmMain::ShowHelp(QWidget* Owner, int Topic)

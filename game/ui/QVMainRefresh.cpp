@@ -21,6 +21,7 @@ void TfrmMain::RefreshAll(bool Check)
     // is kept safe within a second.
     ClearStep();
     FRecovery->Changed();
+    RecordIfSolved();
     RefreshShown(Check);
 }
 
@@ -91,14 +92,6 @@ void TfrmMain::UpdateProgress(bool Check)
 
 void TfrmMain::UpdateOverall(bool Check)
 {
-    // The first solving goes on the game's record, told or not.
-    if (Check) {
-        bool Solved = true;
-        for (int Index = 0; Solved && Index <= FXLink->ChildCount(); ++Index)
-            Solved = FXLink->GetPuzzle(Index)->IsSolved();
-        if (Solved)
-            FRecords->Solved(FGameRecord.GetGameNumber(), FRecovery->PlayedMs());
-    }
     switch (SolvedTest(*FXLink, Check)) {
     case TSolvedVerdict::None: break;
     case TSolvedVerdict::Congratulate:
