@@ -106,7 +106,7 @@ void TfrmMain::ApplicationEvents1Idle()
 
 bool TfrmMain::AltHPressed()
 {
-    if (FPnlControls->isVisibleTo(this) && FEntry->SheetOffered(TSheet::HiLite)) {
+    if (FPanels.Controls->isVisibleTo(this) && FEntry->SheetOffered(TSheet::HiLite)) {
         FEntry->ShowSheet(TSheet::HiLite);
         return true;
     }
@@ -129,7 +129,7 @@ bool TfrmMain::eventFilter(QObject* Watched, QEvent* Event)
     case QEvent::Leave:
         // Qt has no idle turn to look for the control under the pointer;
         // the grids' panel being left is the moment it would find another.
-        if (Watched == FPnl2Grids)
+        if (Watched == FPanels.Grids)
             ApplicationEvents1Idle();
         break;
     case QEvent::ToolTip:
@@ -165,6 +165,11 @@ bool TfrmMain::event(QEvent* Event)
 
 void TfrmMain::keyPressEvent(QKeyEvent* Event)
 {
+    // The grids are covered while the game is paused.
+    if (FPlay->Paused()) {
+        QMainWindow::keyPressEvent(Event);
+        return;
+    }
     if (Event->key() == Qt::Key_H && Event->modifiers() == Qt::AltModifier && AltHPressed())
         return;
     if (FEntry->FormKeyDown(Event->key(), Event->modifiers()))
@@ -175,8 +180,13 @@ void TfrmMain::keyPressEvent(QKeyEvent* Event)
 void TfrmMain::changeEvent(QEvent* Event)
 {
     // Time is played while the window is active.
-    if (Event->type() == QEvent::ActivationChange && FRecovery) {
-        FRecovery->SetActive(isActiveWindow());
+    // Time is played while the window is active and not minimised; a
+    // window minimised pauses.
+    const QEvent::Type Type = Event->type();
+    if ((Type == QEvent::ActivationChange || Type == QEvent::WindowStateChange) && FPlay != nullptr) {
+        if (isMinimized())
+            FPlay->SetPaused(true);
+        FPlay->SetActive(isActiveWindow() && !isMinimized());
         if (!isActiveWindow())
             RecordPlayedTime();
     }

@@ -12,7 +12,8 @@
 // FeatureRules (what a game's features show), ViewOptions (the View menu's
 // settings), FileCommands (saving, loading, the booklet), RecoveryKeeper
 // (the game kept safe from an unclean end), RecordKeeper (the
-// record of every game played). The window's own
+// record of every game played), PlayClock (time played, the timer, the
+// pause). The window's own
 // code is kept in files by concern: QVMain.cpp (creation, showing, closing, the keys),
 // QVMainCompose.cpp (panels and widgets), QVMainMenus.cpp (main and pop-up
 // menus, the View menu shown from the view settings), QVMainGame.cpp
@@ -34,6 +35,7 @@
 #include "MistakePresenter.h"
 #include "Prompter.h"
 #include "PuzzleInfo.h"
+#include "PlayClock.h"
 #include "RecordKeeper.h"
 #include "RecoveryKeeper.h"
 #include "StepPresenter.h"
@@ -131,6 +133,8 @@ public:
     TRecoveryKeeper& Recovery() const { return *FRecovery; }
     // The record of every game played.
     TRecordKeeper& Records() const { return *FRecords; }
+    // The time played, the timer and the pause.
+    TPlayClock& PlayClock() const { return *FPlay; }
 
     // State, for the other windows of the program and for tests.
     TPuzzleXLink* XLink() const { return FXLink; }
@@ -215,6 +219,8 @@ private:
     void ChoosePencilStyle(TPencilStyle Style);
     void ChooseFilled(bool Filled);
     void ChooseScope(THighlightScope Scope);
+    void TimerClick();
+    void PauseClick();
     // The pop-up menu is made when first opened; each time it opens it takes
     // its state from the window (highlight, child, sheets offered).
     void BuildPopupMenu();
@@ -337,6 +343,7 @@ private:
     const TPuzzleInfo& RecoveryGame() const override { return FGameRecord; }
     const QString& RecoveryGameName() const override { return FGameName; }
     QString RecoveryFileInUse() const override { return FFiles->FileName(); }
+    int64_t RecoveryPlayedMs() const override { return FPlay->PlayedMs(); }
     void RecoveryView(TRecoveryState& State) const override;
     void RecoveryRestore(const TRecoveryState& State) override;
     // The game on the board has been played for the time counted so far.
@@ -364,6 +371,8 @@ private:
     std::unique_ptr<TFileCommands> FFiles;
     std::unique_ptr<TRecoveryKeeper> FRecovery;
     std::unique_ptr<TRecordKeeper> FRecords;
+    // Owned by the grids' panel.
+    TPlayClock* FPlay = nullptr;
     TViewOptions FView;
 
     // Window state.
@@ -382,11 +391,15 @@ private:
     bool FGameSetsPencilStyle = false;
 
     // Panels and controls (QVMainCompose.cpp).
-    QWidget* FPnlLeds = nullptr;
-    QWidget* FPnl2Grids = nullptr;
-    QWidget* FPnlControls = nullptr;
-    QWidget* FPnlBars = nullptr;
-    QWidget* FPnlStep = nullptr;
+    // The client area's panels, top to bottom ("pnlLeds", "pnl2Grids",
+    // "pnlControls", "pnlAllProgressBars", "pnlStep").
+    struct TPanels {
+        QWidget* Leds = nullptr;
+        QWidget* Grids = nullptr;
+        QWidget* Controls = nullptr;
+        QWidget* Bars = nullptr;
+        QWidget* Step = nullptr;
+    } FPanels;
     std::array<TLedShape*, 18> FLeds{};
     TGridImage* FImage1 = nullptr;
     TGridImage* FImage2 = nullptr;

@@ -159,6 +159,11 @@ const std::vector<TCommand>& TfrmMain::CommandTable()
             Row(
                 M::View, "Filled1", QT_TR_NOOP("&Filled"), "", [](F& W, int) { W.ChooseFilled(true); }, P::MarkFilling),
             Filling));
+        Add(Separator(M::View, "N14"));
+        TCommand Timer = Row(M::View, "Timer1", QT_TR_NOOP("&Timer"), "", [](F& W, int) { W.TimerClick(); });
+        Timer.Kind = K::Check;
+        Add(Timer);
+        Add(Row(M::View, "Pause1", QT_TR_NOOP("Pau&se"), "Pause", [](F& W, int) { W.PauseClick(); }));
         Add(Separator(M::View, "N7", P::HiLites));
         Add(Menu(M::View, "HiLites1", QT_TR_NOOP("Hi &Lites"), M::HiLites, P::HiLites));
         Add(Radio(Row(M::HiLites, "Childonly1", QT_TR_NOOP("&Child only"), "",

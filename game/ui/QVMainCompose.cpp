@@ -87,20 +87,20 @@ void TfrmMain::BuildPanels()
     Layout->setContentsMargins(0, 0, 0, 0);
     Layout->setSpacing(0);
 
-    FPnlLeds = MakePanel(Client, "pnlLeds", LedPanelHeight);
-    FPnl2Grids = MakePanel(Client, "pnl2Grids", GridPanelHeight);
-    FPnlControls = MakePanel(Client, "pnlControls", ControlPanelHeight);
-    FPnlBars = MakePanel(Client, "pnlAllProgressBars", BarPanelHeight);
-    FPnlStep = MakePanel(Client, "pnlStep", StepPanelHeight);
-    for (QWidget* Panel : {FPnlLeds, FPnl2Grids, FPnlControls, FPnlBars, FPnlStep})
+    FPanels.Leds = MakePanel(Client, "pnlLeds", LedPanelHeight);
+    FPanels.Grids = MakePanel(Client, "pnl2Grids", GridPanelHeight);
+    FPanels.Controls = MakePanel(Client, "pnlControls", ControlPanelHeight);
+    FPanels.Bars = MakePanel(Client, "pnlAllProgressBars", BarPanelHeight);
+    FPanels.Step = MakePanel(Client, "pnlStep", StepPanelHeight);
+    for (QWidget* Panel : {FPanels.Leds, FPanels.Grids, FPanels.Controls, FPanels.Bars, FPanels.Step})
         Layout->addWidget(Panel);
     Layout->addStretch(1);
-    BuildLedPanel(FPnlLeds);
-    BuildGridPanel(FPnl2Grids);
+    BuildLedPanel(FPanels.Leds);
+    BuildGridPanel(FPanels.Grids);
     TEntryStrip Strip;
-    BuildControlPanel(FPnlControls, Strip);
-    BuildBarPanel(FPnlBars);
-    BuildStepPanel(FPnlStep);
+    BuildControlPanel(FPanels.Controls, Strip);
+    BuildBarPanel(FPanels.Bars);
+    BuildStepPanel(FPanels.Step);
     setCentralWidget(Client);
     Strip.Pages = FPageControl;
     Strip.ParentImage = FImage1;
@@ -280,4 +280,5 @@ void TfrmMain::BuildStepPanel(QWidget* Panel)
     Line->setGeometry(LeftX + 4, 1, RightX + GridImageSize - LeftX - 8, StepPanelHeight - 2);
     FSteps = std::make_unique<TStepPresenter>(static_cast<TStepHost&>(*this), *Line);
     FMistakes = std::make_unique<TMistakePresenter>(static_cast<TStepHost&>(*this), *Line);
+    FPlay = new TPlayClock(*Line, *FPanels.Grids);
 }

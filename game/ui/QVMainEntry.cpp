@@ -40,7 +40,7 @@ void TfrmMain::StepMade(int Index)
 
 bool TfrmMain::KeysPlay() const
 {
-    return FPnlControls->isVisibleTo(this);
+    return FPanels.Controls->isVisibleTo(this);
 }
 
 void TfrmMain::StoreViewSettings()

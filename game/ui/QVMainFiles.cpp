@@ -51,6 +51,7 @@ void TfrmMain::RecoveryRestore(const TRecoveryState& State)
         SetCaption(FileName);
         FFiles->SetSaved(false);
     });
+    FPlay->StartCount(State.PlayedMs);
     SelectChild(State.Child);
     const auto Sheet = static_cast<TSheet>(State.Sheet);
     if (State.Sheet <= static_cast<int>(TSheet::HiLite) && FEntry->SheetOffered(Sheet))
@@ -64,7 +65,7 @@ void TfrmMain::RecoveryRestore(const TRecoveryState& State)
 void TfrmMain::RecordPlayedTime()
 {
     if (FXLink != nullptr)
-        FRecords->Played(FGameRecord.GetGameNumber(), FRecovery->PlayedMs());
+        FRecords->Played(FGameRecord.GetGameNumber(), FPlay->PlayedMs());
 }
 
 void TfrmMain::RecordIfSolved()
@@ -74,7 +75,7 @@ void TfrmMain::RecordIfSolved()
     for (int Index = 0; Index <= FXLink->ChildCount(); ++Index)
         if (!FXLink->GetPuzzle(Index)->IsSolved())
             return;
-    FRecords->Solved(FGameRecord.GetGameNumber(), FRecovery->PlayedMs());
+    FRecords->Solved(FGameRecord.GetGameNumber(), FPlay->PlayedMs());
 }
 
 void TfrmMain::ShowHelp(QWidget* Owner, int Topic)

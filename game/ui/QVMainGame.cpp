@@ -148,7 +148,7 @@ void TfrmMain::StartGame(const TPuzzleInfo& Record, TStream& Stream)
     // from its record.
     FRecovery->Remove();
     FRecords->Started(FGameRecord.GetGameNumber());
-    FRecovery->StartCount(FRecords->PlayedMs(FGameRecord.GetGameNumber()));
+    FPlay->StartCount(FRecords->PlayedMs(FGameRecord.GetGameNumber()));
     ApplyMarkStyle();
     FHideOpts->ApplyGameFeatures(FeaturesOf(Record), FView);
     // After the feature rules: the view settings consult what they show.

@@ -222,4 +222,19 @@ void TfrmMain::ShowViewOptions()
     for (const auto& [Name, Scope] : Scopes)
         Command(Name)->setChecked(FView.Is(Scope));
     FChooseChild->setChecked(FView.ParentChoosesChild);
+    Command("Timer1")->setChecked(FView.Timer);
+    if (FPlay != nullptr)
+        FPlay->ShowTimer(FView.Timer);
+}
+
+void TfrmMain::TimerClick()
+{
+    FView.Timer = !FView.Timer;
+    FPlay->ShowTimer(FView.Timer);
+    FStore.SaveViewOptions(FView, !FGameSetsPencilStyle);
+}
+
+void TfrmMain::PauseClick()
+{
+    FPlay->SetPaused(!FPlay->Paused());
 }

@@ -75,7 +75,7 @@ void TfrmMain::UpdateProgress(bool Check)
 {
     if (FXLink == nullptr)
         return;
-    if (FPnlBars->isVisibleTo(this)) {
+    if (FPanels.Bars->isVisibleTo(this)) {
         const std::array<TBarValues, 10> Values = PyramidBarValues(*FXLink);
         const auto Apply = [](TMyProgressBar& Bar, const TBarValues& Shown, const QString& Puzzle) {
             ApplyBarValues(Bar, Shown);
@@ -109,8 +109,8 @@ void TfrmMain::ArrangePanels()
     // The boxes' own checked state decides, whatever the game offers.
     const bool Leds = FOptions->GetStoredOption(optShowLeds);
     const bool Bars = FOptions->GetStoredOption(optProgressBars);
-    FPnlLeds->setVisible(Leds);
-    FPnlBars->setVisible(Bars);
+    FPanels.Leds->setVisible(Leds);
+    FPanels.Bars->setVisible(Bars);
     if (Bars)
         UpdateProgress(false);
     FitClientHeight();
@@ -121,7 +121,7 @@ void TfrmMain::FitClientHeight()
     // The window takes the height of the panels it shows; a hidden controls
     // panel (a paper game) leaves no empty band.
     int Height = GridPanelHeight;
-    for (QWidget* Panel : {FPnlLeds, FPnlControls, FPnlBars, FPnlStep})
+    for (QWidget* Panel : {FPanels.Leds, FPanels.Controls, FPanels.Bars, FPanels.Step})
         if (Panel->isVisibleTo(this))
             Height += Panel->height();
     centralWidget()->setFixedSize(ClientWidth, Height);

@@ -132,7 +132,6 @@ bool TRecoveryKeeper::OfferRecovery()
         return false;
     }
     RemoveFile(Newest);
-    StartCount(State.PlayedMs);
     WriteNow();
     return true;
 }
@@ -157,7 +156,7 @@ void TRecoveryKeeper::WriteNow()
     State.FileInUse = ToStdString(FHost.RecoveryFileInUse());
     State.Written = static_cast<int64_t>(std::time(nullptr));
     FHost.RecoveryView(State);
-    State.PlayedMs = PlayedMs();
+    State.PlayedMs = FHost.RecoveryPlayedMs();
     CapturePyramid(*Pyramid, State);
     try {
         WriteFileWhole(FFileName, RecoveryText(State));
@@ -176,26 +175,4 @@ void TRecoveryKeeper::Remove()
     FTimer.stop();
     if (!FFileName.empty())
         RemoveFile(FFileName);
-}
-
-void TRecoveryKeeper::SetActive(bool Active)
-{
-    if (Active && !FRunning.isValid()) {
-        FRunning.start();
-    } else if (!Active && FRunning.isValid()) {
-        FPlayedBefore += FRunning.elapsed();
-        FRunning.invalidate();
-    }
-}
-
-int64_t TRecoveryKeeper::PlayedMs() const
-{
-    return FPlayedBefore + (FRunning.isValid() ? FRunning.elapsed() : 0);
-}
-
-void TRecoveryKeeper::StartCount(int64_t Played)
-{
-    FPlayedBefore = Played;
-    if (FRunning.isValid())
-        FRunning.restart();
 }

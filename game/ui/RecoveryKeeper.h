@@ -7,11 +7,9 @@
 // Each running copy of the program holds the lock of one slot, "RECOVERY
 // n.TXT" with n from 1, and writes only that slot's file, so two copies never
 // write over each other's. A file in a slot whose lock nobody holds was left
-// by a copy that ended uncleanly; the newest of those is offered. The keeper
-// keeps the time played too: it counts while the window is active.
+// by a copy that ended uncleanly; the newest of those is offered.
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QString>
 #include <QTimer>
 
@@ -35,7 +33,10 @@ public:
     // The child shown, the sheet, the digit highlighted and the puzzle the
     // Edit commands act on.
     virtual void RecoveryView(TRecoveryState& State) const = 0;
-    // Puts State's game on the board exactly as State has it, unsaved;
+    // The time the game on the board has been played.
+    virtual int64_t RecoveryPlayedMs() const = 0;
+    // Puts State's game on the board exactly as State has it, unsaved, its
+    // time played counting on from State's;
     // raises Exception when it cannot.
     virtual void RecoveryRestore(const TRecoveryState& State) = 0;
 
@@ -65,11 +66,6 @@ public:
     void WriteNow();
     // The game ended cleanly: its file goes.
     void Remove();
-    // Counts time played while Active.
-    void SetActive(bool Active);
-    int64_t PlayedMs() const;
-    // A new game starts its count from Played.
-    void StartCount(int64_t Played);
     // The file this copy writes; empty when no slot could be had.
     const std::string& FileName() const { return FFileName; }
     static std::string SlotFile(const std::string& Folder, int Slot);
@@ -82,6 +78,4 @@ private:
     intptr_t FLock = -1;
     QTimer FTimer;
     bool FWriteFailed = false;
-    int64_t FPlayedBefore = 0;
-    QElapsedTimer FRunning;
 };

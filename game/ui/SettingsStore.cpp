@@ -255,6 +255,7 @@ void TSettingsStore::SaveViewOptions(const TViewOptions& View, bool WithPencilSt
     Put("HiLiteParentOnly", View.Is(THighlightScope::ParentOnly));
     Put("HiLiteBoth", View.Is(THighlightScope::Both));
     Put("ParentChoosesChild", View.ParentChoosesChild);
+    Put("ShowTimer", View.Timer);
 }
 
 void TSettingsStore::LoadViewOptions(TViewOptions& View, bool GameSetsStyle)
@@ -272,6 +273,9 @@ void TSettingsStore::LoadViewOptions(TViewOptions& View, bool GameSetsStyle)
         Value = *Word != 0;
         return true;
     };
+    // A name of its own, outside the chain below.
+    if (const std::optional<uint32_t> Timer = ReadWord(Store, Key(OptionsGroup, "ShowTimer")))
+        View.Timer = *Timer != 0;
     [&] {
         bool Value = false;
         if (!GameSetsStyle) {

@@ -1,6 +1,6 @@
 #pragma once
 // The view settings as a value: the state of the View menu (pencil style,
-// hidden marks, candidates or filled, highlight scope) and of the "Parent
+// hidden marks, candidates or filled, highlight scope, the timer) and of the "Parent
 // click selects child" box. The window keeps one and shows it in its menus;
 // the settings store saves and reads it. Plain C++, no widgets.
 //
@@ -19,6 +19,8 @@ struct TViewOptions {
     bool Filled = false;
     THighlightScope Scope = THighlightScope::Both;
     bool ParentChoosesChild = true;
+    // The time played shown at the end of the step line.
+    bool Timer = false;
 
     bool Is(TPencilStyle Style) const { return PencilStyle == Style; }
     bool Is(THighlightScope Which) const { return Scope == Which; }

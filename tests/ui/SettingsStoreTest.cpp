@@ -54,6 +54,7 @@ TEST(SettingsStore, TheStoredNamesAndNumbersAreThoseOfTheDesign)
                                                  {"Options/HiLiteFontColor", "8388608"},
                                                  {"Options/HiLiteBackColor", "12639424"},
                                                  {"Options/StepStartStage", "1"},
+                                                 {"Options/ShowTimer", "0"},
                                                  {"Options/UserMarksLinked", "0"},
                                                  {"Options/UserMarksSeparate", "0"},
                                                  {"Options/HidePencilMarks", "0"},

@@ -1,0 +1,119 @@
+#include "PlayClock.h"
+
+#include "RecordKeeper.h"
+
+#include <QAccessible>
+#include <QEvent>
+#include <QLabel>
+#include <QWidget>
+
+TPlayClock::TPlayClock(QLabel& StepLine, QWidget& Grids) : QObject(&Grids), FStepLine(StepLine), FGrids(Grids)
+{
+    QWidget* Panel = FStepLine.parentWidget();
+    FTimer = new QLabel(Panel);
+    FTimer->setObjectName(QStringLiteral("lblTimer"));
+    // A fixed name: the text changes every second, the name does not, so no
+    // screen reader is told of each second.
+    FTimer->setAccessibleName(tr("Time played"));
+    FTimer->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    const QRect Line = FStepLine.geometry();
+    FTimer->setGeometry(Line.right() + 1 - TimerWidth, Line.top(), TimerWidth, Line.height());
+    FTimer->hide();
+
+    FCover = new QLabel(tr("Paused"), &FGrids);
+    FCover->setObjectName(QStringLiteral("lblPaused"));
+    FCover->setAlignment(Qt::AlignCenter);
+    FCover->setAutoFillBackground(true);
+    QFont Font = FCover->font();
+    Font.setPixelSize(48);
+    Font.setBold(true);
+    FCover->setFont(Font);
+    FCover->setGeometry(FGrids.rect());
+    FCover->installEventFilter(this);
+    FCover->hide();
+
+    FTick.setInterval(1000);
+    connect(&FTick, &QTimer::timeout, this, [this] { Tick(); });
+}
+
+void TPlayClock::Follow()
+{
+    if (Running() && !FRunning.isValid()) {
+        FRunning.start();
+    } else if (!Running() && FRunning.isValid()) {
+        FBefore += FRunning.elapsed();
+        FRunning.invalidate();
+    }
+    if (FTimerShown && Running())
+        FTick.start();
+    else
+        FTick.stop();
+    Tick();
+}
+
+void TPlayClock::SetActive(bool Active)
+{
+    FActive = Active;
+    Follow();
+}
+
+int64_t TPlayClock::PlayedMs() const
+{
+    return FBefore + (FRunning.isValid() ? FRunning.elapsed() : 0);
+}
+
+void TPlayClock::StartCount(int64_t Played)
+{
+    FBefore = Played;
+    if (FRunning.isValid())
+        FRunning.restart();
+    Tick();
+}
+
+QString TPlayClock::TimerText() const
+{
+    return TRecordKeeper::Duration(PlayedMs());
+}
+
+void TPlayClock::Tick()
+{
+    if (FTimerShown)
+        FTimer->setText(TimerText());
+}
+
+void TPlayClock::ShowTimer(bool Shown)
+{
+    if (Shown == FTimerShown)
+        return;
+    FTimerShown = Shown;
+    // The step line gives the timer its right end, and takes it back.
+    QRect Line = FStepLine.geometry();
+    Line.setWidth(Line.width() + (Shown ? -TimerWidth : TimerWidth));
+    FStepLine.setGeometry(Line);
+    FTimer->setVisible(Shown);
+    Follow();
+}
+
+void TPlayClock::SetPaused(bool Paused)
+{
+    if (Paused == FPaused)
+        return;
+    FPaused = Paused;
+    FCover->setGeometry(FGrids.rect());
+    FCover->setVisible(Paused);
+    if (Paused) {
+        FCover->raise();
+        QAccessibleEvent Shown(FCover, QAccessible::Alert);
+        QAccessible::updateAccessibility(&Shown);
+    }
+    Follow();
+}
+
+bool TPlayClock::eventFilter(QObject* Watched, QEvent* Event)
+{
+    if (Watched == FCover && Event->type() == QEvent::MouseButtonPress) {
+        SetPaused(false);
+        return true;
+    }
+    return QObject::eventFilter(Watched, Event);
+}
