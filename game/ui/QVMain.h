@@ -344,6 +344,7 @@ private:
     const QString& RecoveryGameName() const override { return FGameName; }
     QString RecoveryFileInUse() const override { return FFiles->FileName(); }
     int64_t RecoveryPlayedMs() const override { return FPlay->PlayedMs(); }
+    bool RecoveryNeeded() const override { return !FFiles->Saved(); }
     void RecoveryView(TRecoveryState& State) const override;
     void RecoveryRestore(const TRecoveryState& State) override;
     // The game on the board has been played for the time counted so far.

@@ -146,8 +146,12 @@ void TRecoveryKeeper::WriteNow()
 {
     FTimer.stop();
     TPuzzleXLink* Pyramid = FHost.RecoveryPyramid();
-    if (FFileName.empty() || Pyramid == nullptr)
+    if (FFileName.empty())
         return;
+    if (Pyramid == nullptr || !FHost.RecoveryNeeded()) {
+        RemoveFile(FFileName);
+        return;
+    }
     TRecoveryState State;
     const TPuzzleInfo& Game = FHost.RecoveryGame();
     State.Issue = Game.GetIssueNumber();

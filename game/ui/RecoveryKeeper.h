@@ -33,6 +33,9 @@ public:
     // The child shown, the sheet, the digit highlighted and the puzzle the
     // Edit commands act on.
     virtual void RecoveryView(TRecoveryState& State) const = 0;
+    // Whether the board differs from what a start would bring back (the
+    // game as saved or as it came): only then is there anything to keep.
+    virtual bool RecoveryNeeded() const = 0;
     // The time the game on the board has been played.
     virtual int64_t RecoveryPlayedMs() const = 0;
     // Puts State's game on the board exactly as State has it, unsaved, its
@@ -62,7 +65,8 @@ public:
     bool OfferRecovery();
     // Something of the state changed: the file is written within a second.
     void Changed();
-    // Writes the file now (a pending write, or the state as it is).
+    // Writes the file now (a pending write, or the state as it is); with
+    // nothing to keep, removes it instead.
     void WriteNow();
     // The game ended cleanly: its file goes.
     void Remove();

@@ -89,6 +89,9 @@ TEST(Recovery, AGameEndedUncleanlyIsOfferedBackExactlyAsItWas)
     Rig.Prompter.Confirmations.clear();
     Rig.Start();
     EXPECT_TRUE(Rig.Prompter.Confirmations.empty());
+    // A game as it came, or as saved, leaves nothing to recover.
+    Rig.Main->Recovery().WriteNow();
+    EXPECT_FALSE(QFile::exists(ToQString(Rig.Main->Recovery().FileName())));
 }
 
 TEST(Recovery, NoRemovesTheFileAndADamagedOneIsToldAndRemoved)
