@@ -35,6 +35,7 @@ TfrmMain::TfrmMain(const std::string& ProgramFolder, QWidget* Owner)
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     FCatalogue = std::make_unique<TGamesDataFile>(PlayerCatalogueFolders(FProgramFolder), FReporter);
+    FNewPyramid = std::make_unique<TNewPyramidController>(static_cast<TNewPyramidHost&>(*this));
     EnableGameMenus();
 }
 
@@ -56,9 +57,11 @@ void TfrmMain::SetDialogs(TfrmOptions* Options, TfrmChoosePuzzle* Choose)
         FHideOpts = std::make_unique<THideOpts>(*this, FeatureItems(), *FOptions, [this] { FitClientHeight(); });
     if (FOptions != nullptr)
         connect(FOptions, &TfrmOptions::HelpRequested, this, Guarded([this](int Topic) { ShowHelp(FOptions, Topic); }));
-    if (FChoose != nullptr)
+    if (FChoose != nullptr) {
         connect(FChoose, &TfrmChoosePuzzle::HelpRequested, this,
                 Guarded([this](int Topic) { ShowHelp(FChoose, Topic); }));
+        FChoose->SetDeleteHandler([this](const TGameEntry& Game) { return FNewPyramid->DeleteGame(Game); });
+    }
 }
 
 void TfrmMain::showEvent(QShowEvent* Event)
