@@ -62,6 +62,7 @@ TfrmNewPyramid::TfrmNewPyramid(QWidget* Owner)
 {
     setObjectName(QStringLiteral("frmNewPyramid"));
     setWindowTitle(tr("New Pyramid"));
+    setMinimumWidth(340);
 
     FLayouts = new QComboBox(this);
     FLayouts->setObjectName(QStringLiteral("cbxLayout"));
