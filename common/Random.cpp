@@ -1,8 +1,17 @@
 #include "Random.h"
 
+#include <mutex>
 #include <random>
 
 namespace {
+
+// The game makes new pyramids on a worker thread while the window goes on
+// (a pyramid's records draw their filler here), so every draw holds the lock.
+std::mutex& GeneratorLock()
+{
+    static std::mutex lock;
+    return lock;
+}
 
 std::mt19937_64& Generator()
 {
@@ -14,6 +23,7 @@ std::mt19937_64& Generator()
 
 void SeedRandom(uint64_t Seed)
 {
+    const std::lock_guard<std::mutex> held(GeneratorLock());
     Generator().seed(Seed);
 }
 
@@ -21,6 +31,7 @@ uint32_t RandomBelow(uint32_t Range)
 {
     // The engine's output is the same on every platform; a distribution object
     // would not be, and published files must not depend on the compiler.
+    const std::lock_guard<std::mutex> held(GeneratorLock());
     return static_cast<uint32_t>(Generator()() % Range);
 }
 

@@ -1,5 +1,7 @@
 #include "CatalogueFolders.h"
 
+#include "MadeGamesFormat.h"
+
 #include "DistributionFile.h"
 
 #include "Platform.h"
@@ -35,6 +37,11 @@ std::string TCatalogueFolders::PlayerIssues() const
 std::string TCatalogueFolders::AddedIssues() const
 {
     return Installed() ? PlayerIssues() : BundledIssues;
+}
+
+std::string TCatalogueFolders::MadeGamesFile() const
+{
+    return Installed() ? PlayerFolder + MadeGamesFileName : BundledIssues + MadeGamesFileName;
 }
 
 std::string TCatalogueFolders::RefusedList() const

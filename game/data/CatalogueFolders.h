@@ -33,6 +33,8 @@ struct TCatalogueFolders {
     std::string PlayerIssues() const;
     // Where an issue file the player adds goes.
     std::string AddedIssues() const;
+    // The games made on this computer, beside the catalogue.
+    std::string MadeGamesFile() const;
     // The issue files that were refused, so each is reported once: in the
     // player's data folder, or beside the catalogue of a copy run in place.
     std::string RefusedList() const;

@@ -60,7 +60,7 @@ TGamesDataFile::TGamesDataFile(const std::string& ProgramFolder, TDataReporter& 
 }
 
 TGamesDataFile::TGamesDataFile(const TCatalogueFolders& Folders, TDataReporter& Reporter)
-    : FFolders(Folders), FReporter(Reporter), FRefused(Folders.RefusedList())
+    : FFolders(Folders), FReporter(Reporter), FRefused(Folders.RefusedList()), FMade(Folders.MadeGamesFile())
 {
     Load();
 }
@@ -110,11 +110,23 @@ void TGamesDataFile::Load()
         Save();
     }
     FRefused.Save();
+    // The player's own games; a refused file takes nothing else with it.
+    if (const std::string refused = FMade.Load(); !refused.empty()) {
+        FReporter.ShowMessage(refused);
+    }
 }
 
 TIssueEntry TGamesDataFile::ReadIssue(const std::string& Folder, const std::string& Name) const
 {
     TDistributionFile issue(Folder + Name);
+    bool reserved = issue.GetIssueNumber() == MadeIssueNumber;
+    for (int game = 0; game < issue.GameCount(); ++game) {
+        reserved = reserved || IsMadeGameNumber(issue.GameRecord(game).GetGameNumber());
+    }
+    if (reserved) {
+        throw Exception(Format("Invalid file %s - its numbers are those of the games made on this computer",
+                               (Folder + Name).c_str()));
+    }
     TIssueEntry entry(issue.GetVersion(), issue.GetIssueNumber(), issue.GetDescription(), Name);
     for (int game = 0; game < issue.GameCount(); ++game) {
         entry.AddGame(TGameEntry(issue.GameRecord(game), issue.RecordPosition(game)));
@@ -256,10 +268,21 @@ bool TGamesDataFile::Save()
     }
 }
 
+int TGamesDataFile::IssueCount() const
+{
+    return static_cast<int>(FContent.Issues.size()) + (MadeListed() ? 1 : 0);
+}
+
 const TIssueEntry& TGamesDataFile::Issue(int Index) const
 {
     if (FContent.Issues.empty()) {
+        if (MadeListed()) {
+            return FMade.Issue();
+        }
         throw Exception("There are no issues listed in the games file");
+    }
+    if (MadeListed() && static_cast<size_t>(Index) == FContent.Issues.size()) {
+        return FMade.Issue();
     }
     if (Index < 0 || static_cast<size_t>(Index) >= FContent.Issues.size()) {
         return FContent.Issues.front();
@@ -274,6 +297,9 @@ int TGamesDataFile::IssueIndex(uint32_t IssueNumber) const
             return static_cast<int>(i);
         }
     }
+    if (IssueNumber == MadeIssueNumber && MadeListed()) {
+        return static_cast<int>(FContent.Issues.size());
+    }
     return -1;
 }
 
@@ -284,6 +310,14 @@ const TIssueEntry& TGamesDataFile::IssueByNumber(uint32_t IssueNumber) const
 
 const TGameEntry& TGamesDataFile::FindGame(uint32_t GameNumber) const
 {
+    for (const TGameEntry& game : FMade.Issue().Games()) {
+        if (game.GetGameNumber() == GameNumber) {
+            return game;
+        }
+    }
+    if (FContent.Issues.empty() && MadeListed()) {
+        return FMade.Issue().Games().front();
+    }
     if (FContent.Issues.empty()) {
         throw Exception("There are no games listed in the games file");
     }
@@ -303,6 +337,9 @@ const TGameEntry& TGamesDataFile::FindGame(uint32_t GameNumber) const
 
 bool TGamesDataFile::ListsGame(uint32_t GameNumber) const
 {
+    if (FMade.Find(GameNumber) != nullptr) {
+        return true;
+    }
     for (const TIssueEntry& issue : FContent.Issues) {
         for (const TGameEntry& game : issue.Games()) {
             if (game.GetGameNumber() == GameNumber) {
@@ -321,6 +358,9 @@ std::vector<std::pair<uint32_t, uint32_t>> TGamesDataFile::FirstGames() const
             const TGameEntry& first = issue.Games().front();
             games.emplace_back(first.GetIssueNumber(), first.GetGameNumber());
         }
+    }
+    if (MadeListed()) {
+        games.emplace_back(MadeIssueNumber, FMade.Issue().Games().front().GetGameNumber());
     }
     return games;
 }
@@ -382,6 +422,11 @@ void TGamesDataFile::OpenGame(uint32_t /*IssueNumber*/, uint32_t GameNumber, TPu
     // The issue is the one whose entry holds the game: a game record whose
     // issue number disagrees with its issue header still opens from its own
     // file.
+    if (FMade.Find(GameNumber) != nullptr || (FContent.Issues.empty() && MadeListed())) {
+        FMade.Open(FMade.Find(GameNumber) != nullptr ? GameNumber : FMade.Issue().Games().front().GetGameNumber(),
+                   Record, Stream);
+        return;
+    }
     if (FContent.Issues.empty()) {
         throw Exception("There are no games listed in the games file");
     }
@@ -437,4 +482,16 @@ void TGamesDataFile::OpenGame(uint32_t /*IssueNumber*/, uint32_t GameNumber, TPu
         }
     }
     throw Exception(firstError);
+}
+
+uint32_t TGamesDataFile::AddMadeGame(TMadeGame Game)
+{
+    const TLock lock(*this);
+    return FMade.Add(std::move(Game));
+}
+
+bool TGamesDataFile::DeleteMadeGame(uint32_t GameNumber)
+{
+    const TLock lock(*this);
+    return FMade.Delete(GameNumber);
 }

@@ -29,10 +29,16 @@
 // the others go on. A copy run in place keeps the one folder, as always, and
 // a file of it that cannot be taken in is likewise reported once and passed
 // over.
+//
+// The games made on this computer (MadeGames.h) are listed as one more
+// issue after the publishers' issues, "Made on this computer", while there
+// are any; they are kept in a file of their own and never in GAMES.DAT. An
+// issue file that uses their issue number or game numbers is refused.
 
 #include "CatalogueFolders.h"
 #include "DataReporter.h"
 #include "GamesDatFormat.h"
+#include "MadeGames.h"
 #include "PuzzleInfo.h"
 #include "RefusedIssues.h"
 
@@ -61,7 +67,8 @@ public:
     const TCatalogueFolders& Folders() const { return FFolders; }
 
     uint32_t GetVersion() const { return FContent.Version; }
-    int IssueCount() const { return static_cast<int>(FContent.Issues.size()); }
+    // The issues listed, the made games' issue last.
+    int IssueCount() const;
     uint32_t GameCount() const { return FContent.GameCount; }
 
     // The issue at Index; an index outside the list gives the first issue.
@@ -108,6 +115,17 @@ public:
     // is reported; the copied file is then taken in at the next start.
     int AddIssueFile(const std::string& SourceFile);
 
+    // The games made on this computer.
+    const TMadeGames& Made() const { return FMade; }
+    // Whether Issue is the made games' issue.
+    static bool IsMadeIssue(const TIssueEntry& Issue) { return Issue.GetIssueNumber() == MadeIssueNumber; }
+    // Keeps a new made game under the catalogue's lock (MadeGames.h); answers
+    // its game number.
+    uint32_t AddMadeGame(TMadeGame Game);
+    // Deletes a made game; false when it is not listed. Publishers' games
+    // cannot be deleted.
+    bool DeleteMadeGame(uint32_t GameNumber);
+
     // The catalogue file, GAMES.DAT.
     std::string FileName() const;
 
@@ -115,6 +133,7 @@ private:
     class TLock;
 
     void Load();
+    bool MadeListed() const { return !FMade.Issue().Games().empty(); }
     bool ScanIssueFolder();
     bool ScanPlayerFolders();
     // Takes in or reads again the file Name of Origin's folder; answers true
@@ -149,6 +168,7 @@ private:
     TDataReporter& FReporter;
     TRefusedIssues FRefused;
     TGamesDatContent FContent;
+    TMadeGames FMade;
     // The bytes of GAMES.DAT as this copy last read or wrote them.
     std::vector<uint8_t> FOnDisk;
     int FLockDepth = 0;

@@ -17,6 +17,8 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 using DataFields::TrimBlanks;
 
 namespace {
@@ -114,6 +116,10 @@ void TfrmChoosePuzzle::EnsureControls()
     auto* Cancel =
         new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), QStringLiteral("Cancel"), this);
     Cancel->setObjectName(QStringLiteral("BitBtn2"));
+    FDelete = new QPushButton(tr("&Delete"), this);
+    FDelete->setObjectName(QStringLiteral("btnDelete"));
+    FDelete->setToolTip(tr("Delete a game made on this computer"));
+    connect(FDelete, &QPushButton::clicked, this, &TfrmChoosePuzzle::btnDeleteClick);
     connect(Help, &QPushButton::clicked, this, &TfrmChoosePuzzle::BitBtn3Click);
     connect(FOk, &QPushButton::clicked, this, &QDialog::accept);
     connect(Cancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -121,6 +127,7 @@ void TfrmChoosePuzzle::EnsureControls()
     auto* Buttons = new QHBoxLayout;
     Buttons->setSpacing(8);
     Buttons->addWidget(Help);
+    Buttons->addWidget(FDelete);
     Buttons->addStretch(1);
     Buttons->addWidget(FOk);
     Buttons->addWidget(Cancel);
@@ -220,6 +227,8 @@ void TfrmChoosePuzzle::lbxGamesClick()
 {
     const TLine* Line = SelectedLine();
     FOk->setEnabled(Line != nullptr);
+    FDelete->setEnabled(Line != nullptr && FCatalogue != nullptr && FDeleteHandler &&
+                        TGamesDataFile::IsMadeIssue(FCatalogue->Issue(Line->IssueIndex)));
     if (Line == nullptr || FCatalogue == nullptr) {
         FIssueLabel->clear();
         FDescription->clear();
@@ -240,6 +249,20 @@ void TfrmChoosePuzzle::lbxGamesDblClick()
 {
     if (SelectedLine() != nullptr)
         accept();
+}
+
+void TfrmChoosePuzzle::btnDeleteClick()
+{
+    const TLine* Line = SelectedLine();
+    if (Line == nullptr || !FDeleteHandler || !TGamesDataFile::IsMadeIssue(FCatalogue->Issue(Line->IssueIndex)))
+        return;
+    const int Row = FGames->currentRow();
+    const TGameEntry Game = Line->Game->Entry();
+    if (!FDeleteHandler(Game))
+        return;
+    FillGames();
+    if (FGames->count() > 0)
+        FGames->setCurrentRow(std::min(Row, FGames->count() - 1));
 }
 
 void TfrmChoosePuzzle::BitBtn3Click()

@@ -3,13 +3,16 @@
 // line each in catalogue order, with the issue's and the game's description
 // of the selected line above and below the list. The main window hands the
 // catalogue over before each showing and, after OK, takes the game's issue
-// and game number from GetSelectedGame. With a record of games played, an
-// icon beside each name tells solved from started.
+// and game number from GetSelectedGame. The games made on this computer
+// come last, as an issue of their own; they alone can be deleted here. With
+// a record of games played, an icon beside each name tells solved from
+// started.
 
 #include "GamesFile.h"
 
 #include <QDialog>
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -46,6 +49,11 @@ public:
     // selected.
     std::optional<TGameEntry> GetSelectedGame() const;
 
+    // Deletes a game the player made, after asking; answers whether it went.
+    // The "Delete" button is enabled for made games while a handler is set.
+    using TDeleteHandler = std::function<bool(const TGameEntry&)>;
+    void SetDeleteHandler(TDeleteHandler Handler) { FDeleteHandler = std::move(Handler); }
+
     // Makes the dialog's controls now (showing it does this by itself).
     void EnsureControls();
     void setVisible(bool Visible) override;
@@ -68,6 +76,7 @@ private:
     void lbxGamesClick();
     void lbxGamesDblClick();
     void BitBtn3Click();
+    void btnDeleteClick();
     // The line selected, or nullptr.
     const TLine* SelectedLine() const;
 
@@ -79,4 +88,6 @@ private:
     QListWidget* FGames = nullptr;
     QLabel* FDescription = nullptr;
     QPushButton* FOk = nullptr;
+    QPushButton* FDelete = nullptr;
+    TDeleteHandler FDeleteHandler;
 };

@@ -39,6 +39,7 @@ TfrmMain::TfrmMain(const std::string& ProgramFolder, QWidget* Owner)
     const std::string PlayerFolder = Catalogue.substr(0, Catalogue.find_last_of("/\\") + 1);
     FRecovery = std::make_unique<TRecoveryKeeper>(static_cast<TRecoveryHost&>(*this), *this, PlayerFolder);
     FRecords = std::make_unique<TRecordKeeper>(*this, PlayerFolder);
+    FNewPyramid = std::make_unique<TNewPyramidController>(static_cast<TNewPyramidHost&>(*this));
     EnableGameMenus();
 }
 
@@ -60,11 +61,12 @@ void TfrmMain::SetDialogs(TfrmOptions* Options, TfrmChoosePuzzle* Choose)
         FHideOpts = std::make_unique<THideOpts>(*this, FeatureItems(), *FOptions, [this] { FitClientHeight(); });
     if (FOptions != nullptr)
         connect(FOptions, &TfrmOptions::HelpRequested, this, Guarded([this](int Topic) { ShowHelp(FOptions, Topic); }));
-    if (FChoose != nullptr)
+    if (FChoose != nullptr) {
         FChoose->SetRecords(FRecords.get());
-    if (FChoose != nullptr)
         connect(FChoose, &TfrmChoosePuzzle::HelpRequested, this,
                 Guarded([this](int Topic) { ShowHelp(FChoose, Topic); }));
+        FChoose->SetDeleteHandler([this](const TGameEntry& Game) { return FNewPyramid->DeleteGame(Game); });
+    }
 }
 
 void TfrmMain::showEvent(QShowEvent* Event)

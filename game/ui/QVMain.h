@@ -21,7 +21,7 @@
 // controller's and step presenter's services, mark styles, undo),
 // QVMainRefresh.cpp (LEDs, bars, panels, caption), QVMainFiles.cpp (the
 // file commands' services, help), QVMainIssues.cpp (issue files the player
-// adds).
+// adds). NewPyramidController makes new pyramids and deletes made games.
 //
 // Ownership: the window owns the pyramid, both grids, the catalogue and its
 // reporter; the settings and choose-game dialogs are the program's and are
@@ -33,6 +33,7 @@
 #include "GamesFile.h"
 #include "HideOpts.h"
 #include "MistakePresenter.h"
+#include "NewPyramidController.h"
 #include "Prompter.h"
 #include "PuzzleInfo.h"
 #include "PlayClock.h"
@@ -74,7 +75,12 @@ class TPuzzleXLink;
 class TQVCell;
 class TStream;
 
-class TfrmMain : public QMainWindow, private TEntryHost, private TStepHost, private TFileHost, private TRecoveryHost {
+class TfrmMain : public QMainWindow,
+                 private TEntryHost,
+                 private TStepHost,
+                 private TFileHost,
+                 private TRecoveryHost,
+                 private TNewPyramidHost {
     Q_OBJECT
 
 public:
@@ -150,6 +156,7 @@ public:
     bool ParentActive() const { return FEntry->ParentActive(); }
     TGridImage* ChildImage() const { return FImage2; }
     TGamesDataFile* Catalogue() const { return FCatalogue.get(); }
+    TNewPyramidController* NewPyramid() const { return FNewPyramid.get(); }
     TSettingsStore& Store() { return FStore; }
     TfrmOptions* Options() const { return FOptions; }
     TButtonPageControl* PageControl() const { return FPageControl; }
@@ -325,6 +332,16 @@ private:
     // QVMainIssues.cpp: an issue file the player adds.
     void AddIssueFileClick();
 
+    // The new pyramids' services (QVMainIssues.cpp).
+    void NewPyramidClick() { FNewPyramid->NewPyramidClick(); }
+    QWidget* NewPyramidOwner() override { return this; }
+    TGamesDataFile& NewPyramidCatalogue() override { return *FCatalogue; }
+    TSettingsStore& NewPyramidStore() override { return FStore; }
+    bool NewPyramidMayStart() override { return QuerySave(); }
+    void NewPyramidStart(uint32_t Issue, uint32_t Game) override;
+    void NewPyramidHelp(QWidget* Owner, int Topic) override { ShowHelp(Owner, Topic); }
+    void NewPyramidGamesChanged() override { EnableGameMenus(); }
+
     // The file commands' services (QVMainFiles.cpp) and their menu items.
     TPuzzleXLink* FilePyramid() const override { return FXLink; }
     const TPuzzleInfo& FileGame() const override { return FGameRecord; }
@@ -374,6 +391,7 @@ private:
     std::unique_ptr<TRecordKeeper> FRecords;
     // Owned by the grids' panel.
     TPlayClock* FPlay = nullptr;
+    std::unique_ptr<TNewPyramidController> FNewPyramid;
     TViewOptions FView;
 
     // Window state.

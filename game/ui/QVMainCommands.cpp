@@ -91,6 +91,8 @@ const std::vector<TCommand>& TfrmMain::CommandTable()
         Add(Menu(M::None, "mnuFile", QT_TR_NOOP("&File"), M::File));
         Add(NeedsGames(Row(M::File, "mnuFileOpen", QT_TR_NOOP("Choose &game..."), "Ctrl+G",
                            [](F& W, int) { W.ChooseGameClick(); })));
+        Add(Row(M::File, "NewPyramid1", QT_TR_NOOP("&New Pyramid..."), "Ctrl+N",
+                [](F& W, int) { W.NewPyramidClick(); }));
         Add(Row(M::File, "AddIssueFile1", QT_TR_NOOP("Add &Issue File..."), "",
                 [](F& W, int) { W.AddIssueFileClick(); }));
         Add(NeedsGames(Row(M::File, "Loadvalues1", QT_TR_NOOP("&Load saved game..."), "Ctrl+L",

@@ -1,5 +1,5 @@
 // "Add Issue File...": copies an issue file the player picks into the folder
-// for added issues and takes it into the catalogue.
+// for added issues and takes it into the catalogue. A new pyramid's start.
 #include "QVMain.h"
 
 #include "Exception.h"
@@ -32,4 +32,11 @@ void TfrmMain::AddIssueFileClick()
                           .arg(Issue.Games().size()));
     if (FXLink == nullptr && !Issue.Games().empty())
         LoadGame(Issue.GetIssueNumber(), Issue.Games().front().GetGameNumber());
+}
+
+void TfrmMain::NewPyramidStart(uint32_t Issue, uint32_t Game)
+{
+    LoadGame(Issue, Game);
+    // A new game: "Save" asks for a file name.
+    FFiles->SetFileName(QString());
 }

@@ -204,6 +204,31 @@ TLastGame TSettingsStore::ReadLastGame()
     return Last;
 }
 
+void TSettingsStore::SaveNewPyramidChoice(const TNewPyramidChoice& Choice)
+{
+    TScope Scope(*this);
+    QSettings& Store = Open();
+    Write(Store, Key(GamesGroup, "NewPyramidLayout"), Choice.Layout);
+    Write(Store, Key(GamesGroup, "NewPyramidGrade"), QString::fromStdString(GradeKeyword(Choice.Grade)));
+}
+
+TNewPyramidChoice TSettingsStore::ReadNewPyramidChoice()
+{
+    TScope Scope(*this);
+    TNewPyramidChoice Choice;
+    if (!GroupExists(GamesGroup))
+        return Choice;
+    QSettings& Store = Open();
+    bool Ok = false;
+    const int Layout = Store.value(Key(GamesGroup, "NewPyramidLayout")).toInt(&Ok);
+    if (Ok && Layout >= -1 && Layout <= 13)
+        Choice.Layout = Layout;
+    TGrade Grade;
+    if (ParseGrade(Store.value(Key(GamesGroup, "NewPyramidGrade")).toString().toStdString(), Grade))
+        Choice.Grade = Grade;
+    return Choice;
+}
+
 void TSettingsStore::SaveOptions(const TfrmOptions& Options)
 {
     TScope Scope(*this);

@@ -13,6 +13,7 @@
 // One store object serves the window; an operation running inside another
 // reuses the outer one's open settings object.
 
+#include "Grader.h"
 #include "ViewOptions.h"
 
 #include <QString>
@@ -22,6 +23,12 @@
 
 class QSettings;
 class TfrmOptions;
+
+// The last choice of "New Pyramid...": a layout type or AnyLayout, a grade.
+struct TNewPyramidChoice {
+    int Layout = -1;
+    TGrade Grade;
+};
 
 struct TLastGame {
     uint32_t Issue = 1;
@@ -53,6 +60,9 @@ public:
     // folder as the last folder.
     void SaveLastGame(uint32_t Issue, uint32_t Game, const QString& File);
     TLastGame ReadLastGame();
+    void SaveNewPyramidChoice(const TNewPyramidChoice& Choice);
+    // Any layout, singles, when nothing sound is stored.
+    TNewPyramidChoice ReadNewPyramidChoice();
 
     // The eleven booleans (their checked state), thirteen colours and the
     // stage Next Step starts at.

@@ -1,6 +1,7 @@
 #include "ExactSolver.h"
 #include "Generator.h"
 #include "IssueGenerator.h"
+#include "MadeGamesFormat.h"
 
 #include "DistributionFile.h"
 #include "Exception.h"
@@ -194,6 +195,13 @@ TEST(GeneratorTest, IssuesAreRepeatableAndReadBack)
 
     const TGeneratedIssue first = GenerateIssue(spec);
     const TGeneratedIssue second = GenerateIssue(spec);
+    // The upper half of the numbers is the players' own games'.
+    TIssueSpec high = spec;
+    high.FirstGameNumber = MadeIssueNumber - 2;
+    EXPECT_THROW(GenerateIssue(high), Exception);
+    high = spec;
+    high.IssueNumber = MadeIssueNumber;
+    EXPECT_THROW(GenerateIssue(high), Exception);
     EXPECT_EQ(first.File, second.File);
     TIssueSpec reseeded = spec;
     reseeded.Seed = 100;

@@ -108,7 +108,8 @@ TEST(Help, TopicNumbersOpenTheirPagesOthersTheContents)
         {0, "contents.html"},
         {1, "contents.html"},
         {3, "contents.html"},
-        {8, "contents.html"},
+        {8, "newpyramid.html"},
+        {9, "contents.html"},
         {-1, "contents.html"},
     };
     ShowHelpTopic(nullptr, 2);

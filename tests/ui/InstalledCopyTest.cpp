@@ -57,12 +57,13 @@ TEST(InstalledCopy, KeepsCatalogueSavesAndAddedIssuesWithThePlayer)
     EXPECT_EQ(Rig.Prompter.SaveDialogs[0].Folder, Grids);
     EXPECT_TRUE(QFile::exists(Grids + QStringLiteral("/mine.sav")));
 
-    // "Add Issue File..." sits below "Choose game..." and copies the file
-    // into the player's issue folder.
+    // "New Pyramid..." sits below "Choose game...", then "Add Issue
+    // File...", which copies the file into the player's issue folder.
     const QList<QAction*> File = Rig.Find<QMenu>("mnuFile")->actions();
-    ASSERT_GE(File.size(), 2);
+    ASSERT_GE(File.size(), 3);
     EXPECT_EQ(File[0]->objectName(), QStringLiteral("mnuFileOpen"));
-    EXPECT_EQ(File[1]->objectName(), QStringLiteral("AddIssueFile1"));
+    EXPECT_EQ(File[1]->objectName(), QStringLiteral("NewPyramid1"));
+    EXPECT_EQ(File[2]->objectName(), QStringLiteral("AddIssueFile1"));
     TIssueHeader Header;
     Header.IssueNumber = 77;
     Header.Description = "Added by the player";
@@ -83,6 +84,11 @@ TEST(InstalledCopy, KeepsCatalogueSavesAndAddedIssuesWithThePlayer)
     EXPECT_EQ(Rig.Prompter.Messages[1].Kind, TMessageKind::Exclamation);
     EXPECT_TRUE(Rig.Prompter.Messages[1].Text.startsWith(QStringLiteral("Issue file EXTRA.ISS is not added")));
     EXPECT_EQ(Main.Catalogue()->IssueCount(), Bundled + 1);
+
+    // A pyramid made here is kept with the player's catalogue.
+    ASSERT_TRUE(Main.NewPyramid()->Make(TNewPyramidRequest{0, TGrade{}, 1}));
+    EXPECT_TRUE(QFile::exists(Data + QStringLiteral("/MYGAMES.DAT")));
+    EXPECT_EQ(Main.Catalogue()->IssueCount(), Bundled + 2);
 
     EXPECT_EQ(Listing(Program), Installed);
 }

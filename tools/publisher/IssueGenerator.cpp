@@ -3,6 +3,7 @@
 #include "DistributionFile.h"
 #include "Exception.h"
 #include "Format.h"
+#include "MadeGamesFormat.h"
 #include "MemoryStream.h"
 #include "PyramidLinks.h"
 #include "Random.h"
@@ -85,19 +86,25 @@ TGeneratedIssue GenerateIssue(const TIssueSpec& Spec)
 
     TGeneratedIssue issue;
     std::vector<TPublishedGame> games;
+    // The upper half of the numbers belongs to the games players make on
+    // their own computers; the game refuses an issue that uses it.
+    if (IsMadeGameNumber(Spec.IssueNumber)) {
+        throw Exception(Format("Issue numbers from %u on are kept for games made by players", MadeIssueNumber));
+    }
+    constexpr uint64_t lastNumber = MadeIssueNumber - 1;
     uint64_t number = Spec.FirstGameNumber;
     if (number == 0) {
         number = uint64_t{Spec.IssueNumber} * 100 + 1;
-        if (number > UINT32_MAX) {
+        if (number > lastNumber) {
             number = 1;  // issue numbers this high have no range of their own
         }
     }
     for (size_t index = 0; index < Spec.Games.size(); ++index) {
         const TGameSpec& spec = Spec.Games[index];
-        while (number <= UINT32_MAX && Spec.UsedGameNumbers.count(static_cast<uint32_t>(number)) != 0) {
+        while (number <= lastNumber && Spec.UsedGameNumbers.count(static_cast<uint32_t>(number)) != 0) {
             ++number;
         }
-        if (number > UINT32_MAX) {
+        if (number > lastNumber) {
             throw Exception("No free game numbers left");
         }
         TGeneratorOptions options;

@@ -35,8 +35,9 @@ struct TIssueSpec {
     std::string Description;
     uint32_t KeyIndex = 1;  // container signing key, 1 to 10
     uint64_t Seed = 1;
-    // Game numbers are handed out upwards from here, skipping the used ones;
-    // 0 starts at IssueNumber x 100 + 1 (at 1 when that leaves 32 bits).
+    // Game numbers are handed out upwards from here, skipping the used ones,
+    // and stay below MadeIssueNumber (the upper half is the players' own);
+    // 0 starts at IssueNumber x 100 + 1 (at 1 when that leaves the range).
     uint32_t FirstGameNumber = 0;
     std::set<uint32_t> UsedGameNumbers;
     std::vector<TGameSpec> Games;
@@ -56,7 +57,8 @@ struct TGeneratedIssue {
     std::vector<TGeneratedGame> Games;
 };
 
-// Raises Exception for a key index outside 1 to 10, a description or game
+// Raises Exception for an issue number in the players' range, a key index
+// outside 1 to 10, a description or game
 // name longer than its 64-byte field, more games than free game numbers, or a
 // grade the generator could not meet. Before it returns, the signed file is
 // read back as the game reads it and must hold exactly the graded pyramids.

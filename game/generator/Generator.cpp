@@ -19,6 +19,13 @@ constexpr int64_t PrefilterSteps = 2000;
 // Orders of removal tried to find a puzzle that needs the grade's methods.
 constexpr int HardTries = 16;
 
+void CheckCancel(const std::atomic<bool>* Cancel)
+{
+    if (Cancel != nullptr && Cancel->load(std::memory_order_relaxed)) {
+        throw EGenerationCancelled();
+    }
+}
+
 // A cell of the pyramid: puzzle index and cell index.
 struct TPlace {
     int Puzzle;
@@ -120,9 +127,10 @@ bool AnyGiven(const TPyramidGivens& Givens, const TGroup& Group)
 // Removes givens group by group, in the order given, as long as every puzzle
 // the group touches stays solvable on its own at Level.
 void MinimiseAlone(const TPyramidSolution& Solution, TPyramidGivens& Givens, TMethodLevel Level,
-                   const std::vector<TGroup>& Groups)
+                   const std::vector<TGroup>& Groups, const std::atomic<bool>* Cancel)
 {
     for (const TGroup& group : Groups) {
+        CheckCancel(Cancel);
         if (!AnyGiven(Givens, group)) {
             continue;
         }
@@ -174,9 +182,10 @@ std::vector<uint8_t> GivenDigits(const TPyramidSolution& Solution, const TPyrami
 // deductions only, so a pyramid they finish has one solution; the final
 // check of the exact solver confirms it for the result.
 void MinimisePyramid(const TPyramidSolution& Solution, TPyramidGivens& Givens, TMethodLevel Level,
-                     const std::vector<TGroup>& Groups, const TExactSolver& Exact)
+                     const std::vector<TGroup>& Groups, const TExactSolver& Exact, const std::atomic<bool>* Cancel)
 {
     for (const TGroup& group : Groups) {
+        CheckCancel(Cancel);
         if (!AnyGiven(Givens, group)) {
             continue;
         }
@@ -226,6 +235,7 @@ TGeneratedPyramid GeneratePyramid(const TGeneratorOptions& Options)
     const std::vector<TGroup> groups = PyramidGroups(layout, puzzleCount, Options.Symmetry);
     const int attempts = Options.MaxAttempts > 0 ? Options.MaxAttempts : 1;
     for (int attempt = 1; attempt <= attempts; ++attempt) {
+        CheckCancel(Options.Cancel);
         TGeneratedPyramid result;
         result.Attempts = attempt;
         result.Solution = MakePyramidSolution(layout, engine());
@@ -255,7 +265,7 @@ TGeneratedPyramid GeneratePyramid(const TGeneratorOptions& Options)
                 (touches ? linked : free).push_back(std::move(group));
             }
             result.Givens.assign(puzzleCount, all);
-            MinimiseAlone(result.Solution, result.Givens, wanted.Level, free);
+            MinimiseAlone(result.Solution, result.Givens, wanted.Level, free, Options.Cancel);
             bool hard = !needHard;
             for (int p = 0; p < puzzleCount && !hard; ++p) {
                 if (!OwnsGivens(layout, p)) {
@@ -272,12 +282,12 @@ TGeneratedPyramid GeneratePyramid(const TGeneratorOptions& Options)
                 break;
             }
         }
-        MinimiseAlone(result.Solution, result.Givens, wanted.Level, linked);
+        MinimiseAlone(result.Solution, result.Givens, wanted.Level, linked, Options.Cancel);
         MirrorParent(layout, result.Givens);
         if (wanted.Pyramid) {
             std::vector<TGroup> order = groups;
             Shuffle(order, engine);
-            MinimisePyramid(result.Solution, result.Givens, wanted.Level, order, exact);
+            MinimisePyramid(result.Solution, result.Givens, wanted.Level, order, exact, Options.Cancel);
         }
         ApplyGivenLinkRule(layout, result.Givens);
         result.Report = GradePyramid(result.Solution, result.Givens);

@@ -20,10 +20,12 @@
 // The result depends only on the options: the generator draws from its own
 // engine seeded with Seed and never from the program's random generator.
 
+#include "Exception.h"
 #include "Grader.h"
 #include "PuzzleStreamWriter.h"
 #include "SolutionMaker.h"
 
+#include <atomic>
 #include <cstdint>
 
 enum TSymmetry : int {
@@ -40,6 +42,16 @@ struct TGeneratorOptions {
     TSymmetry Symmetry = symNone;
     uint64_t Seed = 1;
     int MaxAttempts = 40;
+    // When set, the generator looks at it between its steps and gives up
+    // with EGenerationCancelled once it reads true. It never changes what a
+    // run that goes to its end makes.
+    const std::atomic<bool>* Cancel = nullptr;
+};
+
+// Raised by GeneratePyramid when its Cancel flag was set.
+class EGenerationCancelled : public Exception {
+public:
+    EGenerationCancelled() : Exception("Making the pyramid was cancelled") {}
 };
 
 struct TGeneratedPyramid {

@@ -265,7 +265,20 @@ int TExactSolver::PairsAndIntersections(TState& State) const
             State.Pending.push_back(Unknown);
         }
     };
-    for (const auto& house : FHouses) {
+    // A house whose every cell has one candidate left holds no pair, and
+    // with singles exhausted a box and line of which one is finished have
+    // nothing to take from each other.
+    std::vector<uint8_t> finished(FHouses.size(), 0);
+    for (size_t h = 0; h < FHouses.size(); ++h) {
+        const auto& house = FHouses[h];
+        bool open = false;
+        for (int u : house) {
+            open = open || !IsSingle(State.Candidates[u]);
+        }
+        if (!open) {
+            finished[h] = 1;
+            continue;
+        }
         // Naked pairs: two cells with the same two candidates.
         for (int a = 0; a < 9; ++a) {
             const uint16_t mask = State.Candidates[house[a]];
@@ -285,11 +298,9 @@ int TExactSolver::PairsAndIntersections(TState& State) const
         // Hidden pairs: two digits with the same two places.
         uint16_t places[10] = {};
         for (int position = 0; position < 9; ++position) {
-            const uint16_t mask = State.Candidates[house[position]];
-            for (int digit = 1; digit <= 9; ++digit) {
-                if (mask & (1u << digit)) {
-                    places[digit] = static_cast<uint16_t>(places[digit] | (1u << position));
-                }
+            for (uint32_t mask = State.Candidates[house[position]]; mask != 0; mask &= mask - 1) {
+                const int digit = std::countr_zero(mask);
+                places[digit] = static_cast<uint16_t>(places[digit] | (1u << position));
             }
         }
         for (int a = 1; a <= 9; ++a) {
@@ -314,6 +325,9 @@ int TExactSolver::PairsAndIntersections(TState& State) const
     // A digit of a box confined to one line leaves the rest of the line, and
     // a digit of a line confined to one box leaves the rest of the box.
     for (const TIntersection& cross : FIntersections) {
+        if (finished[static_cast<size_t>(cross.Line)] || finished[static_cast<size_t>(cross.Box)]) {
+            continue;
+        }
         const auto& line = FHouses[cross.Line];
         const auto& box = FHouses[cross.Box];
         uint16_t inside = 0;
