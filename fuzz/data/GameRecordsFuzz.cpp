@@ -4,6 +4,7 @@
 // file holds, reading must end in an Exception or in records that the
 // writer writes back to a file reading exactly the same.
 
+#include "Checksum.h"
 #include "Exception.h"
 #include "Format.h"
 #include "GameRecords.h"
@@ -14,27 +15,13 @@
 #include <cstdlib>
 #include <string>
 
-namespace {
-
-uint64_t Check(const std::string& Text)
-{
-    uint64_t Hash = 14695981039346656037ull;
-    for (const char Character : Text) {
-        Hash ^= static_cast<unsigned char>(Character);
-        Hash *= 1099511628211ull;
-    }
-    return Hash;
-}
-
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size)
 {
     if (Size < 1)
         return 0;
     std::string Text(reinterpret_cast<const char*>(Data) + 1, Size - 1);
     if (Data[0] % 4 != 3)
-        Text += Format("check %016" PRIx64 "\n", Check(Text));
+        Text += Format("check %016" PRIx64 "\n", TextCheck(Text));
     try {
         const TGameRecords Records = TGameRecords::Read(Text);
         if (TGameRecords::Read(Records.Text()).All() != Records.All())

@@ -1,5 +1,6 @@
 #include "GameRecords.h"
 
+#include "Checksum.h"
 #include "Exception.h"
 #include "Format.h"
 
@@ -13,19 +14,9 @@ namespace {
 constexpr const char* FirstLine = "Tavrel Sudoku records 1";
 constexpr size_t Fields = 8;
 
-uint64_t Check(const std::string& Text)
-{
-    uint64_t Hash = 14695981039346656037ull;
-    for (const char Character : Text) {
-        Hash ^= static_cast<unsigned char>(Character);
-        Hash *= 1099511628211ull;
-    }
-    return Hash;
-}
-
 std::string CheckLine(const std::string& Body)
 {
-    return Format("check %016" PRIx64 "\n", Check(Body));
+    return Format("check %016" PRIx64 "\n", TextCheck(Body));
 }
 
 // Fields comma-separated decimal numbers from 0 to INT64_MAX / 2.

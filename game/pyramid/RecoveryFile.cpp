@@ -1,5 +1,6 @@
 #include "RecoveryFile.h"
 
+#include "Checksum.h"
 #include "Exception.h"
 #include "Format.h"
 #include "MemoryStream.h"
@@ -116,12 +117,7 @@ TUndoRecord RecordOf(const std::vector<int64_t>& Field)
 
 uint64_t RecoveryCheck(const std::string& Text)
 {
-    uint64_t Hash = 14695981039346656037ull;
-    for (const char Character : Text) {
-        Hash ^= static_cast<unsigned char>(Character);
-        Hash *= 1099511628211ull;
-    }
-    return Hash;
+    return TextCheck(Text);
 }
 
 void CapturePyramid(const TPuzzleXLink& Pyramid, TRecoveryState& State)

@@ -55,12 +55,12 @@ void ThenReshade(TFileHost& Host, Body&& Run)
 TFileCommands::TFileCommands(TFileHost& Host, TSettingsStore& Store, QWidget& Window, std::string ProgramFolder)
     : FHost(Host), FStore(Store), FWindow(Window), FProgramFolder(std::move(ProgramFolder))
 {
-    const QString SaveFilter = QStringLiteral("Tavrel sudoku save files (*.sav)|*.sav|All files (*.*)|*.*");
-    FSaveDialog.Title = QStringLiteral("Save puzzle entries");
+    const QString SaveFilter = tr("Tavrel sudoku save files (*.sav)|*.sav|All files (*.*)|*.*");
+    FSaveDialog.Title = tr("Save puzzle entries");
     FSaveDialog.Filter = SaveFilter;
     FSaveDialog.DefaultSuffix = QStringLiteral("sav");
     FSaveDialog.PromptOverwrite = true;
-    FOpenDialog.Title = QStringLiteral("Open previous entries");
+    FOpenDialog.Title = tr("Open previous entries");
     FOpenDialog.Filter = SaveFilter;
 }
 
@@ -98,7 +98,7 @@ bool TFileCommands::QuerySave()
 {
     if (FSaved)
         return true;
-    switch (Prompts().Confirm(&FWindow, QStringLiteral("Do you want to save your current solution?"))) {
+    switch (Prompts().Confirm(&FWindow, tr("Do you want to save your current solution?"))) {
     case TAnswer::Cancel: return false;
     case TAnswer::Yes:
         // A save that failed (a full disk) keeps the game on the board; one
@@ -222,8 +222,8 @@ void TFileCommands::SaveBookletPdf()
     if (Pyramid == nullptr)
         return;
     TFileDialogSpec Spec;
-    Spec.Title = QStringLiteral("Save booklet as PDF");
-    Spec.Filter = QStringLiteral("PDF files (*.pdf)|*.pdf|All files (*.*)|*.*");
+    Spec.Title = tr("Save booklet as PDF");
+    Spec.Filter = tr("PDF files (*.pdf)|*.pdf|All files (*.*)|*.*");
     Spec.Folder = FSaveDialog.FileName.isEmpty() ? GridsFolder() : FolderOf(FSaveDialog.FileName);
     QDir().mkpath(Spec.Folder);
     Spec.FileName = QFileInfo(ProposedFileName()).completeBaseName() + QStringLiteral(".pdf");

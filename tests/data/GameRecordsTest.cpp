@@ -1,5 +1,6 @@
 // The record of games played: its file through text and back, the first
 // solving kept, and what the reader refuses.
+#include "Checksum.h"
 #include "Exception.h"
 #include "Format.h"
 #include "GameRecords.h"
@@ -13,12 +14,7 @@ namespace {
 std::string Resealed(std::string Text)
 {
     Text.resize(Text.rfind("check "));
-    uint64_t Hash = 14695981039346656037ull;
-    for (const char Character : Text) {
-        Hash ^= static_cast<unsigned char>(Character);
-        Hash *= 1099511628211ull;
-    }
-    return Text + Format("check %016" PRIx64 "\n", Hash);
+    return Text + Format("check %016" PRIx64 "\n", TextCheck(Text));
 }
 
 }  // namespace
