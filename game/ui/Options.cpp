@@ -36,7 +36,7 @@ QGroupBox* MakeOptionsGroup(const QString& Name, const QString& Title, QWidget* 
 TfrmOptions::TfrmOptions(QWidget* Owner) : QDialog(Owner), FPrevious(&Settings())
 {
     setObjectName(QStringLiteral("frmOptions"));
-    setWindowTitle(QStringLiteral("Settings"));
+    setWindowTitle(tr("Settings"));
     setFixedSize(634, 308);
 
     FormCreate();
@@ -59,11 +59,11 @@ void TfrmOptions::EnsureControls()
         return;
     FPageControl = new QTabWidget(this);
     FPageControl->setObjectName(QStringLiteral("PageControl1"));
-    FPageControl->addTab(MakeGeneralPage(), QStringLiteral("&General"));
-    FPageControl->addTab(MakeHelpersPage(), QStringLiteral("&Helpers"));
-    FPageControl->addTab(MakeAppearancePage(), QStringLiteral("&Appearance"));
+    FPageControl->addTab(MakeGeneralPage(), tr("&General"));
+    FPageControl->addTab(MakeHelpersPage(), tr("&Helpers"));
+    FPageControl->addTab(MakeAppearancePage(), tr("&Appearance"));
     // The solving-method list is kept but never offered: every method runs.
-    FPageControl->setTabVisible(FPageControl->addTab(MakeSolvingPage(), QStringLiteral("&Solving")), false);
+    FPageControl->setTabVisible(FPageControl->addTab(MakeSolvingPage(), tr("&Solving")), false);
     FPageControl->setCurrentIndex(0);
     connect(FPageControl, &QTabWidget::currentChanged, this, &TfrmOptions::PageControl1Change);
 
@@ -114,24 +114,23 @@ QWidget* TfrmOptions::MakeGeneralPage()
     Layout->setContentsMargins(16, 12, 16, 12);
     Layout->setSpacing(8);
     QCheckBox* SingleValue =
-        MakeOptionBox(optSingleValue, QStringLiteral("cbxSingleValue"), QStringLiteral("Click to enter"), Page);
-    SingleValue->setToolTip(
-        QStringLiteral("Mouse click sets value if only on possibile value left. (Ignores pencil marks.)"));
-    QCheckBox* ShowLeds = MakeOptionBox(optShowLeds, QStringLiteral("cxbShowLeds"), QStringLiteral("Show LEDs"), Page);
+        MakeOptionBox(optSingleValue, QStringLiteral("cbxSingleValue"), tr("Click to enter"), Page);
+    SingleValue->setToolTip(tr("Mouse click sets value if only on possibile value left. (Ignores pencil marks.)"));
+    QCheckBox* ShowLeds = MakeOptionBox(optShowLeds, QStringLiteral("cxbShowLeds"), tr("Show LEDs"), Page);
     ShowLeds->setToolTip(QStringLiteral(
         "Turn on/off the nearly completed indication LEDs. These can also be used  to select child grids."));
     Layout->addWidget(SingleValue);
     Layout->addWidget(ShowLeds);
     Layout->addWidget(
-        MakeOptionBox(optProgressBars, QStringLiteral("cbxProgressBars"), QStringLiteral("Show progress bars"), Page));
+        MakeOptionBox(optProgressBars, QStringLiteral("cbxProgressBars"), tr("Show progress bars"), Page));
     Layout->addWidget(MakeOptionBox(optHiLiteToValue, QStringLiteral("cbxHiLiteToValue"),
-                                    QStringLiteral("Make Value number same as Hi Lite"), Page));
+                                    tr("Make Value number same as Hi Lite"), Page));
     Layout->addWidget(MakeOptionBox(optHiLiteToErase, QStringLiteral("cbxHiLiteToErase"),
-                                    QStringLiteral("Make Erase number same as Hi Lite"), Page));
+                                    tr("Make Erase number same as Hi Lite"), Page));
     Layout->addWidget(
-        MakeOptionBox(optMainHints, QStringLiteral("cbxMainHints"), QStringLiteral("Show hints on main screen"), Page));
-    Layout->addWidget(MakeOptionBox(optCongrats, QStringLiteral("cbxCongrats"),
-                                    QStringLiteral("Show congratulations when game solved"), Page));
+        MakeOptionBox(optMainHints, QStringLiteral("cbxMainHints"), tr("Show hints on main screen"), Page));
+    Layout->addWidget(
+        MakeOptionBox(optCongrats, QStringLiteral("cbxCongrats"), tr("Show congratulations when game solved"), Page));
     Layout->addLayout(MakeStepStartRow(Page));
     Layout->addStretch(1);
     return Page;
@@ -169,24 +168,22 @@ QWidget* TfrmOptions::MakeHelpersPage()
     Layout->setContentsMargins(16, 12, 16, 12);
     Layout->setSpacing(10);
     Layout->addWidget(MakeOptionBox(optNoRemoveSoln, QStringLiteral("cbxNoRemoveSoln"),
-                                    QStringLiteral("Prevent removal of auto pencil marked solution  "), Page));
+                                    tr("Prevent removal of auto pencil marked solution  "), Page));
 
     QGroupBox* Wrong = MakeOptionsGroup(QStringLiteral("grpWrongEntries"), QStringLiteral(" Wrong Entries "), Page);
     auto* Grid = new QGridLayout(Wrong);
     Grid->setContentsMargins(12, 10, 12, 10);
     Grid->setHorizontalSpacing(40);
     Grid->setVerticalSpacing(8);
+    Grid->addWidget(MakeOptionBox(optInvalid, QStringLiteral("cbxInvalid1"), tr("Highlight &Invalid Entries"), Wrong),
+                    0, 0);
     Grid->addWidget(
-        MakeOptionBox(optInvalid, QStringLiteral("cbxInvalid1"), QStringLiteral("Highlight &Invalid Entries"), Wrong),
-        0, 0);
-    Grid->addWidget(MakeOptionBox(optIncorrect, QStringLiteral("cbxIncorrect1"),
-                                  QStringLiteral("Highlight In&correct Entries"), Wrong),
-                    1, 0);
+        MakeOptionBox(optIncorrect, QStringLiteral("cbxIncorrect1"), tr("Highlight In&correct Entries"), Wrong), 1, 0);
     // The pair shares the group box, which makes the buttons exclusive.
-    FInvalidPriority = new QRadioButton(QStringLiteral("In&valid Has Priority"), Wrong);
+    FInvalidPriority = new QRadioButton(tr("In&valid Has Priority"), Wrong);
     FInvalidPriority->setObjectName(QStringLiteral("rbInvalidPriority1"));
-    FInvalidPriority->setToolTip(QStringLiteral("This setting gives slightly less hep than incorrect priority"));
-    FIncorrectPriority = new QRadioButton(QStringLiteral("Inco&rrect Has Priority"), Wrong);
+    FInvalidPriority->setToolTip(tr("This setting gives slightly less hep than incorrect priority"));
+    FIncorrectPriority = new QRadioButton(tr("Inco&rrect Has Priority"), Wrong);
     FIncorrectPriority->setObjectName(QStringLiteral("rbIncorrectPriority1"));
     Grid->addWidget(FInvalidPriority, 0, 1);
     Grid->addWidget(FIncorrectPriority, 1, 1);
@@ -201,7 +198,7 @@ QWidget* TfrmOptions::MakeHelpersPage()
     });
     Layout->addWidget(Wrong);
 
-    FPencilSelectedOnly = new QCheckBox(QStringLiteral("Pencil mark selected square only"), Page);
+    FPencilSelectedOnly = new QCheckBox(tr("Pencil mark selected square only"), Page);
     FPencilSelectedOnly->setObjectName(QStringLiteral("cbxPencilSelectedOnly"));
     FPencilSelectedOnly->setVisible(false);
     connect(FPencilSelectedOnly, &QCheckBox::toggled, this,
@@ -247,10 +244,9 @@ QWidget* TfrmOptions::MakeButtonPanel()
         Layout->addWidget(Button);
         return Button;
     };
-    QPushButton* Ok = MakeButton(QStringLiteral("BitBtn1"), QStringLiteral("OK"), QStyle::SP_DialogOkButton);
-    QPushButton* Cancel =
-        MakeButton(QStringLiteral("BitBtn2"), QStringLiteral("Cancel"), QStyle::SP_DialogCancelButton);
-    QPushButton* Help = MakeButton(QStringLiteral("BitBtn3"), QStringLiteral("&Help"), QStyle::SP_DialogHelpButton);
+    QPushButton* Ok = MakeButton(QStringLiteral("BitBtn1"), tr("OK"), QStyle::SP_DialogOkButton);
+    QPushButton* Cancel = MakeButton(QStringLiteral("BitBtn2"), tr("Cancel"), QStyle::SP_DialogCancelButton);
+    QPushButton* Help = MakeButton(QStringLiteral("BitBtn3"), tr("&Help"), QStyle::SP_DialogHelpButton);
     Ok->setDefault(true);
     connect(Ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(Cancel, &QPushButton::clicked, this, &TfrmOptions::BitBtn2Click);
