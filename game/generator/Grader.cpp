@@ -143,3 +143,28 @@ std::string DescribeGrade(const TGrade& Grade, int GivenCount)
 {
     return Format("%s, %d givens", GradeName(Grade).c_str(), GivenCount);
 }
+
+bool GradeOfDescription(const std::string& Description, TGrade& Grade)
+{
+    static const std::string Givens = " givens";
+    for (int level = 0; level < MethodLevelCount; ++level) {
+        for (bool pyramid : {false, true}) {
+            const TGrade candidate{static_cast<TMethodLevel>(level), pyramid};
+            const std::string prefix = GradeName(candidate) + ", ";
+            if (Description.size() <= prefix.size() + Givens.size() ||
+                Description.compare(0, prefix.size(), prefix) != 0 ||
+                Description.compare(Description.size() - Givens.size(), Givens.size(), Givens) != 0)
+                continue;
+            const size_t first = prefix.size();
+            const size_t last = Description.size() - Givens.size();
+            bool digits = true;
+            for (size_t i = first; i < last; ++i)
+                digits = digits && Description[i] >= '0' && Description[i] <= '9';
+            if (digits) {
+                Grade = candidate;
+                return true;
+            }
+        }
+    }
+    return false;
+}

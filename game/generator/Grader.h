@@ -68,3 +68,6 @@ TGradeReport GradePyramid(const TPyramidSolution& Solution, const TPyramidGivens
 // The game's description text: grade and given count, e.g.
 // "Locked Pairs, 212 givens".
 std::string DescribeGrade(const TGrade& Grade, int GivenCount);
+// The grade a game's description names when it reads as DescribeGrade
+// writes it; false for any other description (a publisher's own words).
+bool GradeOfDescription(const std::string& Description, TGrade& Grade);

@@ -33,6 +33,7 @@ constexpr TTopicPage TopicPages[] = {
     {2, "game.html"},
     {4, "choose.html"},
     {8, "newpyramid.html"},
+    {9, "records.html"},
     {5, "settings-general.html"},
     {6, "settings-helpers.html"},
     {7, "settings-appearance.html"},

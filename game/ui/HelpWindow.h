@@ -3,7 +3,7 @@
 // shown in a window of their own that can stay open beside the game. It
 // answers the fixed topic numbers of the game's help requests: 2 the game
 // (F1, "Game Help"), 4 choosing a game, 5, 6 and 7 the settings pages
-// "&General", "&Helpers" and "&Appearance".
+// "&General", "&Helpers" and "&Appearance", 8 new pyramids, 9 statistics.
 
 #include <QUrl>
 #include <QWidget>

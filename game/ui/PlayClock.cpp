@@ -3,9 +3,34 @@
 #include "RecordKeeper.h"
 
 #include <QAccessible>
+#include <QAccessibleWidget>
 #include <QEvent>
 #include <QLabel>
 #include <QWidget>
+
+namespace {
+
+// The cover is a notification to a screen reader: one that speaks
+// notifications as they show says "Paused" when the game pauses.
+class TPausedCoverAccessible : public QAccessibleWidget {
+public:
+    explicit TPausedCoverAccessible(QLabel* Cover) : QAccessibleWidget(Cover, QAccessible::Notification) {}
+    QString text(QAccessible::Text Kind) const override
+    {
+        return Kind == QAccessible::Name ? static_cast<QLabel*>(widget())->text() : QAccessibleWidget::text(Kind);
+    }
+};
+
+const QString CoverName = QStringLiteral("lblPaused");
+
+QAccessibleInterface* PausedCoverFactory(const QString& Class, QObject* Object)
+{
+    if (Class == QLatin1String("QLabel") && Object != nullptr && Object->objectName() == CoverName)
+        return new TPausedCoverAccessible(static_cast<QLabel*>(Object));
+    return nullptr;
+}
+
+}  // namespace
 
 TPlayClock::TPlayClock(QLabel& StepLine, QWidget& Grids) : QObject(&Grids), FStepLine(StepLine), FGrids(Grids)
 {
@@ -20,8 +45,11 @@ TPlayClock::TPlayClock(QLabel& StepLine, QWidget& Grids) : QObject(&Grids), FSte
     FTimer->setGeometry(Line.right() + 1 - TimerWidth, Line.top(), TimerWidth, Line.height());
     FTimer->hide();
 
-    FCover = new QLabel(tr("Paused"), &FGrids);
-    FCover->setObjectName(QStringLiteral("lblPaused"));
+    static const bool Registered = (QAccessible::installFactory(PausedCoverFactory), true);
+    (void)Registered;
+    FCover = new QLabel(&FGrids);
+    FCover->setObjectName(CoverName);
+    FCover->setText(tr("Paused"));
     FCover->setAlignment(Qt::AlignCenter);
     FCover->setAutoFillBackground(true);
     QFont Font = FCover->font();

@@ -246,6 +246,8 @@ private:
     TPuzzle* Puzzle(int Index) const;
     void ChooseGameClick();
     void SettingsClick();
+    // The statistics window, with this game's time played so far.
+    void StatisticsClick();
     void ResetCurrentClick();
     void ResetAllClick();
     void ResetMasterClick();

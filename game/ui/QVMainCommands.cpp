@@ -95,6 +95,7 @@ const std::vector<TCommand>& TfrmMain::CommandTable()
                 [](F& W, int) { W.NewPyramidClick(); }));
         Add(Row(M::File, "AddIssueFile1", QT_TR_NOOP("Add &Issue File..."), "",
                 [](F& W, int) { W.AddIssueFileClick(); }));
+        Add(Row(M::File, "Statistics1", QT_TR_NOOP("S&tatistics..."), "", [](F& W, int) { W.StatisticsClick(); }));
         Add(NeedsGames(Row(M::File, "Loadvalues1", QT_TR_NOOP("&Load saved game..."), "Ctrl+L",
                            [](F& W, int) { W.Loadvalues1Click(); })));
         Add(NeedsGames(Row(M::File, "Save1", QT_TR_NOOP("&Save"), "Ctrl+S", [](F& W, int) { W.SaveAs1Click(false); })));

@@ -19,6 +19,8 @@
 #include "PuzzleXLink.h"
 #include "QVDisplayGrid.h"
 #include "QVSettings.h"
+#include "RecordKeeper.h"
+#include "Statistics.h"
 
 #include <QAction>
 #include <QDir>
@@ -274,6 +276,16 @@ void TfrmMain::ChooseGameClick()
         return;
     LoadGame(Game->GetIssueNumber(), Game->GetGameNumber());
     FFiles->SetFileName(QString());
+}
+
+void TfrmMain::StatisticsClick()
+{
+    RecordPlayedTime();
+    TfrmStatistics Statistics(this);
+    connect(&Statistics, &TfrmStatistics::HelpRequested, this,
+            Guarded([this, &Statistics](int Topic) { ShowHelp(&Statistics, Topic); }));
+    Statistics.Fill(FCatalogue.get(), FRecords->Records());
+    Statistics.exec();
 }
 
 void TfrmMain::SettingsClick()

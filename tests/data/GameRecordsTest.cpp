@@ -1,9 +1,10 @@
 // The record of games played: its file through text and back, the first
-// solving kept, and what the reader refuses.
+// solving kept, what the reader refuses, and the statistics drawn from it.
 #include "Checksum.h"
 #include "Exception.h"
 #include "Format.h"
 #include "GameRecords.h"
+#include "GameStatistics.h"
 
 #include <gtest/gtest.h>
 
@@ -71,4 +72,41 @@ TEST(GameRecords, AnythingButTheFileAsWrittenIsRefused)
     EXPECT_THROW(TGameRecords::Read(Replaced("game 102,2000,", "game 102,")), Exception);
     EXPECT_THROW(TGameRecords::Read(Replaced("game 102,", "gam 102,")), Exception);
     EXPECT_THROW(TGameRecords::Read(Replaced("records 1", "records 2")), Exception);
+}
+
+// The statistics' figures: a game listed twice counts once, help keeps a
+// solving out of the unhelped count, and the median of an even count lies
+// between the middle two, even for times near the largest a file holds.
+TEST(GameStatistics, TalliesCountEachGameOnceAndTakeTheMiddleTime)
+{
+    TGameRecords Records;
+    Records.Solved(1, 10, 90000);
+    Records.Solved(2, 10, 30000);
+    Records.Started(3, 10).StepsShown = 1;
+    Records.Solved(3, 20, 60000);
+    Records.Started(4, 10);
+
+    const TGameTally Tally = TallyGames({4, 3, 1, 2, 3, 5}, Records);
+    EXPECT_EQ(Tally.Games, 5);
+    EXPECT_EQ(Tally.Started, 4);
+    EXPECT_EQ(Tally.Solved, 3);
+    EXPECT_EQ(Tally.SolvedWithoutHelp, 2);
+    EXPECT_EQ(Tally.BestMs, 30000);
+    EXPECT_EQ(Tally.MedianMs, 60000);
+    EXPECT_EQ(Tally.SolvedTimesMs, (std::vector<int64_t>{30000, 60000, 90000}));
+
+    EXPECT_EQ(TallyGames({1, 2}, Records).MedianMs, 60000);
+    EXPECT_EQ(TallyGames({1, 3, 2, 7}, Records).MedianMs, 60000);
+    Records.Solved(8, 10, 45001);
+    EXPECT_EQ(TallyGames({2, 8}, Records).MedianMs, 37500);
+
+    const TGameTally None = TallyGames({4, 5}, Records);
+    EXPECT_EQ(None.Solved, 0);
+    EXPECT_EQ(None.BestMs, 0);
+    EXPECT_EQ(None.MedianMs, 0);
+    EXPECT_EQ(TallyGames({}, Records).Games, 0);
+
+    Records.Solved(9, 10, INT64_MAX);
+    Records.Solved(10, 10, INT64_MAX - 1);
+    EXPECT_EQ(TallyGames({9, 10}, Records).MedianMs, INT64_MAX - 1);
 }

@@ -134,3 +134,20 @@ TEST(NewPyramidTest, CancelledAtOnceGivesUp)
 }
 
 }  // namespace
+
+// A game's grade is read back from the description it was given, and only
+// from a description of exactly that form.
+TEST(NewPyramidTest, TheGradeComesBackFromTheDescriptionAndNothingElseReadsAsOne)
+{
+    for (const TGrade& Grade : GradesForLayout(AnyLayout)) {
+        TGrade Read{mlHiddenPairs, !Grade.Pyramid};
+        ASSERT_TRUE(GradeOfDescription(DescribeGrade(Grade, 212), Read)) << DescribeGrade(Grade, 212);
+        EXPECT_EQ(Read, Grade) << DescribeGrade(Grade, 212);
+    }
+    for (const char* Other :
+         {"", "Singles", "Singles, givens", "Singles,  givens", "Singles, 2x givens", "Singles, 21 givens.",
+          "Pyramid, 21 givens", "Locked Pairs, 21 givens, hard", "Easy as pie", "Pyramid, XWings, 200 givens"}) {
+        TGrade Read;
+        EXPECT_FALSE(GradeOfDescription(Other, Read)) << Other;
+    }
+}

@@ -77,21 +77,6 @@ void SplitStream(uint8_t Layout, const std::vector<uint8_t>& Stream, TPyramidSol
     }
 }
 
-// The grade a game's description names ("Pyramid, Locked Pairs, 155 givens").
-bool GradeOfDescription(const std::string& Text, TGrade& Grade)
-{
-    for (int level = 0; level < MethodLevelCount; ++level) {
-        for (bool pyramid : {false, true}) {
-            const TGrade candidate{static_cast<TMethodLevel>(level), pyramid};
-            if (Text.rfind(GradeName(candidate) + ", ", 0) == 0) {
-                Grade = candidate;
-                return true;
-            }
-        }
-    }
-    return false;
-}
-
 // Singles, pairs, hidden pairs, then the pyramid grades in the same order.
 int GradeRank(const TGrade& Grade)
 {

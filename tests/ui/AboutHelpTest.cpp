@@ -109,7 +109,8 @@ TEST(Help, TopicNumbersOpenTheirPagesOthersTheContents)
         {1, "contents.html"},
         {3, "contents.html"},
         {8, "newpyramid.html"},
-        {9, "contents.html"},
+        {9, "records.html"},
+        {10, "contents.html"},
         {-1, "contents.html"},
     };
     ShowHelpTopic(nullptr, 2);

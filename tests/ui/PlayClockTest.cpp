@@ -1,5 +1,6 @@
 // The time played through the real window: the timer at the end of the step
-// line, stored; the pause covering the grids, keeping keys off them and
+// line, stored; the pause covering the grids, told to a screen reader as a
+// notification, keeping keys off them and
 // stopping the count until Pause or a click; and the count going on across
 // another game, a save and a load.
 #include "MainWindowRig.h"
@@ -7,6 +8,7 @@
 #include "Cell.h"
 #include "RecordKeeper.h"
 
+#include <QAccessible>
 #include <QLabel>
 
 #include <gtest/gtest.h>
@@ -44,6 +46,11 @@ TEST(PlayClock, PauseCoversTheGridsAndStopsTheCountUntilPauseOrAClick)
     EXPECT_TRUE(Main.PlayClock().Paused());
     EXPECT_TRUE(Cover->isVisibleTo(&Main));
     EXPECT_EQ(Cover->geometry(), Rig.Find<QWidget>("pnl2Grids")->rect());
+    // A screen reader is told as a notification, which it speaks as it shows.
+    QAccessibleInterface* Told = QAccessible::queryAccessibleInterface(Cover);
+    ASSERT_NE(Told, nullptr);
+    EXPECT_EQ(Told->role(), QAccessible::Notification);
+    EXPECT_EQ(Told->text(QAccessible::Name), QStringLiteral("Paused"));
     const int64_t Stopped = Main.PlayClock().PlayedMs();
     QTest::qWait(30);
     EXPECT_EQ(Main.PlayClock().PlayedMs(), Stopped);
