@@ -1,5 +1,6 @@
 #include "Canvas.h"
 
+#include <QCoreApplication>
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QImage>
@@ -8,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <mutex>
 
 namespace {
 
@@ -217,10 +219,11 @@ TQVCanvas::TFontEntry TQVCanvas::MakeFont() const
         PixelSize = ProbeCell > 0 ? static_cast<int>(std::lround(Cell * 200.0 / ProbeCell)) : Cell;
         PixelSize = std::max(PixelSize, 1);
         // Rounding of the scaled metrics can miss by a pixel: take the
-        // neighbour whose cell comes closest.
+        // neighbour whose cell comes closest, the smallest of equals. Each
+        // trial loads a font engine; none after an exact one can be taken.
         int Best = PixelSize;
         int BestMiss = 1 << 30;
-        for (int Trial = std::max(PixelSize - 2, 1); Trial <= PixelSize + 2; ++Trial) {
+        for (int Trial = std::max(PixelSize - 2, 1); Trial <= PixelSize + 2 && BestMiss > 0; ++Trial) {
             const int Miss = std::abs(CellHeightAt(Font, Trial) - Cell);
             if (Miss < BestMiss) {
                 Best = Trial;
@@ -255,6 +258,33 @@ TQVCanvas::TFontEntry TQVCanvas::MakeFont() const
     return Entry;
 }
 
+TQVCanvas::TFontEntry TQVCanvas::SharedFont() const
+{
+    // An entry is the same for every canvas at the same face, size, weight
+    // and resolution, and making one loads several font engines: each is
+    // made once while the application lasts and copied (its parts are
+    // shared, not duplicated). The fonts go with the application, whose
+    // font engines they hold.
+    static std::mutex Lock;
+    static std::vector<TFontEntry>* Made = nullptr;
+    const std::lock_guard<std::mutex> Hold(Lock);
+    if (Made == nullptr) {
+        if (QCoreApplication::instance() == nullptr)
+            return MakeFont();
+        Made = new std::vector<TFontEntry>;
+        QObject::connect(QCoreApplication::instance(), &QObject::destroyed, [] {
+            const std::lock_guard<std::mutex> Hold(Lock);
+            delete Made;
+            Made = nullptr;
+        });
+    }
+    for (const TFontEntry& Entry : *Made)
+        if (Entry.Size == FFontSize && Entry.Bold == FFontBold && Entry.DpiY == FDpiY && Entry.Name == FFontName)
+            return Entry;
+    Made->push_back(MakeFont());
+    return Made->back();
+}
+
 const TQVCanvas::TFontEntry& TQVCanvas::CurrentFont()
 {
     if (FCurrentFont >= 0)
@@ -266,7 +296,7 @@ const TQVCanvas::TFontEntry& TQVCanvas::CurrentFont()
             return Entry;
         }
     }
-    FFonts.push_back(MakeFont());
+    FFonts.push_back(SharedFont());
     FCurrentFont = static_cast<int>(FFonts.size() - 1);
     return FFonts.back();
 }

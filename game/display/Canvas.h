@@ -163,6 +163,8 @@ private:
     // the painter when it is not already.
     const TFontEntry& CurrentFont();
     TFontEntry MakeFont() const;
+    // MakeFont, once a run for each face, size, weight and resolution.
+    TFontEntry SharedFont() const;
     void ApplyFontToPainter(const TFontEntry& Entry);
     // Pens and brushes are kept per colour, so that setting one again only
     // shares it.
