@@ -138,7 +138,8 @@ bool SolvesAloneAfterRemoval(const TGridDigits& Solution, const TGridDigits& Fla
         digits[cell] = Flags[cell] ? Solution[cell] : 0;
     }
     const std::vector<uint8_t> full(Solution.begin(), Solution.end());
-    switch (TSinglesEngine::Single().Examine(digits, Level == mlSingles ? nullptr : &full, Removed, PrefilterSteps)) {
+    switch (TSinglesEngine::Single().Examine(digits, Level == mlSingles ? nullptr : &full, Removed, PrefilterSteps,
+                                             Level)) {
     case TSinglesEngine::evFinished: return true;
     case TSinglesEngine::evSecond:
     case TSinglesEngine::evNoSolution: return false;
@@ -242,7 +243,7 @@ void MinimisePyramid(const TPyramidSolution& Solution, TPyramidGivens& Givens, T
         // An undecided search (it ran out of steps) leaves the decision to
         // the methods, whose finishing proves uniqueness.
         const auto verdict = engine->Examine(GivenDigits(Solution, trial), Level == mlSingles ? nullptr : &full,
-                                             removed, PrefilterSteps);
+                                             removed, PrefilterSteps, Level);
         const bool solves =
             verdict == TSinglesEngine::evFinished ||
             (verdict == TSinglesEngine::evOpen && Level != mlSingles && PyramidSolvesByMethods(Solution, trial, Level));

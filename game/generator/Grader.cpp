@@ -132,7 +132,7 @@ int PyramidSolvesQuick(const TPyramidSolution& Solution, const TPyramidGivens& G
             digits.push_back(flags[p][cell] ? Solution.Puzzles[p][cell] : 0);
         }
     }
-    if (engine->SinglesFinish(digits)) {
+    if (engine->Examine(digits, nullptr, {}, 0, Level) == TSinglesEngine::evFinished) {
         return 1;
     }
     return Level == mlSingles ? 0 : -1;
@@ -162,7 +162,7 @@ int PuzzleSolvesAloneQuick(const TGridDigits& Solution, const TGridDigits& Given
     for (int cell = 0; cell < 81; ++cell) {
         digits[cell] = Givens[cell] ? Solution[cell] : 0;
     }
-    if (TSinglesEngine::Single().SinglesFinish(digits)) {
+    if (TSinglesEngine::Single().Examine(digits, nullptr, {}, 0, Level) == TSinglesEngine::evFinished) {
         return 1;
     }
     return Level == mlSingles ? 0 : -1;

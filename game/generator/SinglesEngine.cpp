@@ -22,22 +22,39 @@ bool IsSingle(uint16_t Digits)
 
 }  // namespace
 
+// The state of a closure: per unknown its candidates, and per house and
+// digit the number of unknowns of the house that still allow the digit, so
+// that a hidden single shows the moment a count falls to one.
 struct TSinglesEngine::TWork {
-    TMasks Masks;                // per unknown: candidates, and PlacedFlag
-    std::vector<int16_t> Queue;  // single-candidate unknowns not yet placed
-    std::vector<uint8_t> Dirty;  // per house: to be looked at for hidden singles
-    std::vector<int16_t> DirtyList;
-    std::vector<int16_t> Houses;  // the dirty houses being looked at
-    std::vector<TMasks> Saved;    // per search depth
-    TMasks Base;
+    TMasks Masks;                 // per unknown: candidates, and PlacedFlag
+    std::vector<uint8_t> Counts;  // per house x 10 + digit
+    std::vector<int16_t> Queue;   // single-candidate unknowns not yet placed
+    std::vector<int16_t> Hidden;  // house x 10 + digit whose count fell to one
+    bool Failed = false;
+    int Rules = 0;  // 0 singles; 1 and locked pairs; 2 and hidden locked pairs
+    struct TSaved {
+        TMasks Masks;
+        std::vector<uint8_t> Counts;
+    };
+    std::vector<TSaved> Saved;  // per search depth
+    TSaved Base;
 
+    void Save(TSaved& Into) const
+    {
+        Into.Masks = Masks;
+        Into.Counts = Counts;
+    }
+    void Restore(const TSaved& From)
+    {
+        Masks = From.Masks;
+        Counts = From.Counts;
+        Clear();
+    }
     void Clear()
     {
         Queue.clear();
-        for (int16_t house : DirtyList) {
-            Dirty[house] = 0;
-        }
-        DirtyList.clear();
+        Hidden.clear();
+        Failed = false;
     }
 };
 
@@ -144,19 +161,31 @@ const TSinglesEngine& TSinglesEngine::Single()
 void TSinglesEngine::Narrow(TWork& Work, int Unknown, uint16_t Mask) const
 {
     uint16_t& masks = Work.Masks[Unknown];
-    const uint16_t kept = static_cast<uint16_t>(masks & (Mask | PlacedFlag));
-    if (kept == masks) {
+    const uint16_t gone = static_cast<uint16_t>(masks & ~Mask & AllDigits);
+    if (gone == 0) {
         return;
     }
-    masks = kept;
+    masks = static_cast<uint16_t>(masks & ~gone);
+    const uint16_t left = static_cast<uint16_t>(masks & AllDigits);
+    if (left == 0) {
+        Work.Failed = true;
+        return;
+    }
     for (int k = FHouseStart[Unknown]; k < FHouseStart[Unknown + 1]; ++k) {
-        const int house = FHousesOf[k];
-        if (!Work.Dirty[house]) {
-            Work.Dirty[house] = 1;
-            Work.DirtyList.push_back(static_cast<int16_t>(house));
+        const int base = FHousesOf[k] * 10;
+        for (uint32_t digits = gone; digits != 0; digits &= digits - 1) {
+            const int at = base + std::countr_zero(digits);
+            const uint8_t count = --Work.Counts[at];
+            if (count <= 1) {
+                if (count == 0) {
+                    Work.Failed = true;  // the digit has no place left in the house
+                } else {
+                    Work.Hidden.push_back(static_cast<int16_t>(at));
+                }
+            }
         }
     }
-    if (!(kept & PlacedFlag) && IsSingle(static_cast<uint16_t>(kept & AllDigits))) {
+    if (!(masks & PlacedFlag) && IsSingle(left)) {
         Work.Queue.push_back(static_cast<int16_t>(Unknown));
     }
 }
@@ -167,11 +196,10 @@ bool TSinglesEngine::Load(const std::vector<uint8_t>& Digits, TWork& Work) const
         throw Exception("Singles engine: wrong number of digits");
     }
     Work.Masks.assign(FUnknownCount, AllDigits);
-    Work.Queue.clear();
+    const size_t houses = FHouses.size() / 9;
+    Work.Counts.assign(houses * 10, 9);
+    Work.Clear();
     Work.Queue.reserve(FUnknownCount);
-    Work.Dirty.assign(FHouses.size() / 9, 1);
-    Work.DirtyList.resize(FHouses.size() / 9);
-    std::iota(Work.DirtyList.begin(), Work.DirtyList.end(), static_cast<int16_t>(0));
     for (size_t cell = 0; cell < Digits.size(); ++cell) {
         const int digit = Digits[cell];
         if (digit > 9) {
@@ -179,25 +207,22 @@ bool TSinglesEngine::Load(const std::vector<uint8_t>& Digits, TWork& Work) const
         }
         if (digit != 0) {
             const int unknown = FUnknownOfCell[cell];
-            Narrow(Work, unknown, static_cast<uint16_t>(1u << digit));
-            if ((Work.Masks[unknown] & AllDigits) == 0) {
-                return false;
+            const uint16_t bit = static_cast<uint16_t>(1u << digit);
+            if (!(Work.Masks[unknown] & bit)) {
+                Work.Clear();
+                return false;  // linked cells given different digits
             }
+            Narrow(Work, unknown, bit);
         }
     }
     return true;
 }
 
-bool TSinglesEngine::Propagate(TWork& Work) const
+bool TSinglesEngine::PropagateSingles(TWork& Work) const
 {
-    auto fail = [&Work] {
-        Work.Clear();
-        return false;
-    };
-    std::vector<int16_t>& houses = Work.Houses;
-    houses.clear();
-    for (;;) {
-        while (!Work.Queue.empty()) {
+    while (!Work.Failed) {
+        if (!Work.Queue.empty()) {
+            // Naked single: the digit leaves every peer.
             const int unknown = Work.Queue.back();
             Work.Queue.pop_back();
             const uint16_t mask = Work.Masks[unknown];
@@ -205,56 +230,131 @@ bool TSinglesEngine::Propagate(TWork& Work) const
                 continue;
             }
             Work.Masks[unknown] = static_cast<uint16_t>(mask | PlacedFlag);
-            for (int k = FPeerStart[unknown]; k < FPeerStart[unknown + 1]; ++k) {
+            for (int k = FPeerStart[unknown]; k < FPeerStart[unknown + 1] && !Work.Failed; ++k) {
                 const int peer = FPeers[k];
                 const uint16_t peerMask = Work.Masks[peer];
                 if (peerMask & mask) {
                     if ((peerMask & AllDigits) == mask) {
-                        return fail();  // the same digit twice in a house
+                        Work.Failed = true;  // the same digit twice in a house
+                    } else {
+                        Narrow(Work, peer, static_cast<uint16_t>(~mask));
                     }
-                    Narrow(Work, peer, static_cast<uint16_t>(~mask));
                 }
             }
-        }
-        if (Work.DirtyList.empty()) {
+        } else if (!Work.Hidden.empty()) {
+            // Hidden single: the one place left for a digit in a house.
+            const int at = Work.Hidden.back();
+            Work.Hidden.pop_back();
+            if (Work.Counts[at] != 1) {
+                continue;
+            }
+            const int16_t* unknowns = &FHouses[static_cast<size_t>(at / 10) * 9];
+            const uint16_t bit = static_cast<uint16_t>(1u << (at % 10));
+            for (int j = 0; j < 9; ++j) {
+                if (Work.Masks[unknowns[j]] & bit) {
+                    Narrow(Work, unknowns[j], bit);
+                    break;
+                }
+            }
+        } else {
             return true;
         }
-        // Hidden singles: a digit with one place left in a house goes there,
-        // a digit with no place left is a contradiction.
-        houses.swap(Work.DirtyList);
-        Work.DirtyList.clear();
-        for (int16_t house : houses) {
-            Work.Dirty[house] = 0;
+    }
+    Work.Clear();
+    return false;
+}
+
+int TSinglesEngine::PairSweep(TWork& Work) const
+{
+    bool changed = false;
+    auto narrow = [&](int Unknown, uint16_t Keep) {
+        if (Work.Masks[Unknown] & ~Keep & AllDigits) {
+            Narrow(Work, Unknown, Keep);
+            changed = true;
         }
-        for (int16_t house : houses) {
-            const int16_t* unknowns = &FHouses[static_cast<size_t>(house) * 9];
-            uint16_t once = 0;
-            uint16_t twice = 0;
-            for (int j = 0; j < 9; ++j) {
-                const uint16_t mask = static_cast<uint16_t>(Work.Masks[unknowns[j]] & AllDigits);
-                twice = static_cast<uint16_t>(twice | (once & mask));
-                once = static_cast<uint16_t>(once | mask);
+    };
+    for (size_t house = 0; house < FHouses.size() / 9 && !Work.Failed; ++house) {
+        const int16_t* unknowns = &FHouses[house * 9];
+        uint16_t masks[9];
+        uint16_t places[10] = {};
+        bool open = false;
+        for (int j = 0; j < 9; ++j) {
+            const uint16_t mask = Work.Masks[unknowns[j]];
+            masks[j] = (mask & PlacedFlag) ? 0 : static_cast<uint16_t>(mask & AllDigits);
+            open = open || masks[j] != 0;
+            for (uint32_t digits = masks[j]; digits != 0; digits &= digits - 1) {
+                places[std::countr_zero(digits)] |= static_cast<uint16_t>(1u << j);
             }
-            if (once != AllDigits) {
-                return fail();
+        }
+        if (!open) {
+            continue;
+        }
+        // Locked pair: two open cells with the same two candidates; the
+        // other cells of the house lose both.
+        for (int a = 0; a < 9; ++a) {
+            if (std::popcount(static_cast<unsigned>(masks[a])) != 2) {
+                continue;
             }
-            for (uint16_t exact = static_cast<uint16_t>(once & ~twice); exact != 0; exact &= exact - 1) {
-                const uint16_t bit = static_cast<uint16_t>(exact & -exact);
-                for (int j = 0; j < 9; ++j) {
-                    if (Work.Masks[unknowns[j]] & bit) {
-                        Narrow(Work, unknowns[j], bit);
-                        break;
+            for (int b = a + 1; b < 9; ++b) {
+                if (masks[b] != masks[a]) {
+                    continue;
+                }
+                for (int c = 0; c < 9; ++c) {
+                    if (c != a && c != b && masks[c] != 0) {
+                        narrow(unknowns[c], static_cast<uint16_t>(~masks[a]));
                     }
                 }
             }
         }
-        houses.clear();
+        if (Work.Rules < 2) {
+            continue;
+        }
+        // Hidden locked pair: two digits with the same two open places; those
+        // cells keep only them.
+        for (int a = 1; a <= 9; ++a) {
+            if (std::popcount(static_cast<unsigned>(places[a])) != 2) {
+                continue;
+            }
+            for (int b = a + 1; b <= 9; ++b) {
+                if (places[b] != places[a]) {
+                    continue;
+                }
+                const uint16_t pair = static_cast<uint16_t>((1u << a) | (1u << b));
+                for (uint32_t at = places[a]; at != 0; at &= at - 1) {
+                    narrow(unknowns[std::countr_zero(at)], pair);
+                }
+            }
+        }
+    }
+    if (Work.Failed) {
+        return -1;
+    }
+    return changed ? 1 : 0;
+}
+
+bool TSinglesEngine::Propagate(TWork& Work) const
+{
+    for (;;) {
+        if (!PropagateSingles(Work)) {
+            return false;
+        }
+        if (Work.Rules == 0) {
+            return true;
+        }
+        const int swept = PairSweep(Work);
+        if (swept < 0) {
+            Work.Clear();
+            return false;
+        }
+        if (swept == 0) {
+            return true;
+        }
     }
 }
 
 bool TSinglesEngine::SinglesFinish(const std::vector<uint8_t>& Digits) const
 {
-    return Examine(Digits, nullptr, {}, 0) == evFinished;
+    return Examine(Digits, nullptr, {}, 0, 0) == evFinished;
 }
 
 bool TSinglesEngine::Search(TWork& Work, int64_t& Nodes, size_t Depth) const
@@ -280,52 +380,71 @@ bool TSinglesEngine::Search(TWork& Work, int64_t& Nodes, size_t Depth) const
     if (Work.Saved.size() <= Depth) {
         Work.Saved.resize(Depth + 1);
     }
-    Work.Saved[Depth] = Work.Masks;
+    Work.Save(Work.Saved[Depth]);
     for (uint16_t options = Work.Masks[best]; options != 0 && Nodes >= 0; options &= options - 1) {
         Narrow(Work, best, static_cast<uint16_t>(options & -options));
         if (Search(Work, Nodes, Depth + 1)) {
             return true;
         }
-        Work.Clear();
-        Work.Masks = Work.Saved[Depth];
+        Work.Restore(Work.Saved[Depth]);
     }
     return false;
 }
 
 TSinglesEngine::TVerdict TSinglesEngine::Examine(const std::vector<uint8_t>& Digits,
                                                  const std::vector<uint8_t>* Solution, const std::vector<int>& Removed,
-                                                 int64_t MaxNodes) const
+                                                 int64_t MaxNodes, int Rules) const
 {
     if (Solution && Solution->size() != Digits.size()) {
         throw Exception("Singles engine: wrong number of digits");
     }
+    auto finished = [](const TWork& Work) {
+        return std::all_of(Work.Masks.begin(), Work.Masks.end(),
+                           [](uint16_t Mask) { return (Mask & PlacedFlag) != 0; });
+    };
+    // Singles first; then the search for a second solution, which settles
+    // most removals the singles leave open; the pair rules, which cost a
+    // sweep of every house, only for what is left.
     TWork& work = Work();
+    work.Rules = 0;
     if (!Load(Digits, work) || !Propagate(work)) {
         work.Clear();
         return evNoSolution;
     }
-    if (std::all_of(work.Masks.begin(), work.Masks.end(), [](uint16_t Mask) { return (Mask & PlacedFlag) != 0; })) {
+    if (finished(work)) {
         return evFinished;
     }
-    if (!Solution) {
-        return evOpen;
+    work.Save(work.Base);
+    if (Solution) {
+        for (int cell : Removed) {
+            if (cell < 0 || cell >= static_cast<int>(Digits.size()) || (*Solution)[cell] < 1 || (*Solution)[cell] > 9) {
+                throw Exception("Singles engine: removed cell out of range");
+            }
+            const int unknown = FUnknownOfCell[cell];
+            if (work.Base.Masks[unknown] & PlacedFlag) {
+                continue;  // singles decide it: Solution's digit
+            }
+            work.Restore(work.Base);
+            Narrow(work, unknown, static_cast<uint16_t>(AllDigits & ~(1u << (*Solution)[cell])));
+            int64_t nodes = MaxNodes;
+            const bool found = Search(work, nodes, 0);
+            work.Clear();
+            if (found) {
+                return evSecond;
+            }
+        }
     }
-    work.Base = work.Masks;
-    for (int cell : Removed) {
-        if (cell < 0 || cell >= static_cast<int>(Digits.size()) || (*Solution)[cell] < 1 || (*Solution)[cell] > 9) {
-            throw Exception("Singles engine: removed cell out of range");
-        }
-        const int unknown = FUnknownOfCell[cell];
-        if (work.Base[unknown] & PlacedFlag) {
-            continue;  // singles decide it: Solution's digit
-        }
-        work.Masks = work.Base;
-        Narrow(work, unknown, static_cast<uint16_t>(AllDigits & ~(1u << (*Solution)[cell])));
-        int64_t nodes = MaxNodes;
-        const bool found = Search(work, nodes, 0);
+    if (Rules > 0) {
+        work.Restore(work.Base);
+        work.Rules = Rules;
+        const bool consistent = Propagate(work);
         work.Clear();
-        if (found) {
-            return evSecond;
+        work.Rules = 0;
+        if (!consistent) {
+            return evNoSolution;
+        }
+        if (finished(work)) {
+            return evFinished;
         }
     }
     return evOpen;

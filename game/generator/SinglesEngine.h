@@ -10,13 +10,15 @@
 // fills in every cell the closure fills. The game's methods at the singles
 // level apply exactly these rules (a linked cell shows the digits both
 // partners allow), so there the closure finishing and the methods finishing
-// are the same; at a higher level the closure finishing proves the methods
-// finish.
+// are the same. Examine can add the pair rules of the higher levels; what
+// that closure fills, the methods of the level fill too (whatever the
+// closure concludes holds once the methods have nothing left to do), so its
+// finishing proves theirs, while its not finishing is left to them.
 //
-// FindOtherSolution looks for a solution other than a known one, among the
+// Examine also looks for a solution other than a known one, among the
 // fillings that differ from it in at least one of the cells given up; it
-// answers yes only with such a solution in hand, so a yes proves that the
-// givens have more than one solution.
+// answers so only with such a solution in hand, so that answer proves that
+// the givens have more than one solution.
 
 #include "ExactSolver.h"
 
@@ -43,25 +45,33 @@ public:
     bool SinglesFinish(const std::vector<uint8_t>& Digits) const;
 
     enum TVerdict {
-        evFinished,    // the singles closure fills every unknown
+        evFinished,    // the closure fills every unknown
         evSecond,      // a solution other than Solution was found
         evOpen,        // neither (also: the search ran out of steps)
         evNoSolution,  // the givens clash
     };
-    // The singles closure of Digits and, when it leaves unknowns open and
+    // The closure of Digits under Rules and, when it leaves unknowns open and
     // Solution is given, a search for another solution among the fillings
     // that differ from Solution in one of the cells Removed. Solution:
     // PuzzleCount() x 81 digits of a full solution that agrees with Digits.
     // Removed: cells (puzzle x 81 + cell) to which Digits gives no digit.
     // The search gives up on a cell after MaxNodes steps.
+    // Rules: 0 singles only; 1 and locked pairs (two cells of a house with
+    // the same two candidates take them from the rest of the house); 2 and
+    // hidden locked pairs (two digits with the same two places in a house
+    // leave those cells nothing else), as the method levels add them.
     TVerdict Examine(const std::vector<uint8_t>& Digits, const std::vector<uint8_t>* Solution,
-                     const std::vector<int>& Removed, int64_t MaxNodes) const;
+                     const std::vector<int>& Removed, int64_t MaxNodes, int Rules = 0) const;
 
 private:
     using TMasks = std::vector<uint16_t>;
     struct TWork;
     bool Load(const std::vector<uint8_t>& Digits, TWork& Work) const;
     void Narrow(TWork& Work, int Unknown, uint16_t Mask) const;
+    bool PropagateSingles(TWork& Work) const;
+    // One sweep of the pair rules over every house: -1 contradiction, 1
+    // progress, 0 none.
+    int PairSweep(TWork& Work) const;
     bool Propagate(TWork& Work) const;
     bool Search(TWork& Work, int64_t& Nodes, size_t Depth) const;
     static TWork& Work();
