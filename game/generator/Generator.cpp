@@ -4,6 +4,7 @@
 #include "Exception.h"
 #include "Format.h"
 #include "PyramidLinks.h"
+#include "SinglesEngine.h"
 
 #include <algorithm>
 #include <random>
@@ -124,6 +125,29 @@ bool AnyGiven(const TPyramidGivens& Givens, const TGroup& Group)
     return false;
 }
 
+// PuzzleSolvesAlone for Flags, which lack the given cells Removed of the
+// current givens. The singles closure decides where it can; then a second
+// solution through one of the removed cells is refused without the methods,
+// which could not finish such a puzzle anyway. The current givens have one
+// solution, so any other differs from it in a removed cell.
+bool SolvesAloneAfterRemoval(const TGridDigits& Solution, const TGridDigits& Flags, const std::vector<int>& Removed,
+                             TMethodLevel Level)
+{
+    std::vector<uint8_t> digits(81);
+    for (int cell = 0; cell < 81; ++cell) {
+        digits[cell] = Flags[cell] ? Solution[cell] : 0;
+    }
+    const std::vector<uint8_t> full(Solution.begin(), Solution.end());
+    switch (TSinglesEngine::Single().Examine(digits, Level == mlSingles ? nullptr : &full, Removed, PrefilterSteps,
+                                             Level)) {
+    case TSinglesEngine::evFinished: return true;
+    case TSinglesEngine::evSecond:
+    case TSinglesEngine::evNoSolution: return false;
+    case TSinglesEngine::evOpen: break;
+    }
+    return Level != mlSingles && PuzzleSolvesAloneByMethods(Solution, Flags, Level);
+}
+
 // Removes givens group by group, in the order given, as long as every puzzle
 // the group touches stays solvable on its own at Level.
 void MinimiseAlone(const TPyramidSolution& Solution, TPyramidGivens& Givens, TMethodLevel Level,
@@ -144,12 +168,14 @@ void MinimiseAlone(const TPyramidSolution& Solution, TPyramidGivens& Givens, TMe
         bool solvable = true;
         for (int puzzle : touched) {
             TGridDigits flags = Givens[puzzle];
+            std::vector<int> removed;
             for (const TPlace& place : group) {
-                if (place.Puzzle == puzzle) {
+                if (place.Puzzle == puzzle && flags[place.Cell] != 0) {
                     flags[place.Cell] = 0;
+                    removed.push_back(place.Cell);
                 }
             }
-            solvable = solvable && PuzzleSolvesAlone(Solution.Puzzles[puzzle], flags, Level);
+            solvable = solvable && SolvesAloneAfterRemoval(Solution.Puzzles[puzzle], flags, removed, Level);
             trial.push_back(flags);
             if (!solvable) {
                 break;
@@ -176,28 +202,52 @@ std::vector<uint8_t> GivenDigits(const TPyramidSolution& Solution, const TPyrami
 }
 
 // Removes givens group by group while the whole pyramid stays unique and
-// SolvePyramid at Level finishes it. The exact solver goes first: a removal
-// that opens a second solution is refused without running the methods,
-// which could not finish such a pyramid anyway. The methods make sound
-// deductions only, so a pyramid they finish has one solution; the final
-// check of the exact solver confirms it for the result.
+// SolvePyramid at Level finishes it. The singles closure answers first where
+// it decides; then a removal that opens a second solution is refused without
+// running the methods, which could not finish such a pyramid anyway. The
+// methods make sound deductions only, so a pyramid they finish has one
+// solution; the final check of the exact solver confirms it for the result.
 void MinimisePyramid(const TPyramidSolution& Solution, TPyramidGivens& Givens, TMethodLevel Level,
-                     const std::vector<TGroup>& Groups, const TExactSolver& Exact, const std::atomic<bool>* Cancel)
+                     const std::vector<TGroup>& Groups, const TExactSolver& Exact, bool KeepDraws,
+                     const std::atomic<bool>* Cancel)
 {
+    const TSinglesEngine* engine = TSinglesEngine::ForLayout(Solution.LayoutType);
+    std::vector<uint8_t> full;
+    for (const TGridDigits& puzzle : Solution.Puzzles) {
+        full.insert(full.end(), puzzle.begin(), puzzle.end());
+    }
     for (const TGroup& group : Groups) {
         CheckCancel(Cancel);
         if (!AnyGiven(Givens, group)) {
             continue;
         }
         TPyramidGivens trial = Givens;
+        std::vector<int> removed;
         for (const TPlace& place : group) {
-            trial[place.Puzzle][place.Cell] = 0;
+            if (trial[place.Puzzle][place.Cell] != 0) {
+                trial[place.Puzzle][place.Cell] = 0;
+                removed.push_back(place.Puzzle * 81 + place.Cell);
+            }
         }
         MirrorParent(Solution.LayoutType, trial);
-        // An undecided count (-1, the search ran out of steps) leaves the
-        // decision to the methods, whose finishing proves uniqueness.
-        const int solutions = Exact.CountSolutions(GivenDigits(Solution, trial), 2, nullptr, PrefilterSteps);
-        if (solutions != 2 && PyramidSolves(Solution, trial, Level)) {
+        if (KeepDraws) {
+            // Each count that is not two leads to one check of the whole
+            // pyramid, and so to its draws. An undecided count (-1, the
+            // search ran out of steps) leaves the decision to the methods.
+            const int solutions = Exact.CountSolutions(GivenDigits(Solution, trial), 2, nullptr, PrefilterSteps);
+            if (solutions != 2 && PyramidSolves(Solution, trial, Level)) {
+                Givens = std::move(trial);
+            }
+            continue;
+        }
+        // An undecided search (it ran out of steps) leaves the decision to
+        // the methods, whose finishing proves uniqueness.
+        const auto verdict = engine->Examine(GivenDigits(Solution, trial), Level == mlSingles ? nullptr : &full,
+                                             removed, PrefilterSteps, Level);
+        const bool solves =
+            verdict == TSinglesEngine::evFinished ||
+            (verdict == TSinglesEngine::evOpen && Level != mlSingles && PyramidSolvesByMethods(Solution, trial, Level));
+        if (solves) {
             Givens = std::move(trial);
         }
     }
@@ -287,7 +337,8 @@ TGeneratedPyramid GeneratePyramid(const TGeneratorOptions& Options)
         if (wanted.Pyramid) {
             std::vector<TGroup> order = groups;
             Shuffle(order, engine);
-            MinimisePyramid(result.Solution, result.Givens, wanted.Level, order, exact, Options.Cancel);
+            MinimisePyramid(result.Solution, result.Givens, wanted.Level, order, exact, Options.KeepRandomDraws,
+                            Options.Cancel);
         }
         ApplyGivenLinkRule(layout, result.Givens);
         result.Report = GradePyramid(result.Solution, result.Givens);

@@ -42,6 +42,15 @@ struct TGeneratorOptions {
     TSymmetry Symmetry = symNone;
     uint64_t Seed = 1;
     int MaxAttempts = 40;
+    // The publisher's tools seed the program's random generator so that a
+    // seed writes the same issue files, and every check of a whole pyramid
+    // by the game's methods draws from it (the game record the pyramid is
+    // loaded under). While set, the generator makes exactly the checks, and
+    // so the draws, it always made; cleared (as the game does, whose
+    // generator is seeded from the system), removals that open a second
+    // solution are found by a quicker search and draw nothing. The pyramid
+    // made is the same either way.
+    bool KeepRandomDraws = true;
     // When set, the generator looks at it between its steps and gives up
     // with EGenerationCancelled once it reads true. It never changes what a
     // run that goes to its end makes.

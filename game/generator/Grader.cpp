@@ -3,8 +3,10 @@
 #include "Format.h"
 #include "MemoryStream.h"
 #include "Puzzle.h"
+#include "PuzzleInfo.h"
 #include "PuzzleXLink.h"
 #include "PyramidLinks.h"
+#include "SinglesEngine.h"
 
 #include <span>
 
@@ -31,6 +33,30 @@ bool PuzzleHoldsSolution(const TPuzzle& Puzzle)
         if (cell->GetValue() == 0 || cell->GetValue() != cell->GetSolution()) {
             return false;
         }
+    }
+    return true;
+}
+
+// Every row, column and box holds 1 to 9 once.
+bool GridValid(const TGridDigits& Grid)
+{
+    uint16_t rows[9] = {};
+    uint16_t cols[9] = {};
+    uint16_t boxes[9] = {};
+    for (int cell = 0; cell < 81; ++cell) {
+        if (Grid[cell] < 1 || Grid[cell] > 9) {
+            return false;
+        }
+        const uint16_t bit = static_cast<uint16_t>(1u << Grid[cell]);
+        const int row = cell / 9;
+        const int col = cell % 9;
+        const int box = 3 * (row / 3) + col / 3;
+        if ((rows[row] | cols[col] | boxes[box]) & bit) {
+            return false;
+        }
+        rows[row] |= bit;
+        cols[col] |= bit;
+        boxes[box] |= bit;
     }
     return true;
 }
@@ -85,12 +111,70 @@ bool PyramidStreamSolves(uint8_t LayoutType, const std::vector<uint8_t>& Stream,
     return true;
 }
 
-bool PyramidSolves(const TPyramidSolution& Solution, const TPyramidGivens& Givens, TMethodLevel Level)
+bool PyramidSolvesByMethods(const TPyramidSolution& Solution, const TPyramidGivens& Givens, TMethodLevel Level)
 {
     return PyramidStreamSolves(Solution.LayoutType, MakePuzzleStream(Solution, Givens), Level);
 }
 
+int PyramidSolvesQuick(const TPyramidSolution& Solution, const TPyramidGivens& Givens, TMethodLevel Level)
+{
+    const TSinglesEngine* engine = TSinglesEngine::ForLayout(Solution.LayoutType);
+    if (engine == nullptr || Givens.size() != Solution.Puzzles.size() || !CheckPyramidSolution(Solution).empty()) {
+        return -1;
+    }
+    // What the stream carries: a linked pair is given when either cell is.
+    TPyramidGivens flags = Givens;
+    ApplyGivenLinkRule(Solution.LayoutType, flags);
+    std::vector<uint8_t> digits;
+    digits.reserve(flags.size() * 81);
+    for (size_t p = 0; p < flags.size(); ++p) {
+        for (int cell = 0; cell < 81; ++cell) {
+            digits.push_back(flags[p][cell] ? Solution.Puzzles[p][cell] : 0);
+        }
+    }
+    if (engine->Examine(digits, nullptr, {}, 0, Level) == TSinglesEngine::evFinished) {
+        return 1;
+    }
+    return Level == mlSingles ? 0 : -1;
+}
+
+bool PyramidSolves(const TPyramidSolution& Solution, const TPyramidGivens& Givens, TMethodLevel Level)
+{
+    const int quick = PyramidSolvesQuick(Solution, Givens, Level);
+    if (quick < 0) {
+        return PyramidSolvesByMethods(Solution, Givens, Level);
+    }
+    // The methods' pyramid carries a game record, whose filler comes from
+    // the program's random generator. The publisher's tools seed it to write
+    // the same files from the same seed, so a quick answer makes the same
+    // draws.
+    const TPuzzleInfo drawn;
+    (void)drawn;
+    return quick == 1;
+}
+
+int PuzzleSolvesAloneQuick(const TGridDigits& Solution, const TGridDigits& Givens, TMethodLevel Level)
+{
+    if (!GridValid(Solution)) {
+        return -1;
+    }
+    std::vector<uint8_t> digits(81);
+    for (int cell = 0; cell < 81; ++cell) {
+        digits[cell] = Givens[cell] ? Solution[cell] : 0;
+    }
+    if (TSinglesEngine::Single().Examine(digits, nullptr, {}, 0, Level) == TSinglesEngine::evFinished) {
+        return 1;
+    }
+    return Level == mlSingles ? 0 : -1;
+}
+
 bool PuzzleSolvesAlone(const TGridDigits& Solution, const TGridDigits& Givens, TMethodLevel Level)
+{
+    const int quick = PuzzleSolvesAloneQuick(Solution, Givens, Level);
+    return quick >= 0 ? quick == 1 : PuzzleSolvesAloneByMethods(Solution, Givens, Level);
+}
+
+bool PuzzleSolvesAloneByMethods(const TGridDigits& Solution, const TGridDigits& Givens, TMethodLevel Level)
 {
     TPuzzle puzzle;
     puzzle.LoadPuzzle(std::span<const uint8_t, 81>(Solution), std::span<const uint8_t, 81>(Givens));
@@ -124,9 +208,8 @@ TGradeReport GradePyramid(const TPyramidSolution& Solution, const TPyramidGivens
     TPyramidGivens spread = Givens;
     ApplyGivenLinkRule(Solution.LayoutType, spread);
     report.GivenCount = CountGivens(Solution.LayoutType, spread);
-    const std::vector<uint8_t> stream = MakePuzzleStream(Solution, spread);
     for (int level = 0; level < MethodLevelCount && !report.Solvable; ++level) {
-        if (PyramidStreamSolves(Solution.LayoutType, stream, static_cast<TMethodLevel>(level))) {
+        if (PyramidSolves(Solution, spread, static_cast<TMethodLevel>(level))) {
             report.Solvable = true;
             report.Grade.Level = static_cast<TMethodLevel>(level);
         }

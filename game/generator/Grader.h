@@ -44,12 +44,26 @@ TMethodSet LevelMethods(TMethodLevel Level);
 
 // Whether SolvePyramid with the methods up to Level fills every puzzle of the
 // pyramid with its solution digits, starting from the givens alone.
+//
+// PyramidSolves and PuzzleSolvesAlone answer from the singles closure of
+// TSinglesEngine where it decides (always at the singles level, when it
+// finishes above it) and ask the game's methods only otherwise; the
+// ...ByMethods forms always ask the methods. Both give the same answers and
+// make the same draws from the program's random generator.
 bool PyramidSolves(const TPyramidSolution& Solution, const TPyramidGivens& Givens, TMethodLevel Level);
-// The same from a puzzle stream (as issue files carry it).
+bool PyramidSolvesByMethods(const TPyramidSolution& Solution, const TPyramidGivens& Givens, TMethodLevel Level);
+// The same from a puzzle stream (as issue files carry it), by the methods.
 bool PyramidStreamSolves(uint8_t LayoutType, const std::vector<uint8_t>& Stream, TMethodLevel Level);
 // Whether one puzzle on its own (no links) is finished by Solve with the
 // methods up to Level from the given cells of Givens (non-zero = given).
 bool PuzzleSolvesAlone(const TGridDigits& Solution, const TGridDigits& Givens, TMethodLevel Level);
+bool PuzzleSolvesAloneByMethods(const TGridDigits& Solution, const TGridDigits& Givens, TMethodLevel Level);
+
+// The quick answers alone: 1 solves, 0 does not, -1 left to the methods
+// (a solution that is not valid for its layout, or a level above singles
+// that the closure does not finish).
+int PyramidSolvesQuick(const TPyramidSolution& Solution, const TPyramidGivens& Givens, TMethodLevel Level);
+int PuzzleSolvesAloneQuick(const TGridDigits& Solution, const TGridDigits& Givens, TMethodLevel Level);
 
 // The distinct given cells of a pyramid: a linked pair counts once.
 int CountGivens(uint8_t LayoutType, const TPyramidGivens& Givens);

@@ -93,6 +93,9 @@ TNewPyramid MakeNewPyramid(const TNewPyramidRequest& Request, const std::atomic<
     options.LayoutType = layout;
     options.Grade = Request.Grade;
     options.Cancel = Cancel;
+    // Nothing the game makes is made again from a seed of the program's
+    // random generator, so its draws need not be kept.
+    options.KeepRandomDraws = false;
     for (int attempt = 1;; ++attempt) {
         options.Seed = engine();
         try {
