@@ -22,6 +22,7 @@ class TCell;
 class TfrmOptions;
 class TGrid;
 class TGridImage;
+class TNarrator;
 class TPuzzle;
 class TPuzzleXLink;
 class TQVCell;
@@ -113,6 +114,8 @@ public:
     // The keys act on the parent's (child's) grid from now on.
     void SetActiveGrid(bool Parent);
     void SetUndoPuzzle(int Index);
+    // Who tells a screen reader what each key did (not owned; may be unset).
+    void SetNarrator(TNarrator* Narrator) { FNarrator = Narrator; }
 
 private:
     bool GridKeyDown(int Key, Qt::KeyboardModifiers Modifiers);
@@ -144,4 +147,5 @@ private:
     int FUndoPuzzle = 0;
     TQVCell* FPopupCell = nullptr;
     TPuzzle* FPopupPuzzle = nullptr;
+    TNarrator* FNarrator = nullptr;
 };

@@ -180,7 +180,7 @@ const std::vector<TCommand>& TfrmMain::CommandTable()
 
         Add(NeedsGames(Menu(M::None, "mnuChild", QT_TR_NOOP("&Child"), M::Child)));
         for (int Tag = 1; Tag <= 9; ++Tag) {
-            TCommand Child = Row(M::Child, "", QT_TR_NOOP("Child &%1"), "", [](F& W, int N) { W.SelectChild(N); });
+            TCommand Child = Row(M::Child, "", QT_TR_NOOP("Child &%1"), "", [](F& W, int N) { W.ChildCommand(N); });
             Child.Name = Numbered("mnuChild%1", Tag);
             Child.Keys = Numbered("Alt+%1", Tag);
             Add(Tagged(Radio(Child, Children, Tag == 1), Tag));
@@ -273,7 +273,7 @@ const std::vector<TCommand>& TfrmMain::CommandTable()
                          [](F& W, int) { W.ApplyStepClick(); })));
         Add(Menu(M::Popup, "popChild", QT_TR_NOOP("&Child"), M::PopChild));
         for (int Tag = 1; Tag <= 9; ++Tag) {
-            TCommand Child = Row(M::PopChild, "", QT_TR_NOOP("Child &%1"), "", [](F& W, int N) { W.SelectChild(N); });
+            TCommand Child = Row(M::PopChild, "", QT_TR_NOOP("Child &%1"), "", [](F& W, int N) { W.ChildCommand(N); });
             Child.Name = Numbered("popChild%1", Tag);
             Child.Keys = Numbered("Alt+%1", Tag);
             Add(KeyShown(Tagged(Radio(Child, PopChildren, Tag == 1), Tag)));
