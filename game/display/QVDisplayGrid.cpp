@@ -87,14 +87,14 @@ QString SpokenSquare(const TGrid& Grid, int Box, int Square)
                     Text += QLatin1Char(' ') + QString::number(Digit);
         }
     }
+    if (const QString Note = Grid.SquareNote(Box, Square); !Note.isEmpty())
+        Text += QStringLiteral(", ") + Note;
     switch (Grid.StepMark(Box, Square)) {
     case TStepMark::Focus: Text += QStringLiteral(", step square"); break;
     case TStepMark::House: Text += QStringLiteral(", step house"); break;
     case TStepMark::Mistake: Text += QStringLiteral(", first mistake"); break;
     case TStepMark::None: break;
     }
-    if (const QString Note = Grid.SquareNote(Box, Square); !Note.isEmpty())
-        Text += QStringLiteral(", ") + Note;
     return Text;
 }
 

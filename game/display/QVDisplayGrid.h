@@ -50,9 +50,9 @@ constexpr int HighlightPairs = 10;
 // What a screen reader says of a square of a grid: its row and column as
 // shown (from 1), its value or "empty", and its state: "given" or
 // "entered", the pencil marks shown ("marks 2 4 7"), and "invalid" or
-// "incorrect" while those aids are on, "step square" or "step house"
-// while an explained step marks it, and the grid's note on the square (the
-// square it is linked to). The marks are those drawn: in the Filled style
+// "incorrect" while those aids are on, the grid's note on the square (the
+// square it is linked to), and "step square" or "step house" while an
+// explained step marks it. The marks are those drawn: in the Filled style
 // the digits that are not candidates. Empty without a puzzle.
 QString SpokenSquare(const TGrid& Grid, int Box, int Square);
 
