@@ -280,6 +280,11 @@ void TEntryController::StartGame()
     FEnterValue = 0;
     FStrip.ValueButtons[0]->setChecked(true);
     ShowSheet(TSheet::Enter);
+    // A new game shows no cursor until the first key, so a game played on
+    // paper never shows the last one's.
+    for (const bool Parent : {true, false})
+        if (TGrid* Grid = FHost.EntryGrid(Parent))
+            Grid->SetCursor(-1, -1);
     SetActiveGrid(true);
 }
 

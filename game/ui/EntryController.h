@@ -107,7 +107,8 @@ public:
     void cmdClrSpeedButtons() { ClearSpeedButtons(ActiveSheet()); }
 
     // A game started: strip released, nothing highlighted, "Del" down, the
-    // Enter sheet shown and the keys on the parent's grid.
+    // Enter sheet shown, no cursor on either grid and the keys on the
+    // parent's grid.
     void StartGame();
     // The pyramid is going: no pop-up cell any more.
     void ForgetPyramid();

@@ -110,6 +110,9 @@ public:
     bool SelectChild(int N);
     // The player's choice of child (menu, Alt+digit, LED): shown and said.
     void ChildCommand(int N);
+    // The Child menu's mirror of "Parent click selects child": flips the
+    // box, stores the choice and says it.
+    void ParentChoosesChildClick();
     void AttachGrids();
     void EnableGameMenus();
 

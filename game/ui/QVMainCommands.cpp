@@ -185,6 +185,14 @@ const std::vector<TCommand>& TfrmMain::CommandTable()
             Child.Keys = Numbered("Alt+%1", Tag);
             Add(Tagged(Radio(Child, Children, Tag == 1), Tag));
         }
+        // The box under the grids, on the keyboard: the keys belong to the
+        // grids, so the box takes no focus and has no mnemonic of its own.
+        Add(Separator(M::Child, "N15"));
+        TCommand Chooses = Row(M::Child, "ParentChoosesChild1", QT_TR_NOOP("&Parent click selects child"), "",
+                               [](F& W, int) { W.ParentChoosesChildClick(); });
+        Chooses.Kind = K::Check;
+        Chooses.Checked = true;
+        Add(Chooses);
         // Two level items kept for pyramids of more levels; they do nothing
         // and are hidden whenever a pyramid is built.
         Add(Separator(M::Child, "N8"));

@@ -206,7 +206,11 @@ void TfrmMain::BuildControlPanel(QWidget* Panel, TEntryStrip& Strip)
     FChooseChild->setFocusPolicy(Qt::NoFocus);
     // The box shows the view setting and changes it, whoever checks it; the
     // player's click stores it.
-    connect(FChooseChild, &QCheckBox::toggled, this, [this](bool Checked) { FView.ParentChoosesChild = Checked; });
+    connect(FChooseChild, &QCheckBox::toggled, this, [this](bool Checked) {
+        FView.ParentChoosesChild = Checked;
+        if (QAction* Item = Command("ParentChoosesChild1"))
+            Item->setChecked(Checked);
+    });
     connect(FChooseChild, &QCheckBox::clicked, this, Guarded([this] { FStore.SaveViewOptions(FView); }));
 
     FPageControl = new TButtonPageControl(Panel);

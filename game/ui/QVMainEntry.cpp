@@ -12,6 +12,7 @@
 #include "QVDisplayGrid.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QMenu>
 
 #include <algorithm>
@@ -138,6 +139,14 @@ void TfrmMain::ApplyStepClick()
 {
     FSteps->ApplyStepClick();
     FNarrator->Say(FSteps->LineText());
+}
+
+void TfrmMain::ParentChoosesChildClick()
+{
+    FChooseChild->setChecked(!FView.ParentChoosesChild);
+    FStore.SaveViewOptions(FView);
+    FNarrator->Say(FView.ParentChoosesChild ? tr("Parent click selects child: on")
+                                            : tr("Parent click selects child: off"));
 }
 
 void TfrmMain::ChildCommand(int N)
