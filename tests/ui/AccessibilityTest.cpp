@@ -15,6 +15,7 @@
 #include "SquareNews.h"
 
 #include <QAccessible>
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
@@ -317,4 +318,29 @@ TEST(Accessibility, TheKeyboardStaysOnTheGridAfterEveryShortcut)
     QCoreApplication::processEvents();
     EXPECT_TRUE(OnAGrid());
     EXPECT_EQ(QApplication::focusWidget(), Grid);
+}
+
+TEST(Accessibility, TheBoxUnderTheGridsIsInTheChildMenuAndAPaperGameShowsNoOldCursor)
+{
+    TSpokenRig Rig;
+    TfrmMain& Main = Rig.Main;
+    auto* Item = Rig.Find<QAction>("ParentChoosesChild1");
+    ASSERT_NE(Item, nullptr);
+    EXPECT_EQ(Item->isChecked(), Main.ChooseChildBox()->isChecked());
+    const bool Was = Main.ChooseChildBox()->isChecked();
+    ASSERT_TRUE(Rig.Trigger("ParentChoosesChild1"));
+    EXPECT_EQ(Main.ChooseChildBox()->isChecked(), !Was);
+    EXPECT_EQ(Item->isChecked(), !Was);
+    EXPECT_EQ(Rig.Line.Text(), Was ? QStringLiteral("Parent click selects child: off")
+                                   : QStringLiteral("Parent click selects child: on"));
+    // The box clicked shows in the menu.
+    Main.ChooseChildBox()->click();
+    EXPECT_EQ(Item->isChecked(), Was);
+
+    Rig.Said(Qt::Key_Right);
+    Rig.Said(Qt::Key_Tab);
+    ASSERT_GE(Main.ParentGrid()->Cursor().Box, 0);
+    Main.LoadGame(4, 401);
+    EXPECT_EQ(Main.ParentGrid()->Cursor().Box, -1);
+    EXPECT_EQ(Main.ChildGrid()->Cursor().Box, -1);
 }
