@@ -2,12 +2,16 @@
 # What a screen reader says of each key: starts the game on a private X
 # server with a session bus, the accessibility bus and the Orca screen
 # reader writing its speech to a log, types a fixed sequence of keys and
-# prints a table of each key and what Orca said after it.
+# prints a table of each key and what Orca said after it; then types fifty
+# shortcuts with Alt and counts the times the keyboard left the grid for the
+# menu bar.
 #
 #   scripts/orca-check.sh [BIN-FOLDER]   (default build/bin)
 #
 # Installs Orca, xvfb, xdotool and dbus-x11 when missing (as root or
-# through sudo). Exits 1 when a key of the sequence was met with silence.
+# through sudo). Exits 1 when a key of the sequence was met with silence or
+# a shortcut took the keyboard to a menu. ORCA_CHECK_TRIES sets how many
+# shortcuts (50).
 # ORCA_CHECK_KEEP=DIR keeps the logs in DIR.
 set -euo pipefail
 
@@ -116,4 +120,18 @@ for key in "${keys[@]}"; do
   [ -n "$said" ] || { said="(nothing)"; silent=$((silent + 1)); }
   printf '| %-8s | %s |\n' "$key" "$said"
 done
-[ "$silent" -eq 0 ]
+
+# The keyboard stays on the grid: fifty shortcuts with an Alt, each
+# followed by no move of Orca's focus to the menu bar or a menu.
+shortcuts=(alt+1 alt+2 alt+3 alt+4 alt+5 alt+6 alt+7 alt+8 alt+9 alt+e alt+p alt+s alt+h)
+start=$(wc -l <"$work/orca.log")
+tries=${ORCA_CHECK_TRIES:-50}
+for ((i = 0; i < tries; i++)); do
+  xdotool key --clearmodifiers "${shortcuts[i % ${#shortcuts[@]}]}"
+  sleep 0.3
+done
+sleep 2
+lost=$(tail -n +"$start" "$work/orca.log" | grep -c "Changing locusOfFocus from .* to \[menu" || true)
+echo
+echo "Shortcuts with Alt: $tries, the keyboard left the grid for a menu: $lost"
+[ "$silent" -eq 0 ] && [ "$lost" -eq 0 ]
