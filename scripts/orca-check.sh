@@ -104,11 +104,12 @@ quiet 0 20
 
 # Each key, then what Orca said until the next one.
 keys=(Right Down Down Right Up Down Left 7 ctrl+z ctrl+y Tab alt+3 alt+p F2)
-printf '| %-8s | %s |\n' "Key" "Orca said"
-printf '|----------|------------|\n'
+printf '| %-8s | %-6s | %s |\n' "Key" "Events" "Orca said"
+printf '|----------|--------|------------|\n'
 silent=0
 for key in "${keys[@]}"; do
   before=$(grep -c "SPEECH OUTPUT" "$work/orca.log" || true)
+  first=$(wc -l <"$work/orca.log")
   xdotool key --clearmodifiers "$key"
   # Orca is done with a key once it has said something and then been
   # quiet for a second (it answers each key through the accessibility bus,
@@ -118,7 +119,9 @@ for key in "${keys[@]}"; do
   said=$(grep "SPEECH OUTPUT" "$work/orca.log" | tail -n +$((before + 1)) |
     sed -e "s/^.*SPEECH OUTPUT: '\\(.*\\)' *{.*$/\\1/" | grep -v '^\s*$' | paste -sd '|' | sed 's/|/ \/ /g' || true)
   [ -n "$said" ] || { said="(nothing)"; silent=$((silent + 1)); }
-  printf '| %-8s | %s |\n' "$key" "$said"
+  # The accessibility events of the game that reached Orca for the key.
+  events=$(tail -n +$((first + 1)) "$work/orca.log" | grep -cE "EVENT MANAGER: [a-z]+:[^ ]* for .* in \[application \| Tavrel" || true)
+  printf '| %-8s | %-6s | %s |\n' "$key" "$events" "$said"
 done
 
 # The keyboard stays on the grid: fifty shortcuts with an Alt, each

@@ -222,10 +222,12 @@ TEST(Accessibility, EachKeyIsSpokenOnceAndBriefly)
                         .arg(Partner.Puzzle)
                         .arg(Partner.At.Row + 1)
                         .arg(Partner.At.Col + 1));
+    // The events themselves only where Qt has a bridge to send them on (a
+    // desktop session; the offscreen platform has none).
     if (QAccessible::isActive()) {
         EXPECT_EQ(Rig.Log.Count(QAccessible::NameChanged, Main.ParentImage(), Free), 1);
         EXPECT_TRUE(Rig.Log.EachOnce());
-        EXPECT_LE(TEventLog::Seen().size(), 8u);
+        EXPECT_LE(TEventLog::Seen().size(), 8u) << TEventLog::Seen().size();
     }
 
     // Undo and redo say what was taken back and entered again.
