@@ -25,7 +25,8 @@ bool InPopup(TMenuId Menu)
 // so would the Alt of a shortcut (Alt+3, a sheet's mnemonic) whenever its
 // key events reach the bar out of order, as they do while a screen reader
 // vets each key; the next digits then act on the menu. The menus open with
-// their own mnemonics (Alt+F, Alt+D, ...).
+// their own mnemonics (Alt+F, Alt+D, ...). The window owns the style; the
+// bar, made before it, is destroyed before it.
 class TMenuBarStyle final : public QProxyStyle {
 public:
     int styleHint(StyleHint Hint, const QStyleOption* Option, const QWidget* Widget,
@@ -118,7 +119,7 @@ void TfrmMain::BuildMenus()
 {
     menuBar()->setObjectName(QStringLiteral("MainMenu1"));
     auto* Style = new TMenuBarStyle;
-    Style->setParent(menuBar());
+    Style->setParent(this);
     menuBar()->setStyle(Style);
     std::map<int, QActionGroup*> Groups;
     for (const TCommand& Row : CommandTable())
