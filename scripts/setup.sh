@@ -1,6 +1,10 @@
 #!/usr/bin/env bash
 # Installs whatever the build needs that this Debian 12 machine lacks.
 # Runs apt-get as root, or through sudo for an ordinary user.
+#   scripts/setup.sh [--screen-reader]
+# --screen-reader also installs what scripts/orca-check.sh runs (the Orca
+# screen reader, a private X server, xdotool, the session and accessibility
+# buses); the builds and tests do not need it.
 set -euo pipefail
 
 packages=(
@@ -16,6 +20,9 @@ packages=(
   g++-mingw-w64-x86-64-posix
   dpkg-dev file
 )
+if [ "${1:-}" = "--screen-reader" ]; then
+  packages+=(orca xvfb xdotool dbus-x11 at-spi2-core)
+fi
 
 missing=()
 for package in "${packages[@]}"; do

@@ -2,7 +2,9 @@
 # Sets everything up and runs every test twice: in a normal build and in a
 # build with AddressSanitizer and UndefinedBehaviorSanitizer, where any report
 # fails the run. The normal build is also installed and checked as a player's
-# system sees it, and the layers without Qt are compiled for Windows. Then
+# system sees it, played by ear with the Orca screen reader
+# (scripts/orca-check.sh), and the layers without Qt are compiled for
+# Windows. Then
 # gives each fuzz target a short smoke run. Before building, every C++ file
 # is checked against .clang-format.
 set -euo pipefail
@@ -19,6 +21,10 @@ scripts/build.sh build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
 echo "== installation"
 scripts/install-test.sh build
+
+echo "== screen reader check"
+# Speech timing depends on the machine's load: a second run decides.
+scripts/orca-check.sh build/bin || scripts/orca-check.sh build/bin
 
 echo "== Windows compile check"
 scripts/windows-check.sh

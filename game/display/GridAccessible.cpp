@@ -229,22 +229,15 @@ QAccessibleInterface* GridAccessibleFactory(const QString& ClassName, QObject* O
     return nullptr;
 }
 
-void AnnounceCursorSquare(TGridImage& Image)
+void CellNameChanged(TGridImage& Image, int Box, int Square)
 {
-    if (!QAccessible::isActive())
+    if (!QAccessible::isActive() || Box < 0 || Box > 8 || Square < 0 || Square > 8)
         return;
     QAccessibleInterface* Table = QAccessible::queryAccessibleInterface(&Image);
-    auto* Grid = dynamic_cast<TGridTableAccessible*>(Table);
-    int Row = 0, Col = 0;
-    if (Grid == nullptr || !Grid->CursorAt(Row, Col))
+    if (dynamic_cast<TGridTableAccessible*>(Table) == nullptr)
         return;
-    const int Index = Row * Side + Col;
+    const TPosition At = TPosition::FromBoxPlace(Box, Square);
     QAccessibleEvent Named(Table, QAccessible::NameChanged);
-    Named.setChild(Index);
+    Named.setChild(At.Index());
     QAccessible::updateAccessibility(&Named);
-    if (Image.hasFocus()) {
-        QAccessibleEvent Focused(Table, QAccessible::Focus);
-        Focused.setChild(Index);
-        QAccessible::updateAccessibility(&Focused);
-    }
 }

@@ -17,6 +17,6 @@ class TGridImage;
 // picture made.
 QAccessibleInterface* GridAccessibleFactory(const QString& ClassName, QObject* Object);
 
-// Tells a screen reader that the cursor's square changed (moved, or took a
-// new value or marks): the focused cell's name and the focus itself.
-void AnnounceCursorSquare(TGridImage& Image);
+// Tells a screen reader that the name of the square (Box, Square) changed:
+// one event, for that cell.
+void CellNameChanged(TGridImage& Image, int Box, int Square);

@@ -45,14 +45,6 @@ void TGridImage::GridPainted(const TRect& Area)
     // Outlines reach one pixel past Right and Bottom.
     const QRect Painted(Area.Left, Area.Top, Area.Width() + 1, Area.Height() + 1);
     update(Painted);
-    // Whatever repaints the cursor's square (a move, a value, marks) is news
-    // for a screen reader.
-    if (FGrid == nullptr || FGrid->Cursor().Box < 0 || !QAccessible::isActive())
-        return;
-    const TBoxSquare Place = FGrid->Cursor();
-    const TGridSquare& Square = FGrid->Box(Place.Box).Square(Place.Square);
-    if (Painted.intersects(QRect(Square.X(), Square.Y(), FGrid->SquareWidth(), FGrid->SquareHeight())))
-        AnnounceCursorSquare(*this);
 }
 
 void TGridImage::FollowPixelRatio()
@@ -120,10 +112,4 @@ void TGridImage::mouseReleaseEvent(QMouseEvent* Event)
             emit Clicked();
     }
     emit MouseReleased(Event->button(), Position);
-}
-
-void TGridImage::focusInEvent(QFocusEvent* Event)
-{
-    QWidget::focusInEvent(Event);
-    AnnounceCursorSquare(*this);
 }

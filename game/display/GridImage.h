@@ -3,7 +3,8 @@
 // canvas over it, shows the bitmap, and passes the pointer on. It listens to
 // the grid that paints on its canvas, so every change the grid paints (an
 // entry arriving over a link, an undo, a hover move) reaches the screen by
-// itself.
+// itself. What reaches a screen reader is told, once per act, by the window
+// (Announcer.h, CellNameChanged), never by painting.
 //
 // The widget, the pointer positions and the canvas work in logical pixels;
 // the bitmap has the screen's device pixel ratio, so text is drawn at the
@@ -58,8 +59,6 @@ protected:
     void mousePressEvent(QMouseEvent* Event) override;
     void mouseDoubleClickEvent(QMouseEvent* Event) override;
     void mouseReleaseEvent(QMouseEvent* Event) override;
-    // Taking the focus brings the cursor's square to a screen reader.
-    void focusInEvent(QFocusEvent* Event) override;
 
 private:
     // Remakes the bitmap when the widget's ratio differs from it.

@@ -79,13 +79,16 @@ QString SpokenSquare(const TGrid& Grid, int Box, int Square)
     } else {
         Text += QStringLiteral("empty");
         const TCellMarks Marks = MarksOf(*Cell);
-        if (!Marks.Hidden && Marks.Bits != 0) {
+        const uint32_t Drawn = Marks.Hidden ? 0 : DigitsDrawn(Marks.Bits, Grid.Filled());
+        if (Drawn != 0) {
             Text += QStringLiteral(", marks");
             for (int Digit = 1; Digit <= 9; ++Digit)
-                if (((Marks.Bits >> Digit) & 1u) != 0)
+                if (((Drawn >> Digit) & 1u) != 0)
                     Text += QLatin1Char(' ') + QString::number(Digit);
         }
     }
+    if (const QString Note = Grid.SquareNote(Box, Square); !Note.isEmpty())
+        Text += QStringLiteral(", ") + Note;
     switch (Grid.StepMark(Box, Square)) {
     case TStepMark::Focus: Text += QStringLiteral(", step square"); break;
     case TStepMark::House: Text += QStringLiteral(", step house"); break;
@@ -123,6 +126,11 @@ void TGridSquare::PaintScreen()
     }
     if (Grid.FCursorBox != FBox || Grid.FCursorSquare != FSquare)
         return;
+    if (!Grid.FCursorActive) {
+        Canvas.SetBrushColour(InactiveCursorColour);
+        Canvas.FrameRect(Ring);
+        return;
+    }
     // The keyboard cursor: an orange ring inside a dark one, so it shows on
     // every background, highlight and value colour.
     Canvas.SetBrushColour(CursorOutlineColour);
@@ -461,6 +469,15 @@ void TGrid::SetCursor(int Box, int Square)
         RepaintSquare(OldBox, OldSquare);
     if (Box >= 0)
         RepaintSquare(Box, Square);
+}
+
+void TGrid::SetCursorActive(bool Active)
+{
+    if (Active == FCursorActive)
+        return;
+    FCursorActive = Active;
+    if (FLink != nullptr && FCursorBox >= 0)
+        RepaintSquare(FCursorBox, FCursorSquare);
 }
 
 TQVCell* TGrid::CursorCell() const

@@ -22,6 +22,7 @@
 #include <QString>
 
 #include <array>
+#include <functional>
 #include <memory>
 
 class TCell;
@@ -49,8 +50,10 @@ constexpr int HighlightPairs = 10;
 // What a screen reader says of a square of a grid: its row and column as
 // shown (from 1), its value or "empty", and its state: "given" or
 // "entered", the pencil marks shown ("marks 2 4 7"), and "invalid" or
-// "incorrect" while those aids are on, and "step square" or "step house"
-// while an explained step marks it. Empty without a puzzle.
+// "incorrect" while those aids are on, the grid's note on the square (the
+// square it is linked to), and "step square" or "step house" while an
+// explained step marks it. The marks are those drawn: in the Filled style
+// the digits that are not candidates. Empty without a puzzle.
 QString SpokenSquare(const TGrid& Grid, int Box, int Square);
 
 // What an explained step marks on a square: the squares of the house that
@@ -59,9 +62,11 @@ QString SpokenSquare(const TGrid& Grid, int Box, int Square);
 // as a step's square is.
 enum class TStepMark : uint8_t { None, House, Focus, Mistake };
 
-// The keyboard cursor's ring and its dark outline.
+// The keyboard cursor's ring and its dark outline; the cursor of the grid
+// the keys do not act on is one thin grey ring.
 constexpr TColor CursorColour = 0x000080FF;
 constexpr TColor CursorOutlineColour = 0x00000000;
+constexpr TColor InactiveCursorColour = 0x00808080;
 
 // One square: its top-left corner on the grid (without the origin) and its
 // box and square numbers.
@@ -165,7 +170,17 @@ public:
     // The shown puzzle's cell under the cursor; nullptr without a cursor or
     // a puzzle.
     TQVCell* CursorCell() const;
+    // Whether the keys act on this grid: its cursor is drawn in full, else
+    // thin and grey. Repaints the cursor's square on a change.
+    bool CursorActive() const { return FCursorActive; }
+    void SetCursorActive(bool Active);
     bool PointerInside() const { return FPointerInside; }
+
+    // What a screen reader adds to a square's words (SpokenSquare), empty
+    // for nothing; none set adds nothing.
+    using TSquareNote = std::function<QString(int Box, int Square)>;
+    void SetSquareNote(TSquareNote Note) { FSquareNote = std::move(Note); }
+    QString SquareNote(int Box, int Square) const { return FSquareNote ? FSquareNote(Box, Square) : QString(); }
 
     int Highlight() const { return FHighlight; }
     // Repaints everything when the value changes, nothing otherwise.
@@ -219,6 +234,8 @@ private:
 
     int FCursorBox = -1;
     int FCursorSquare = -1;
+    bool FCursorActive = true;
+    TSquareNote FSquareNote;
     int FHeld = 0;
     bool FRepaintPending = false;
     TQVDisplayLink* FLink = nullptr;

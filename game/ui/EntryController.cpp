@@ -3,6 +3,7 @@
 #include "ButtonPageControl.h"
 #include "Cell.h"
 #include "GridImage.h"
+#include "Narrator.h"
 #include "Options.h"
 #include "Puzzle.h"
 #include "PuzzleXLink.h"
@@ -211,8 +212,13 @@ void TEntryController::menuErase(int Tag)
 void TEntryController::KeyDigit(int Digit)
 {
     TGrid* Grid = FHost.EntryGrid(FParentActive);
-    if (TCell* Cell = AsCell(Grid->CursorCell()))
-        ActOnCell(FParentActive, Cell, ActiveSheet(), Digit, TEntrySource::Key);
+    TCell* Cell = AsCell(Grid->CursorCell());
+    if (Cell == nullptr)
+        return;
+    const TPuzzlePicture Before = FNarrator != nullptr ? FNarrator->Before() : TPuzzlePicture{};
+    ActOnCell(FParentActive, Cell, ActiveSheet(), Digit, TEntrySource::Key);
+    if (FNarrator != nullptr)
+        FNarrator->Entered(Before);
 }
 
 void TEntryController::sbValueClick(int Tag)
@@ -274,6 +280,11 @@ void TEntryController::StartGame()
     FEnterValue = 0;
     FStrip.ValueButtons[0]->setChecked(true);
     ShowSheet(TSheet::Enter);
+    // A new game shows no cursor until the first key, so a game played on
+    // paper never shows the last one's.
+    for (const bool Parent : {true, false})
+        if (TGrid* Grid = FHost.EntryGrid(Parent))
+            Grid->SetCursor(-1, -1);
     SetActiveGrid(true);
 }
 
@@ -309,6 +320,10 @@ bool TEntryController::FormKeyDown(int Key, Qt::KeyboardModifiers Modifiers)
 void TEntryController::SetActiveGrid(bool Parent)
 {
     FParentActive = Parent;
+    if (TGrid* Grid = FHost.EntryGrid(true))
+        Grid->SetCursorActive(Parent);
+    if (TGrid* Grid = FHost.EntryGrid(false))
+        Grid->SetCursorActive(!Parent);
     TGridImage* Image = Parent ? FStrip.ParentImage : FStrip.ChildImage;
     // A screen reader follows the focus; only while the window has it.
     if (FWindow.isActiveWindow() && !Image->hasFocus())
@@ -364,12 +379,16 @@ void TEntryController::MoveCursor(int Key)
         else if (Other.Cursor().Box < 0)
             Other.SetCursor(4, 4);
         SetActiveGrid(!FParentActive);
+        if (FNarrator != nullptr)
+            FNarrator->CursorMoved(true);
         return;
     }
     // The first movement only shows the cursor, on the centre square.
     if (Place.Box < 0) {
         Grid.SetCursor(4, 4);
         SetActiveGrid(FParentActive);
+        if (FNarrator != nullptr)
+            FNarrator->CursorMoved(false);
         return;
     }
     const TPosition From = TPosition::FromBoxPlace(Place.Box, Place.Square);
@@ -389,6 +408,8 @@ void TEntryController::MoveCursor(int Key)
     const TPosition Moved{Row, Col};
     Grid.SetCursor(Moved.Box(), Moved.Place());
     SetActiveGrid(FParentActive);
+    if (FNarrator != nullptr)
+        FNarrator->CursorMoved(false);
 }
 
 void TEntryController::PopupAtCursor()

@@ -22,6 +22,7 @@ class TCell;
 class TfrmOptions;
 class TGrid;
 class TGridImage;
+class TNarrator;
 class TPuzzle;
 class TPuzzleXLink;
 class TQVCell;
@@ -106,13 +107,16 @@ public:
     void cmdClrSpeedButtons() { ClearSpeedButtons(ActiveSheet()); }
 
     // A game started: strip released, nothing highlighted, "Del" down, the
-    // Enter sheet shown and the keys on the parent's grid.
+    // Enter sheet shown, no cursor on either grid and the keys on the
+    // parent's grid.
     void StartGame();
     // The pyramid is going: no pop-up cell any more.
     void ForgetPyramid();
     // The keys act on the parent's (child's) grid from now on.
     void SetActiveGrid(bool Parent);
     void SetUndoPuzzle(int Index);
+    // Who tells a screen reader what each key did (not owned; may be unset).
+    void SetNarrator(TNarrator* Narrator) { FNarrator = Narrator; }
 
 private:
     bool GridKeyDown(int Key, Qt::KeyboardModifiers Modifiers);
@@ -144,4 +148,5 @@ private:
     int FUndoPuzzle = 0;
     TQVCell* FPopupCell = nullptr;
     TPuzzle* FPopupPuzzle = nullptr;
+    TNarrator* FNarrator = nullptr;
 };

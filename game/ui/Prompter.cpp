@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
+#include <QGridLayout>
+#include <QSpacerItem>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -16,6 +18,20 @@ QString MessageCaption(TMessageKind Kind, const QString& Caption)
 
 namespace {
 
+// A message box is as wide as its text, and a short text cut its caption in
+// the title bar ("Co... ns"): the box is made wide enough for the caption
+// and the title bar's buttons beside it.
+void RoomForCaption(QMessageBox& Box)
+{
+    constexpr int TitleBarButtons = 160;
+    auto* Layout = qobject_cast<QGridLayout*>(Box.layout());
+    if (Layout == nullptr)
+        return;
+    const int Width = Box.fontMetrics().horizontalAdvance(Box.windowTitle()) + TitleBarButtons;
+    Layout->addItem(new QSpacerItem(Width, 0, QSizePolicy::Minimum, QSizePolicy::Minimum), Layout->rowCount(), 0, 1,
+                    Layout->columnCount());
+}
+
 class TQtPrompter final : public TPrompter {
 public:
     void Message(QWidget* Owner, TMessageKind Kind, const QString& Caption, const QString& Text) override
@@ -28,6 +44,7 @@ public:
         case TMessageKind::Error: Icon = QMessageBox::Critical; break;
         }
         QMessageBox Box(Icon, MessageCaption(Kind, Caption), Text, QMessageBox::Ok, Owner);
+        RoomForCaption(Box);
         Box.exec();
     }
 
@@ -35,6 +52,7 @@ public:
     {
         QMessageBox Box(QMessageBox::Question, ApplicationTitle, Text,
                         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, Owner);
+        RoomForCaption(Box);
         switch (Box.exec()) {
         case QMessageBox::Yes: return TAnswer::Yes;
         case QMessageBox::No: return TAnswer::No;

@@ -33,6 +33,7 @@
 #include "GamesFile.h"
 #include "HideOpts.h"
 #include "MistakePresenter.h"
+#include "Narrator.h"
 #include "NewPyramidController.h"
 #include "Prompter.h"
 #include "PuzzleInfo.h"
@@ -62,6 +63,7 @@ class QLabel;
 class QMenu;
 class QToolButton;
 class QWidget;
+class TAnnouncer;
 class TButtonPageControl;
 class TCell;
 class TfrmChoosePuzzle;
@@ -106,6 +108,11 @@ public:
     void LoadGame(uint32_t Issue, uint32_t Game);
     void StartGame(const TPuzzleInfo& Record, TStream& Stream);
     bool SelectChild(int N);
+    // The player's choice of child (menu, Alt+digit, LED): shown and said.
+    void ChildCommand(int N);
+    // The Child menu's mirror of "Parent click selects child": flips the
+    // box, stores the choice and says it.
+    void ParentChoosesChildClick();
     void AttachGrids();
     void EnableGameMenus();
 
@@ -306,8 +313,9 @@ private:
     void RepaintGrids();
 
     // Explained steps (the step presenter's); its services in QVMainEntry.cpp.
-    void NextStepClick() { FSteps->NextStepClick(); }
-    void ApplyStepClick() { FSteps->ApplyStepClick(); }
+    // Each says the step line's text.
+    void NextStepClick();
+    void ApplyStepClick();
     void ClearStep()
     {
         if (FSteps)
@@ -386,6 +394,8 @@ private:
     TfrmChoosePuzzle* FChoose = nullptr;
     std::unique_ptr<THideOpts> FHideOpts;
     std::unique_ptr<TEntryController> FEntry;
+    std::unique_ptr<TNarrator> FNarrator;
+    TAnnouncer* FAnnouncer = nullptr;
     std::unique_ptr<TStepPresenter> FSteps;
     std::unique_ptr<TMistakePresenter> FMistakes;
     std::unique_ptr<TFileCommands> FFiles;

@@ -181,11 +181,19 @@ const std::vector<TCommand>& TfrmMain::CommandTable()
 
         Add(NeedsGames(Menu(M::None, "mnuChild", QT_TR_NOOP("&Child"), M::Child)));
         for (int Tag = 1; Tag <= 9; ++Tag) {
-            TCommand Child = Row(M::Child, "", QT_TR_NOOP("Child &%1"), "", [](F& W, int N) { W.SelectChild(N); });
+            TCommand Child = Row(M::Child, "", QT_TR_NOOP("Child &%1"), "", [](F& W, int N) { W.ChildCommand(N); });
             Child.Name = Numbered("mnuChild%1", Tag);
             Child.Keys = Numbered("Alt+%1", Tag);
             Add(Tagged(Radio(Child, Children, Tag == 1), Tag));
         }
+        // The box under the grids, on the keyboard: the keys belong to the
+        // grids, so the box takes no focus and has no mnemonic of its own.
+        Add(Separator(M::Child, "N15"));
+        TCommand Chooses = Row(M::Child, "ParentChoosesChild1", QT_TR_NOOP("&Parent click selects child"), "",
+                               [](F& W, int) { W.ParentChoosesChildClick(); });
+        Chooses.Kind = K::Check;
+        Chooses.Checked = true;
+        Add(Chooses);
         // Two level items kept for pyramids of more levels; they do nothing
         // and are hidden whenever a pyramid is built.
         Add(Separator(M::Child, "N8"));
@@ -274,7 +282,7 @@ const std::vector<TCommand>& TfrmMain::CommandTable()
                          [](F& W, int) { W.ApplyStepClick(); })));
         Add(Menu(M::Popup, "popChild", QT_TR_NOOP("&Child"), M::PopChild));
         for (int Tag = 1; Tag <= 9; ++Tag) {
-            TCommand Child = Row(M::PopChild, "", QT_TR_NOOP("Child &%1"), "", [](F& W, int N) { W.SelectChild(N); });
+            TCommand Child = Row(M::PopChild, "", QT_TR_NOOP("Child &%1"), "", [](F& W, int N) { W.ChildCommand(N); });
             Child.Name = Numbered("popChild%1", Tag);
             Child.Keys = Numbered("Alt+%1", Tag);
             Add(KeyShown(Tagged(Radio(Child, PopChildren, Tag == 1), Tag)));

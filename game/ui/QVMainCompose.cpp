@@ -2,7 +2,9 @@
 // two grids, the entry-mode strip, the progress bars and the step line.
 #include "QVMain.h"
 
+#include "Announcer.h"
 #include "ButtonPageControl.h"
+#include "Narrator.h"
 #include "Canvas.h"
 #include "GridImage.h"
 #include "LedShape.h"
@@ -91,6 +93,8 @@ void TfrmMain::BuildPanels()
     FPanels.Grids = MakePanel(Client, "pnl2Grids", GridPanelHeight);
     FPanels.Controls = MakePanel(Client, "pnlControls", ControlPanelHeight);
     FPanels.Bars = MakePanel(Client, "pnlAllProgressBars", BarPanelHeight);
+    // The bars change with every entry; a screen reader reads them on demand.
+    ReadAsStatusBar(FPanels.Bars);
     FPanels.Step = MakePanel(Client, "pnlStep", StepPanelHeight);
     for (QWidget* Panel : {FPanels.Leds, FPanels.Grids, FPanels.Controls, FPanels.Bars, FPanels.Step})
         Layout->addWidget(Panel);
@@ -106,6 +110,25 @@ void TfrmMain::BuildPanels()
     Strip.ParentImage = FImage1;
     Strip.ChildImage = FImage2;
     FEntry = std::make_unique<TEntryController>(static_cast<TEntryHost&>(*this), FOptions, Strip, *this);
+    FAnnouncer = new TAnnouncer(FPanels.Step);
+    FNarrator = std::make_unique<TNarrator>([this] {
+        TNarrator::TScene Scene;
+        Scene.Pyramid = FXLink;
+        Scene.Child = FCurrentChild;
+        Scene.ParentActive = FEntry->ParentActive();
+        Scene.ParentGrid = FParentGrid.get();
+        Scene.ChildGrid = FChildGrid.get();
+        Scene.ParentImage = FImage1;
+        Scene.ChildImage = FImage2;
+        Scene.Announcer = FAnnouncer;
+        return Scene;
+    });
+    FEntry->SetNarrator(FNarrator.get());
+    // A sheet chosen (a click or its mnemonic) is said by its name.
+    connect(FPageControl, &TButtonPageControl::Changed, this, [this] {
+        if (const QWidget* Sheet = FPageControl->ActivePage(); Sheet != nullptr && isVisible())
+            FNarrator->Say(tr("%1 sheet").arg(Sheet->accessibleName()));
+    });
 }
 
 void TfrmMain::BuildLedPanel(QWidget* Panel)
@@ -133,7 +156,7 @@ void TfrmMain::BuildLedPanel(QWidget* Panel)
             if (Row == 1) {
                 SetHint(Led, LedHint);
                 SetHint(Label, LedHint);
-                connect(Led, &TLedShape::MouseUp, this, Guarded([this](int Tag) { SelectChild(Tag); }));
+                connect(Led, &TLedShape::MouseUp, this, Guarded([this](int Tag) { ChildCommand(Tag); }));
             }
             FLeds[static_cast<size_t>(Number - 1)] = Led;
         }
@@ -183,7 +206,11 @@ void TfrmMain::BuildControlPanel(QWidget* Panel, TEntryStrip& Strip)
     FChooseChild->setFocusPolicy(Qt::NoFocus);
     // The box shows the view setting and changes it, whoever checks it; the
     // player's click stores it.
-    connect(FChooseChild, &QCheckBox::toggled, this, [this](bool Checked) { FView.ParentChoosesChild = Checked; });
+    connect(FChooseChild, &QCheckBox::toggled, this, [this](bool Checked) {
+        FView.ParentChoosesChild = Checked;
+        if (QAction* Item = Command("ParentChoosesChild1"))
+            Item->setChecked(Checked);
+    });
     connect(FChooseChild, &QCheckBox::clicked, this, Guarded([this] { FStore.SaveViewOptions(FView); }));
 
     FPageControl = new TButtonPageControl(Panel);

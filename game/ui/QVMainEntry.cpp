@@ -5,12 +5,14 @@
 
 #include "GameFeatures.h"
 #include "HideOpts.h"
+#include "Narrator.h"
 #include "Options.h"
 #include "Puzzle.h"
 #include "PuzzleXLink.h"
 #include "QVDisplayGrid.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QMenu>
 
 #include <algorithm>
@@ -101,23 +103,57 @@ void TfrmMain::ChangeHiliting()
 
 void TfrmMain::Undo1Click()
 {
-    if (TPuzzle* Target = Puzzle(FEntry->UndoPuzzle())) {
+    const int Index = FEntry->UndoPuzzle();
+    if (TPuzzle* Target = Puzzle(Index)) {
+        const TPuzzlePicture Before = FNarrator->Before(Index);
         Target->Undo(1);
         RefreshAll(false);
+        FNarrator->Undone(Before, Index, false);
     }
 }
 
 void TfrmMain::Redo1Click()
 {
+    const int Index = FEntry->UndoPuzzle();
+    const TPuzzlePicture Before = FNarrator->Before(Index);
     // Entries taken back together come back together.
     if (FMistakes->RedoEntries()) {
         UpdateRedoItem();
+        FNarrator->Undone(Before, Index, true);
         return;
     }
-    if (TPuzzle* Target = Puzzle(FEntry->UndoPuzzle())) {
+    if (TPuzzle* Target = Puzzle(Index)) {
         Target->Redo();
         RefreshAll(false);
+        FNarrator->Undone(Before, Index, true);
     }
+}
+
+void TfrmMain::NextStepClick()
+{
+    FSteps->NextStepClick();
+    FNarrator->Say(FSteps->LineText());
+}
+
+void TfrmMain::ApplyStepClick()
+{
+    FSteps->ApplyStepClick();
+    FNarrator->Say(FSteps->LineText());
+}
+
+void TfrmMain::ParentChoosesChildClick()
+{
+    FChooseChild->setChecked(!FView.ParentChoosesChild);
+    FStore.SaveViewOptions(FView);
+    FNarrator->Say(FView.ParentChoosesChild ? tr("Parent click selects child: on")
+                                            : tr("Parent click selects child: off"));
+}
+
+void TfrmMain::ChildCommand(int N)
+{
+    SelectChild(N);
+    if (FXLink != nullptr && N >= 1 && N <= FXLink->ChildCount())
+        FNarrator->ChildShown(N);
 }
 
 void TfrmMain::UpdateRedoItem()

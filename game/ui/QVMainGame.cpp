@@ -12,6 +12,7 @@
 #include "LedShape.h"
 #include "MemoryStream.h"
 #include "MyProgressBar.h"
+#include "Narrator.h"
 #include "Options.h"
 #include "ProgressRules.h"
 #include "Prompter.h"
@@ -42,6 +43,14 @@ void TfrmMain::FormShow()
     FChildGrid = std::make_unique<TGrid>(FImage2->Canvas(), false, GridImageSize, GridImageSize, clSkyBlue);
     FParentGrid->SetPaintListener(FImage1);
     FChildGrid->SetPaintListener(FImage2);
+    // A square's name tells the square it is linked to.
+    for (const bool Parent : {true, false})
+        (Parent ? FParentGrid : FChildGrid)->SetSquareNote([this, Parent](int Box, int Square) {
+            if (FXLink == nullptr)
+                return QString();
+            return TNarrator::LinkWords(
+                PartnerOf(*FXLink, Parent ? 0 : FCurrentChild, TPosition::FromBoxPlace(Box, Square)));
+        });
     FImage1->SetAccessibleGridName(QStringLiteral("Parent"));
     FImage2->SetAccessibleGridName(QStringLiteral("Child 1"));
 

@@ -11,6 +11,7 @@
 #include <QCheckBox>
 #include <QMenu>
 #include <QMenuBar>
+#include <QProxyStyle>
 
 namespace {
 
@@ -18,6 +19,24 @@ bool InPopup(TMenuId Menu)
 {
     return Menu >= TMenuId::Popup;
 }
+
+// The menu bar's style, without the bare Alt key's menu navigation: Alt
+// pressed and released alone would take the keyboard to the menu bar, and
+// so would the Alt of a shortcut (Alt+3, a sheet's mnemonic) whenever its
+// key events reach the bar out of order, as they do while a screen reader
+// vets each key; the next digits then act on the menu. The menus open with
+// their own mnemonics (Alt+F, Alt+D, ...). The window owns the style; the
+// bar, made before it, is destroyed before it.
+class TMenuBarStyle final : public QProxyStyle {
+public:
+    int styleHint(StyleHint Hint, const QStyleOption* Option, const QWidget* Widget,
+                  QStyleHintReturn* Return) const override
+    {
+        if (Hint == QStyle::SH_MenuBar_AltKeyNavigation)
+            return 0;
+        return QProxyStyle::styleHint(Hint, Option, Widget, Return);
+    }
+};
 
 QList<QKeySequence> Shortcuts(const std::string& Keys)
 {
@@ -99,6 +118,9 @@ void TfrmMain::MakeCommand(const TCommand& Row, std::map<int, QActionGroup*>& Gr
 void TfrmMain::BuildMenus()
 {
     menuBar()->setObjectName(QStringLiteral("MainMenu1"));
+    auto* Style = new TMenuBarStyle;
+    Style->setParent(this);
+    menuBar()->setStyle(Style);
     std::map<int, QActionGroup*> Groups;
     for (const TCommand& Row : CommandTable())
         if (!InPopup(Row.Menu))

@@ -15,6 +15,17 @@
 #include <QFileInfo>
 #include <QLayout>
 
+namespace {
+
+// A screen reader is told of a name only when it changed.
+void SetSpokenName(QWidget& Widget, const QString& Name)
+{
+    if (Widget.accessibleName() != Name)
+        Widget.setAccessibleName(Name);
+}
+
+}  // namespace
+
 void TfrmMain::RefreshAll(bool Check)
 {
     // Whatever changed the puzzles may have made the step shown stale, and
@@ -66,8 +77,7 @@ void TfrmMain::UpdateLeds(int Which)
         TLedShape& Led = *FLeds[First + Digit];
         Led.SetBrushColor(Colours[Digit]);
         const int Rows = Shown->DigitRowCount(static_cast<int>(Digit) + 1);
-        Led.setAccessibleName(
-            QStringLiteral("Digit %1: %2 %3").arg(Digit + 1).arg(Rows).arg(Rows == 1 ? "row" : "rows"));
+        SetSpokenName(Led, QStringLiteral("Digit %1: %2 %3").arg(Digit + 1).arg(Rows).arg(Rows == 1 ? "row" : "rows"));
     }
 }
 
@@ -79,8 +89,7 @@ void TfrmMain::UpdateProgress(bool Check)
         const std::array<TBarValues, 10> Values = PyramidBarValues(*FXLink);
         const auto Apply = [](TMyProgressBar& Bar, const TBarValues& Shown, const QString& Puzzle) {
             ApplyBarValues(Bar, Shown);
-            Bar.setAccessibleName(
-                QStringLiteral("%1: %2 of %3 entered").arg(Puzzle).arg(Shown.Position).arg(Shown.Max));
+            SetSpokenName(Bar, QStringLiteral("%1: %2 of %3 entered").arg(Puzzle).arg(Shown.Position).arg(Shown.Max));
         };
         for (size_t Index = 0; Index < Values.size(); ++Index)
             Apply(*FBars[Index], Values[Index],

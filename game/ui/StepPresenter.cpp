@@ -128,3 +128,8 @@ void TStepPresenter::ClearStep()
             Grid->ClearStepMarks();
     FLine.clear();
 }
+
+QString TStepPresenter::LineText() const
+{
+    return FLine.text();
+}

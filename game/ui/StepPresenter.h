@@ -12,6 +12,8 @@
 
 #include "PyramidSteps.h"
 
+#include <QString>
+
 #include <optional>
 
 class QLabel;
@@ -56,6 +58,8 @@ public:
     void ChildShown();
 
     bool StepShown() const { return FStepShown; }
+    // What the step line says now.
+    QString LineText() const;
     TStepStage Stage() const { return FStage; }
 
 private:

@@ -363,6 +363,9 @@ TEST(GridPaintTest, PencilMarksAsCandidatesOrFilledAndHidden)
     Grid.RepaintAll();
     for (int Digit = 1; Digit <= 9; ++Digit)
         EXPECT_EQ(MarkShown(Digit, clGreen), Marked.count(Digit) == 0) << "digit " << Digit;
+    // A screen reader hears the digits drawn, not the set.
+    EXPECT_TRUE(SpokenSquare(Grid, Box, Square).contains(QStringLiteral(": empty, marks 2 3 4 7 8")))
+        << SpokenSquare(Grid, Box, Square).toStdString();
 
     // The hovered square's marks take the selected colour.
     Rig.Hover(Grid, Box, Square);
@@ -377,6 +380,24 @@ TEST(GridPaintTest, PencilMarksAsCandidatesOrFilledAndHidden)
     Grid.SetFilled(false);
     Grid.RepaintAll();
     EXPECT_TRUE(AllColour(Image, Area, clWhite));
+}
+
+TEST(GridPaintTest, OnlyTheGridTheKeysActOnDrawsTheFullCursor)
+{
+    TGridRig Rig;
+    const std::pair<int, int> Free = Rig.FreeChildSquare();
+    const TRect Area = SquareArea(Rig.ChildGrid, Free.first, Free.second);
+    Rig.ChildGrid.SetCursor(Free.first, Free.second);
+    EXPECT_GT(CountColour(Rig.ChildImage, Area, CursorColour), 0);
+    EXPECT_EQ(CountColour(Rig.ChildImage, Area, InactiveCursorColour), 0);
+    // The other grid's cursor: one thin grey ring, no orange, repainted at once.
+    Rig.ChildGrid.SetCursorActive(false);
+    EXPECT_EQ(CountColour(Rig.ChildImage, Area, CursorColour), 0);
+    const int Grey = CountColour(Rig.ChildImage, Area, InactiveCursorColour);
+    EXPECT_GT(Grey, 0);
+    EXPECT_LE(Grey, 4 * Rig.ChildGrid.SquareWidth());
+    Rig.ChildGrid.SetCursorActive(true);
+    EXPECT_GT(CountColour(Rig.ChildImage, Area, CursorColour), 0);
 }
 
 TEST(GridPaintTest, AutomaticCandidatesAreDrawnAtTheirOffsets)
