@@ -18,6 +18,8 @@
 #include "Puzzle.h"
 #include "PuzzleXLink.h"
 #include "QVDisplayGrid.h"
+#include "WindowScheme.h"
+#include "ZoomController.h"
 #include "QVSettings.h"
 
 #include <QAction>
@@ -36,14 +38,15 @@ constexpr const char* UnreadablePuzzle = "Unable to read puzzle - contact Tavrel
 
 void TfrmMain::FormShow()
 {
-    FParentGrid = std::make_unique<TGrid>(FImage1->Canvas(), true, GridImageSize, GridImageSize, clSkyBlue);
-    FChildGrid = std::make_unique<TGrid>(FImage2->Canvas(), false, GridImageSize, GridImageSize, clSkyBlue);
+    FParentGrid = std::make_unique<TGrid>(FImage1->Canvas(), true, GridImageSize, GridImageSize, Scheme().GridLines);
+    FChildGrid = std::make_unique<TGrid>(FImage2->Canvas(), false, GridImageSize, GridImageSize, Scheme().GridLines);
     FParentGrid->SetPaintListener(FImage1);
     FChildGrid->SetPaintListener(FImage2);
     FImage1->SetAccessibleGridName(QStringLiteral("Parent"));
     FImage2->SetAccessibleGridName(QStringLiteral("Child 1"));
 
     FStore.LoadOptions(*FOptions);
+    ApplyScheme();
     FStore.LoadViewOptions(FView, FHideOpts && GameSetsPencilStyle(FHideOpts->Shown()));
     ShowViewOptions();
     FShowHints = FOptions->GetOption(optMainHints);
@@ -54,11 +57,10 @@ void TfrmMain::FormShow()
         StartUpGame();
     ArrangePanels();
     Command("PageSetup1")->setVisible(false);
-
-    if (const QScreen* Screen = screen()) {
-        const QRect Available = Screen->availableGeometry();
-        move(Available.center() - QPoint(frameGeometry().width() / 2, frameGeometry().height() / 2));
-    }
+    // The zoom and place of the last run, within the screen; the first run
+    // at 100% in the middle of it.
+    ZoomControl().Restore();
+    UpdateZoomItems();
 }
 
 void TfrmMain::StartUpGame()
@@ -241,9 +243,7 @@ bool TfrmMain::SelectChild(int N)
     const TGridsHeld Held(*this);
     if (TQVDisplayLink* Old = FXLink->GetLink(FCurrentChild); FCurrentChild >= 1 && Old != nullptr)
         Old->SetDisplay(nullptr);
-    for (TMyProgressBar* Bar : FBars)
-        Bar->SetBarColor(ChildBarColour(Bar->property("Tag").toInt(), N));
-    FProgressOverAll->SetBarColor(ChildBarColour(0, N));
+    ColourBars(N);
     FCurrentChild = N;
     Command(QStringLiteral("mnuChild%1").arg(N).toStdString())->setChecked(true);
     TQVDisplayLink* Link = FXLink->GetLink(N);
@@ -279,6 +279,7 @@ void TfrmMain::ChooseGameClick()
 void TfrmMain::SettingsClick()
 {
     if (FOptions->exec() == QDialog::Accepted) {
+        ApplyScheme();
         ArrangePanels();
         FShowHints = FOptions->GetOption(optMainHints);
         RefreshAll(false);
