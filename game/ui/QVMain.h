@@ -110,6 +110,9 @@ public:
     void StartGame(const TPuzzleInfo& Record, TStream& Stream);
     bool SelectChild(int N);
     void AttachGrids();
+    // Every puzzle in the cell colours in force: the parent and child Shown
+    // as on screen (linked cells shaded), the other children plain.
+    void ShadePuzzles(int Shown);
     void EnableGameMenus();
 
     // Refresh cycle.

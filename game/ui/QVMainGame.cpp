@@ -215,6 +215,9 @@ void TfrmMain::AttachGrids()
     const int Shown = FCurrentChild >= 1 && FCurrentChild <= FXLink->ChildCount() ? FCurrentChild : 1;
     TQVDisplayLink* ParentLink = FXLink->GetLink(0);
     TQVDisplayLink* ChildLink = FXLink->GetLink(Shown);
+    // The children not on screen show through the parent's grid in the
+    // normal cell colour of the settings.
+    ShadePuzzles(Shown);
     ParentLink->SetDisplay(nullptr);
     ChildLink->SetDisplay(nullptr);
     FParentGrid->SetLink(nullptr);
@@ -225,6 +228,13 @@ void TfrmMain::AttachGrids()
     FParentGrid->SetLink(ParentLink);
     Puzzle(0)->Refresh();
     Puzzle(Shown)->Refresh();
+}
+
+void TfrmMain::ShadePuzzles(int Shown)
+{
+    for (int Index = 0; FXLink != nullptr && Index <= FXLink->ChildCount(); ++Index)
+        if (TPuzzle* One = Puzzle(Index))
+            One->SetShading(Index == 0 || Index == Shown);
 }
 
 bool TfrmMain::SelectChild(int N)
@@ -283,8 +293,9 @@ void TfrmMain::SettingsClick()
         ArrangePanels();
         FShowHints = FOptions->GetOption(optMainHints);
         RefreshAll(false);
-        if (TPuzzle* Child = Puzzle(FCurrentChild))
-            Child->SetShading(true);
+        // Every puzzle takes the colours now in force; the parent's grid
+        // shows the cells of children not on screen too.
+        ShadePuzzles(FCurrentChild);
         RepaintGrids();
         FStore.SaveOptions(*FOptions);
     } else {
