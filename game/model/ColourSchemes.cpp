@@ -34,14 +34,14 @@ const std::array<TColourScheme, SchemeCount> Schemes = {{
      ByNumber(Hex(0x1E1E1E), Hex(0x37374A), Hex(0xFFFFFF), Hex(0x8CC8FF), Hex(0x404040), Hex(0xE0C000), Hex(0x3CC85A),
               Hex(0x5FE0E0), Hex(0xFF8080), Hex(0x8FD88F), Hex(0xFFD75F), Hex(0xFFFFFF), Hex(0x24675A)),
      false, Hex(0x2B2B2B), Hex(0xE6E6E6), Hex(0x3C3C3C), Hex(0xE6E6E6), Hex(0x2B2B2B), Hex(0xE6E6E6), Hex(0x8CC8FF),
-     Hex(0x1E1E1E), Hex(0x6C87B0), Hex(0x3C3C3C), Hex(0x4F8FCC), Hex(0xFFFFFF), false},
+     Hex(0x1E1E1E), Hex(0x6C87B0), Hex(0x767676), Hex(0xB4DCFF), Hex(0x1E1E1E), false},
     // Black and white: white cells in black lines on a black panel, inks
     // dark enough for 7:1 on the linked shade, a yellow highlight.
     {TSchemeId::HighContrast, "HighContrast", "High contrast",
      ByNumber(Hex(0xFFFFFF), Hex(0xE0E0E0), Hex(0x000000), Hex(0x00007F), Hex(0x000000), Hex(0xFFFF00), Hex(0x00D0FF),
               Hex(0x004848), Hex(0x800000), Hex(0x004000), Hex(0x6000C0), Hex(0x000000), Hex(0xFFFF00)),
      false, Hex(0x000000), Hex(0xFFFFFF), Hex(0x000000), Hex(0xFFFFFF), Hex(0x000000), Hex(0xFFFFFF), Hex(0xFFFF00),
-     Hex(0x000000), Hex(0x000000), Hex(0x000000), Hex(0xFFFF00), Hex(0x0060FF), false},
+     Hex(0x000000), Hex(0x000000), Hex(0x767676), Hex(0xFFFF00), Hex(0x000000), false},
 }};
 
 double Linear(uint8_t Channel)
@@ -109,8 +109,13 @@ std::vector<TColourPair> ReadabilityPairs(const TColourScheme& Scheme)
 std::vector<TColourPair> ShapePairs(const TColourScheme& Scheme)
 {
     const auto& C = Scheme.Colours;
-    return {
-        {"bar's done part", Scheme.BarDone, Scheme.Bar},  {"chosen bar's done part", Scheme.BarDone, Scheme.ChosenBar},
-        {"chosen bar", Scheme.ChosenBar, Scheme.Bar},     {"LED with 8 entries", C[colLED8], Scheme.Panel},
-        {"LED with 9 entries", C[colLED9], Scheme.Panel}, {"grid lines", Scheme.GridLines, C[colNormalBg]}};
+    // clang-format off
+    return {{"bar on the panel", Scheme.Bar, Scheme.Panel},
+            {"bar's done part", Scheme.BarDone, Scheme.Bar},
+            {"chosen bar's done part", Scheme.BarDone, Scheme.ChosenBar},
+            {"chosen bar", Scheme.ChosenBar, Scheme.Bar},
+            {"LED with 8 entries", C[colLED8], Scheme.Panel},
+            {"LED with 9 entries", C[colLED9], Scheme.Panel},
+            {"grid lines", Scheme.GridLines, C[colNormalBg]}};
+    // clang-format on
 }

@@ -69,6 +69,6 @@ struct TColourPair {
 // buttons' and menus' texts.
 std::vector<TColourPair> ReadabilityPairs(const TColourScheme& Scheme);
 // The shapes that must stand out from what lies round them (WCAG asks 3:1
-// of them): the bars' done parts, the chosen child's bar, the lit LEDs, the
-// grid lines.
+// of them): the bars on the panel, their done parts, the chosen child's bar,
+// the lit LEDs, the grid lines.
 std::vector<TColourPair> ShapePairs(const TColourScheme& Scheme);
