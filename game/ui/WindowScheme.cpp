@@ -41,15 +41,20 @@ void PaintWindowScheme(const TColourScheme& Scheme, QWidget& Client, QWidget* Me
 {
     if (Scheme.PlatformPalette) {
         // As the window was made: the platform's palette, the panel colour.
+        // Nothing is set again that already is (the start pays nothing).
         QPalette Palette = QApplication::palette();
         Palette.setColor(QPalette::Window, QColorOf(Scheme.Panel));
-        Client.setPalette(Palette);
-        if (MenuBar != nullptr)
-            MenuBar->setPalette(QPalette());
+        if (Client.palette() != Palette)
+            Client.setPalette(Palette);
+        const auto Inherit = [](QWidget* Widget) {
+            if (Widget != nullptr && Widget->testAttribute(Qt::WA_SetPalette))
+                Widget->setPalette(QPalette());
+        };
+        Inherit(MenuBar);
         for (QMenu* Menu : Menus)
-            Menu->setPalette(QPalette());
+            Inherit(Menu);
         for (TMyProgressBar* Bar : Bars)
-            Bar->setPalette(QPalette());
+            Inherit(Bar);
         return;
     }
     Client.setPalette(SchemePalette(Scheme, Scheme.Panel, Scheme.PanelText));

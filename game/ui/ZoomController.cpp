@@ -5,7 +5,10 @@
 #include "MyProgressBar.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QBoxLayout>
+#include <QCheckBox>
+#include <QProxyStyle>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QGridLayout>
@@ -17,6 +20,33 @@
 #include <QWindow>
 
 #include <algorithm>
+
+// The platform's style with the sizes it draws by itself (a check box's
+// box, the frames' widths) at the zoom; the window's check box takes it at
+// any zoom but 100%, where the platform's own style is back.
+class TZoomStyle : public QProxyStyle {
+public:
+    TZoomStyle() : QProxyStyle(QApplication::style()->name()) {}
+    void SetFactor(double Factor) { FFactor = Factor; }
+
+    int pixelMetric(PixelMetric Metric, const QStyleOption* Option, const QWidget* Widget) const override
+    {
+        const int Design = QProxyStyle::pixelMetric(Metric, Option, Widget);
+        switch (Metric) {
+        case PM_IndicatorWidth:
+        case PM_IndicatorHeight:
+        case PM_ExclusiveIndicatorWidth:
+        case PM_ExclusiveIndicatorHeight:
+        case PM_CheckBoxLabelSpacing:
+        case PM_DefaultFrameWidth:
+        case PM_ButtonMargin: return Zoom::Scaled(Design, FFactor);
+        default: return Design;
+        }
+    }
+
+private:
+    double FFactor = 1.0;
+};
 
 namespace {
 
@@ -93,8 +123,12 @@ TZoomController::TZoomController(QMainWindow& Window, QWidget& Client, QWidget& 
 TZoomController::~TZoomController()
 {
     // The window and its store may already be on their way out: the window
-    // stores the place itself before it goes.
+    // stores the place itself before it goes. A control still drawn in the
+    // zoom's style goes back to the platform's.
     FStoreTimer.stop();
+    for (const TNotedWidget& Noted : FWidgets)
+        if (Noted.Widget != nullptr && FStyle && Noted.Widget->style() == FStyle.get())
+            Noted.Widget->setStyle(nullptr);
 }
 
 void TZoomController::NoteDesign()
@@ -212,6 +246,16 @@ void TZoomController::Apply(double Factor)
     if (FZoom == Zoom::Smallest && Factor != Zoom::Smallest)
         NoteLaidOutSizes();
     FZoom = Factor;
+    // The same factor again (the panels shown changed, the window placed)
+    // leaves the controls as they are; at the start that is the design.
+    if (!Changed) {
+        StackPanels(Factor);
+        const Zoom::TSize Shown = ShownSize();
+        FContent.resize(Shown.Width, Shown.Height);
+        PlaceContent();
+        FApplying = false;
+        return;
+    }
     // At 100% every control gets exactly what it was made with.
     const bool Design = Factor == Zoom::Smallest;
     FContent.setFont(Design ? QFont() : ScaledFont(FContentFont, Factor));
@@ -243,6 +287,12 @@ void TZoomController::Apply(double Factor)
             Led->SetScale(Factor);
         if (auto* Bar = qobject_cast<TMyProgressBar*>(Widget))
             Bar->SetScale(Factor);
+        if (qobject_cast<QCheckBox*>(Widget) != nullptr) {
+            if (!FStyle)
+                FStyle = std::make_unique<TZoomStyle>();
+            FStyle->SetFactor(Factor);
+            Widget->setStyle(Design ? nullptr : FStyle.get());
+        }
         if (Noted.OwnFont)
             Widget->setFont(Design ? Noted.Font : ScaledFont(Noted.Font, Factor));
         if (Noted.Placed) {

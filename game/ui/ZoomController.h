@@ -32,9 +32,11 @@
 #include <QSize>
 #include <QTimer>
 
+#include <memory>
 #include <vector>
 
 class QLayout;
+class TZoomStyle;
 class QMainWindow;
 class QWidget;
 
@@ -138,6 +140,8 @@ private:
     std::vector<TNotedWidget> FWidgets;
     std::vector<TNotedLayout> FLayouts;
     QFont FContentFont;
+    // The check box's style at a zoom other than 100%; made when first needed.
+    std::unique_ptr<TZoomStyle> FStyle;
     // A change of zoom or place waits a moment before it is stored, so a
     // drag of the frame stores once.
     QTimer FStoreTimer;
