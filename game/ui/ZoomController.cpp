@@ -403,11 +403,26 @@ void TZoomController::PanelsChanged()
         return;
     const Zoom::TSize Design = DesignSize();
     FClient.setMinimumSize(Design.Width, Design.Height);
+    // A maximised window fits the panels it now shows.
     if (Maximised()) {
-        Apply(FZoom);
+        Apply(ClientFitting());
         return;
     }
     SetZoom(FZoom);
+}
+
+double TZoomController::ClientFitting() const
+{
+    const Zoom::TSize Room{FClient.width(), FClient.height()};
+    double Factor = Zoom::Fitting(Room, DesignSize());
+    // Rounding never makes the content a pixel larger than the room.
+    for (int Try = 0; Try < 8 && Factor > Zoom::Smallest; ++Try) {
+        const Zoom::TSize Shown = ShownSizeAt(Factor);
+        if (Shown.Width <= Room.Width && Shown.Height <= Room.Height)
+            break;
+        Factor = std::max(Zoom::Smallest, Factor - 0.5 / std::max(DesignSize().Height, 1));
+    }
+    return Factor;
 }
 
 void TZoomController::Restore()
@@ -480,17 +495,8 @@ bool TZoomController::eventFilter(QObject* Watched, QEvent* Event)
         // The window's own fitting round the content keeps the zoom; any
         // other size (the frame dragged, the window maximised or brought
         // back) takes the largest factor that fits, rounding included.
-        const Zoom::TSize Room{FClient.width(), FClient.height()};
-        if (!(ShownSize() == Room)) {
-            double Factor = Zoom::Fitting(Room, DesignSize());
-            for (int Try = 0; Try < 8 && Factor > Zoom::Smallest; ++Try) {
-                const Zoom::TSize Shown = ShownSizeAt(Factor);
-                if (Shown.Width <= Room.Width && Shown.Height <= Room.Height)
-                    break;
-                Factor = std::max(Zoom::Smallest, Factor - 0.5 / std::max(DesignSize().Height, 1));
-            }
-            Apply(Factor);
-        }
+        if (!(ShownSize() == Zoom::TSize{FClient.width(), FClient.height()}))
+            Apply(ClientFitting());
         PlaceContent();
         PlaceChanged();
     } else if (Watched == &FWindow && (Type == QEvent::Move || Type == QEvent::WindowStateChange)) {

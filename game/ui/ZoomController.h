@@ -128,6 +128,8 @@ private:
     // The window's size round the content at Factor.
     QSize WindowSizeFor(double Factor) const;
     bool Maximised() const;
+    // The largest factor at which the content fits the client area.
+    double ClientFitting() const;
     void PlaceChanged();
 
     QMainWindow& FWindow;
