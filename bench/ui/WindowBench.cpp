@@ -10,6 +10,7 @@
 #include "PuzzleXLink.h"
 #include "QVMain.h"
 #include "SettingsStore.h"
+#include "ZoomController.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -90,6 +91,42 @@ void BM_ClickLinkedCell(benchmark::State& State)
     State.SetLabel("parent cell linked to the child on screen, entered and cleared in turn");
 }
 BENCHMARK(BM_ClickLinkedCell)->Unit(benchmark::kMicrosecond);
+
+// One step of the window's frame dragged: a new size, so a new zoom (near
+// 165%), every control placed and sized again, both grids drawn afresh at the
+// new size and the whole window painted.
+void BM_ResizeStep(benchmark::State& State)
+{
+    QTemporaryDir Scratch;
+    const QString Program = Scratch.path() + QStringLiteral("/");
+    QDir().mkpath(Program + QStringLiteral("ISSUES"));
+    const QDir Bundled(QStringLiteral(TAVREL_BIN_DIR "/ISSUES"));
+    for (const QString& Name : Bundled.entryList({QStringLiteral("*.ISS")}, QDir::Files))
+        QFile::copy(Bundled.filePath(Name), Program + QStringLiteral("ISSUES/") + Name);
+    TSettingsStore::UseFile(Program + QStringLiteral("store.ini"));
+    TfrmMain Main(Program.toStdString());
+    auto* Options = new TfrmOptions(&Main);
+    auto* Choose = new TfrmChoosePuzzle(&Main);
+    Main.SetDialogs(Options, Choose);
+    Main.show();
+    QApplication::processEvents();
+    if (Main.XLink() == nullptr) {
+        State.SkipWithError("no bundled game");
+        return;
+    }
+    const QSize Sizes[2] = {QSize(1300, 1000), QSize(1320, 1016)};
+    int Step = 0;
+    for (auto _ : State) {
+        Main.resize(Sizes[Step]);
+        Main.repaint();
+        Step = 1 - Step;
+    }
+    if (Main.ZoomControl().Zoom() < 1.5)
+        State.SkipWithError("the window did not take the zoom of its size");
+    Main.hide();
+    State.SetLabel("a 20-pixel step of the frame near 165%");
+}
+BENCHMARK(BM_ResizeStep)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

@@ -199,8 +199,9 @@ QRect TGridCellAccessible::rect() const
         return QRect();
     const TPosition At{FRow, FCol};
     const TGridSquare& Square = Grid->Box(At.Box()).Square(At.Place());
-    const QPoint TopLeft = FTable->Image()->mapToGlobal(QPoint(Square.X(), Square.Y()));
-    return QRect(TopLeft, QSize(Grid->SquareWidth(), Grid->SquareHeight()));
+    const TGridImage& Image = *FTable->Image();
+    const QRect Shown = Image.FromGrid(QRect(Square.X(), Square.Y(), Grid->SquareWidth(), Grid->SquareHeight()));
+    return QRect(Image.mapToGlobal(Shown.topLeft()), Shown.size());
 }
 
 bool TGridCellAccessible::isSelected() const

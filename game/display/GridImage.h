@@ -6,9 +6,11 @@
 // itself. What reaches a screen reader is told, once per act, by the window
 // (Announcer.h, CellNameChanged), never by painting.
 //
-// The widget, the pointer positions and the canvas work in logical pixels;
-// the bitmap has the screen's device pixel ratio, so text is drawn at the
-// screen's full resolution. When the ratio changes (the window moved to
+// The canvas works in the grid's design pixels; the widget is the design
+// size times the window's zoom, and the bitmap has the zoom times the
+// screen's device pixel ratio, so the grid is drawn afresh at the size it
+// shows, text at the screen's full resolution, never an enlarged picture.
+// Pointer positions are handed on in design pixels. When the ratio changes (the window moved to
 // another screen, the desktop's scale changed) the bitmap is made anew at
 // the new ratio and the grid painting for the picture is asked to paint it
 // all again.
@@ -35,6 +37,16 @@ public:
     const QImage& Bitmap() const { return FBitmap; }
     double PixelRatio() const { return FBitmap.devicePixelRatio(); }
 
+    // The window's zoom: the widget takes the design size at Factor (rounded
+    // to whole pixels; ZoomRatio is the factor that gives exactly) and the
+    // grid painting here paints it all again at that size.
+    void SetZoom(double Factor);
+    double ZoomRatio() const { return FZoomRatio; }
+    // A point and a rectangle of the grid's design pixels where the widget
+    // shows them.
+    QPoint FromGrid(QPoint Design) const;
+    QRect FromGrid(const QRect& Design) const;
+
     // The grid that paints here (it tells the picture itself), and the name
     // a screen reader gives it ("Parent", "Child 3").
     const TGrid* Grid() const { return FGrid; }
@@ -45,11 +57,12 @@ public:
     void PaintedBy(TGrid* Grid) override { FGrid = Grid; }
 
 signals:
-    // Pointer position in logical pixels of the picture.
+    // Pointer position in design pixels of the grid.
     void MouseMoved(int X, int Y);
     // A left press and release both inside the picture; sent before the
     // release itself.
     void Clicked();
+    // Position in the widget's own pixels, for a menu opened there.
     void MouseReleased(Qt::MouseButton Button, QPoint Position);
 
 protected:
@@ -66,6 +79,7 @@ private:
 
     int FWidth;
     int FHeight;
+    double FZoomRatio = 1.0;
     QImage FBitmap;
     TQVCanvas FCanvas;
     TGrid* FGrid = nullptr;

@@ -5,6 +5,9 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <algorithm>
+#include <cmath>
+
 TLedShape::TLedShape(int Tag, QWidget* Owner) : QWidget(Owner), FTag(Tag) {}
 
 void TLedShape::SetBrushColor(TColor Colour)
@@ -15,13 +18,22 @@ void TLedShape::SetBrushColor(TColor Colour)
     update();
 }
 
+void TLedShape::SetScale(double Scale)
+{
+    const int Width = std::max(1, static_cast<int>(std::lround(Scale)));
+    if (Width == FLineWidth)
+        return;
+    FLineWidth = Width;
+    update();
+}
+
 void TLedShape::paintEvent(QPaintEvent*)
 {
+    // The white outline just inside the edge, the colour within it.
     QPainter Painter(this);
-    Painter.fillRect(rect(), QColorOf(FBrushColor));
-    Painter.setPen(QPen(Qt::white, 1));
-    Painter.setBrush(Qt::NoBrush);
-    Painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    Painter.fillRect(rect(), Qt::white);
+    const int W = FLineWidth;
+    Painter.fillRect(rect().adjusted(W, W, -W, -W), QColorOf(FBrushColor));
 }
 
 void TLedShape::mouseReleaseEvent(QMouseEvent* Event)

@@ -19,6 +19,8 @@ public:
     TColor BrushColor() const { return FBrushColor; }
     // Repaints only when the colour changes.
     void SetBrushColor(TColor Colour);
+    // The window's zoom: the outline grows with it.
+    void SetScale(double Scale);
 
 signals:
     void MouseUp(int Tag);
@@ -30,4 +32,5 @@ protected:
 private:
     int FTag;
     TColor FBrushColor = clBtnFace;
+    int FLineWidth = 1;
 };

@@ -5,15 +5,25 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+
+#include <algorithm>
+#include <cmath>
 #include <qdrawutil.h>
 
 namespace {
 
+// Design widths at Scale, never below a pixel.
+int Scaled(int Width, double Scale)
+{
+    return std::max(1, static_cast<int>(std::lround(Width * Scale)));
+}
+
 // Inside the one-pixel sunken frame and the two-pixel border, wide enough
 // for the chosen child's colour to show round a full bar.
-QRect InnerRect(const QRect& Whole)
+QRect InnerRect(const QRect& Whole, double Scale)
 {
-    return Whole.adjusted(3, 3, -3, -3);
+    const int Inset = Scaled(3, Scale);
+    return Whole.adjusted(Inset, Inset, -Inset, -Inset);
 }
 
 }  // namespace
@@ -22,6 +32,14 @@ TMyProgressBar::TMyProgressBar(QWidget* Owner) : QProgressBar(Owner)
 {
     setTextVisible(false);
     FBarColor = clBtnFace;
+    update();
+}
+
+void TMyProgressBar::SetScale(double Scale)
+{
+    if (Scale == FScale)
+        return;
+    FScale = Scale;
     update();
 }
 
@@ -35,7 +53,7 @@ void TMyProgressBar::SetBarColor(TColor Colour)
 
 QRect TMyProgressBar::BarRect() const
 {
-    const QRect Inner = InnerRect(rect());
+    const QRect Inner = InnerRect(rect(), FScale);
     const qint64 Range = static_cast<qint64>(maximum()) - minimum();
     const qint64 Done = static_cast<qint64>(value()) - minimum();
     if (Range <= 0 || Done <= 0 || Inner.isEmpty())
@@ -52,8 +70,9 @@ QRect TMyProgressBar::BarRect() const
 void TMyProgressBar::paintEvent(QPaintEvent* /*Event*/)
 {
     QPainter Painter(this);
-    Painter.fillRect(rect().adjusted(1, 1, -1, -1), QColorOf(FBarColor));
-    qDrawShadePanel(&Painter, rect(), palette(), true, 1);
+    const int Frame = Scaled(1, FScale);
+    Painter.fillRect(rect().adjusted(Frame, Frame, -Frame, -Frame), QColorOf(FBarColor));
+    qDrawShadePanel(&Painter, rect(), palette(), true, Frame);
     const QRect Bar = BarRect();
     if (!Bar.isEmpty())
         Painter.fillRect(Bar, palette().color(QPalette::Active, QPalette::Highlight));

@@ -29,6 +29,8 @@ public:
     // done part covers for the current range and value; empty when the range
     // is empty.
     QRect BarRect() const;
+    // The window's zoom: the frame and the border grow with it.
+    void SetScale(double Scale);
 
 signals:
     void MouseUp();
@@ -39,4 +41,5 @@ protected:
 
 private:
     TColor FBarColor = clBtnFace;
+    double FScale = 1.0;
 };

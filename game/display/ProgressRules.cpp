@@ -72,7 +72,7 @@ std::array<TColor, 9> LedColours(const TPuzzle& Puzzle)
     return Colours;
 }
 
-TColor ChildBarColour(int Tag, int Chosen)
+TColor ChildBarColour(int Tag, int Chosen, TColor Bar, TColor ChosenBar)
 {
-    return Chosen >= 1 && Tag == Chosen ? clSkyBlue : clMoneyGreen;
+    return Chosen >= 1 && Tag == Chosen ? ChosenBar : Bar;
 }

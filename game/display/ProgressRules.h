@@ -56,7 +56,7 @@ TColor LedColour(int Count);
 // The nine LED colours of a puzzle's row, digit d at element d - 1.
 std::array<TColor, 9> LedColours(const TPuzzle& Puzzle);
 
-// The colour of the bar with Tag once child Chosen (1-9) is shown: sky blue
-// for the chosen child's bar, money green for every other bar (the parent's
-// and the overall bar carry tag 0).
-TColor ChildBarColour(int Tag, int Chosen);
+// The colour of the bar with Tag once child Chosen (1-9) is shown: ChosenBar
+// (the design's sky blue) for the chosen child's bar, Bar (money green) for
+// every other bar (the parent's and the overall bar carry tag 0).
+TColor ChildBarColour(int Tag, int Chosen, TColor Bar = clMoneyGreen, TColor ChosenBar = clSkyBlue);

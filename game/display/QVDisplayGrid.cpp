@@ -242,7 +242,7 @@ void TGridSquare::PaintPrint()
     const int Y = FY + Grid.FOrigin.Y + PrintInset;
 
     Canvas.SetBrushStyle(TBrushStyle::Solid);
-    Canvas.SetBrushColour(Cell->GetColour());
+    Canvas.SetBrushColour(Settings().PrintColour(Cell->GetColour()));
     Grid.FScratchRect = TRect{X, Y, X + Grid.FSquareWidth - 2 * PrintInset, Y + Grid.FSquareHeight - 2 * PrintInset};
     Canvas.FillRect(Grid.FScratchRect);
 

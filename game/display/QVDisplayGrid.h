@@ -204,6 +204,12 @@ public:
 
     bool ParentStyle() const { return FParentStyle; }
     TColor GridColour() const { return FGridColour; }
+    // The lines' and boxes' colour (every box takes it); the next paint shows it.
+    void SetGridColour(TColor Colour)
+    {
+        FGridColour = Colour;
+        FBoxColours.fill(Colour);
+    }
     TColor BoxColour(int Box) const { return FBoxColours[static_cast<size_t>(Box)]; }
     int OuterMargin() const { return FOuterMargin; }
     int BoxMargin() const { return FBoxMargin; }

@@ -88,11 +88,12 @@ TPuzzle::~TPuzzle() = default;
 
 void TPuzzle::SetShading(bool Shaded)
 {
-    const TColor Colour = Settings().GetColour(Shaded ? colShadedBg : colNormalBg);
-    for (auto& Cell : FCells) {
-        if (Cell->ParentLinkOfCell())
-            Cell->SetColour(Colour);
-    }
+    // Cells without a partner are always normal cells, in the colour the
+    // settings have now (a dark scheme has no white cells).
+    const TColor Normal = Settings().GetColour(colNormalBg);
+    const TColor Colour = Shaded ? Settings().GetColour(colShadedBg) : Normal;
+    for (auto& Cell : FCells)
+        Cell->SetColour(Cell->ParentLinkOfCell() ? Colour : Normal);
 }
 
 TCell* TPuzzle::CellAt(const TPosition& Position)

@@ -18,6 +18,9 @@ public:
     virtual bool IsMethodEnabled(int Method) const = 0;
     // The hidden "Pencil mark selected square only" box.
     virtual bool PencilSelectedOnly() const = 0;
+    // The colour a cell background shown on screen in Shown is printed in:
+    // a booklet stays dark on light whatever the screen's colours.
+    virtual TColor PrintColour(TColor Shown) const { return Shown; }
 };
 
 // Setting numbers, as the settings are read by number.

@@ -168,3 +168,27 @@ void TSettingsValues::SetColourEnabled(int Number, bool Enabled)
         FColourEnabled[Number] = Enabled;
     }
 }
+
+TColor TSettingsValues::PrintColour(TColor Shown) const
+{
+    if (SchemeOf(FScheme).PrintsOwnColours)
+        return Shown;
+    if (Shown == FColours[colNormalBg])
+        return DefaultColour(colNormalBg);
+    if (Shown == FColours[colShadedBg])
+        return DefaultColour(colShadedBg);
+    return Shown;
+}
+
+void TSettingsValues::ChooseScheme(TSchemeId Scheme)
+{
+    FScheme = Scheme;
+    const std::array<TColor, 14>& Colours = SchemeOf(Scheme).Colours;
+    for (int Number = 1; Number <= ColourCount; ++Number)
+        FColours[static_cast<size_t>(Number)] = Colours[static_cast<size_t>(Number)];
+}
+
+bool TSettingsValues::SchemeCustom() const
+{
+    return !HasSchemeColours(FScheme, FColours);
+}

@@ -5,6 +5,7 @@
 // the settings dialog (the priority pair), so the dialog can bind its
 // controls to it and the store can load and save it by number.
 
+#include "ColourSchemes.h"
 #include "QVSettings.h"
 
 #include <array>
@@ -25,6 +26,18 @@ public:
     TColor GetColour(int Number) const override;
     bool IsMethodEnabled(int Method) const override;
     bool PencilSelectedOnly() const override { return FPencilSelectedOnly; }
+    // Under a scheme that does not print its own colours, the two cell
+    // backgrounds print as Classic's.
+    TColor PrintColour(TColor Shown) const override;
+
+    // The colour scheme last chosen: it gives the window round the grids its
+    // colours. ChooseScheme also sets the thirteen colours; SetScheme (the
+    // store reading it back) leaves them. The scheme shows as "Custom" once
+    // a colour differs from its table.
+    TSchemeId Scheme() const { return FScheme; }
+    void SetScheme(TSchemeId Scheme) { FScheme = Scheme; }
+    void ChooseScheme(TSchemeId Scheme);
+    bool SchemeCustom() const;
 
     // The checked state itself; for 4, 7, 8, 9 and 10 it differs from
     // GetOption when the control is disabled or hidden.
@@ -74,4 +87,5 @@ private:
     std::array<bool, MethodCount> FMethods{};
     bool FPencilSelectedOnly = false;
     int FStepStartStage = 1;
+    TSchemeId FScheme = TSchemeId::Classic;
 };

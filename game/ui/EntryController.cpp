@@ -423,5 +423,6 @@ void TEntryController::PopupAtCursor()
     FPopupPuzzle = PuzzleOf(FParentActive);
     const TGridSquare& Square = Grid.Box(Place.Box).Square(Place.Square);
     const QPoint Centre(Square.X() + Grid.SquareWidth() / 2, Square.Y() + Grid.SquareHeight() / 2);
-    FHost.OpenPopup(FParentActive ? FStrip.ParentImage : FStrip.ChildImage, Centre);
+    TGridImage* Image = FParentActive ? FStrip.ParentImage : FStrip.ChildImage;
+    FHost.OpenPopup(Image, Image->FromGrid(Centre));
 }

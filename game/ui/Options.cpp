@@ -102,8 +102,10 @@ TColourBox* TfrmOptions::MakeColourBox(int Number, const QString& Name, const QS
     Label->setBuddy(Box);
     FColourBoxes[Number] = Box;
     FColourLabels[Number] = Label;
-    connect(Box, &TColourBox::ColourChanged, this,
-            [this, Number](TColor Colour) { FValues.SetColour(Number, Colour); });
+    connect(Box, &TColourBox::ColourChanged, this, [this, Number](TColor Colour) {
+        FValues.SetColour(Number, Colour);
+        ShowValues();
+    });
     return Box;
 }
 
@@ -316,6 +318,20 @@ void TfrmOptions::SetOption(int Number, bool Value)
     ShowValues();
 }
 
+void TfrmOptions::SetScheme(TSchemeId Scheme)
+{
+    FValues.SetScheme(Scheme);
+    ShowValues();
+}
+
+void TfrmOptions::SchemeActivated(int Index)
+{
+    if (Index < 0 || Index >= SchemeCount)
+        return;
+    FValues.ChooseScheme(static_cast<TSchemeId>(Index));
+    ShowValues();
+}
+
 void TfrmOptions::SetColour(int Number, TColor Colour)
 {
     FValues.SetColour(Number, Colour);
@@ -364,6 +380,16 @@ void TfrmOptions::ShowValues()
         FColourBoxes[Number]->SetColour(FValues.GetColour(Number));
         FColourBoxes[Number]->setEnabled(FValues.IsColourEnabled(Number));
         FColourLabels[Number]->setEnabled(FValues.IsColourEnabled(Number));
+    }
+    {
+        // "Custom" is offered only while it is what the colours are.
+        const QSignalBlocker Blocker(FScheme);
+        const bool Custom = FValues.SchemeCustom();
+        if (Custom && FScheme->count() == SchemeCount)
+            FScheme->addItem(tr("Custom"));
+        else if (!Custom && FScheme->count() > SchemeCount)
+            FScheme->removeItem(SchemeCount);
+        FScheme->setCurrentIndex(Custom ? SchemeCount : static_cast<int>(FValues.Scheme()));
     }
     {
         const QSignalBlocker Blocker(FStepStart);

@@ -55,6 +55,9 @@ public:
     // The stage Next Step shows first, 1-4 ("Next Step shows at first:").
     int StepStartStage() const { return FValues.StepStartStage(); }
     void SetStepStartStage(int Stage);
+    // The colour scheme whose colours the window round the grids shows, as
+    // the store reads it back (the thirteen colours are loaded apart).
+    void SetScheme(TSchemeId Scheme);
 
     // The per-game feature rules: the control of setting 7, 8, 9 or 10 (10 is
     // both priority buttons), the colour box 8 or 9 with its label. A
@@ -86,6 +89,8 @@ private:
     QHBoxLayout* MakeStepStartRow(QWidget* Page);
     QWidget* MakeHelpersPage();
     QWidget* MakeAppearancePage();
+    // Takes the scheme at Index of the "Scheme" choice ("Custom" does nothing).
+    void SchemeActivated(int Index);
     QWidget* MakeSolvingPage();
     QWidget* MakeButtonPanel();
     QCheckBox* MakeOptionBox(int Number, const QString& Name, const QString& Caption, QWidget* Parent);
@@ -117,4 +122,7 @@ private:
     std::array<QLabel*, TSettingsValues::ColourCount + 1> FColourLabels{};
     QListWidget* FSolveMethods = nullptr;
     QComboBox* FStepStart = nullptr;
+    // "Classic", "Dark", "High contrast", and "Custom" while the colours are
+    // not the chosen scheme's.
+    QComboBox* FScheme = nullptr;
 };

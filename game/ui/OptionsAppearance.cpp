@@ -2,13 +2,27 @@
 #include "Options.h"
 
 #include "ColourBox.h"
+#include "ColourSchemes.h"
 #include "OptionsPages.h"
 
+#include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
+
+namespace {
+
+// The schemes' captions as the translators see them; the scheme table
+// below the windows holds the same source texts.
+[[maybe_unused]] constexpr const char* SchemeCaptions[] = {
+    QT_TRANSLATE_NOOP("TfrmOptions", "Classic"),
+    QT_TRANSLATE_NOOP("TfrmOptions", "Dark"),
+    QT_TRANSLATE_NOOP("TfrmOptions", "High contrast"),
+};
+
+}  // namespace
 
 QWidget* TfrmOptions::MakeAppearancePage()
 {
@@ -81,15 +95,32 @@ QWidget* TfrmOptions::MakeAppearancePage()
     AddStacked(HiLiteGrid, 0, colHiLiteFore);
     AddStacked(HiLiteGrid, 1, colHiLiteBack);
 
-    // Foreground down the left; LEDs over the two small groups on the right.
+    // Every colour at once, from a scheme.
+    FScheme = new QComboBox(Page);
+    FScheme->setObjectName(QStringLiteral("cbxScheme"));
+    for (int Index = 0; Index < SchemeCount; ++Index)
+        FScheme->addItem(tr(SchemeOf(static_cast<TSchemeId>(Index)).Caption));
+    connect(FScheme, &QComboBox::activated, this, &TfrmOptions::SchemeActivated);
+    auto* SchemeLabel = new QLabel(tr("Sche&me"), Page);
+    SchemeLabel->setObjectName(QStringLiteral("lblScheme"));
+    SchemeLabel->setBuddy(FScheme);
+    auto* SchemeRow = new QHBoxLayout;
+    SchemeRow->setContentsMargins(2, 0, 2, 0);
+    SchemeRow->setSpacing(8);
+    SchemeRow->addWidget(SchemeLabel);
+    SchemeRow->addWidget(FScheme, 1);
+
+    // Foreground down the left; the scheme and the LEDs over the two small
+    // groups on the right.
     auto* Layout = new QGridLayout(Page);
     Layout->setContentsMargins(8, 4, 8, 4);
     Layout->setHorizontalSpacing(6);
     Layout->setVerticalSpacing(4);
-    Layout->addWidget(Foreground, 0, 0, 2, 1);
-    Layout->addWidget(Leds, 0, 1, 1, 2);
-    Layout->addWidget(Background, 1, 1);
-    Layout->addWidget(HiLites, 1, 2);
+    Layout->addWidget(Foreground, 0, 0, 3, 1);
+    Layout->addLayout(SchemeRow, 0, 1, 1, 2);
+    Layout->addWidget(Leds, 1, 1, 1, 2);
+    Layout->addWidget(Background, 2, 1);
+    Layout->addWidget(HiLites, 2, 2);
     // Room for a hex name in the Foreground boxes and for the longer colour
     // names in the two narrow groups.
     Layout->setColumnMinimumWidth(0, 282);

@@ -4,6 +4,7 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QBoxLayout>
 #include <QEvent>
 #include <QLabel>
 #include <QWidget>
@@ -41,9 +42,12 @@ TPlayClock::TPlayClock(QLabel& StepLine, QWidget& Grids) : QObject(&Grids), FSte
     // screen reader is told of each second.
     FTimer->setAccessibleName(tr("Time played"));
     FTimer->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    const QRect Line = FStepLine.geometry();
-    FTimer->setGeometry(Line.right() + 1 - TimerWidth, Line.top(), TimerWidth, Line.height());
+    FTimer->setFixedWidth(TimerWidth);
     FTimer->hide();
+    // Beside the step line in the line's row, which gives it the row's
+    // right end.
+    if (auto* Row = qobject_cast<QBoxLayout*>(Panel->layout()))
+        Row->addWidget(FTimer);
 
     static const bool Registered = (QAccessible::installFactory(PausedCoverFactory), true);
     (void)Registered;
@@ -114,11 +118,10 @@ void TPlayClock::ShowTimer(bool Shown)
     if (Shown == FTimerShown)
         return;
     FTimerShown = Shown;
-    // The step line gives the timer its right end, and takes it back.
-    QRect Line = FStepLine.geometry();
-    Line.setWidth(Line.width() + (Shown ? -TimerWidth : TimerWidth));
-    FStepLine.setGeometry(Line);
+    // The step line's row gives the timer its right end, and takes it back.
     FTimer->setVisible(Shown);
+    if (QLayout* Row = FTimer->parentWidget()->layout())
+        Row->activate();
     Follow();
 }
 

@@ -10,6 +10,7 @@
 #include "PlayerFolders.h"
 #include "PuzzleXLink.h"
 #include "QVDisplayGrid.h"
+#include "ZoomController.h"
 
 #include <QAction>
 #include <QApplication>
@@ -22,8 +23,7 @@
 
 TfrmMain::TfrmMain(const std::string& ProgramFolder, QWidget* Owner)
     : QMainWindow(Owner, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                             Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
-                             Qt::MSWindowsFixedSizeDialogHint),
+                             Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint),
       FProgramFolder(ProgramFolder)
 {
     setObjectName(QStringLiteral("frmMain"));
@@ -31,8 +31,9 @@ TfrmMain::TfrmMain(const std::string& ProgramFolder, QWidget* Owner)
     FFiles = std::make_unique<TFileCommands>(static_cast<TFileHost&>(*this), FStore, *this, FProgramFolder);
     BuildPanels();
     BuildMenus();
-    // The window keeps the size of its panels; ArrangePanels changes it.
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    // The window is as large as its panels at the zoom; a frame dragged or
+    // the window maximised sets the zoom (the zoom controller).
+    connect(&ZoomControl(), &TZoomController::ZoomChanged, this, [this] { UpdateZoomItems(); });
 
     FCatalogue = std::make_unique<TGamesDataFile>(PlayerCatalogueFolders(FProgramFolder), FReporter);
     const std::string& Catalogue = FCatalogue->Folders().CatalogueFile();
@@ -45,11 +46,20 @@ TfrmMain::TfrmMain(const std::string& ProgramFolder, QWidget* Owner)
 
 TfrmMain::~TfrmMain()
 {
+    // The zoom and place stored while the store is still there.
+    if (FShown)
+        ZoomControl().StorePlace();
     // The grids go before the pyramid they draw, so nothing paints through a
     // freed link.
     ForgetPyramid();
     FChildGrid.reset();
     FParentGrid.reset();
+}
+
+TZoomController& TfrmMain::ZoomControl() const
+{
+    // Made with the panels, so it is there for the window's whole life.
+    return *findChild<TZoomController*>(QString(), Qt::FindDirectChildrenOnly);
 }
 
 void TfrmMain::SetDialogs(TfrmOptions* Options, TfrmChoosePuzzle* Choose)
@@ -92,6 +102,7 @@ void TfrmMain::closeEvent(QCloseEvent* Event)
         // A clean end: nothing is left to recover, whatever was saved.
         RecordPlayedTime();
         FRecovery->Remove();
+        ZoomControl().StorePlace();
         Event->accept();
         emit Closed();
     } else {

@@ -13,7 +13,8 @@
 // settings), FileCommands (saving, loading, the booklet), RecoveryKeeper
 // (the game kept safe from an unclean end), RecordKeeper (the
 // record of every game played), PlayClock (time played, the timer, the
-// pause). The window's own
+// pause), ZoomController (the zoom, the window's size and place) with
+// WindowScheme (the colour scheme round the grids). The window's own
 // code is kept in files by concern: QVMain.cpp (creation, showing, closing, the keys),
 // QVMainCompose.cpp (panels and widgets), QVMainMenus.cpp (main and pop-up
 // menus, the View menu shown from the view settings), QVMainGame.cpp
@@ -76,6 +77,8 @@ class TPuzzle;
 class TPuzzleXLink;
 class TQVCell;
 class TStream;
+class TZoomController;
+struct TColourScheme;
 
 class TfrmMain : public QMainWindow,
                  private TEntryHost,
@@ -114,6 +117,9 @@ public:
     // box, stores the choice and says it.
     void ParentChoosesChildClick();
     void AttachGrids();
+    // Every puzzle in the cell colours in force: the parent and child Shown
+    // as on screen (linked cells shaded), the other children plain.
+    void ShadePuzzles(int Shown);
     void EnableGameMenus();
 
     // Refresh cycle.
@@ -146,6 +152,8 @@ public:
     TRecoveryKeeper& Recovery() const { return *FRecovery; }
     // The record of every game played.
     TRecordKeeper& Records() const { return *FRecords; }
+    // The zoom and the window's size and place (a child of the window).
+    TZoomController& ZoomControl() const;
     // The time played, the timer and the pause.
     TPlayClock& PlayClock() const { return *FPlay; }
 
@@ -215,6 +223,12 @@ private:
     void BuildControlPanel(QWidget* Panel, TEntryStrip& Strip);
     void BuildBarPanel(QWidget* Panel);
     void BuildStepPanel(QWidget* Panel);
+    // The colour scheme in force, and the window round the grids painted in
+    // it (the panels, menus, grid lines and bars).
+    const TColourScheme& Scheme() const;
+    void ApplyScheme();
+    // The bars in the scheme's colours, the chosen child's standing out.
+    void ColourBars(int Chosen);
 
     // QVMainMenus.cpp and QVMainCommands.cpp: the command table, and the
     // main menu and the pop-up menu made from it. A row's handler runs
@@ -235,6 +249,11 @@ private:
     void ChooseScope(THighlightScope Scope);
     void TimerClick();
     void PauseClick();
+    // The View menu's zoom commands; their states follow the zoom.
+    void ZoomInClick();
+    void ZoomOutClick();
+    void ActualSizeClick();
+    void UpdateZoomItems();
     // The pop-up menu is made when first opened; each time it opens it takes
     // its state from the window (highlight, child, sheets offered).
     void BuildPopupMenu();

@@ -167,6 +167,12 @@ const std::vector<TCommand>& TfrmMain::CommandTable()
         Timer.Kind = K::Check;
         Add(Timer);
         Add(Row(M::View, "Pause1", QT_TR_NOOP("Pau&se"), "Pause", [](F& W, int) { W.PauseClick(); }));
+        // Ctrl+0 stays the highlight's; the zoom's 100% is Ctrl+Alt+0.
+        Add(Separator(M::View, "N15"));
+        Add(Row(M::View, "ZoomIn1", QT_TR_NOOP("Zoom &In"), "Ctrl++;Ctrl+=", [](F& W, int) { W.ZoomInClick(); }));
+        Add(Row(M::View, "ZoomOut1", QT_TR_NOOP("Zoom &Out"), "Ctrl+-", [](F& W, int) { W.ZoomOutClick(); }));
+        Add(Row(M::View, "ActualSize1", QT_TR_NOOP("Actual Si&ze"), "Ctrl+Alt+0",
+                [](F& W, int) { W.ActualSizeClick(); }));
         Add(Separator(M::View, "N7", P::HiLites));
         Add(Menu(M::View, "HiLites1", QT_TR_NOOP("Hi &Lites"), M::HiLites, P::HiLites));
         Add(Radio(Row(M::HiLites, "Childonly1", QT_TR_NOOP("&Child only"), "",

@@ -9,6 +9,8 @@
 #include "GridImage.h"
 #include "LedShape.h"
 #include "MyProgressBar.h"
+#include "WindowScheme.h"
+#include "ZoomController.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -79,23 +81,27 @@ QPushButton* MakeClearButton(QWidget* Sheet, const char* Name)
 
 void TfrmMain::BuildPanels()
 {
+    // The client area shows the panel colour round the content, which holds
+    // the panels at the zoom.
     auto* Client = new QWidget(this);
     Client->setObjectName(QStringLiteral("ClientArea"));
     Client->setAutoFillBackground(true);
     QPalette Palette = Client->palette();
     Palette.setColor(QPalette::Window, QColorOf(clMoneyGreen));
     Client->setPalette(Palette);
-    auto* Layout = new QVBoxLayout(Client);
+    auto* Content = new QWidget(Client);
+    Content->setObjectName(QStringLiteral("pnlContent"));
+    auto* Layout = new QVBoxLayout(Content);
     Layout->setContentsMargins(0, 0, 0, 0);
     Layout->setSpacing(0);
 
-    FPanels.Leds = MakePanel(Client, "pnlLeds", LedPanelHeight);
-    FPanels.Grids = MakePanel(Client, "pnl2Grids", GridPanelHeight);
-    FPanels.Controls = MakePanel(Client, "pnlControls", ControlPanelHeight);
-    FPanels.Bars = MakePanel(Client, "pnlAllProgressBars", BarPanelHeight);
+    FPanels.Leds = MakePanel(Content, "pnlLeds", LedPanelHeight);
+    FPanels.Grids = MakePanel(Content, "pnl2Grids", GridPanelHeight);
+    FPanels.Controls = MakePanel(Content, "pnlControls", ControlPanelHeight);
+    FPanels.Bars = MakePanel(Content, "pnlAllProgressBars", BarPanelHeight);
     // The bars change with every entry; a screen reader reads them on demand.
     ReadAsStatusBar(FPanels.Bars);
-    FPanels.Step = MakePanel(Client, "pnlStep", StepPanelHeight);
+    FPanels.Step = MakePanel(Content, "pnlStep", StepPanelHeight);
     for (QWidget* Panel : {FPanels.Leds, FPanels.Grids, FPanels.Controls, FPanels.Bars, FPanels.Step})
         Layout->addWidget(Panel);
     Layout->addStretch(1);
@@ -129,6 +135,8 @@ void TfrmMain::BuildPanels()
         if (const QWidget* Sheet = FPageControl->ActivePage(); Sheet != nullptr && isVisible())
             FNarrator->Say(tr("%1 sheet").arg(Sheet->accessibleName()));
     });
+    // Every control is made: the zoom takes note of the design.
+    (new TZoomController(*this, *Client, *Content, FStore))->NoteDesign();
 }
 
 void TfrmMain::BuildLedPanel(QWidget* Panel)
@@ -304,7 +312,12 @@ void TfrmMain::BuildStepPanel(QWidget* Panel)
     Line->setWordWrap(true);
     Line->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     Line->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    Line->setGeometry(LeftX + 4, 1, RightX + GridImageSize - LeftX - 8, StepPanelHeight - 2);
+    // The line takes the panel's width between the grids' outer edges; the
+    // play clock's timer, when shown, takes its right end.
+    auto* Row = new QHBoxLayout(Panel);
+    Row->setContentsMargins(LeftX + 4, 1, ClientWidth - (RightX + GridImageSize - 4), 1);
+    Row->setSpacing(0);
+    Row->addWidget(Line, 1);
     FSteps = std::make_unique<TStepPresenter>(static_cast<TStepHost&>(*this), *Line);
     FMistakes = std::make_unique<TMistakePresenter>(static_cast<TStepHost&>(*this), *Line);
     FPlay = new TPlayClock(*Line, *FPanels.Grids);

@@ -19,6 +19,8 @@
 #include "Puzzle.h"
 #include "PuzzleXLink.h"
 #include "QVDisplayGrid.h"
+#include "WindowScheme.h"
+#include "ZoomController.h"
 #include "QVSettings.h"
 #include "RecordKeeper.h"
 #include "Statistics.h"
@@ -39,8 +41,8 @@ constexpr const char* UnreadablePuzzle = "Unable to read puzzle - contact Tavrel
 
 void TfrmMain::FormShow()
 {
-    FParentGrid = std::make_unique<TGrid>(FImage1->Canvas(), true, GridImageSize, GridImageSize, clSkyBlue);
-    FChildGrid = std::make_unique<TGrid>(FImage2->Canvas(), false, GridImageSize, GridImageSize, clSkyBlue);
+    FParentGrid = std::make_unique<TGrid>(FImage1->Canvas(), true, GridImageSize, GridImageSize, Scheme().GridLines);
+    FChildGrid = std::make_unique<TGrid>(FImage2->Canvas(), false, GridImageSize, GridImageSize, Scheme().GridLines);
     FParentGrid->SetPaintListener(FImage1);
     FChildGrid->SetPaintListener(FImage2);
     // A square's name tells the square it is linked to.
@@ -55,6 +57,7 @@ void TfrmMain::FormShow()
     FImage2->SetAccessibleGridName(QStringLiteral("Child 1"));
 
     FStore.LoadOptions(*FOptions);
+    ApplyScheme();
     FStore.LoadViewOptions(FView, FHideOpts && GameSetsPencilStyle(FHideOpts->Shown()));
     ShowViewOptions();
     FShowHints = FOptions->GetOption(optMainHints);
@@ -65,11 +68,10 @@ void TfrmMain::FormShow()
         StartUpGame();
     ArrangePanels();
     Command("PageSetup1")->setVisible(false);
-
-    if (const QScreen* Screen = screen()) {
-        const QRect Available = Screen->availableGeometry();
-        move(Available.center() - QPoint(frameGeometry().width() / 2, frameGeometry().height() / 2));
-    }
+    // The zoom and place of the last run, within the screen; the first run
+    // at 100% in the middle of it.
+    ZoomControl().Restore();
+    UpdateZoomItems();
 }
 
 void TfrmMain::StartUpGame()
@@ -224,6 +226,9 @@ void TfrmMain::AttachGrids()
     const int Shown = FCurrentChild >= 1 && FCurrentChild <= FXLink->ChildCount() ? FCurrentChild : 1;
     TQVDisplayLink* ParentLink = FXLink->GetLink(0);
     TQVDisplayLink* ChildLink = FXLink->GetLink(Shown);
+    // The children not on screen show through the parent's grid in the
+    // normal cell colour of the settings.
+    ShadePuzzles(Shown);
     ParentLink->SetDisplay(nullptr);
     ChildLink->SetDisplay(nullptr);
     FParentGrid->SetLink(nullptr);
@@ -234,6 +239,13 @@ void TfrmMain::AttachGrids()
     FParentGrid->SetLink(ParentLink);
     Puzzle(0)->Refresh();
     Puzzle(Shown)->Refresh();
+}
+
+void TfrmMain::ShadePuzzles(int Shown)
+{
+    for (int Index = 0; FXLink != nullptr && Index <= FXLink->ChildCount(); ++Index)
+        if (TPuzzle* One = Puzzle(Index))
+            One->SetShading(Index == 0 || Index == Shown);
 }
 
 bool TfrmMain::SelectChild(int N)
@@ -252,9 +264,7 @@ bool TfrmMain::SelectChild(int N)
     const TGridsHeld Held(*this);
     if (TQVDisplayLink* Old = FXLink->GetLink(FCurrentChild); FCurrentChild >= 1 && Old != nullptr)
         Old->SetDisplay(nullptr);
-    for (TMyProgressBar* Bar : FBars)
-        Bar->SetBarColor(ChildBarColour(Bar->property("Tag").toInt(), N));
-    FProgressOverAll->SetBarColor(ChildBarColour(0, N));
+    ColourBars(N);
     FCurrentChild = N;
     Command(QStringLiteral("mnuChild%1").arg(N).toStdString())->setChecked(true);
     TQVDisplayLink* Link = FXLink->GetLink(N);
@@ -300,11 +310,13 @@ void TfrmMain::StatisticsClick()
 void TfrmMain::SettingsClick()
 {
     if (FOptions->exec() == QDialog::Accepted) {
+        ApplyScheme();
         ArrangePanels();
         FShowHints = FOptions->GetOption(optMainHints);
         RefreshAll(false);
-        if (TPuzzle* Child = Puzzle(FCurrentChild))
-            Child->SetShading(true);
+        // Every puzzle takes the colours now in force; the parent's grid
+        // shows the cells of children not on screen too.
+        ShadePuzzles(FCurrentChild);
         RepaintGrids();
         FStore.SaveOptions(*FOptions);
     } else {

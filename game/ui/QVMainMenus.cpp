@@ -5,6 +5,7 @@
 #include "ButtonPageControl.h"
 #include "HideOpts.h"
 #include "PuzzleXLink.h"
+#include "ZoomController.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -138,6 +139,8 @@ void TfrmMain::BuildPopupMenu()
     for (const TCommand& Row : CommandTable())
         if (InPopup(Row.Menu))
             MakeCommand(Row, Groups);
+    // The pop-up's menus take the colour scheme as the main menu's have.
+    ApplyScheme();
 }
 
 std::vector<std::pair<TFeaturePart, QAction*>> TfrmMain::FeatureItems() const
@@ -259,4 +262,30 @@ void TfrmMain::TimerClick()
 void TfrmMain::PauseClick()
 {
     FPlay->SetPaused(!FPlay->Paused());
+}
+
+void TfrmMain::ZoomInClick()
+{
+    ZoomControl().ZoomIn();
+}
+
+void TfrmMain::ZoomOutClick()
+{
+    ZoomControl().ZoomOut();
+}
+
+void TfrmMain::ActualSizeClick()
+{
+    ZoomControl().ActualSize();
+}
+
+void TfrmMain::UpdateZoomItems()
+{
+    const TZoomController& Zoom = ZoomControl();
+    if (QAction* In = Command("ZoomIn1"))
+        In->setEnabled(Zoom.CanZoomIn());
+    if (QAction* Out = Command("ZoomOut1"))
+        Out->setEnabled(Zoom.CanZoomOut());
+    if (QAction* Actual = Command("ActualSize1"))
+        Actual->setEnabled(Zoom.CanZoomOut());
 }

@@ -10,10 +10,13 @@
 #include "Puzzle.h"
 #include "PuzzleXLink.h"
 #include "QVDisplayGrid.h"
+#include "WindowScheme.h"
+#include "ZoomController.h"
 
 #include <QApplication>
 #include <QFileInfo>
 #include <QLayout>
+#include <QMenu>
 
 namespace {
 
@@ -127,14 +130,9 @@ void TfrmMain::ArrangePanels()
 
 void TfrmMain::FitClientHeight()
 {
-    // The window takes the height of the panels it shows; a hidden controls
-    // panel (a paper game) leaves no empty band.
-    int Height = GridPanelHeight;
-    for (QWidget* Panel : {FPanels.Leds, FPanels.Controls, FPanels.Bars, FPanels.Step})
-        if (Panel->isVisibleTo(this))
-            Height += Panel->height();
-    centralWidget()->setFixedSize(ClientWidth, Height);
-    layout()->activate();
+    // The window takes the height of the panels it shows at the zoom; a
+    // hidden controls panel (a paper game) leaves no empty band.
+    ZoomControl().PanelsChanged();
 }
 
 void TfrmMain::SetCaption(const QString& FileName)
@@ -145,4 +143,35 @@ void TfrmMain::SetCaption(const QString& FileName)
     // The caption is the main window's alone: the application's display name
     // stays unset, so no dialog's caption gets the game's name appended.
     setWindowTitle(Text);
+}
+
+const TColourScheme& TfrmMain::Scheme() const
+{
+    return SchemeOf(FOptions != nullptr ? FOptions->Values().Scheme() : TSchemeId::Classic);
+}
+
+void TfrmMain::ApplyScheme()
+{
+    const TColourScheme& Shown = Scheme();
+    std::vector<QMenu*> Menus;
+    for (QMenu* Menu : FMenus)
+        if (Menu != nullptr)
+            Menus.push_back(Menu);
+    std::vector<TMyProgressBar*> Bars(FBars.begin(), FBars.end());
+    Bars.push_back(FProgressOverAll);
+    PaintWindowScheme(Shown, *centralWidget(), menuWidget(), Menus, Bars);
+    ColourBars(FCurrentChild);
+    for (TGrid* Grid : {FParentGrid.get(), FChildGrid.get()})
+        if (Grid != nullptr && Grid->GridColour() != Shown.GridLines) {
+            Grid->SetGridColour(Shown.GridLines);
+            Grid->RepaintAll();
+        }
+}
+
+void TfrmMain::ColourBars(int Chosen)
+{
+    const TColourScheme& Shown = Scheme();
+    for (TMyProgressBar* Bar : FBars)
+        Bar->SetBarColor(ChildBarColour(Bar->property("Tag").toInt(), Chosen, Shown.Bar, Shown.ChosenBar));
+    FProgressOverAll->SetBarColor(ChildBarColour(0, Chosen, Shown.Bar, Shown.ChosenBar));
 }

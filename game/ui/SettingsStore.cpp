@@ -12,6 +12,8 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
+#include <cmath>
+#include <cstdlib>
 #include <filesystem>
 #include <optional>
 #include <system_error>
@@ -238,6 +240,7 @@ void TSettingsStore::SaveOptions(const TfrmOptions& Options)
     for (int Number = 1; Number <= TSettingsValues::ColourCount; ++Number)
         Write(Store, Key(OptionsGroup, ColourName(Number)), static_cast<uint>(Options.GetColour(Number)));
     Write(Store, Key(OptionsGroup, StepStageName), static_cast<uint>(Options.StepStartStage()));
+    Write(Store, Key(OptionsGroup, SchemeName), QString::fromLatin1(SchemeOf(Options.Values().Scheme()).StoredName));
 }
 
 void TSettingsStore::LoadOptions(TfrmOptions& Options)
@@ -259,6 +262,50 @@ void TSettingsStore::LoadOptions(TfrmOptions& Options)
     // Missing or out of range: the place to look.
     const std::optional<uint32_t> Stage = ReadWord(Store, Key(OptionsGroup, StepStageName));
     Options.SetStepStartStage(Stage && *Stage <= TSettingsValues::StepStageCount ? static_cast<int>(*Stage) : 1);
+    // Missing or unknown: the design's colours round the grids.
+    Options.SetScheme(
+        SchemeNamed(Store.value(Key(OptionsGroup, SchemeName)).toString().toStdString()).value_or(TSchemeId::Classic));
+}
+
+void TSettingsStore::SaveWindowPlace(const TWindowPlace& Place)
+{
+    TScope Scope(*this);
+    QSettings& Store = Open();
+    Write(Store, Key(WindowGroup, "Zoom"), static_cast<int>(std::lround(Place.Zoom * 1000)));
+    Write(Store, Key(WindowGroup, "Left"), Place.X);
+    Write(Store, Key(WindowGroup, "Top"), Place.Y);
+    Write(Store, Key(WindowGroup, "Width"), Place.Width);
+    Write(Store, Key(WindowGroup, "Height"), Place.Height);
+    Write(Store, Key(WindowGroup, "Maximised"), Place.Maximised ? 1 : 0);
+}
+
+TWindowPlace TSettingsStore::ReadWindowPlace()
+{
+    TScope Scope(*this);
+    TWindowPlace Place;
+    if (!GroupExists(WindowGroup))
+        return Place;
+    QSettings& Store = Open();
+    const auto Number = [&](const char* Name) {
+        const std::optional<uint32_t> Word = ReadWord(Store, Key(WindowGroup, Name));
+        return Word ? std::optional<int>(static_cast<int32_t>(*Word)) : std::nullopt;
+    };
+    const std::optional<int> Zoom = Number("Zoom"), X = Number("Left"), Y = Number("Top"), Width = Number("Width"),
+                             Height = Number("Height"), Maximised = Number("Maximised");
+    // Sizes beyond any screen are brought inside one on showing; these
+    // bounds only keep the arithmetic sound.
+    constexpr int Largest = 1 << 20;
+    if (!Zoom || !X || !Y || !Width || !Height || !Maximised || *Zoom < 1000 || *Zoom > 100000 || *Width < 1 ||
+        *Height < 1 || *Width > Largest || *Height > Largest || std::abs(*X) > Largest || std::abs(*Y) > Largest)
+        return Place;
+    Place.Known = true;
+    Place.Zoom = *Zoom / 1000.0;
+    Place.X = *X;
+    Place.Y = *Y;
+    Place.Width = *Width;
+    Place.Height = *Height;
+    Place.Maximised = *Maximised != 0;
+    return Place;
 }
 
 void TSettingsStore::SaveViewOptions(const TViewOptions& View, bool WithPencilStyle)

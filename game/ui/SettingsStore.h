@@ -30,6 +30,18 @@ struct TNewPyramidChoice {
     TGrade Grade;
 };
 
+// The main window's zoom and place on the screen (its frame left out).
+struct TWindowPlace {
+    // False when nothing is stored: the window starts at 100%, centred.
+    bool Known = false;
+    double Zoom = 1.0;
+    int X = 0;
+    int Y = 0;
+    int Width = 0;
+    int Height = 0;
+    bool Maximised = false;
+};
+
 struct TLastGame {
     uint32_t Issue = 1;
     uint32_t Game = 1;
@@ -45,6 +57,11 @@ public:
     static constexpr const char* OptionsGroup = "Options";
     // The stage Next Step shows first, 1-4.
     static constexpr const char* StepStageName = "StepStartStage";
+    // The colour scheme chosen last, by its stored name.
+    static constexpr const char* SchemeName = "ColourScheme";
+    // The main window's zoom (in thousandths) and place: "Zoom", "Left",
+    // "Top", "Width", "Height", "Maximised".
+    static constexpr const char* WindowGroup = "Window";
 
     TSettingsStore();
     ~TSettingsStore();
@@ -63,9 +80,13 @@ public:
     void SaveNewPyramidChoice(const TNewPyramidChoice& Choice);
     // Any layout, singles, when nothing sound is stored.
     TNewPyramidChoice ReadNewPyramidChoice();
+    void SaveWindowPlace(const TWindowPlace& Place);
+    // Not Known when any part is missing or makes no sense (a size below a
+    // pixel, a zoom below 100%).
+    TWindowPlace ReadWindowPlace();
 
-    // The eleven booleans (their checked state), thirteen colours and the
-    // stage Next Step starts at.
+    // The eleven booleans (their checked state), thirteen colours, the
+    // colour scheme and the stage Next Step starts at.
     void SaveOptions(const TfrmOptions& Options);
     // Reads them into the dialog; with nothing stored yet, stores the
     // dialog's own state instead.

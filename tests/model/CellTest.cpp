@@ -226,14 +226,16 @@ TEST(CellTest, ShownColourIsThePartnersInTheParent)
     Scope.Values.SetColour(colNormalBg, clSkyBlue);
     Pair.Child.SetShading(true);
     EXPECT_EQ(Pair.ChildCell(3)->GetColour(), clMoneyGreen);
-    EXPECT_EQ(Pair.Child.CellAt(0, 0)->GetColour(), clWhite);
+    // A cell without a partner is a normal cell, shaded or not, in the
+    // normal colour in force (a dark scheme has no white cells).
+    EXPECT_EQ(Pair.Child.CellAt(0, 0)->GetColour(), clSkyBlue);
     EXPECT_EQ(Pair.ParentCell(3)->GetShownColour(), clMoneyGreen);
     EXPECT_EQ(Pair.ParentCell(3)->GetColour(), clWhite);
     Pair.Child.SetShading(false);
     EXPECT_EQ(Pair.ChildCell(3)->GetColour(), clSkyBlue);
-    // The parent's cells have no parent link and keep their colour.
+    // The parent's cells have no parent link: never shaded.
     Pair.Parent.SetShading(true);
-    EXPECT_EQ(Pair.ParentCell(3)->GetColour(), clWhite);
+    EXPECT_EQ(Pair.ParentCell(3)->GetColour(), clSkyBlue);
 }
 
 TEST(CellTest, EmptyCandidatesRaiseOnlyDuringBulkUpdates)
