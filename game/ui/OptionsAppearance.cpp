@@ -48,18 +48,18 @@ QWidget* TfrmOptions::MakeAppearancePage()
     };
 
     QGroupBox* Foreground = MakeOptionsGroup(QStringLiteral("grpForeground"), QStringLiteral(" Foreground "), Page);
-    MakeColourBox(colRevealed, QStringLiteral("colRevealed"), QStringLiteral("lblRevealed"),
-                  QStringLiteral("&Revealed value"), Foreground);
-    MakeColourBox(colEntered, QStringLiteral("colEntered"), QStringLiteral("lblEntered"),
-                  QStringLiteral("&Entered Value"), Foreground);
-    MakeColourBox(colInvalid, QStringLiteral("colInvalid"), QStringLiteral("lblInvalidEntry"),
-                  QStringLiteral("&Invalid entry"), Foreground);
+    MakeColourBox(colRevealed, QStringLiteral("colRevealed"), QStringLiteral("lblRevealed"), tr("&Revealed value"),
+                  Foreground);
+    MakeColourBox(colEntered, QStringLiteral("colEntered"), QStringLiteral("lblEntered"), tr("&Entered Value"),
+                  Foreground);
+    MakeColourBox(colInvalid, QStringLiteral("colInvalid"), QStringLiteral("lblInvalidEntry"), tr("&Invalid entry"),
+                  Foreground);
     MakeColourBox(colIncorrect, QStringLiteral("colIncorrect"), QStringLiteral("lblIncorrectEntry"),
-                  QStringLiteral("In&correct entry"), Foreground);
+                  tr("In&correct entry"), Foreground);
     MakeColourBox(colPencilMarks, QStringLiteral("colPencilMarks"), QStringLiteral("lblPencilMarks"),
-                  QStringLiteral("&Pencil marks"), Foreground);
+                  tr("&Pencil marks"), Foreground);
     MakeColourBox(colPenSelected, QStringLiteral("colPenSelected"), QStringLiteral("lblPenSelected"),
-                  QStringLiteral("&Selected square"), Foreground);
+                  tr("&Selected square"), Foreground);
     QGridLayout* ForeGrid = MakeGrid(Foreground);
     const int ForegroundOrder[] = {colRevealed, colEntered, colInvalid, colIncorrect, colPencilMarks, colPenSelected};
     for (int Row = 0; Row < 6; ++Row)
@@ -67,30 +67,28 @@ QWidget* TfrmOptions::MakeAppearancePage()
     ForeGrid->setRowStretch(6, 1);
 
     QGroupBox* Leds = MakeOptionsGroup(QStringLiteral("grpLeds"), QStringLiteral(" LEDs "), Page);
-    MakeColourBox(colLEDoff, QStringLiteral("colLEDoff"), QStringLiteral("lblLEDoff"), QStringLiteral("&Off"), Leds);
-    MakeColourBox(colLED8, QStringLiteral("colLED8"), QStringLiteral("lblLED8"), QStringLiteral("&8 Entries present"),
-                  Leds);
-    MakeColourBox(colLED9, QStringLiteral("colLED9"), QStringLiteral("lblLED9"), QStringLiteral("&9 Entries Present"),
-                  Leds);
+    MakeColourBox(colLEDoff, QStringLiteral("colLEDoff"), QStringLiteral("lblLEDoff"), tr("&Off"), Leds);
+    MakeColourBox(colLED8, QStringLiteral("colLED8"), QStringLiteral("lblLED8"), tr("&8 Entries present"), Leds);
+    MakeColourBox(colLED9, QStringLiteral("colLED9"), QStringLiteral("lblLED9"), tr("&9 Entries Present"), Leds);
     QGridLayout* LedGrid = MakeGrid(Leds);
     AddRow(LedGrid, 0, colLEDoff);
     AddRow(LedGrid, 1, colLED8);
     AddRow(LedGrid, 2, colLED9);
 
     QGroupBox* Background = MakeOptionsGroup(QStringLiteral("grpBackground"), QStringLiteral(" Background "), Page);
-    MakeColourBox(colNormalBg, QStringLiteral("colNormalBg"), QStringLiteral("lblNormalBg"),
-                  QStringLiteral("&Normal cell"), Background);
-    MakeColourBox(colShadedBg, QStringLiteral("colShadedBg"), QStringLiteral("lblShadedBg"),
-                  QStringLiteral("&Linked cell"), Background);
+    MakeColourBox(colNormalBg, QStringLiteral("colNormalBg"), QStringLiteral("lblNormalBg"), tr("&Normal cell"),
+                  Background);
+    MakeColourBox(colShadedBg, QStringLiteral("colShadedBg"), QStringLiteral("lblShadedBg"), tr("&Linked cell"),
+                  Background);
     QGridLayout* BackGrid = MakeGrid(Background);
     AddStacked(BackGrid, 0, colNormalBg);
     AddStacked(BackGrid, 1, colShadedBg);
 
     QGroupBox* HiLites = MakeOptionsGroup(QStringLiteral("grpHiLites"), QStringLiteral(" Hi Lites "), Page);
-    MakeColourBox(colHiLiteFore, QStringLiteral("colHiLiteFore"), QStringLiteral("lblHiLiteFore"),
-                  QStringLiteral("&Font"), HiLites);
-    MakeColourBox(colHiLiteBack, QStringLiteral("colHiLiteBack"), QStringLiteral("lblHiLiteBack"),
-                  QStringLiteral("&Background"), HiLites);
+    MakeColourBox(colHiLiteFore, QStringLiteral("colHiLiteFore"), QStringLiteral("lblHiLiteFore"), tr("&Font"),
+                  HiLites);
+    MakeColourBox(colHiLiteBack, QStringLiteral("colHiLiteBack"), QStringLiteral("lblHiLiteBack"), tr("&Background"),
+                  HiLites);
     QGridLayout* HiLiteGrid = MakeGrid(HiLites);
     AddStacked(HiLiteGrid, 0, colHiLiteFore);
     AddStacked(HiLiteGrid, 1, colHiLiteBack);
