@@ -175,6 +175,7 @@ void TfrmMain::ShowFirstMistakeClick()
         return;
     ClearStep();
     FMistakes->ShowFirstMistakeClick();
+    FNarrator->Say(FSteps->LineText());
 }
 
 void TfrmMain::UndoToMistakeClick()
@@ -184,6 +185,7 @@ void TfrmMain::UndoToMistakeClick()
     ClearStep();
     FMistakes->UndoToMistakeClick();
     UpdateRedoItem();
+    FNarrator->Say(FSteps->LineText());
 }
 
 int TfrmMain::StepStartStage() const

@@ -257,6 +257,10 @@ TEST(Accessibility, EachKeyIsSpokenOnceAndBriefly)
     Said = Rig.Said(Qt::Key_F2);
     EXPECT_FALSE(Said.isEmpty());
     EXPECT_EQ(Said, Rig.Find<QLabel>("lblStep")->text());
+    // The first mistake's line is told as the step's is.
+    Said = Rig.Said(Qt::Key_M, Qt::ControlModifier);
+    EXPECT_FALSE(Said.isEmpty());
+    EXPECT_EQ(Said, Rig.Find<QLabel>("lblStep")->text());
 }
 
 TEST(Accessibility, PencilMarksAndErasuresSayTheMark)
