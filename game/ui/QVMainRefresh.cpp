@@ -80,7 +80,8 @@ void TfrmMain::UpdateLeds(int Which)
         TLedShape& Led = *FLeds[First + Digit];
         Led.SetBrushColor(Colours[Digit]);
         const int Rows = Shown->DigitRowCount(static_cast<int>(Digit) + 1);
-        SetSpokenName(Led, QStringLiteral("Digit %1: %2 %3").arg(Digit + 1).arg(Rows).arg(Rows == 1 ? "row" : "rows"));
+        SetSpokenName(Led, Rows == 1 ? tr("Digit %1: 1 row").arg(Digit + 1)
+                                     : tr("Digit %1: %2 rows").arg(Digit + 1).arg(Rows));
     }
 }
 
