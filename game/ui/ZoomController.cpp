@@ -432,9 +432,16 @@ void TZoomController::Restore()
     if (!Stored.Known || Screen == nullptr) {
         SetZoom(Zoom::Smallest);
         if (Screen != nullptr) {
+            // Centred, and inside the screen where the window is the
+            // larger: the place stored at the close is then the place the
+            // next start keeps.
             const QRect Available = Screen->availableGeometry();
-            FWindow.move(Available.center() -
-                         QPoint(FWindow.frameGeometry().width() / 2, FWindow.frameGeometry().height() / 2));
+            const QSize Frame = FWindow.frameGeometry().size();
+            const Zoom::TPlace Inside =
+                Zoom::KeptInside({Available.center().x() - Frame.width() / 2,
+                                  Available.center().y() - Frame.height() / 2, Frame.width(), Frame.height()},
+                                 PlaceOf(Available));
+            FWindow.move(Inside.X, Inside.Y);
         }
         return;
     }

@@ -13,6 +13,7 @@
 
 #include <QComboBox>
 #include <QImage>
+#include <QScreen>
 
 #include <gtest/gtest.h>
 
@@ -48,6 +49,27 @@ TEST(Zoom, AtActualSizeTheWindowIsThePictureOfTheDesign)
         Shown.save(Kept);
         ADD_FAILURE() << Different << " pixels differ from the design; the window as shown: " << Kept.toStdString();
     }
+}
+
+// On a screen smaller than the window (this platform's 800 by 600) the
+// first start puts the window inside the screen, so the place kept at the
+// close is the one the next start keeps: a second start leaves the
+// settings as they were.
+TEST(Zoom, ASecondStartKeepsThePlaceTheFirstStored)
+{
+    TMainWindowRig Rig;
+    TfrmMain& First = Rig.Start();
+    ASSERT_NE(First.screen(), nullptr);
+    EXPECT_TRUE(First.screen()->availableGeometry().contains(First.frameGeometry().topLeft()));
+    Rig.Close();
+    const TWindowPlace Stored = TSettingsStore().ReadWindowPlace();
+    Rig.Start();
+    Rig.Close();
+    const TWindowPlace Again = TSettingsStore().ReadWindowPlace();
+    EXPECT_EQ(Again.X, Stored.X);
+    EXPECT_EQ(Again.Y, Stored.Y);
+    EXPECT_EQ(Again.Width, Stored.Width);
+    EXPECT_EQ(Again.Height, Stored.Height);
 }
 
 }  // namespace
