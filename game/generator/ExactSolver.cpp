@@ -63,11 +63,8 @@ struct TExactSolver::TState {
     std::vector<int> Pending;          // single-candidate unknowns not yet placed
 };
 
-TExactSolver::TExactSolver(int PuzzleCount, const std::vector<TCellLink>& Links) : FPuzzleCount(PuzzleCount)
+std::vector<int> LinkedUnknowns(int PuzzleCount, const std::vector<TCellLink>& Links, const char* Who, int& Count)
 {
-    if (PuzzleCount < 1) {
-        throw Exception("Exact solver: no puzzles");
-    }
     const int cells = PuzzleCount * 81;
     // Union-find over all cells; a link joins the parent cell and its partner.
     std::vector<int> root(cells);
@@ -82,7 +79,7 @@ TExactSolver::TExactSolver(int PuzzleCount, const std::vector<TCellLink>& Links)
     for (const TCellLink& link : Links) {
         if (link.ParentCell < 0 || link.ParentCell > 80 || link.ChildCell < 0 || link.ChildCell > 80 ||
             link.Child < 1 || link.Child >= PuzzleCount) {
-            throw Exception("Exact solver: link out of range");
+            throw Exception(std::string(Who) + ": link out of range");
         }
         const int a = find(link.ParentCell);
         const int b = find(link.Child * 81 + link.ChildCell);
@@ -90,16 +87,27 @@ TExactSolver::TExactSolver(int PuzzleCount, const std::vector<TCellLink>& Links)
             root[std::max(a, b)] = std::min(a, b);
         }
     }
-    FUnknownOfCell.assign(cells, -1);
+    std::vector<int> unknownOfCell(cells, -1);
     std::vector<int> unknownOfRoot(cells, -1);
-    int unknowns = 0;
+    Count = 0;
     for (int cell = 0; cell < cells; ++cell) {
-        const int r = find(cell);
-        if (unknownOfRoot[r] < 0) {
-            unknownOfRoot[r] = unknowns++;
+        int& unknown = unknownOfRoot[find(cell)];
+        if (unknown < 0) {
+            unknown = Count++;
         }
-        FUnknownOfCell[cell] = unknownOfRoot[r];
+        unknownOfCell[cell] = unknown;
     }
+    return unknownOfCell;
+}
+
+TExactSolver::TExactSolver(int PuzzleCount, const std::vector<TCellLink>& Links) : FPuzzleCount(PuzzleCount)
+{
+    if (PuzzleCount < 1) {
+        throw Exception("Exact solver: no puzzles");
+    }
+    const int cells = PuzzleCount * 81;
+    int unknowns = 0;
+    FUnknownOfCell = LinkedUnknowns(PuzzleCount, Links, "Exact solver", unknowns);
     FPuzzleOfUnknown.assign(unknowns, 0);
     for (int cell = 0; cell < cells; ++cell) {
         FPuzzleOfUnknown[FUnknownOfCell[cell]] = cell / 81;  // the child's, for a linked pair

@@ -18,6 +18,13 @@
 
 // One link: the parent's cell ParentCell (0-80) and cell ChildCell of puzzle
 // Child (1 to the child count) hold the same digit.
+struct TCellLink;
+
+// The unknown of every cell of PuzzleCount puzzles (puzzle * 81 + cell),
+// linked cells sharing theirs, numbered in cell order from 0; Count gets
+// how many there are. Raises Exception naming Who for a link out of range.
+std::vector<int> LinkedUnknowns(int PuzzleCount, const std::vector<TCellLink>& Links, const char* Who, int& Count);
+
 struct TCellLink {
     int ParentCell;
     int Child;

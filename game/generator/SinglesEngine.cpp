@@ -70,37 +70,7 @@ TSinglesEngine::TSinglesEngine(int PuzzleCount, const std::vector<TCellLink>& Li
     if (PuzzleCount < 1) {
         throw Exception("Singles engine: no puzzles");
     }
-    const int cells = PuzzleCount * 81;
-    std::vector<int> root(cells);
-    std::iota(root.begin(), root.end(), 0);
-    auto find = [&](int Cell) {
-        while (root[Cell] != Cell) {
-            root[Cell] = root[root[Cell]];
-            Cell = root[Cell];
-        }
-        return Cell;
-    };
-    for (const TCellLink& link : Links) {
-        if (link.ParentCell < 0 || link.ParentCell > 80 || link.ChildCell < 0 || link.ChildCell > 80 ||
-            link.Child < 1 || link.Child >= PuzzleCount) {
-            throw Exception("Singles engine: link out of range");
-        }
-        const int a = find(link.ParentCell);
-        const int b = find(link.Child * 81 + link.ChildCell);
-        if (a != b) {
-            root[std::max(a, b)] = std::min(a, b);
-        }
-    }
-    FUnknownOfCell.assign(cells, -1);
-    std::vector<int> unknownOfRoot(cells, -1);
-    FUnknownCount = 0;
-    for (int cell = 0; cell < cells; ++cell) {
-        int& unknown = unknownOfRoot[find(cell)];
-        if (unknown < 0) {
-            unknown = FUnknownCount++;
-        }
-        FUnknownOfCell[cell] = unknown;
-    }
+    FUnknownOfCell = LinkedUnknowns(PuzzleCount, Links, "Singles engine", FUnknownCount);
     std::vector<std::vector<int16_t>> housesOf(FUnknownCount);
     for (int p = 0; p < PuzzleCount; ++p) {
         for (int i = 0; i < 9; ++i) {
