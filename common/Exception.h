@@ -1,10 +1,14 @@
 #pragma once
 // The general exception class: every failure of the system is an Exception
-// (or a class derived from it) carrying its formatted message text.
+// (or a class derived from it) carrying its formatted message text, and,
+// where it was raised with a template (Text.h), that template and its
+// arguments, so that the window layer can show it in the player's language.
 //
 // The class's type information is visible outside the Encrypt library, so an
 // exception raised inside the library is caught by its base class in the game
 // program. Its members are inline and stay hidden.
+
+#include "Text.h"
 
 #include <exception>
 #include <string>
@@ -19,13 +23,22 @@
 class TAVREL_SHARED_TYPE Exception : public std::exception {
 public:
     explicit Exception(std::string Message) : FMessage(std::move(Message)) {}
+    explicit Exception(TText Text) : FMessage(Text.English()), FText(std::move(Text)) {}
+    template <typename... TArgs>
+    explicit Exception(TTextSource Source, const TArgs&... Args) : Exception(TText(Source, Args...))
+    {
+    }
     ~Exception() override = default;
 
     const std::string& Message() const noexcept { return FMessage; }
     const char* what() const noexcept override { return FMessage.c_str(); }
+    // The template and its arguments; not Translatable() for a message
+    // given as a finished string.
+    const TText& Text() const noexcept { return FText; }
 
 private:
     std::string FMessage;
+    TText FText;
 };
 
 // A read that delivered fewer bytes than were asked for ("Stream read error").
