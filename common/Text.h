@@ -5,8 +5,8 @@
 // "%9", and a translation may put them in any order.
 //
 // TR_TEXT("Context", "English template") marks a template for the
-// translators (scripts/update-translations.sh reads it as Qt's
-// QT_TRANSLATE_NOOP); the context groups it with the texts around it.
+// translators (scripts/update-translations.sh reads it, and TR_MARK, as
+// Qt's QT_TRANSLATE_NOOP); the context groups it with the texts around it.
 
 #include <string>
 #include <type_traits>
@@ -19,6 +19,9 @@ struct TTextSource {
 };
 
 #define TR_TEXT(Context, Source) (TTextSource{Context, Source})
+// Marks a text kept as a plain string (a table of names) that the window
+// layer translates in Context.
+#define TR_MARK(Context, Source) Source
 
 class TText {
 public:

@@ -5,6 +5,7 @@
 
 #include "Colour.h"
 
+#include <QtGlobal>
 #include <array>
 #include <span>
 
@@ -38,9 +39,9 @@ enum class TSolvedVerdict {
     Warn,          // complete, but some row, column or box repeats a digit
 };
 
-constexpr const char* CongratulationsCaption = "Congratulations";
-constexpr const char* PuzzleSolvedText = "Puzzle solved";
-constexpr const char* SolutionNotCorrectText = "Sorry your solution is not correct.";
+constexpr const char* CongratulationsCaption = QT_TRANSLATE_NOOP("TfrmMain", "Congratulations");
+constexpr const char* PuzzleSolvedText = QT_TRANSLATE_NOOP("TfrmMain", "Puzzle solved");
+constexpr const char* SolutionNotCorrectText = QT_TRANSLATE_NOOP("TfrmMain", "Sorry your solution is not correct.");
 
 // The solved test after an entry. Only with Test set (the player's own
 // entries; solving commands, undo and loading pass false) and "Show

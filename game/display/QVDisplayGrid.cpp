@@ -6,6 +6,9 @@
 #include "Puzzle.h"
 #include "QVSettings.h"
 
+#include <QCoreApplication>
+#include <QStringList>
+
 namespace {
 
 constexpr int ValueFontSize = 24;
@@ -66,36 +69,44 @@ QString SpokenSquare(const TGrid& Grid, int Box, int Square)
     if (Cell == nullptr)
         return QString();
     const TPosition At = TPosition::FromBoxPlace(Box, Square);
-    QString Text = QStringLiteral("Row %1, column %2: ").arg(At.Row + 1).arg(At.Col + 1);
+    // What the square holds, then what is known of it, each part after a
+    // comma: "5, given, linked to child 5, row 5, column 5".
+    QStringList Parts;
     const int Value = Cell->GetValue();
     if (Value != 0) {
-        Text +=
-            QString::number(Value) + (Cell->GetRevealed() ? QStringLiteral(", given") : QStringLiteral(", entered"));
+        Parts << QString::number(Value) << (Cell->GetRevealed() ? QCoreApplication::translate("TGrid", "given") : QCoreApplication::translate("TGrid", "entered"));
         const TQVSettings& Options = Settings();
         if (Options.GetOption(optInvalid) && Cell->IsInvalid())
-            Text += QStringLiteral(", invalid");
+            Parts << QCoreApplication::translate("TGrid", "invalid");
         if (!Cell->GetRevealed() && Options.GetOption(optIncorrect) && !Cell->IsCorrect())
-            Text += QStringLiteral(", incorrect");
+            Parts << QCoreApplication::translate("TGrid", "incorrect");
     } else {
-        Text += QStringLiteral("empty");
+        Parts << QCoreApplication::translate("TGrid", "empty");
         const TCellMarks Marks = MarksOf(*Cell);
         const uint32_t Drawn = Marks.Hidden ? 0 : DigitsDrawn(Marks.Bits, Grid.Filled());
         if (Drawn != 0) {
-            Text += QStringLiteral(", marks");
+            QStringList Digits;
             for (int Digit = 1; Digit <= 9; ++Digit)
                 if (((Drawn >> Digit) & 1u) != 0)
-                    Text += QLatin1Char(' ') + QString::number(Digit);
+                    Digits << QString::number(Digit);
+            //: %1 the digits a square's pencil marks show, "2 3 9".
+            Parts << QCoreApplication::translate("TGrid", "marks %1").arg(Digits.join(QLatin1Char(' ')));
         }
     }
     if (const QString Note = Grid.SquareNote(Box, Square); !Note.isEmpty())
-        Text += QStringLiteral(", ") + Note;
+        Parts << Note;
     switch (Grid.StepMark(Box, Square)) {
-    case TStepMark::Focus: Text += QStringLiteral(", step square"); break;
-    case TStepMark::House: Text += QStringLiteral(", step house"); break;
-    case TStepMark::Mistake: Text += QStringLiteral(", first mistake"); break;
+    case TStepMark::Focus: Parts << QCoreApplication::translate("TGrid", "step square"); break;
+    case TStepMark::House: Parts << QCoreApplication::translate("TGrid", "step house"); break;
+    case TStepMark::Mistake: Parts << QCoreApplication::translate("TGrid", "first mistake"); break;
     case TStepMark::None: break;
     }
-    return Text;
+    QString Said = Parts.front();
+    for (qsizetype Index = 1; Index < Parts.size(); ++Index)
+        //: Joins the parts of a square's spoken description.
+        Said = QCoreApplication::translate("TGrid", "%1, %2").arg(Said, Parts[Index]);
+    //: A square as a screen reader speaks it: its row, its column and what it holds.
+    return QCoreApplication::translate("TGrid", "Row %1, column %2: %3").arg(At.Row + 1).arg(At.Col + 1).arg(Said);
 }
 
 void TGridSquare::Paint(TPaintStyle Style)

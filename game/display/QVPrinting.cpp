@@ -9,6 +9,7 @@
 #include "QtBookletPrinter.h"
 #include "SafeFile.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QPrinter>
 #include <QBuffer>
@@ -204,8 +205,8 @@ void PrintPuzzlePanel(TGrid& Grid, TPuzzleXLink& Pyramid, int Index, const TRect
     TPuzzle* Puzzle = Pyramid.GetPuzzle(Index);
     if (Link == nullptr || Puzzle == nullptr)
         throw Exception(Format("Booklet printing: the pyramid has no puzzle %d", Index));
-    const QString Title = Index == 0 ? QStringLiteral("Parent Puzzle")
-                                     : QString::fromStdString(Format("Child Puzzle %d", Index));
+    const QString Title = Index == 0 ? QCoreApplication::translate("TPrinting", "Parent Puzzle")
+                                     : QCoreApplication::translate("TPrinting", "Child Puzzle %1").arg(Index);
     const TShadedWhilePrinting Shaded(Index == 0 ? nullptr : Puzzle);
     const int TextHeight = DrawPanelTitle(Title, Canvas, Panel);
     // The grid starts a tenth of the title's height below it, rounded up;

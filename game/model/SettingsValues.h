@@ -7,6 +7,7 @@
 
 #include "ColourSchemes.h"
 #include "QVSettings.h"
+#include "Text.h"
 
 #include <array>
 
@@ -17,7 +18,12 @@ public:
     static constexpr int MethodCount = 6;
     // The solving methods' names, in method order (the settings list's items).
     static constexpr const char* MethodNames[MethodCount] = {
-        "Scanning", "Pinned", "Complete 1-9 sequence", "Locked Pairs", "Hidden Locked Pairs", "XWings",
+        TR_MARK("TSettingsValues", "Scanning"),
+        TR_MARK("TSettingsValues", "Pinned"),
+        TR_MARK("TSettingsValues", "Complete 1-9 sequence"),
+        TR_MARK("TSettingsValues", "Locked Pairs"),
+        TR_MARK("TSettingsValues", "Hidden Locked Pairs"),
+        TR_MARK("TSettingsValues", "XWings"),
     };
 
     TSettingsValues();

@@ -1,6 +1,5 @@
 #include "FirstMistake.h"
 
-#include "Format.h"
 #include "Puzzle.h"
 #include "PuzzleXLink.h"
 
@@ -57,12 +56,6 @@ TFirstMistake FindFirstMistake(const TPuzzleXLink& Pyramid)
     }
     First.EntriesAfter = static_cast<int>(After.size());
     return First;
-}
-
-std::string MistakeSquareText(const TStepSquare& Square)
-{
-    const std::string Place = Format("row %d, column %d", Square.Row + 1, Square.Col + 1);
-    return Square.Puzzle == 0 ? "the parent's " + Place : Format("child %d's ", Square.Puzzle) + Place;
 }
 
 int TUndoneEntries::Count() const

@@ -27,9 +27,6 @@ struct TFirstMistake {
 
 TFirstMistake FindFirstMistake(const TPuzzleXLink& Pyramid);
 
-// "the parent's row 3, column 5" or "child 4's row 2, column 7".
-std::string MistakeSquareText(const TStepSquare& Square);
-
 // Entries taken back together, kept so that they can be entered again as
 // long as nothing has changed since.
 class TUndoneEntries {

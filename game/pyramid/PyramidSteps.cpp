@@ -1,6 +1,5 @@
 #include "PyramidSteps.h"
 
-#include "Format.h"
 #include "Puzzle.h"
 #include "PuzzleXLink.h"
 #include "SettingsValues.h"
@@ -217,191 +216,6 @@ TPyramidStep Describe(const TPuzzleXLink& Copy, const TPuzzle& Real, const TSolv
     return Step;
 }
 
-// Texts.
-
-std::string PuzzleName(int Puzzle, bool Start)
-{
-    if (Puzzle == 0)
-        return Start ? "The parent" : "the parent";
-    return Format(Start ? "Child %d" : "child %d", Puzzle);
-}
-
-std::string PlaceText(const TStepSquare& Square)
-{
-    return Format("row %d, column %d", Square.Row + 1, Square.Col + 1);
-}
-
-std::string Capitalised(std::string Text)
-{
-    if (!Text.empty() && Text[0] >= 'a' && Text[0] <= 'z')
-        Text[0] = static_cast<char>(Text[0] - 'a' + 'A');
-    return Text;
-}
-
-// "The parent's row 5, column 3" or "Child 4, row 2, column 7".
-std::string Subject(const TStepSquare& Square)
-{
-    return Square.Puzzle == 0 ? "The parent's " + PlaceText(Square)
-                              : PuzzleName(Square.Puzzle, true) + ", " + PlaceText(Square);
-}
-
-std::string HouseText(TStepHouse Kind, int Index)
-{
-    switch (Kind) {
-    case TStepHouse::Row: return Format("row %d", Index + 1);
-    case TStepHouse::Column: return Format("column %d", Index + 1);
-    case TStepHouse::Box: return Format("box %d", Index + 1);
-    case TStepHouse::None: break;
-    }
-    return {};
-}
-
-// "5", "5 and 8", "1, 2 and 9" (or "5 or 8" with Last " or ").
-std::string DigitsText(uint32_t Digits, const char* Last = " and ")
-{
-    std::vector<int> List;
-    for (int Digit = 1; Digit <= 9; ++Digit)
-        if ((Digits >> Digit) & 1u)
-            List.push_back(Digit);
-    std::string Text;
-    for (size_t Index = 0; Index < List.size(); ++Index) {
-        if (Index > 0)
-            Text += Index + 1 == List.size() ? Last : ", ";
-        Text += std::to_string(List[Index]);
-    }
-    return Text;
-}
-
-// Items joined as "a", "a and b", "a; b and c" (items hold commas).
-std::string JoinPlaces(const std::vector<std::string>& Items)
-{
-    std::string Text;
-    for (size_t Index = 0; Index < Items.size(); ++Index) {
-        if (Index > 0)
-            Text += Index + 1 == Items.size() ? " and " : "; ";
-        Text += Items[Index];
-    }
-    return Text;
-}
-
-std::string MethodText(int Method)
-{
-    return Method >= 0 && Method < TSettingsValues::MethodCount ? TSettingsValues::MethodNames[Method] : "";
-}
-
-// " Row 1, column 8 could hold 6 but for its partner in the parent (row 4,
-// column 2)." for each puzzle whose partners rule squares out, naming every
-// square and its partner.
-std::string RuledOutText(const TPyramidStep& Step)
-{
-    std::string Text;
-    std::vector<bool> Told(Step.Links.size(), false);
-    for (size_t First = 0; First < Step.Links.size(); ++First) {
-        if (Told[First])
-            continue;
-        const TStepLink& Head = Step.Links[First];
-        std::vector<std::string> Squares;
-        std::vector<std::string> Partners;
-        for (size_t Next = First; Next < Step.Links.size(); ++Next) {
-            const TStepLink& Link = Step.Links[Next];
-            if (Told[Next] || Link.Partner.Puzzle != Head.Partner.Puzzle || Link.Digits != Head.Digits)
-                continue;
-            Told[Next] = true;
-            Squares.push_back(PlaceText(Link.Square));
-            Partners.push_back(PlaceText(Link.Partner));
-        }
-        const bool One = Squares.size() == 1;
-        // Appended piece by piece: GCC 12 at -O3 mistakes a chain of
-        // temporaries here for an overlapping copy.
-        Text += ' ';
-        Text += Capitalised(JoinPlaces(Squares));
-        Text += " could hold ";
-        Text += DigitsText(Head.Digits, " or ");
-        Text += One ? " but for its partner in " : " but for their partners in ";
-        Text += PuzzleName(Head.Partner.Puzzle, false);
-        Text += " (";
-        Text += JoinPlaces(Partners);
-        Text += ").";
-    }
-    return Text;
-}
-
-// " Take 2 out of row 4, column 3 and row 4, column 9. Take 2 and 8 out of
-// row 4, column 5.": squares that lose the same digits told together.
-std::string TakeText(const TPyramidStep& Step)
-{
-    std::string Text;
-    std::vector<bool> Told(Step.Strikes.size(), false);
-    for (size_t First = 0; First < Step.Strikes.size(); ++First) {
-        if (Told[First])
-            continue;
-        std::vector<std::string> Squares;
-        for (size_t Next = First; Next < Step.Strikes.size(); ++Next) {
-            if (Told[Next] || Step.Strikes[Next].Digits != Step.Strikes[First].Digits)
-                continue;
-            Told[Next] = true;
-            Squares.push_back(PlaceText(Step.Strikes[Next].Square));
-        }
-        Text += " Take " + DigitsText(Step.Strikes[First].Digits) + " out of " + JoinPlaces(Squares) + ".";
-    }
-    return Text;
-}
-
-std::string ExplainValue(const TPyramidStep& Step)
-{
-    const std::string Method = " (" + MethodText(Step.Method) + ").";
-    const std::string Digit = std::to_string(Step.Digit);
-    if (Step.HouseKind == TStepHouse::None) {
-        if (Step.Linked.Valid())
-            return Subject(Step.Square) + " and its partner in " + PuzzleName(Step.Partner.Puzzle, false) + " (" +
-                   PlaceText(Step.Partner) + ") together leave only " + Digit + Method;
-        return Subject(Step.Square) + " must be " + Digit + ": it is the only digit that square can hold" + Method;
-    }
-    std::string Text = Subject(Step.Square) + " must be " + Digit + ": it is the only square of " +
-                       HouseText(Step.HouseKind, Step.HouseIndex) + " that can hold " + Digit + Method;
-    Text += RuledOutText(Step);
-    return Text;
-}
-
-std::string ExplainStrike(const TPyramidStep& Step)
-{
-    const std::string House = HouseText(Step.HouseKind, Step.HouseIndex);
-    const std::string Method = " (" + MethodText(Step.Method) + ").";
-    std::string Text = "In " + PuzzleName(Step.Square.Puzzle, false) + ", ";
-    std::string Pair[2] = {PlaceText(Step.Pair[0]), PlaceText(Step.Pair[1])};
-    if (Step.Method == smLockedPairs) {
-        for (const TStepLink& Link : Step.Links) {
-            const int Which = Link.Square == Step.Pair[0] ? 0 : 1;
-            Pair[Which] += " (with its partner in " + PuzzleName(Link.Partner.Puzzle, false) + ", " +
-                           PlaceText(Link.Partner) + ")";
-        }
-        Text += Pair[0] + " and " + Pair[1] + " can hold only " + DigitsText(Step.PairDigits) +
-                ", so no other square of " + House + " can hold " + DigitsText(Step.PairDigits, " or ") + Method;
-        return Text + TakeText(Step);
-    }
-    Text += DigitsText(Step.PairDigits) + " can go only in " + Pair[0] + " and " + Pair[1] + " of " + House +
-            ", so those two squares hold no other digit" + Method;
-    Text += RuledOutText(Step);
-    return Text + TakeText(Step);
-}
-
-// " with the help of its partner in the parent", naming each puzzle whose
-// partners the step rests on; empty for none.
-std::string LinkHelpText(const TPyramidStep& Step)
-{
-    if (Step.Links.empty())
-        return {};
-    std::vector<int> Puzzles;
-    for (const TStepLink& Link : Step.Links)
-        if (std::find(Puzzles.begin(), Puzzles.end(), Link.Partner.Puzzle) == Puzzles.end())
-            Puzzles.push_back(Link.Partner.Puzzle);
-    std::vector<std::string> Names;
-    for (int Puzzle : Puzzles)
-        Names.push_back(PuzzleName(Puzzle, false));
-    return (Step.Links.size() == 1 ? " with the help of its partner in " : " with the help of its partners in ") +
-           JoinPlaces(Names);
-}
-
 // The house a stage names: the proving house, or a single's box.
 TStepHouse StageHouse(const TPyramidStep& Step, int& Index)
 {
@@ -475,18 +289,24 @@ TPyramidStep FindPyramidStep(const TPuzzleXLink& Pyramid, const TStepRules& Rule
     return Step;
 }
 
-std::string ExplainStep(const TPyramidStep& Step)
+std::string StepSummary(const TPyramidStep& Step)
 {
+    const auto Where = [](const TStepSquare& Square) {
+        return std::to_string(Square.Puzzle) + ":r" + std::to_string(Square.Row + 1) + "c" +
+               std::to_string(Square.Col + 1);
+    };
     switch (Step.Kind) {
-    case TStepKind::Nothing: return "The solving methods find no further step from these entries.";
-    case TStepKind::Complete: return "Every square is filled in: there is no step left.";
+    case TStepKind::Nothing: return "nothing";
+    case TStepKind::Complete: return "complete";
     case TStepKind::WrongEntry:
-        if (!Step.Square.Valid())
-            return "One of the entries is wrong, so no step can follow from them until it is taken back.";
-        return Subject(Step.Square) + " holds " + std::to_string(Step.Digit) +
-               ", which is not its solution: take it back before the next step.";
-    case TStepKind::Value: return ExplainValue(Step);
-    case TStepKind::Strike: return ExplainStrike(Step);
+        return Step.Square.Valid() ? "wrong " + std::to_string(Step.Digit) + " at " + Where(Step.Square) : "wrong";
+    case TStepKind::Value:
+        return "value " + std::to_string(Step.Digit) + " at " + Where(Step.Square) + " by " +
+               std::to_string(Step.Method) + (Step.Links.empty() ? "" : " linked");
+    case TStepKind::Strike:
+        return "strike " + Where(Step.Pair[0]) + " r" + std::to_string(Step.Pair[1].Row + 1) + "c" +
+               std::to_string(Step.Pair[1].Col + 1) + " by " + std::to_string(Step.Method) +
+               (Step.Links.empty() ? "" : " linked");
     }
     return {};
 }
@@ -535,31 +355,6 @@ bool ApplyPyramidStep(TPuzzleXLink& Pyramid, const TPyramidStep& Step, bool User
 bool StepHasStages(const TPyramidStep& Step)
 {
     return Step.Kind == TStepKind::Value || Step.Kind == TStepKind::Strike;
-}
-
-std::string StageText(const TPyramidStep& Step, TStepStage Stage)
-{
-    if (!StepHasStages(Step) || Stage == TStepStage::Whole)
-        return ExplainStep(Step);
-    const int Puzzle = Step.Kind == TStepKind::Strike ? Step.Pair[0].Puzzle : Step.Square.Puzzle;
-    const std::string Method = ": a " + MethodText(Step.Method) + " step" + LinkHelpText(Step) + ".";
-    switch (Stage) {
-    case TStepStage::Place: return "Look at " + PuzzleName(Puzzle, false) + Method;
-    case TStepStage::House: {
-        int Index = -1;
-        const TStepHouse Kind = StageHouse(Step, Index);
-        return "Look at " + HouseText(Kind, Index) + " of " + PuzzleName(Puzzle, false) + Method;
-    }
-    case TStepStage::Square: {
-        const std::vector<TStepSquare> Squares = StageSquares(Step);
-        std::string Text = Subject(Squares[0]);
-        if (Squares.size() > 1)
-            Text += " and " + PlaceText(Squares[1]);
-        return Text + Method;
-    }
-    case TStepStage::Whole: break;
-    }
-    return ExplainStep(Step);
 }
 
 TStageMarks StageMarksOf(const TPyramidStep& Step, TStepStage Stage)

@@ -1,8 +1,8 @@
 #pragma once
 // Explained steps across the pyramid: the next deduction the solving
 // methods would make from the player's entries, found on a copy of the
-// pyramid so that the puzzles the player sees never change, and told in
-// plain sentences.
+// pyramid so that the puzzles the player sees never change, as data the
+// window layer tells in the player's words (game/ui/StepWords).
 //
 // The copy holds the player's entries and their automatic candidates only
 // (combined across the links, as the linked mark styles combine them, when
@@ -88,15 +88,11 @@ enum class TStepStage : uint8_t {
     Place = 1,   // the puzzle to look at and the method
     House = 2,   // the house that proves it (a single: its square's box)
     Square = 3,  // the square (a pair step: the pair's two squares)
-    Whole = 4,   // the whole step, as ExplainStep tells it
+    Whole = 4,   // the whole step
 };
 
 // Deductions come in stages; the other kinds are told whole at once.
 bool StepHasStages(const TPyramidStep& Step);
-
-// The text of a stage; rows, columns and boxes counted from 1. No digit
-// before the whole step, no square before the square's stage.
-std::string StageText(const TPyramidStep& Step, TStepStage Stage);
 
 // What a stage marks on the grids.
 struct TStageMarks {
@@ -133,9 +129,9 @@ TStepRules StepRulesOf(const TGameFeatures& Features);
 // their order of precedence. Changes nothing in Pyramid.
 TPyramidStep FindPyramidStep(const TPuzzleXLink& Pyramid, const TStepRules& Rules, TMethodSet Methods);
 
-// One or two sentences telling the step; rows, columns and boxes counted
-// from 1.
-std::string ExplainStep(const TPyramidStep& Step);
+// A short account of the step for logs and test traces, never shown to
+// the player: "value 7 at 3:r2c5 by 0", "strike 1:r4c1 r4c7 by 3".
+std::string StepSummary(const TPyramidStep& Step);
 
 // The squares of the step's house (empty for none), for marking on the grid.
 std::vector<TStepSquare> StepHouseSquares(const TPyramidStep& Step);

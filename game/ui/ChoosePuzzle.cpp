@@ -70,7 +70,7 @@ TfrmChoosePuzzle::TfrmChoosePuzzle(QWidget* Owner)
     : QDialog(Owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
 {
     setObjectName(QStringLiteral("frmChoosePuzzle"));
-    setWindowTitle(QStringLiteral("Choose Game"));
+    setWindowTitle(tr("Choose Game"));
     setFixedSize(361, 385);
 }
 
@@ -108,13 +108,13 @@ void TfrmChoosePuzzle::EnsureControls()
     FDescription->setFont(DescriptionFont);
     FDescription->setMinimumHeight(QFontMetrics(DescriptionFont).lineSpacing() * 2);
 
-    auto* Help = new QPushButton(style()->standardIcon(QStyle::SP_DialogHelpButton), QStringLiteral("&Help"), this);
+    auto* Help = new QPushButton(style()->standardIcon(QStyle::SP_DialogHelpButton), tr("&Help"), this);
     Help->setObjectName(QStringLiteral("BitBtn3"));
-    FOk = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), QStringLiteral("OK"), this);
+    FOk = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), tr("OK"), this);
     FOk->setObjectName(QStringLiteral("btnOk"));
     FOk->setDefault(true);
     auto* Cancel =
-        new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), QStringLiteral("Cancel"), this);
+        new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), tr("Cancel"), this);
     Cancel->setObjectName(QStringLiteral("BitBtn2"));
     FDelete = new QPushButton(tr("&Delete"), this);
     FDelete->setObjectName(QStringLiteral("btnDelete"));

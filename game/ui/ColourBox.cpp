@@ -4,6 +4,7 @@
 #include "ColourNames.h"
 #include "Prompter.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QPainter>
@@ -66,7 +67,7 @@ TColourBox::TColourBox(QWidget* Parent) : QComboBox(Parent)
     // box wide, and the drop-down list shows them whole anyway.
     setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     setMinimumContentsLength(9);
-    addItem(BlankSwatch(), QStringLiteral("Custom..."));
+    addItem(BlankSwatch(), QCoreApplication::translate("TfrmOptions", "Custom..."));
     for (const TNamedColour& Entry : NamedColours())
         addItem(Swatch(Entry.Value), QString::fromLatin1(Entry.Name), QVariant::fromValue<uint>(Entry.Value));
     SetColour(clBlack);

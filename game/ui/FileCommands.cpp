@@ -28,12 +28,13 @@ QString FolderOf(const QString& FileName)
 
 // A failed load's message names the file it is about, as every data file's
 // message does; a message that names it already stays as it is.
-std::string MessageNamingFile(const std::string& Message, const QString& FileName)
+TText MessageNamingFile(const std::exception& Error, const QString& FileName)
 {
+    const std::string Message = Error.what();
     const std::string Shown = ToStdString(QDir::toNativeSeparators(FileName));
     if (Message.find(ToStdString(FileName)) != std::string::npos || Message.find(Shown) != std::string::npos)
-        return Message;
-    return Format("%s\nThe saved game \"%s\" could not be loaded.", Message.c_str(), Shown.c_str());
+        return TextOf(Error);
+    return TText(TR_TEXT("TFileCommands", "%1\nThe saved game \"%2\" could not be loaded."), TextOf(Error), Shown);
 }
 
 // Printing and saving the booklet leave the children unshaded, whatever
@@ -182,9 +183,9 @@ void TFileCommands::LoadSavedGame(const QString& FileName)
             // Loaded onto another game, the entries would be that game's,
             // and the next Save would write them under this file's name.
             if (!FHost.FileCatalogue().ListsGame(Name.Game))
-                throw Exception(
-                    Format("The saved game is of game %u of issue %u, which the list of games does not hold", Name.Game,
-                           Name.Issue));
+                throw Exception(TR_TEXT("TFileCommands", "The saved game is of game %1 of issue %2, which the list "
+                                                         "of games does not hold"),
+                                Name.Game, Name.Issue);
             FHost.FileLoadGame(Name.Issue, Name.Game);
             FHost.FileCaption(FileName);
             Reader.LoadInto(*FHost.FilePyramid());
@@ -196,7 +197,7 @@ void TFileCommands::LoadSavedGame(const QString& FileName)
             FSaveDialog.FileName.clear();
             FOpenDialog.FileName.clear();
             FHost.FileCaption(QString());
-            throw Exception(MessageNamingFile(Error.what(), FileName));
+            throw Exception(MessageNamingFile(Error, FileName));
         }
     });
 }

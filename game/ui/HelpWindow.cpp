@@ -39,7 +39,10 @@ constexpr TTopicPage TopicPages[] = {
     {7, "settings-appearance.html"},
 };
 
-const QString HelpCaption = QStringLiteral("Tavrel Sudoku Help");
+QString HelpCaption()
+{
+    return QCoreApplication::translate("THelpWindow", "Tavrel Sudoku Help");
+}
 
 QUrl PageUrl(const char* Page)
 {
@@ -58,15 +61,15 @@ THelpWindow::THelpWindow(QWidget* Owner) : QWidget(Owner, Qt::Window)
 {
     RegisterHelpResources();
     setObjectName(QStringLiteral("frmHelp"));
-    setWindowTitle(HelpCaption);
+    setWindowTitle(HelpCaption());
     resize(640, 560);
 
-    FContents = new QPushButton(QStringLiteral("&Contents"), this);
+    FContents = new QPushButton(QCoreApplication::translate("THelpWindow", "&Contents"), this);
     FContents->setObjectName(QStringLiteral("cmdContents"));
-    FBack = new QPushButton(QStringLiteral("&Back"), this);
+    FBack = new QPushButton(QCoreApplication::translate("THelpWindow", "&Back"), this);
     FBack->setObjectName(QStringLiteral("cmdBack"));
     FBack->setEnabled(false);
-    FForward = new QPushButton(QStringLiteral("&Forward"), this);
+    FForward = new QPushButton(QCoreApplication::translate("THelpWindow", "&Forward"), this);
     FForward->setObjectName(QStringLiteral("cmdForward"));
     FForward->setEnabled(false);
     FBrowser = new QTextBrowser(this);
@@ -121,7 +124,7 @@ QUrl THelpWindow::ContentsPage()
 void THelpWindow::PageChanged()
 {
     const QString Title = FBrowser->documentTitle();
-    setWindowTitle(Title.isEmpty() ? HelpCaption : HelpCaption + QStringLiteral(" - ") + Title);
+    setWindowTitle(Title.isEmpty() ? HelpCaption() : HelpCaption() + QStringLiteral(" - ") + Title);
 }
 
 void ShowHelpTopic(QWidget* Owner, int Topic)

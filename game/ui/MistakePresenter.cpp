@@ -4,6 +4,7 @@
 #include "PuzzleXLink.h"
 #include "QVDisplayGrid.h"
 #include "StepPresenter.h"
+#include "StepWords.h"
 
 #include <QLabel>
 
@@ -27,7 +28,7 @@ void TMistakePresenter::ShowFirstMistakeClick()
     FHost.StepActiveGrid(Parent);
     FShown = true;
     Mark();
-    const QString Where = QString::fromStdString(MistakeSquareText(Square));
+    const QString Where = TStepWords::MistakeSquare(Square);
     FLine.setText(
         FMistake.EntriesAfter == 1
             ? tr("Your first wrong entry is %1; 1 entry came after it.").arg(Where)
@@ -68,7 +69,7 @@ void TMistakePresenter::UndoToMistakeClick()
     TUndoneEntries Undone = UndoToBeforeMistake(*Pyramid, Mistake);
     FHost.StepRefresh(false);
     FUndone = std::move(Undone);
-    const QString Where = QString::fromStdString(MistakeSquareText(Mistake.Square));
+    const QString Where = TStepWords::MistakeSquare(Mistake.Square);
     FLine.setText(
         FUndone.Count() == 1
             ? tr("1 entry taken back, the wrong one at %1 with it.").arg(Where)

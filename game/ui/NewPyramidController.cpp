@@ -122,7 +122,7 @@ bool TNewPyramidController::Make(const TNewPyramidRequest& Request)
             std::rethrow_exception(Failure);
         } catch (const std::exception& Error) {
             Prompts().Message(Owner, TMessageKind::Error, QString(),
-                              tr("The new pyramid could not be made:\n%1").arg(ToQString(Error.what())));
+                              tr("The new pyramid could not be made:\n%1").arg(MessageOf(Error)));
         }
         return false;
     }
@@ -134,7 +134,7 @@ bool TNewPyramidController::Make(const TNewPyramidRequest& Request)
         Number = FHost.NewPyramidCatalogue().AddMadeGame(std::move(Game));
     } catch (const std::exception& Error) {
         Prompts().Message(Owner, TMessageKind::Error, QString(),
-                          tr("The new pyramid could not be kept:\n%1").arg(ToQString(Error.what())));
+                          tr("The new pyramid could not be kept:\n%1").arg(MessageOf(Error)));
         return false;
     }
     FHost.NewPyramidGamesChanged();
@@ -157,7 +157,7 @@ bool TNewPyramidController::DeleteGame(const TGameEntry& Game)
             return false;
     } catch (const std::exception& Error) {
         Prompts().Message(Owner, TMessageKind::Error, QString(),
-                          tr("The game could not be deleted:\n%1").arg(ToQString(Error.what())));
+                          tr("The game could not be deleted:\n%1").arg(MessageOf(Error)));
         return false;
     }
     FHost.NewPyramidGamesChanged();

@@ -3,6 +3,7 @@
 #include "ColourBox.h"
 #include "OptionsPages.h"
 
+#include <QCoreApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -172,7 +173,7 @@ QWidget* TfrmOptions::MakeHelpersPage()
     Layout->addWidget(MakeOptionBox(optNoRemoveSoln, QStringLiteral("cbxNoRemoveSoln"),
                                     tr("Prevent removal of auto pencil marked solution  "), Page));
 
-    QGroupBox* Wrong = MakeOptionsGroup(QStringLiteral("grpWrongEntries"), QStringLiteral(" Wrong Entries "), Page);
+    QGroupBox* Wrong = MakeOptionsGroup(QStringLiteral("grpWrongEntries"), tr(" Wrong Entries "), Page);
     auto* Grid = new QGridLayout(Wrong);
     Grid->setContentsMargins(12, 10, 12, 10);
     Grid->setHorizontalSpacing(40);
@@ -215,13 +216,13 @@ QWidget* TfrmOptions::MakeSolvingPage()
     auto* Page = new QWidget;
     Page->setObjectName(QStringLiteral("tbSolving"));
     auto* Layout = new QVBoxLayout(Page);
-    QGroupBox* Methods = MakeOptionsGroup(QStringLiteral("grpSolveMethods"), QStringLiteral(" Method to use "), Page);
+    QGroupBox* Methods = MakeOptionsGroup(QStringLiteral("grpSolveMethods"), tr(" Method to use "), Page);
     auto* MethodsLayout = new QVBoxLayout(Methods);
     FSolveMethods = new QListWidget(Methods);
     FSolveMethods->setObjectName(QStringLiteral("chklbSolveMthods"));
     // Item order is method order: the solver asks for methods by item index.
     for (const char* Name : TSettingsValues::MethodNames) {
-        auto* Item = new QListWidgetItem(QString::fromLatin1(Name), FSolveMethods);
+        auto* Item = new QListWidgetItem(QCoreApplication::translate("TSettingsValues", Name), FSolveMethods);
         Item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
         Item->setCheckState(Qt::Checked);
     }

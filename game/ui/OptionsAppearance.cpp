@@ -47,7 +47,7 @@ QWidget* TfrmOptions::MakeAppearancePage()
         Grid->addWidget(FColourBoxes[Number], Row * 2 + 1, 0);
     };
 
-    QGroupBox* Foreground = MakeOptionsGroup(QStringLiteral("grpForeground"), QStringLiteral(" Foreground "), Page);
+    QGroupBox* Foreground = MakeOptionsGroup(QStringLiteral("grpForeground"), tr(" Foreground "), Page);
     MakeColourBox(colRevealed, QStringLiteral("colRevealed"), QStringLiteral("lblRevealed"), tr("&Revealed value"),
                   Foreground);
     MakeColourBox(colEntered, QStringLiteral("colEntered"), QStringLiteral("lblEntered"), tr("&Entered Value"),
@@ -66,7 +66,7 @@ QWidget* TfrmOptions::MakeAppearancePage()
         AddRow(ForeGrid, Row, ForegroundOrder[Row]);
     ForeGrid->setRowStretch(6, 1);
 
-    QGroupBox* Leds = MakeOptionsGroup(QStringLiteral("grpLeds"), QStringLiteral(" LEDs "), Page);
+    QGroupBox* Leds = MakeOptionsGroup(QStringLiteral("grpLeds"), tr(" LEDs "), Page);
     MakeColourBox(colLEDoff, QStringLiteral("colLEDoff"), QStringLiteral("lblLEDoff"), tr("&Off"), Leds);
     MakeColourBox(colLED8, QStringLiteral("colLED8"), QStringLiteral("lblLED8"), tr("&8 Entries present"), Leds);
     MakeColourBox(colLED9, QStringLiteral("colLED9"), QStringLiteral("lblLED9"), tr("&9 Entries Present"), Leds);
@@ -75,7 +75,7 @@ QWidget* TfrmOptions::MakeAppearancePage()
     AddRow(LedGrid, 1, colLED8);
     AddRow(LedGrid, 2, colLED9);
 
-    QGroupBox* Background = MakeOptionsGroup(QStringLiteral("grpBackground"), QStringLiteral(" Background "), Page);
+    QGroupBox* Background = MakeOptionsGroup(QStringLiteral("grpBackground"), tr(" Background "), Page);
     MakeColourBox(colNormalBg, QStringLiteral("colNormalBg"), QStringLiteral("lblNormalBg"), tr("&Normal cell"),
                   Background);
     MakeColourBox(colShadedBg, QStringLiteral("colShadedBg"), QStringLiteral("lblShadedBg"), tr("&Linked cell"),
@@ -84,7 +84,7 @@ QWidget* TfrmOptions::MakeAppearancePage()
     AddStacked(BackGrid, 0, colNormalBg);
     AddStacked(BackGrid, 1, colShadedBg);
 
-    QGroupBox* HiLites = MakeOptionsGroup(QStringLiteral("grpHiLites"), QStringLiteral(" Hi Lites "), Page);
+    QGroupBox* HiLites = MakeOptionsGroup(QStringLiteral("grpHiLites"), tr(" Hi Lites "), Page);
     MakeColourBox(colHiLiteFore, QStringLiteral("colHiLiteFore"), QStringLiteral("lblHiLiteFore"), tr("&Font"),
                   HiLites);
     MakeColourBox(colHiLiteBack, QStringLiteral("colHiLiteBack"), QStringLiteral("lblHiLiteBack"), tr("&Background"),

@@ -13,7 +13,7 @@ QString MessageCaption(TMessageKind Kind, const QString& Caption)
 {
     if (!Caption.isEmpty())
         return Caption;
-    return Kind == TMessageKind::Warning ? QStringLiteral("Warning") : ApplicationTitle;
+    return Kind == TMessageKind::Warning ? QCoreApplication::translate("TPrompter", "Warning") : ApplicationTitle;
 }
 
 namespace {

@@ -60,7 +60,7 @@ TfrmAbout::TfrmAbout(QWidget* Owner)
                          Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("About"));
+    setWindowTitle(tr("About"));
     setFixedSize(ClientWidth, ClientHeight);
 
     FPanel = new QFrame(this);
@@ -84,7 +84,7 @@ TfrmAbout::TfrmAbout(QWidget* Owner)
     FComments = MakeLine(FPanel, "Comments", QRect(8, 170, Inner, 32), true);
     FTradeMarks = MakeLine(FPanel, "TradeMarks", QRect(8, 204, Inner, 32), true);
 
-    FOkButton = new QPushButton(QStringLiteral("OK"), this);
+    FOkButton = new QPushButton(tr("OK"), this);
     FOkButton->setObjectName(QStringLiteral("OKButton"));
     FOkButton->setGeometry((ClientWidth - 75) / 2, 257, 75, 25);
     FOkButton->setDefault(true);

@@ -12,6 +12,7 @@
 #include "WindowScheme.h"
 #include "ZoomController.h"
 
+#include <QCoreApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QHBoxLayout>
@@ -23,9 +24,20 @@
 
 namespace {
 
-const QString LedHint = QStringLiteral("These LEDs can be used to select the child puzzle");
-const QString BarHint = QStringLiteral("These bars can be used to select the child puzzle");
-const QString PageHint = QStringLiteral("This option sets the value");
+QString LedHint()
+{
+    return QCoreApplication::translate("TfrmMain", "These LEDs can be used to select the child puzzle");
+}
+
+QString BarHint()
+{
+    return QCoreApplication::translate("TfrmMain", "These bars can be used to select the child puzzle");
+}
+
+QString PageHint()
+{
+    return QCoreApplication::translate("TfrmMain", "This option sets the value");
+}
 
 // The left and right edges of the two grids; every panel lines up with them.
 constexpr int LeftX = 2;
@@ -46,7 +58,7 @@ QToolButton* MakeSpeedButton(QWidget* Sheet, const QString& Name, const QString&
     Button->setObjectName(Name);
     Button->setText(Caption);
     Button->setAccessibleName(Sheet->accessibleName() + QLatin1Char(' ') + Caption);
-    Button->setAccessibleDescription(PageHint);
+    Button->setAccessibleDescription(PageHint());
     Button->setProperty("Tag", Tag);
     Button->setCheckable(true);
     Button->setFocusPolicy(Qt::NoFocus);
@@ -68,9 +80,10 @@ QWidget* MakeSheet(const char* Name, const QString& Spoken)
 
 QPushButton* MakeClearButton(QWidget* Sheet, const char* Name)
 {
-    auto* Button = new QPushButton(QStringLiteral("Clr"), Sheet);
+    //: The button that releases every digit button of the sheet.
+    auto* Button = new QPushButton(QCoreApplication::translate("TfrmMain", "Clr"), Sheet);
     Button->setObjectName(QString::fromLatin1(Name));
-    Button->setAccessibleName(Sheet->accessibleName() + QStringLiteral(": release all"));
+    Button->setAccessibleName(QCoreApplication::translate("TfrmMain", "%1: release all").arg(Sheet->accessibleName()));
     Button->setFocusPolicy(Qt::NoFocus);
     Button->setFixedSize(40, 24);
     Sheet->layout()->addWidget(Button);
@@ -149,7 +162,7 @@ void TfrmMain::BuildLedPanel(QWidget* Panel)
     for (int Row = 0; Row < 2; ++Row) {
         auto* Strip = new QWidget(Panel);
         Strip->setObjectName(QString::fromLatin1(RowNames[Row]));
-        Strip->setAccessibleName(Row == 0 ? QStringLiteral("Parent's digits") : QStringLiteral("Child's digits"));
+        Strip->setAccessibleName(Row == 0 ? tr("Parent's digits") : tr("Child's digits"));
         Strip->setGeometry(RowPlaces[Row]);
         for (int Digit = 1; Digit <= 9; ++Digit) {
             const int Number = Row * 9 + Digit;
@@ -162,8 +175,8 @@ void TfrmMain::BuildLedPanel(QWidget* Panel)
             Label->setGeometry(X - 8, 4, 7, 13);
             Label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
             if (Row == 1) {
-                SetHint(Led, LedHint);
-                SetHint(Label, LedHint);
+                SetHint(Led, LedHint());
+                SetHint(Label, LedHint());
                 connect(Led, &TLedShape::MouseUp, this, Guarded([this](int Tag) { ChildCommand(Tag); }));
             }
             FLeds[static_cast<size_t>(Number - 1)] = Led;
@@ -207,7 +220,7 @@ void TfrmMain::BuildGridPanel(QWidget* Panel)
 
 void TfrmMain::BuildControlPanel(QWidget* Panel, TEntryStrip& Strip)
 {
-    FChooseChild = new QCheckBox(QStringLiteral("Parent click selects child"), Panel);
+    FChooseChild = new QCheckBox(tr("Parent click selects child"), Panel);
     FChooseChild->setObjectName(QStringLiteral("ChooseChild"));
     FChooseChild->setChecked(true);
     FChooseChild->setGeometry(8, 26, 180, 22);
@@ -223,15 +236,15 @@ void TfrmMain::BuildControlPanel(QWidget* Panel, TEntryStrip& Strip)
 
     FPageControl = new TButtonPageControl(Panel);
     FPageControl->setObjectName(QStringLiteral("pgcControls"));
-    SetHint(FPageControl, PageHint);
+    SetHint(FPageControl, PageHint());
     FPageControl->setGeometry(196, 2, ClientWidth - 200, ControlPanelHeight - 4);
 
-    QWidget* Enter = MakeSheet("tsValue", QStringLiteral("Enter"));
+    QWidget* Enter = MakeSheet("tsValue", tr("Enter"));
     for (int Tag = 1; Tag <= 9; ++Tag)
         Strip.ValueButtons[static_cast<size_t>(Tag)] =
             MakeSpeedButton(Enter, QStringLiteral("sbValue%1").arg(Tag), QString::number(Tag), Tag);
-    Strip.ValueButtons[0] = MakeSpeedButton(Enter, QStringLiteral("sbValue0"), QStringLiteral("Del"), 0);
-    Strip.ValueButtons[0]->setAccessibleName(QStringLiteral("Enter: delete"));
+    Strip.ValueButtons[0] = MakeSpeedButton(Enter, QStringLiteral("sbValue0"), tr("Del"), 0);
+    Strip.ValueButtons[0]->setAccessibleName(tr("Enter: delete"));
     Strip.ValueButtons[0]->setChecked(true);
     auto* ValueGroup = new QButtonGroup(Enter);
     ValueGroup->setExclusive(true);
@@ -239,8 +252,8 @@ void TfrmMain::BuildControlPanel(QWidget* Panel, TEntryStrip& Strip)
         ValueGroup->addButton(Button);
     qobject_cast<QHBoxLayout*>(Enter->layout())->addStretch(1);
 
-    QWidget* Pencil = MakeSheet("tsPencil", QStringLiteral("Pencil"));
-    QWidget* Erase = MakeSheet("tsErase", QStringLiteral("Erase"));
+    QWidget* Pencil = MakeSheet("tsPencil", tr("Pencil"));
+    QWidget* Erase = MakeSheet("tsErase", tr("Erase"));
     for (int Tag = 1; Tag <= 9; ++Tag) {
         Strip.PencilButtons[static_cast<size_t>(Tag)] =
             MakeSpeedButton(Pencil, QStringLiteral("sbPencil%1").arg(Tag), QString::number(Tag), Tag);
@@ -254,22 +267,22 @@ void TfrmMain::BuildControlPanel(QWidget* Panel, TEntryStrip& Strip)
     qobject_cast<QHBoxLayout*>(Pencil->layout())->addStretch(1);
     qobject_cast<QHBoxLayout*>(Erase->layout())->addStretch(1);
 
-    QWidget* HiLite = MakeSheet("tsHiLite", QStringLiteral("Hi Lite"));
+    QWidget* HiLite = MakeSheet("tsHiLite", tr("Hi Lite"));
     for (int Tag = 1; Tag <= 10; ++Tag) {
         const QString Name = Tag == 10 ? QStringLiteral("sbHilitePr") : QStringLiteral("sbHilite%1").arg(Tag);
         QToolButton* Button =
             MakeSpeedButton(HiLite, Name, Tag == 10 ? QStringLiteral("..") : QString::number(Tag), Tag);
         if (Tag == 10)
-            Button->setAccessibleName(QStringLiteral("Hi Lite pairs"));
+            Button->setAccessibleName(tr("Hi Lite pairs"));
         Strip.HiLiteButtons[static_cast<size_t>(Tag)] = Button;
     }
     qobject_cast<QHBoxLayout*>(HiLite->layout())->addStretch(1);
 
     Strip.Sheets = {Enter, Pencil, Erase, HiLite};
-    FPageControl->AddPage(Enter, QStringLiteral("&Enter"));
-    FPageControl->AddPage(Pencil, QStringLiteral("&Pencil"));
-    FPageControl->AddPage(Erase, QStringLiteral("Era&se"));
-    FPageControl->AddPage(HiLite, QStringLiteral("&Hi Lite"));
+    FPageControl->AddPage(Enter, tr("&Enter"));
+    FPageControl->AddPage(Pencil, tr("&Pencil"));
+    FPageControl->AddPage(Erase, tr("Era&se"));
+    FPageControl->AddPage(HiLite, tr("&Hi Lite"));
 }
 
 void TfrmMain::BuildBarPanel(QWidget* Panel)
@@ -283,7 +296,7 @@ void TfrmMain::BuildBarPanel(QWidget* Panel)
         auto* Bar = new TMyProgressBar(Panel);
         Bar->setObjectName(QStringLiteral("Progress%1").arg(Tag));
         Bar->setProperty("Tag", Tag);
-        SetHint(Bar, BarHint);
+        SetHint(Bar, BarHint());
         Bar->setGeometry(ChildX[(Tag - 1) % 3], ChildY[(Tag - 1) / 3], 126, BarHeight);
         connect(Bar, &TMyProgressBar::MouseUp, this, Guarded([this, Tag] { SelectChild(Tag); }));
         FBars[static_cast<size_t>(Tag)] = Bar;
@@ -308,7 +321,7 @@ void TfrmMain::BuildStepPanel(QWidget* Panel)
     // text is its accessible name, so a screen reader hears each new step.
     auto* Line = new QLabel(Panel);
     Line->setObjectName(QStringLiteral("lblStep"));
-    Line->setAccessibleDescription(QStringLiteral("Next step"));
+    Line->setAccessibleDescription(tr("Next step"));
     Line->setWordWrap(true);
     Line->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     Line->setTextInteractionFlags(Qt::TextSelectableByMouse);

@@ -35,8 +35,6 @@
 
 namespace {
 
-constexpr const char* UnreadablePuzzle = "Unable to read puzzle - contact Tavrel Sudoku about your game files";
-
 }  // namespace
 
 void TfrmMain::FormShow()
@@ -53,8 +51,8 @@ void TfrmMain::FormShow()
             return TNarrator::LinkWords(
                 PartnerOf(*FXLink, Parent ? 0 : FCurrentChild, TPosition::FromBoxPlace(Box, Square)));
         });
-    FImage1->SetAccessibleGridName(QStringLiteral("Parent"));
-    FImage2->SetAccessibleGridName(QStringLiteral("Child 1"));
+    FImage1->SetAccessibleGridName(tr("Parent"));
+    FImage2->SetAccessibleGridName(tr("Child %1").arg(1));
 
     FStore.LoadOptions(*FOptions);
     ApplyScheme();
@@ -116,7 +114,7 @@ void TfrmMain::StartUpGame()
 void TfrmMain::ShowNoGames()
 {
     const QString Folder = QDir::toNativeSeparators(QDir::cleanPath(ToQString(FCatalogue->Folders().AddedIssues())));
-    FNoGames->setText(QStringLiteral("<p style='font-size:13pt'><b>No games were found.</b></p>"
+    FNoGames->setText(tr("<p style='font-size:13pt'><b>No games were found.</b></p>"
                                      "<p>Tavrel Sudoku looks for its issue files (*.ISS) in the folder<br><b>%1</b></p>"
                                      "<p>Add them with \"Add Issue File...\" in the File menu, or put them "
                                      "there and start the game again.</p>")
@@ -134,7 +132,8 @@ void TfrmMain::LoadGame(uint32_t Issue, uint32_t Game)
         StartGame(Record, Stream);
     } catch (const std::exception& Error) {
         // The cause names the file, so the player can find the bad one.
-        throw Exception(Format("%s\n%s", UnreadablePuzzle, Error.what()));
+        throw Exception(
+            TR_TEXT("TfrmMain", "Unable to read puzzle - contact Tavrel Sudoku about your game files\n%1"), TextOf(Error));
     }
     FStore.SaveLastGame(Issue, Game, QString());
 }
@@ -270,7 +269,7 @@ bool TfrmMain::SelectChild(int N)
     TQVDisplayLink* Link = FXLink->GetLink(N);
     Link->SetDisplay(FChildGrid.get());
     FChildGrid->SetLink(Link);
-    FImage2->SetAccessibleGridName(QStringLiteral("Child %1").arg(N));
+    FImage2->SetAccessibleGridName(tr("Child %1").arg(N));
     // Looking at another child keeps the step shown, marked where it shows.
     RefreshShown(false);
     FSteps->ChildShown();

@@ -10,8 +10,8 @@
 void TfrmMain::AddIssueFileClick()
 {
     TFileDialogSpec Dialog;
-    Dialog.Title = QStringLiteral("Add issue file");
-    Dialog.Filter = QStringLiteral("Tavrel Sudoku issue files (*.ISS)|*.ISS;*.iss|All files (*.*)|*.*");
+    Dialog.Title = tr("Add issue file");
+    Dialog.Filter = tr("Tavrel Sudoku issue files (*.ISS)|*.ISS;*.iss|All files (*.*)|*.*");
     Dialog.Folder = QStandardPaths::writableLocation(QStandardPaths::DownloadLocation);
     const QString Chosen = Prompts().OpenFileName(this, Dialog);
     if (Chosen.isEmpty())
@@ -27,7 +27,7 @@ void TfrmMain::AddIssueFileClick()
     EnableGameMenus();
     const TIssueEntry& Issue = FCatalogue->Issue(Index);
     Prompts().Message(this, TMessageKind::Plain, QString(),
-                      QStringLiteral("%1 was added with %2 games; \"Choose game...\" lists them.")
+                      tr("%1 was added with %2 games; \"Choose game...\" lists them.")
                           .arg(FromDataText(Issue.GetDescription()))
                           .arg(Issue.Games().size()));
     if (FXLink == nullptr && !Issue.Games().empty())

@@ -93,12 +93,13 @@ void TfrmMain::UpdateProgress(bool Check)
         const std::array<TBarValues, 10> Values = PyramidBarValues(*FXLink);
         const auto Apply = [](TMyProgressBar& Bar, const TBarValues& Shown, const QString& Puzzle) {
             ApplyBarValues(Bar, Shown);
-            SetSpokenName(Bar, QStringLiteral("%1: %2 of %3 entered").arg(Puzzle).arg(Shown.Position).arg(Shown.Max));
+            //: A progress bar's spoken name: a puzzle, how many squares are filled of how many.
+            SetSpokenName(Bar, tr("%1: %2 of %3 entered").arg(Puzzle).arg(Shown.Position).arg(Shown.Max));
         };
         for (size_t Index = 0; Index < Values.size(); ++Index)
             Apply(*FBars[Index], Values[Index],
-                  Index == 0 ? QStringLiteral("Parent") : QStringLiteral("Child %1").arg(Index));
-        Apply(*FProgressOverAll, OverallBarValues(Values), QStringLiteral("Whole pyramid"));
+                  Index == 0 ? tr("Parent") : tr("Child %1").arg(Index));
+        Apply(*FProgressOverAll, OverallBarValues(Values), tr("Whole pyramid"));
     }
     UpdateOverall(Check);
 }
@@ -108,11 +109,11 @@ void TfrmMain::UpdateOverall(bool Check)
     switch (SolvedTest(*FXLink, Check)) {
     case TSolvedVerdict::None: break;
     case TSolvedVerdict::Congratulate:
-        Prompts().Message(this, TMessageKind::Exclamation, QString::fromLatin1(CongratulationsCaption),
-                          QString::fromLatin1(PuzzleSolvedText));
+        Prompts().Message(this, TMessageKind::Exclamation, tr(CongratulationsCaption),
+                          tr(PuzzleSolvedText));
         break;
     case TSolvedVerdict::Warn:
-        Prompts().Message(this, TMessageKind::Warning, QString(), QString::fromLatin1(SolutionNotCorrectText));
+        Prompts().Message(this, TMessageKind::Warning, QString(), tr(SolutionNotCorrectText));
         break;
     }
 }

@@ -14,8 +14,9 @@ QWidget* ActiveOwner()
 
 QString ErrorDialogText(const QString& Message)
 {
-    return Message + QStringLiteral("\nPlease check your installation. Also check if there has been an update.\n"
-                                    "Please inform us of this error message.");
+    return Message + QLatin1Char('\n') +
+           QCoreApplication::translate("TfrmMain", "Please check your installation. Also check if there has been an "
+                                                   "update.\nPlease inform us of this error message.");
 }
 
 void ApplicationEvents1Exception(const QString& Message)
@@ -25,7 +26,7 @@ void ApplicationEvents1Exception(const QString& Message)
 
 void ApplicationEvents1Exception(const std::exception& Error)
 {
-    ApplicationEvents1Exception(ToQString(Error.what()));
+    ApplicationEvents1Exception(MessageOf(Error));
 }
 
 bool RunGuarded(const std::function<void()>& Action)
@@ -36,7 +37,7 @@ bool RunGuarded(const std::function<void()>& Action)
     } catch (const std::exception& Error) {
         ApplicationEvents1Exception(Error);
     } catch (...) {
-        ApplicationEvents1Exception(QStringLiteral("Unknown error"));
+        ApplicationEvents1Exception(QCoreApplication::translate("TfrmMain", "Unknown error"));
     }
     return false;
 }

@@ -4,6 +4,7 @@
 // of the error and installation boxes, and the catalogue's reporter.
 
 #include "DataReporter.h"
+#include "Translated.h"
 
 #include <QApplication>
 #include <QString>

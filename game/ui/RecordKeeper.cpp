@@ -22,7 +22,10 @@ int64_t Now()
 
 QString Day(int64_t Seconds)
 {
-    return QLocale::c().toString(QDateTime::fromSecsSinceEpoch(Seconds).date(), QStringLiteral("MMM dd"));
+    // The month's name in the player's language, in the order it reads.
+    //: The form of a day in the record of a game ("Dec 08"), as QDate::toString reads it.
+    return QLocale().toString(QDateTime::fromSecsSinceEpoch(Seconds).date(),
+                              QCoreApplication::translate("TRecordKeeper", "MMM dd"));
 }
 
 }  // namespace
@@ -37,17 +40,17 @@ TRecordKeeper::TRecordKeeper(QWidget& Window, const std::string& Folder)
         TFileStream Source(FFileName, TFileMode::fmOpenRead);
         const int64_t Size = Source.GetSize();
         if (Size > (int64_t{16} << 20))
-            throw Exception("Records file: it is larger than any record of games");
+            throw Exception(TR_TEXT("TRecordKeeper", "Records file: it is larger than any record of games"));
         std::string Text(static_cast<size_t>(Size), '\0');
         if (Source.Read(Text.data(), Size) != Size)
-            throw Exception("Records file: it could not be read whole");
+            throw Exception(TR_TEXT("TRecordKeeper", "Records file: it could not be read whole"));
         FRecords = TGameRecords::Read(Text);
     } catch (const std::exception& Error) {
         const QString Aside = Name + QStringLiteral(".damaged");
         QFile::remove(Aside);
         QFile::rename(Name, Aside);
         FDamage = tr("The record of your games in %1 is damaged and was put aside as %2; a new record begins: %3")
-                      .arg(QDir::toNativeSeparators(Name), QDir::toNativeSeparators(Aside), ToQString(Error.what()));
+                      .arg(QDir::toNativeSeparators(Name), QDir::toNativeSeparators(Aside), MessageOf(Error));
     }
 }
 

@@ -42,10 +42,10 @@ std::string ReadSmallFile(const std::string& FileName)
     TFileStream Source(FileName, TFileMode::fmOpenRead);
     const int64_t Size = Source.GetSize();
     if (Size > Limit)
-        throw Exception("Recovery file: it is larger than any game's");
+        throw Exception(TR_TEXT("TRecoveryKeeper", "Recovery file: it is larger than any game's"));
     std::string Text(static_cast<size_t>(Size), '\0');
     if (Source.Read(Text.data(), Size) != Size)
-        throw Exception("Recovery file: it could not be read whole");
+        throw Exception(TR_TEXT("TRecoveryKeeper", "Recovery file: it could not be read whole"));
     return Text;
 }
 
@@ -109,7 +109,7 @@ bool TRecoveryKeeper::OfferRecovery()
         RemoveFile(Newest);
         Prompts().Message(
             &FWindow, TMessageKind::Warning, QString(),
-            tr("The recovery file %1 is damaged and was removed: %2").arg(Shown, ToQString(Error.what())));
+            tr("The recovery file %1 is damaged and was removed: %2").arg(Shown, MessageOf(Error)));
         return false;
     }
     const QString When = QLocale().toString(QDateTime::fromSecsSinceEpoch(State.Written), QLocale::ShortFormat);
@@ -128,7 +128,7 @@ bool TRecoveryKeeper::OfferRecovery()
         RemoveFile(Newest);
         Prompts().Message(
             &FWindow, TMessageKind::Warning, QString(),
-            tr("The recovery file %1 is damaged and was removed: %2").arg(Shown, ToQString(Error.what())));
+            tr("The recovery file %1 is damaged and was removed: %2").arg(Shown, MessageOf(Error)));
         return false;
     }
     RemoveFile(Newest);

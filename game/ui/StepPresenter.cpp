@@ -4,6 +4,7 @@
 #include "Puzzle.h"
 #include "PuzzleXLink.h"
 #include "QVDisplayGrid.h"
+#include "StepWords.h"
 #include "QVSettings.h"
 
 #include <QLabel>
@@ -90,7 +91,7 @@ void TStepPresenter::ShowStage()
         FHost.StepShowChild(FStep.Partner.Puzzle);
     PointAt(StageMarksOf(FStep, FStage).Cursor);
     MarkStage();
-    FLine.setText(QString::fromStdString(StageText(FStep, FStage)));
+    FLine.setText(TStepWords::Stage(FStep, FStage));
 }
 
 void TStepPresenter::MarkStage()

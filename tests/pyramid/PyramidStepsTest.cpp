@@ -54,16 +54,12 @@ TEST(PyramidStepsTest, AWrongEntryComesFirstAndFindingChangesNothing)
     const TPyramidStep Named = FindPyramidStep(P, TStepRules{}, TMethodSet::All());
     EXPECT_EQ(Named.Kind, TStepKind::WrongEntry);
     EXPECT_EQ(Named.Square, (TStepSquare{3, Cell->GetPosition().Row, Cell->GetPosition().Col}));
-    EXPECT_EQ(ExplainStep(Named), "Child 3, row " + std::to_string(Cell->GetPosition().Row + 1) + ", column " +
-                                      std::to_string(Cell->GetPosition().Col + 1) + " holds " +
-                                      std::to_string(Cell->GetValue()) +
-                                      ", which is not its solution: take it back before the next step.");
+    EXPECT_EQ(Named.Digit, Cell->GetValue());
     TStepRules Withheld;
     Withheld.NameWrongEntry = false;
     const TPyramidStep Unnamed = FindPyramidStep(P, Withheld, TMethodSet::All());
     EXPECT_EQ(Unnamed.Kind, TStepKind::WrongEntry);
     EXPECT_FALSE(Unnamed.Square.Valid());
-    EXPECT_EQ(ExplainStep(Unnamed).find("row"), std::string::npos);
 
     Cell->SetValue(0);
     const std::string Cleared = StateOf(P);
@@ -78,7 +74,6 @@ TEST(PyramidStepsTest, AnEmptyPyramidGivesNothingAndAFullOneIsComplete)
     TTestPyramid Empty = MakeTestPyramid(2, 3, 0);
     const TPyramidStep None = FindPyramidStep(*Empty.Pyramid, TStepRules{}, TMethodSet::All());
     EXPECT_EQ(None.Kind, TStepKind::Nothing);
-    EXPECT_EQ(ExplainStep(None), "The solving methods find no further step from these entries.");
     TTestPyramid Full = MakeTestPyramid(5, 3, 81);
     EXPECT_EQ(FindPyramidStep(*Full.Pyramid, TStepRules{}, TMethodSet::All()).Kind, TStepKind::Complete);
 }
@@ -100,7 +95,7 @@ TEST(PyramidStepsTest, TheRulesKeepStepsToTheAllowedPuzzlesAndOwnCandidates)
             const TPyramidStep Step = FindPyramidStep(P, Rules, TMethodSet::All());
             if (Step.Kind != TStepKind::Value && Step.Kind != TStepKind::Strike)
                 break;
-            SCOPED_TRACE(ExplainStep(Step));
+            SCOPED_TRACE(StepSummary(Step));
             EXPECT_TRUE(Links || Step.Square.Puzzle != 0);
             EXPECT_TRUE(Links || !Step.Partner.Valid());
             if (Step.Kind == TStepKind::Value) {
@@ -169,9 +164,8 @@ TEST(PyramidStepsTest, AStepThatRestsOnALinkNamesItsPartner)
                 Partners = Partners || (Step.Linked == Parent && Step.Partner == Child) ||
                            (Step.Linked == Child && Step.Partner == Parent);
             }
-            EXPECT_TRUE(Partners) << ExplainStep(Step);
-            // The sentence tells of the partner too.
-            EXPECT_NE(ExplainStep(Step).find("partner"), std::string::npos) << ExplainStep(Step);
+            EXPECT_TRUE(Partners) << StepSummary(Step);
+            EXPECT_FALSE(Step.Links.empty()) << StepSummary(Step);
             return ++Linked >= 5;
         });
         EXPECT_GE(Linked, 1) << "no step rested on a link";
@@ -186,7 +180,7 @@ TEST(PyramidStepsTest, AStrikeTakesOutExactlyWhatItNames)
     PlayUntil(0, [&](TPuzzleXLink& P, const TPyramidStep& Step) {
         if (Step.Kind != TStepKind::Strike)
             return false;
-        SCOPED_TRACE(ExplainStep(Step));
+        SCOPED_TRACE(StepSummary(Step));
         std::vector<std::pair<TStepSquare, uint32_t>> Before;
         for (int Puzzle = 0; Puzzle <= P.ChildCount(); ++Puzzle)
             for (int Row = 0; Row < 9; ++Row)

@@ -76,7 +76,7 @@ std::vector<TStepSquare> HoldersIn(const TPuzzleXLink& Pyramid, const TPyramidSt
 void ExpectStepHolds(const TPuzzleXLink& Pyramid, const TPyramidStep& Step)
 {
     const uint8_t Layout = Pyramid.LayoutType();
-    SCOPED_TRACE(ExplainStep(Step));
+    SCOPED_TRACE(StepSummary(Step));
     if (Step.Linked.Valid()) {
         EXPECT_TRUE(IsLayoutPartner(Layout, Step.Linked, Step.Partner));
     }
@@ -176,11 +176,11 @@ TEST(PyramidStepsBundledTest, StepsAloneSolveEveryGameAsTheSolverDoes)
                     break;
                 ExpectStepHolds(*Player, Step);
                 Linked += Step.Partner.Valid() ? 1 : 0;
-                ASSERT_TRUE(ApplyPyramidStep(*Player, Step, false)) << ExplainStep(Step);
+                ASSERT_TRUE(ApplyPyramidStep(*Player, Step, false)) << StepSummary(Step);
                 if (HasFailure())
                     return;
             }
-            EXPECT_EQ(Step.Kind, TStepKind::Complete) << ExplainStep(Step);
+            EXPECT_EQ(Step.Kind, TStepKind::Complete) << StepSummary(Step);
             for (int P = 0; P <= Player->ChildCount(); ++P)
                 EXPECT_EQ(Player->GetPuzzle(P)->EntriesToString(), Solver->GetPuzzle(P)->EntriesToString()) << P;
             ++Games;
@@ -217,6 +217,6 @@ TEST(PyramidStepsBundledTest, WithoutMarksOnlyValuesAreTold)
             break;
         ASSERT_TRUE(ApplyPyramidStep(*Player, Step, true));
     }
-    EXPECT_EQ(Step.Kind, TStepKind::Complete) << ExplainStep(Step);
+    EXPECT_EQ(Step.Kind, TStepKind::Complete) << StepSummary(Step);
     fs::remove_all(Folder);
 }
