@@ -144,7 +144,7 @@ TRect BookletPanelRect(const TBookletMeasures& M, const TBookletRow& Row)
 void CheckBookletFits(const TBookletMeasures& M)
 {
     if (M.DpiX <= 0 || M.DpiY <= 0)
-        throw Exception("The printer reports no resolution, so the booklet cannot be laid out");
+        throw Exception(TR_TEXT("QVPrinting", "The printer reports no resolution, so the booklet cannot be laid out"));
     bool Fits = true;
     for (size_t i = 0; i < BookletLayout.size() && Fits; ++i) {
         const TBookletRow& Row = BookletLayout[i];
@@ -164,10 +164,10 @@ void CheckBookletFits(const TBookletMeasures& M)
         }
     }
     if (!Fits)
-        throw Exception(Format("The booklet does not fit on the printer's page of %.2f x %.2f inches. "
-                               "Please choose A4 or Letter paper.",
-                               M.Physical.Width / static_cast<double>(M.DpiX),
-                               M.Physical.Height / static_cast<double>(M.DpiY)));
+        throw Exception(TR_TEXT("QVPrinting", "The booklet does not fit on the printer's page of %1 x %2 inches. "
+                                              "Please choose A4 or Letter paper."),
+                        Format("%.2f", M.Physical.Width / static_cast<double>(M.DpiX)),
+                        Format("%.2f", M.Physical.Height / static_cast<double>(M.DpiY)));
 }
 
 bool BookletRowPrinted(const TBookletRow& Row, const TPuzzleXLink& Pyramid)
@@ -203,7 +203,7 @@ void PrintPuzzlePanel(TGrid& Grid, TPuzzleXLink& Pyramid, int Index, const TRect
     TQVDisplayLink* Link = Pyramid.GetLink(Index);
     TPuzzle* Puzzle = Pyramid.GetPuzzle(Index);
     if (Link == nullptr || Puzzle == nullptr)
-        throw Exception(Format("Booklet printing: the pyramid has no puzzle %d", Index));
+        throw Exception(TR_TEXT("QVPrinting", "Booklet printing: the pyramid has no puzzle %1"), Index);
     const QString Title = Index == 0 ? QStringLiteral("Parent Puzzle")
                                      : QString::fromStdString(Format("Child Puzzle %d", Index));
     const TShadedWhilePrinting Shaded(Index == 0 ? nullptr : Puzzle);
