@@ -2,7 +2,7 @@
 
 #include "Exception.h"
 
-const char* const NoBrowserMessage = "Unable to find start command for internet browser";
+const TTextSource NoBrowserMessage = TR_TEXT("BrowserCommand", "Unable to find start command for internet browser");
 
 namespace {
 

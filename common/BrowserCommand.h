@@ -3,10 +3,12 @@
 // registered for web addresses on Windows, taken apart: the program to start
 // and the parameters to give it for one address.
 
+#include "Text.h"
+
 #include <string>
 
 // "Unable to find start command for internet browser".
-extern const char* const NoBrowserMessage;
+extern const TTextSource NoBrowserMessage;
 
 struct TBrowserCommand {
     // The program file, without the quotes that may surround it in the

@@ -13,7 +13,7 @@ void CopyStream(TStream& Source, int64_t SourcePosition, TStream& Dest, int64_t 
     while (Count > 0) {
         const int64_t got = Source.Read(piece, std::min(Count, PieceSize));
         if (got <= 0) {
-            throw Exception("CopyStream: Not enough bytes in source stream");
+            throw Exception(TR_TEXT("CopyStream", "CopyStream: Not enough bytes in source stream"));
         }
         Dest.WriteBuffer(piece, got);
         Count -= got;

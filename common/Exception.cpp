@@ -1,5 +1,5 @@
 #include "Exception.h"
 
-EReadError::EReadError() : Exception("Stream read error") {}
+EReadError::EReadError() : Exception(TR_TEXT("Exception", "Stream read error")) {}
 
-EWriteError::EWriteError() : Exception("Stream write error") {}
+EWriteError::EWriteError() : Exception(TR_TEXT("Exception", "Stream write error")) {}

@@ -22,7 +22,7 @@
 
 class TAVREL_SHARED_TYPE Exception : public std::exception {
 public:
-    explicit Exception(std::string Message) : FMessage(std::move(Message)) {}
+    explicit Exception(std::string Message) : FMessage(Message), FText(std::move(Message)) {}
     explicit Exception(TText Text) : FMessage(Text.English()), FText(std::move(Text)) {}
     template <typename... TArgs>
     explicit Exception(TTextSource Source, const TArgs&... Args) : Exception(TText(Source, Args...))
@@ -32,8 +32,9 @@ public:
 
     const std::string& Message() const noexcept { return FMessage; }
     const char* what() const noexcept override { return FMessage.c_str(); }
-    // The template and its arguments; not Translatable() for a message
-    // given as a finished string.
+    // The template and its arguments; for a message given as a finished
+    // string, a plain text of it (not Translatable()), so that a message
+    // built round this one keeps its words either way.
     const TText& Text() const noexcept { return FText; }
 
 private:

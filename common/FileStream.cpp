@@ -1,7 +1,6 @@
 #include "FileStream.h"
 
 #include "Exception.h"
-#include "Format.h"
 #include "Platform.h"
 
 #include <filesystem>
@@ -22,15 +21,15 @@ TFileStream::TFileStream(const std::string& FileName, TFileMode Mode) : FFileNam
         std::error_code error;
         const std::filesystem::file_status status = std::filesystem::status(Platform::PathFromUtf8(FileName), error);
         if (!error && std::filesystem::exists(status) && !std::filesystem::is_regular_file(status)) {
-            throw EFOpenError(Format("Cannot open file \"%s\": it is not a regular file", FileName.c_str()));
+            throw EFOpenError(TR_TEXT("FileStream", "Cannot open file \"%1\": it is not a regular file"), FileName);
         }
     }
     FHandle = Platform::OpenFile(FileName, mode);
     if (FHandle == nullptr) {
         if (Mode == TFileMode::fmCreate) {
-            throw EFOpenError(Format("Cannot create file \"%s\"", FileName.c_str()));
+            throw EFOpenError(TR_TEXT("FileStream", "Cannot create file \"%1\""), FileName);
         }
-        throw EFOpenError(Format("Cannot open file \"%s\"", FileName.c_str()));
+        throw EFOpenError(TR_TEXT("FileStream", "Cannot open file \"%1\""), FileName);
     }
 }
 
@@ -67,7 +66,7 @@ int64_t TFileStream::Seek(int64_t Offset, TSeekOrigin Origin)
     }
     if (!(Origin == TSeekOrigin::soCurrent && Offset == 0)) {
         if (Platform::SeekFile(FHandle, Offset, whence) != 0) {
-            throw EReadError("Stream seek error");
+            throw EReadError(TR_TEXT("FileStream", "Stream seek error"));
         }
     }
     return Platform::TellFile(FHandle);

@@ -41,7 +41,7 @@ int64_t TMemoryStream::Seek(int64_t Offset, TSeekOrigin Origin)
     }
     const int64_t target = base + Offset;
     if (target < 0) {
-        throw EReadError("Stream seek error");
+        throw EReadError(TR_TEXT("MemoryStream", "Stream seek error"));
     }
     FPosition = target;
     return FPosition;

@@ -11,8 +11,9 @@
 
 namespace fs = std::filesystem;
 
-EFileWriteError::EFileWriteError(const std::string& FileName, const std::string& Cause)
-    : EWriteError(Format("Cannot write %s: %s", FileName.c_str(), Cause.c_str())), FFileName(FileName), FCause(Cause)
+EFileWriteError::EFileWriteError(const std::string& FileName, const TText& Cause)
+    : EWriteError(TR_TEXT("SafeFile", "Cannot write %1: %2"), FileName, Cause), FFileName(FileName),
+      FCause(Cause.English()), FCauseText(Cause)
 {
 }
 
@@ -47,9 +48,10 @@ namespace {
 TFileWriteLayer SystemLayer;
 TFileWriteLayer* CurrentLayer = &SystemLayer;
 
-std::string Cause(int Code)
+// The system's text of an error code: it is not translated.
+TText Cause(int Code)
 {
-    return std::generic_category().message(Code);
+    return TText(std::generic_category().message(Code));
 }
 
 std::string TemporaryName(const std::string& Target)
@@ -92,10 +94,10 @@ void CheckWritable(const std::string& FileName)
         return;
     }
     if (!fs::is_regular_file(status)) {
-        throw EFileWriteError(FileName, "it is not a regular file");
+        throw EFileWriteError(FileName, TText(TR_TEXT("SafeFile", "it is not a regular file")));
     }
     if ((status.permissions() & fs::perms::owner_write) == fs::perms::none) {
-        throw EFileWriteError(FileName, Cause(EACCES) + " (the file is read-only)");
+        throw EFileWriteError(FileName, TText(TR_TEXT("SafeFile", "%1 (the file is read-only)"), Cause(EACCES)));
     }
 }
 

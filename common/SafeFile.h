@@ -24,17 +24,20 @@
 #include <string>
 
 // A file that could not be written whole. Message() reads "Cannot write
-// <file>: <cause>"; the file and the cause are kept apart for callers that
-// say it their own way.
+// <file>: <cause>"; the file and the cause (in English) are kept apart for
+// callers that say it their own way. The cause is the system's text of an
+// error code, or a text of the writer's own that Text() carries translatable.
 class EFileWriteError : public EWriteError {
 public:
-    EFileWriteError(const std::string& FileName, const std::string& Cause);
+    EFileWriteError(const std::string& FileName, const TText& Cause);
     const std::string& FileName() const { return FFileName; }
     const std::string& Cause() const { return FCause; }
+    const TText& CauseText() const { return FCauseText; }
 
 private:
     std::string FFileName;
     std::string FCause;
+    TText FCauseText;
 };
 
 // The file operations the writer uses. Each answers 0 or the system's error

@@ -74,7 +74,7 @@ TEncBigInt TEncAsymmetricKey::TReader::ReadInteger(uint32_t Length)
     return TEncBigInt(FData.data() + start, end - start);
 }
 
-std::vector<uint8_t> TEncAsymmetricKey::ReadEncoding(TStream& Stream, const char* FailMessage)
+std::vector<uint8_t> TEncAsymmetricKey::ReadEncoding(TStream& Stream, const TTextSource& FailMessage)
 {
     const int64_t left = Stream.GetSize() - Stream.GetPosition();
     if (left > MaxEncodingSize) {

@@ -8,6 +8,7 @@
 // seven bits count the length bytes that follow, most significant first.
 
 #include "EncBigInt.h"
+#include "Text.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -49,5 +50,5 @@ protected:
 
     // The bytes from Stream's position to its end; raises ECipherException
     // with FailMessage when they exceed MaxEncodingSize.
-    static std::vector<uint8_t> ReadEncoding(TStream& Stream, const char* FailMessage);
+    static std::vector<uint8_t> ReadEncoding(TStream& Stream, const TTextSource& FailMessage);
 };

@@ -11,7 +11,7 @@ TBigNum ToBigNum(const std::vector<uint8_t>& Bytes)
 {
     TBigNum number(BN_lebin2bn(Bytes.data(), static_cast<int>(Bytes.size()), nullptr));
     if (!number) {
-        throw ECipherException("Out of memory for a big number");
+        throw ECipherException(TR_TEXT("EncBigInt", "Out of memory for a big number"));
     }
     return number;
 }
@@ -58,22 +58,22 @@ int TEncBigInt::Compare(const TEncBigInt& Other) const
 TEncBigInt TEncBigInt::ModPow(const TEncBigInt& Exponent, const TEncBigInt& Modulus) const
 {
     if (Modulus.IsZero()) {
-        throw ECipherException("Division by zero in a big number");
+        throw ECipherException(TR_TEXT("EncBigInt", "Division by zero in a big number"));
     }
     TBnCtx ctx(BN_CTX_new());
     TBigNum result(BN_new());
     if (!ctx || !result) {
-        throw ECipherException("Out of memory for a big number");
+        throw ECipherException(TR_TEXT("EncBigInt", "Out of memory for a big number"));
     }
     const TBigNum base = ToBigNum(FBytes);
     const TBigNum exponent = ToBigNum(Exponent.FBytes);
     const TBigNum modulus = ToBigNum(Modulus.FBytes);
     if (BN_mod_exp(result.get(), base.get(), exponent.get(), modulus.get(), ctx.get()) != 1) {
-        throw ECipherException("Big number exponentiation failed");
+        throw ECipherException(TR_TEXT("EncBigInt", "Big number exponentiation failed"));
     }
     std::vector<uint8_t> bytes(static_cast<size_t>(BN_num_bytes(result.get())));
     if (BN_bn2lebinpad(result.get(), bytes.data(), static_cast<int>(bytes.size())) < 0) {
-        throw ECipherException("Big number exponentiation failed");
+        throw ECipherException(TR_TEXT("EncBigInt", "Big number exponentiation failed"));
     }
     return TEncBigInt(std::move(bytes));
 }

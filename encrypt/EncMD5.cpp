@@ -14,20 +14,20 @@ public:
     TMd5Run() : FCtx(EVP_MD_CTX_new())
     {
         if (!FCtx || EVP_DigestInit_ex(FCtx.get(), EVP_md5(), nullptr) != 1) {
-            throw ECipherException("MD5 digest not available");
+            throw ECipherException(TR_TEXT("EncMD5", "MD5 digest not available"));
         }
     }
     void Update(const void* Data, size_t Size)
     {
         if (Size > 0 && EVP_DigestUpdate(FCtx.get(), Data, Size) != 1) {
-            throw ECipherException("MD5 digest failed");
+            throw ECipherException(TR_TEXT("EncMD5", "MD5 digest failed"));
         }
     }
     void Final(std::array<uint8_t, TEncMD5::Size>& Digest)
     {
         unsigned int length = 0;
         if (EVP_DigestFinal_ex(FCtx.get(), Digest.data(), &length) != 1 || length != TEncMD5::Size) {
-            throw ECipherException("MD5 digest failed");
+            throw ECipherException(TR_TEXT("EncMD5", "MD5 digest failed"));
         }
     }
 

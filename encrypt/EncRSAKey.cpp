@@ -4,8 +4,8 @@
 
 namespace {
 
-const char* const InvalidRSAKey = "Invalid RSA Key";
-const char* const InvalidAsymmetricKey = "Invalid Asymmetric Key";
+const TTextSource InvalidRSAKey = TR_TEXT("EncRSAKey", "Invalid RSA Key");
+const TTextSource InvalidAsymmetricKey = TR_TEXT("EncRSAKey", "Invalid Asymmetric Key");
 constexpr uint32_t SequenceTag = 16;
 constexpr uint32_t IntegerTag = 2;
 

@@ -31,7 +31,7 @@ const char* RSADecodeMessage(TRSADecodeResult Result)
 void TEncRSASSA::SetKeySize(TEncAsymKeySize KeySize)
 {
     if (KeySize == aks128) {
-        throw ECipherException("Invalid key size for RSASSA");
+        throw ECipherException(TR_TEXT("EncRSASSA", "Invalid key size for RSASSA"));
     }
     TEncSignature::SetKeySize(KeySize);
 }
@@ -45,7 +45,7 @@ TRSADecodeResult TEncRSASSA::RecoverData(std::vector<uint8_t>& Data) const
 {
     const TEncBigInt& modulus = FPublicKey.Modulus();
     if (modulus.IsZero()) {
-        throw ECipherException("Invalid RSA public key");
+        throw ECipherException(TR_TEXT("EncRSASSA", "Invalid RSA public key"));
     }
     const size_t pieceSize = modulus.ByteLength();
     const std::vector<uint8_t>& signature = FSignature.Bytes();

@@ -11,7 +11,7 @@
 
 namespace {
 
-const char* const InvalidFormat = "Invalid file format";
+const TTextSource InvalidFormat = TR_TEXT("EncRijndael", "Invalid file format");
 // Blocks are taken from the source in runs of this many, never beyond the
 // blocks that the source's size calls for.
 constexpr int64_t RunBlocks = 64;
@@ -34,7 +34,7 @@ public:
         const EVP_CIPHER* cipher = CipherFor(KeySize);
         if (!FCtx || !cipher || EVP_CipherInit_ex(FCtx.get(), cipher, nullptr, Key, nullptr, Encrypt ? 1 : 0) != 1 ||
             EVP_CIPHER_CTX_set_padding(FCtx.get(), 0) != 1) {
-            throw ECipherException("AES cipher not available");
+            throw ECipherException(TR_TEXT("EncRijndael", "AES cipher not available"));
         }
     }
     // Enciphers or deciphers Count whole blocks in place.
@@ -43,7 +43,7 @@ public:
         const int length = static_cast<int>(Count * TEncRijndael::BlockSize);
         int written = 0;
         if (EVP_CipherUpdate(FCtx.get(), Data, &written, Data, length) != 1 || written != length) {
-            throw ECipherException("AES cipher failed");
+            throw ECipherException(TR_TEXT("EncRijndael", "AES cipher failed"));
         }
     }
 
@@ -104,7 +104,7 @@ int64_t TEncRijndael::OutputSize(int64_t InputSize) const
 void TEncRijndael::EncryptStream(TStream& Source, TStream& Dest)
 {
     if (Mode() != cmECB) {
-        throw ECipherException("Cipher mode not supported");
+        throw ECipherException(TR_TEXT("EncRijndael", "Cipher mode not supported"));
     }
     TBlockCipher cipher(FKeySize, FKey.data(), true);
     const int64_t size = Source.GetSize();
@@ -123,7 +123,7 @@ void TEncRijndael::EncryptStream(TStream& Source, TStream& Dest)
 void TEncRijndael::DecryptStream(TStream& Source, TStream& Dest)
 {
     if (Mode() != cmECB) {
-        throw ECipherException("Cipher mode not supported");
+        throw ECipherException(TR_TEXT("EncRijndael", "Cipher mode not supported"));
     }
     TBlockCipher cipher(FKeySize, FKey.data(), false);
     const int64_t blocks = Source.GetSize() / BlockSize;

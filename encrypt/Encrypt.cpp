@@ -138,7 +138,7 @@ ENCRYPT_API bool VerifyStream(TStream& Source, TStream& Dest)
     const int64_t payloadStart = Source.GetPosition();
 
     if (!haveIndex || keyIndex < 1 || keyIndex > EncKeyCount) {
-        throw ECipherException("Invalid signature key requested");
+        throw ECipherException(TR_TEXT("Encrypt", "Invalid signature key requested"));
     }
     if (signatureLength > SignatureBufferSize) {
         return false;

@@ -6,8 +6,6 @@
 
 #include "Platform.h"
 
-#include "Format.h"
-
 #include <filesystem>
 #include <system_error>
 
@@ -128,18 +126,18 @@ bool FileExists(const std::string& FileName)
 }
 
 // Why a file name cannot be listed, or empty when it can.
-std::string IssueNameProblem(const std::string& Name)
+TText IssueNameProblem(const std::string& Name)
 {
     if (Name.size() > static_cast<size_t>(MaxIssueFileNameLength)) {
         // A shortened name would never match its file again and the issue
         // would be taken in at every start.
-        return Format("Issue file %s is not used: its name is longer than %d characters", Name.c_str(),
-                      MaxIssueFileNameLength);
+        return TText(TR_TEXT("CatalogueFolders", "Issue file %1 is not used: its name is longer than %2 characters"),
+                     Name, MaxIssueFileNameLength);
     }
     if (!IsPlainFileName(Name)) {
         // Such a name (a colon or backslash is legal in some file systems)
         // could never be opened as a game again.
-        return Format("Issue file %s is not used: its name holds a path character", Name.c_str());
+        return TText(TR_TEXT("CatalogueFolders", "Issue file %1 is not used: its name holds a path character"), Name);
     }
-    return std::string();
+    return TText();
 }

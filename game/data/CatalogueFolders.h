@@ -10,6 +10,8 @@
 // decides, never whether the folder can be written, so an installed copy run
 // by an administrator writes nothing into the installation either.
 
+#include "Text.h"
+
 #include <string>
 
 // Where an issue file came from: with the program (its folder BundledIssues)
@@ -65,5 +67,5 @@ bool IsPlainFileName(const std::string& Name);
 // last write time; empty when the file cannot be looked at.
 std::string IssueFileSource(const std::string& FileName, TIssueOrigin Origin);
 bool FileExists(const std::string& FileName);
-// Why a file name cannot be listed, or empty when it can.
-std::string IssueNameProblem(const std::string& Name);
+// Why a file name cannot be listed, or an empty plain text when it can.
+TText IssueNameProblem(const std::string& Name);

@@ -132,7 +132,7 @@ bool TGamesDataFile::Refresh(TIssueOrigin Origin, const std::string& Name)
     if (FRefused.Skips(Name, source)) {
         return false;
     }
-    if (const std::string problem = IssueNameProblem(Name); !problem.empty()) {
+    if (const std::string problem = IssueNameProblem(Name).English(); !problem.empty()) {
         Refuse(Origin, Name, source, problem, TRefusal::Name);
         return false;
     }

@@ -6,7 +6,6 @@
 #include "Encrypt.h"
 #include "Exception.h"
 #include "FileStream.h"
-#include "Format.h"
 #include "Platform.h"
 
 #include <algorithm>
@@ -19,12 +18,12 @@ constexpr int64_t MinimumGameSize = 4 + TPuzzleInfo::RecordSize;
 
 // Every failure names the file it is about, so the player can find the bad
 // one: a message that names it already stays as it is.
-std::string NamingFile(const std::string& Message, const std::string& FileName)
+TText NamingFile(const TText& Message, const std::string& FileName)
 {
-    if (!FileName.empty() && Message.find(FileName) != std::string::npos) {
+    if (!FileName.empty() && Message.English().find(FileName) != std::string::npos) {
         return Message;
     }
-    return Format("Invalid file %s - %s", FileName.c_str(), Message.c_str());
+    return TText(TR_TEXT("DistributionFile", "Invalid file %1 - %2"), FileName, Message);
 }
 
 template <typename TAction>
@@ -33,9 +32,9 @@ void NamedFailures(const std::string& FileName, TAction Action)
     try {
         Action();
     } catch (const EFOpenError& error) {
-        throw EFOpenError(NamingFile(error.Message(), FileName));
+        throw EFOpenError(NamingFile(error.Text(), FileName));
     } catch (const Exception& error) {
-        throw Exception(NamingFile(error.Message(), FileName));
+        throw Exception(NamingFile(error.Text(), FileName));
     }
 }
 
@@ -104,12 +103,12 @@ std::string TDistributionFile::IssueFolder(const std::string& ProgramFolder)
 void TDistributionFile::ReadPayload(TStream& Source, const std::string& FileName, TMemoryStream& Payload)
 {
     if (!VerifyStream(Source, Payload)) {
-        throw Exception(Format("Invalid file %s - Wrong signature", FileName.c_str()));
+        throw Exception(TR_TEXT("DistributionFile", "Invalid file %1 - Wrong signature"), FileName);
     }
     Payload.SetPosition(0);
     Payload.ReadBuffer(FHeader.data(), HeaderSize);
     if (GetVersion() != FormatVersion) {
-        throw Exception(Format("Invalid file %s - Wrong version", FileName.c_str()));
+        throw Exception(TR_TEXT("DistributionFile", "Invalid file %1 - Wrong version"), FileName);
     }
 }
 
@@ -122,7 +121,8 @@ void TDistributionFile::ReadAllGames(TMemoryStream& Payload)
     const int64_t room = (Payload.GetSize() - HeaderSize) / MinimumGameSize;
     if (static_cast<int64_t>(count) > room) {
         throw Exception(
-            Format("Invalid file %s - Its header counts %u games, more than the file holds", FFileName.c_str(), count));
+            TR_TEXT("DistributionFile", "Invalid file %1 - Its header counts %2 games, more than the file holds"),
+            FFileName, count);
     }
     FStreams.reserve(count);
     FRecords.reserve(count);
@@ -185,7 +185,7 @@ uint32_t TDistributionFile::GetHeaderGameCount() const
 void TDistributionFile::CheckIndex(int Index) const
 {
     if (Index < 0 || Index >= GameCount()) {
-        throw Exception(Format("Game index %d out of range (%d games)", Index, GameCount()));
+        throw Exception(TR_TEXT("DistributionFile", "Game index %1 out of range (%2 games)"), Index, GameCount());
     }
 }
 

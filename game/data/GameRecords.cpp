@@ -33,14 +33,14 @@ std::vector<int64_t> NumbersOf(const std::string& Text, int Line)
         for (size_t Index = 0; Valid && Index < Field.size(); ++Index)
             Valid = Field[Index] >= '0' && Field[Index] <= '9';
         if (!Valid || Values.size() == Fields)
-            throw Exception(Format("Records file: line %d holds a number out of place", Line));
+            throw Exception(TR_TEXT("GameRecords", "Records file: line %1 holds a number out of place"), Line);
         Values.push_back(std::strtoll(Field.c_str(), nullptr, 10));
         if (End == Text.size())
             break;
         Start = End + 1;
     }
     if (Values.size() != Fields)
-        throw Exception(Format("Records file: line %d holds too few numbers", Line));
+        throw Exception(TR_TEXT("GameRecords", "Records file: line %1 holds too few numbers"), Line);
     return Values;
 }
 
@@ -85,10 +85,10 @@ TGameRecords TGameRecords::Read(const std::string& Text)
     const size_t CheckAt = Text.rfind("check ");
     if (CheckAt == std::string::npos || (CheckAt > 0 && Text[CheckAt - 1] != '\n') ||
         Text.compare(CheckAt, std::string::npos, CheckLine(Text.substr(0, CheckAt))) != 0)
-        throw Exception("Records file: its check does not match its contents");
+        throw Exception(TR_TEXT("GameRecords", "Records file: its check does not match its contents"));
     const std::string Body = Text.substr(0, CheckAt);
     if (Body.compare(0, std::char_traits<char>::length(FirstLine) + 1, std::string(FirstLine) + '\n') != 0)
-        throw Exception("Records file: it is not a records file of this program");
+        throw Exception(TR_TEXT("GameRecords", "Records file: it is not a records file of this program"));
     TGameRecords Records;
     size_t Position = std::char_traits<char>::length(FirstLine) + 1;
     int Line = 1;
@@ -98,15 +98,15 @@ TGameRecords TGameRecords::Read(const std::string& Text)
         Position = End + 1;
         ++Line;
         if (Row.compare(0, 5, "game ") != 0)
-            throw Exception(Format("Records file: line %d is not a game's", Line));
+            throw Exception(TR_TEXT("GameRecords", "Records file: line %1 is not a game's"), Line);
         const std::vector<int64_t> Value = NumbersOf(Row.substr(5), Line);
         constexpr int64_t Count = INT32_MAX;
         if (Value[0] > UINT32_MAX || Value[5] > Count || Value[6] > Count || Value[7] > Count ||
             static_cast<int>(Records.FRecords.size()) >= MaxRecordedGames)
-            throw Exception(Format("Records file: line %d holds a number out of place", Line));
+            throw Exception(TR_TEXT("GameRecords", "Records file: line %1 holds a number out of place"), Line);
         const auto Game = static_cast<uint32_t>(Value[0]);
         if (Records.FRecords.count(Game) != 0)
-            throw Exception(Format("Records file: game %u is recorded twice", Game));
+            throw Exception(TR_TEXT("GameRecords", "Records file: game %1 is recorded twice"), Game);
         Records.FRecords[Game] = TGameRecord{Value[1],
                                              Value[2],
                                              Value[3],

@@ -3,7 +3,6 @@
 #include "DataFields.h"
 
 #include "Exception.h"
-#include "Format.h"
 #include "Stream.h"
 
 #include <algorithm>
@@ -162,8 +161,9 @@ std::string ReadGamesDat(TStream& Source, TGamesDatContent& Content)
             }
         }
         if (issuesFound != issueCount || gamesFound != gameCount) {
-            throw Exception(Format("Problem with GAMES.DAT file. Expected %u issues, %u games: found %u and %u",
-                                   issueCount, gameCount, issuesFound, gamesFound));
+            throw Exception(
+                TR_TEXT("GamesDatFormat", "Problem with GAMES.DAT file. Expected %1 issues, %2 games: found %3 and %4"),
+                issueCount, gameCount, issuesFound, gamesFound);
         }
         return std::string();
     } catch (const Exception& error) {
@@ -197,8 +197,8 @@ std::vector<uint8_t> WriteGamesDat(const TGamesDatContent& Content)
         }
     }
     if (written != Content.GameCount) {
-        throw Exception(
-            Format("Problem with GAMES.DAT file. Expected to write %u games: wrote %u", Content.GameCount, written));
+        throw Exception(TR_TEXT("GamesDatFormat", "Problem with GAMES.DAT file. Expected to write %1 games: wrote %2"),
+                        Content.GameCount, written);
     }
     return bytes;
 }

@@ -6,7 +6,6 @@
 #include "CopyStream.h"
 #include "Exception.h"
 #include "FileStream.h"
-#include "Format.h"
 #include "MemoryStream.h"
 #include "Platform.h"
 #include "SafeFile.h"
@@ -124,8 +123,9 @@ TIssueEntry TGamesDataFile::ReadIssue(const std::string& Folder, const std::stri
         reserved = reserved || IsMadeGameNumber(issue.GameRecord(game).GetGameNumber());
     }
     if (reserved) {
-        throw Exception(Format("Invalid file %s - its numbers are those of the games made on this computer",
-                               (Folder + Name).c_str()));
+        throw Exception(
+            TR_TEXT("GamesFile", "Invalid file %1 - its numbers are those of the games made on this computer"),
+            (Folder + Name));
     }
     TIssueEntry entry(issue.GetVersion(), issue.GetIssueNumber(), issue.GetDescription(), Name);
     for (int game = 0; game < issue.GameCount(); ++game) {
@@ -181,9 +181,9 @@ int TGamesDataFile::AddIssueFile(const std::string& SourceFile)
 {
     const std::string name = Platform::Utf8FromPath(Platform::PathFromUtf8(SourceFile).filename());
     if (!HasIssueExtension(name)) {
-        throw Exception(Format("%s is not an issue file (*.ISS)", name.c_str()));
+        throw Exception(TR_TEXT("GamesFile", "%1 is not an issue file (*.ISS)"), name);
     }
-    if (const std::string problem = IssueNameProblem(name); !problem.empty()) {
+    if (const TText problem = IssueNameProblem(name); !problem.English().empty()) {
         throw Exception(problem);
     }
     const std::string folder = FFolders.AddedIssues();
@@ -191,19 +191,19 @@ int TGamesDataFile::AddIssueFile(const std::string& SourceFile)
     MergeWritten();
     if (FFolders.Installed() && FileExists(FFolders.BundledIssues + name)) {
         throw Exception(
-            Format("Issue file %s is not added: an issue file of that name came with the game", name.c_str()));
+            TR_TEXT("GamesFile", "Issue file %1 is not added: an issue file of that name came with the game"), name);
     }
     if (FileExists(folder + name) || Listed(name) != nullptr) {
-        throw Exception(Format("Issue file %s is not added: an issue file of that name is in %s already", name.c_str(),
-                               folder.c_str()));
+        throw Exception(TR_TEXT("GamesFile", "Issue file %1 is not added: an issue file of that name is in %2 already"),
+                        name, folder);
     }
     // Read once: what is checked is what is copied.
     const std::vector<uint8_t> bytes = ReadWhole(SourceFile);
     TMemoryStream container(bytes);
     const uint32_t issueNumber = TDistributionFile::ReadIssue(container, SourceFile)->GetIssueNumber();
     if (const int same = IssueIndex(issueNumber); same >= 0) {
-        throw Exception(Format("Issue file %s is not added: its issue %u is listed already as %s", name.c_str(),
-                               issueNumber, FContent.Issues[static_cast<size_t>(same)].GetFileName().c_str()));
+        throw Exception(TR_TEXT("GamesFile", "Issue file %1 is not added: its issue %2 is listed already as %3"), name,
+                        issueNumber, FContent.Issues[static_cast<size_t>(same)].GetFileName());
     }
     // Written whole, so the folder never holds half a file that the next
     // start would report.
@@ -213,8 +213,8 @@ int TGamesDataFile::AddIssueFile(const std::string& SourceFile)
     try {
         WriteFileWhole(target, bytes.data(), bytes.size());
     } catch (const EFileWriteError& failure) {
-        throw Exception(Format("Issue file %s could not be copied to %s: %s", name.c_str(), folder.c_str(),
-                               failure.Cause().c_str()));
+        throw Exception(TR_TEXT("GamesFile", "Issue file %1 could not be copied to %2: %3"), name, folder,
+                        failure.CauseText());
     }
     TIssueEntry entry = ReadIssue(folder, name);
     if (FFolders.Installed()) {
@@ -279,7 +279,7 @@ const TIssueEntry& TGamesDataFile::Issue(int Index) const
         if (MadeListed()) {
             return FMade.Issue();
         }
-        throw Exception("There are no issues listed in the games file");
+        throw Exception(TR_TEXT("GamesFile", "There are no issues listed in the games file"));
     }
     if (MadeListed() && static_cast<size_t>(Index) == FContent.Issues.size()) {
         return FMade.Issue();
@@ -319,7 +319,7 @@ const TGameEntry& TGamesDataFile::FindGame(uint32_t GameNumber) const
         return FMade.Issue().Games().front();
     }
     if (FContent.Issues.empty()) {
-        throw Exception("There are no games listed in the games file");
+        throw Exception(TR_TEXT("GamesFile", "There are no games listed in the games file"));
     }
     for (const TIssueEntry& issue : FContent.Issues) {
         for (const TGameEntry& game : issue.Games()) {
@@ -330,7 +330,9 @@ const TGameEntry& TGamesDataFile::FindGame(uint32_t GameNumber) const
     }
     const TIssueEntry& first = FContent.Issues.front();
     if (first.Games().empty()) {
-        throw Exception(Format("Game %u is not listed in the games file and its first issue has no games", GameNumber));
+        throw Exception(
+            TR_TEXT("GamesFile", "Game %1 is not listed in the games file and its first issue has no games"),
+            GameNumber);
     }
     return first.Games().front();
 }
@@ -371,19 +373,19 @@ void TGamesDataFile::OpenListed(size_t IssueIndex, size_t GameIndex, TPuzzleInfo
     const TGameEntry& game = issue.Games()[GameIndex];
     const std::string name = issue.GetFileName();
     if (!IsPlainFileName(name)) {
-        throw Exception(Format("Invalid issue file name \"%s\" in the games file", name.c_str()));
+        throw Exception(TR_TEXT("GamesFile", "Invalid issue file name \"%1\" in the games file"), name);
     }
     const std::string folder = FolderOf(issue);
     const std::string now = FFolders.Installed() ? IssueFileSource(folder + name, OriginOf(issue)) : std::string();
     if (!now.empty() && now != issue.GetSource()) {
         // Its record positions belong to the content it had when listed.
-        throw Exception(Format("Issue file %s has changed since its games were listed", name.c_str()));
+        throw Exception(TR_TEXT("GamesFile", "Issue file %1 has changed since its games were listed"), name);
     }
     TFileStream source(folder + name, TFileMode::fmOpenRead);
     const std::unique_ptr<TDistributionFile> file = TDistributionFile::ReadGame(source, name, game.GetRecordPosition());
     if (file->GameRecord(0).GetGameNumber() != game.GetGameNumber()) {
-        throw Exception(
-            Format("Invalid file %s - Game %u is not where the games file says", name.c_str(), game.GetGameNumber()));
+        throw Exception(TR_TEXT("GamesFile", "Invalid file %1 - Game %2 is not where the games file says"), name,
+                        game.GetGameNumber());
     }
     Record.Assign(file->GameRecord(0));
     TMemoryStream& puzzle = file->PuzzleStream(0);
@@ -428,10 +430,10 @@ void TGamesDataFile::OpenGame(uint32_t /*IssueNumber*/, uint32_t GameNumber, TPu
         return;
     }
     if (FContent.Issues.empty()) {
-        throw Exception("There are no games listed in the games file");
+        throw Exception(TR_TEXT("GamesFile", "There are no games listed in the games file"));
     }
     const int64_t start = Stream.GetPosition();
-    std::string firstError;
+    TText firstError;
     const auto attempt = [&](size_t Issue, size_t Game) {
         try {
             // Whatever an earlier attempt copied goes.
@@ -439,9 +441,14 @@ void TGamesDataFile::OpenGame(uint32_t /*IssueNumber*/, uint32_t GameNumber, TPu
             Stream.SetSize(start);
             OpenListed(Issue, Game, Record, Stream);
             return true;
+        } catch (const Exception& error) {
+            if (firstError.English().empty()) {
+                firstError = error.Text();
+            }
+            return false;
         } catch (const std::exception& error) {
-            if (firstError.empty()) {
-                firstError = error.what();
+            if (firstError.English().empty()) {
+                firstError = TText(error.what());
             }
             return false;
         }
@@ -463,7 +470,8 @@ void TGamesDataFile::OpenGame(uint32_t /*IssueNumber*/, uint32_t GameNumber, TPu
         if (candidates.empty()) {
             if (FContent.Issues.front().Games().empty()) {
                 throw Exception(
-                    Format("Game %u is not listed in the games file and its first issue has no games", GameNumber));
+                    TR_TEXT("GamesFile", "Game %1 is not listed in the games file and its first issue has no games"),
+                    GameNumber);
             }
             candidates.emplace_back(0, 0);
         }

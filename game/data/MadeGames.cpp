@@ -2,7 +2,6 @@
 
 #include "Exception.h"
 #include "FileStream.h"
-#include "Format.h"
 #include "Platform.h"
 #include "SafeFile.h"
 
@@ -20,7 +19,7 @@ std::string TMadeGames::Load()
 {
     FContent = TMadeGamesContent();
     FRefused = false;
-    std::string problem;
+    FRefusal = TText();
     std::error_code error;
     if (std::filesystem::exists(Platform::PathFromUtf8(FFileName), error)) {
         try {
@@ -28,14 +27,18 @@ std::string TMadeGames::Load()
             std::vector<uint8_t> bytes(static_cast<size_t>(source.GetSize()));
             source.ReadBuffer(bytes.data(), static_cast<int64_t>(bytes.size()));
             FContent = ReadMadeGames(bytes, FFileName);
+        } catch (const Exception& Refusal) {
+            FContent = TMadeGamesContent();
+            FRefused = true;
+            FRefusal = Refusal.Text();
         } catch (const std::exception& Refusal) {
             FContent = TMadeGamesContent();
             FRefused = true;
-            problem = Refusal.what();
+            FRefusal = TText(Refusal.what());
         }
     }
     ListGames();
-    return problem;
+    return FRefusal.English();
 }
 
 void TMadeGames::ListGames()
@@ -60,7 +63,7 @@ void TMadeGames::Open(uint32_t GameNumber, TPuzzleInfo& Record, TStream& Stream)
 {
     const TMadeGame* game = Find(GameNumber);
     if (game == nullptr) {
-        throw Exception(Format("Game %u is not one of the games made on this computer", GameNumber));
+        throw Exception(TR_TEXT("MadeGames", "Game %1 is not one of the games made on this computer"), GameNumber);
     }
     Record.Assign(game->Record);
     Stream.WriteBuffer(game->Stream.data(), static_cast<int64_t>(game->Stream.size()));
@@ -86,21 +89,21 @@ uint32_t TMadeGames::Add(TMadeGame Game)
         std::filesystem::rename(Platform::PathFromUtf8(FFileName), Platform::PathFromUtf8(FFileName + ".damaged"),
                                 error);
         if (error) {
-            throw Exception(
-                Format("Cannot keep the damaged file %s aside: %s", FFileName.c_str(), error.message().c_str()));
+            throw Exception(TR_TEXT("MadeGames", "Cannot keep the damaged file %1 aside: %2"), FFileName,
+                            error.message());
         }
         FContent = TMadeGamesContent();
     }
     TMadeGamesContent content = FContent;
     const uint32_t number = std::max(content.NextGameNumber, FirstMadeGameNumber);
     if (number == UINT32_MAX) {
-        throw Exception("No game numbers are left for new games");
+        throw Exception(TR_TEXT("MadeGames", "No game numbers are left for new games"));
     }
     Game.Record.SetGameNumber(number);
     Game.Record.SetIssueNumber(MadeIssueNumber);
     Game.Record.SetStreamKind(MadeStreamKind);
-    if (const std::string problem = MadeGameProblem(Game); !problem.empty()) {
-        throw Exception("The new game cannot be kept: " + problem);
+    if (const TText problem = MadeGameProblemText(Game); !problem.English().empty()) {
+        throw Exception(TR_TEXT("MadeGames", "The new game cannot be kept: %1"), problem);
     }
     content.NextGameNumber = number + 1;
     content.Games.push_back(std::move(Game));
@@ -110,9 +113,9 @@ uint32_t TMadeGames::Add(TMadeGame Game)
 
 bool TMadeGames::Delete(uint32_t GameNumber)
 {
-    const std::string problem = Load();
+    Load();
     if (FRefused) {
-        throw Exception(problem);
+        throw Exception(FRefusal);
     }
     TMadeGamesContent content = FContent;
     const auto found = std::find_if(content.Games.begin(), content.Games.end(),

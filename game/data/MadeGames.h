@@ -22,9 +22,11 @@ public:
     const std::string& FileName() const { return FFileName; }
 
     // Reads the file again; a missing file holds no games. Answers the
-    // message of a refused file (which then lists nothing), else empty.
+    // message of a refused file (which then lists nothing), else empty;
+    // Refusal() keeps that message as a text the window layer translates.
     std::string Load();
     bool Refused() const { return FRefused; }
+    const TText& Refusal() const { return FRefusal; }
 
     const TMadeGamesContent& Content() const { return FContent; }
     // The issue entry that lists the games, in the order they were made.
@@ -54,4 +56,5 @@ private:
     TMadeGamesContent FContent;
     TIssueEntry FIssue;
     bool FRefused = false;
+    TText FRefusal;
 };

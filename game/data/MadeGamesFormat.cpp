@@ -3,7 +3,6 @@
 #include "DataFields.h"
 #include "Encrypt.h"
 #include "Exception.h"
-#include "Format.h"
 #include "MemoryStream.h"
 
 #include <array>
@@ -34,37 +33,38 @@ std::array<uint8_t, 16> Checksum(const uint8_t* Data, size_t Size)
     TMemoryStream stream(std::vector<uint8_t>(Data, Data + Size));
     std::array<uint8_t, 16> digest{};
     if (!GetStreamHash(1, stream, digest.data())) {
-        throw Exception("The checksum of the games made on this computer could not be computed");
+        throw Exception(
+            TR_TEXT("MadeGamesFormat", "The checksum of the games made on this computer could not be computed"));
     }
     return digest;
 }
 
 }  // namespace
 
-std::string MadeGameProblem(const TMadeGame& Game)
+TText MadeGameProblemText(const TMadeGame& Game)
 {
     const TPuzzleInfo& record = Game.Record;
     if (record.GetRecordFormat() != 1) {
-        return "wrong record format";
+        return TText(TR_TEXT("MadeGamesFormat", "wrong record format"));
     }
     if (record.GetRebuildFlag() != 1) {
-        return "wrong rebuild flag";
+        return TText(TR_TEXT("MadeGamesFormat", "wrong rebuild flag"));
     }
     if (record.GetIssueNumber() != MadeIssueNumber) {
-        return "not a made game's issue";
+        return TText(TR_TEXT("MadeGamesFormat", "not a made game's issue"));
     }
     if (!IsMadeGameNumber(record.GetGameNumber()) || record.GetGameNumber() == MadeIssueNumber) {
-        return Format("game number %u is not a made game's", record.GetGameNumber());
+        return TText(TR_TEXT("MadeGamesFormat", "game number %1 is not a made game's"), record.GetGameNumber());
     }
     if (record.GetLayoutType() >= LayoutTypes) {
-        return Format("unknown layout type %d", record.GetLayoutType());
+        return TText(TR_TEXT("MadeGamesFormat", "unknown layout type %1"), record.GetLayoutType());
     }
     if (record.GetStreamKind() != MadeStreamKind) {
-        return "wrong stream kind";
+        return TText(TR_TEXT("MadeGamesFormat", "wrong stream kind"));
     }
     const int puzzles = PuzzleCountOf(record.GetLayoutType());
     if (Game.Stream.size() != static_cast<size_t>(puzzles * PuzzleRecordBytes)) {
-        return "wrong puzzle stream size";
+        return TText(TR_TEXT("MadeGamesFormat", "wrong puzzle stream size"));
     }
     for (int puzzle = 0; puzzle < puzzles; ++puzzle) {
         const uint8_t* at = Game.Stream.data() + puzzle * PuzzleRecordBytes;
@@ -72,21 +72,26 @@ std::string MadeGameProblem(const TMadeGame& Game)
             const uint8_t digit = at[DigitsOffset + cell];
             const uint8_t given = at[GivensOffset + cell];
             if (digit < 1 || digit > 9 || given > 1) {
-                return Format("puzzle %d holds a wrong digit or given flag", puzzle);
+                return TText(TR_TEXT("MadeGamesFormat", "puzzle %1 holds a wrong digit or given flag"), puzzle);
             }
         }
     }
-    return std::string();
+    return TText();
+}
+
+std::string MadeGameProblem(const TMadeGame& Game)
+{
+    return MadeGameProblemText(Game).English();
 }
 
 TMadeGamesContent ReadMadeGames(const std::vector<uint8_t>& Bytes, const std::string& FileName)
 {
-    const auto refuse = [&](const std::string& Why) {
-        return Exception(Format("Invalid file %s - %s", FileName.c_str(), Why.c_str()));
+    const auto refuse = [&](const TText& Why) {
+        return Exception(TR_TEXT("MadeGamesFormat", "Invalid file %1 - %2"), FileName, Why);
     };
     constexpr size_t minimum = TMadeGamesContent::HeaderSize + TMadeGamesContent::ChecksumSize;
     if (Bytes.size() < minimum || std::memcmp(Bytes.data(), Magic, sizeof Magic) != 0) {
-        throw refuse("not a file of games made on this computer");
+        throw refuse(TText(TR_TEXT("MadeGamesFormat", "not a file of games made on this computer")));
     }
     const size_t body = Bytes.size() - TMadeGamesContent::ChecksumSize;
     if (Checksum(Bytes.data(), body) != [&] {
@@ -94,10 +99,10 @@ TMadeGamesContent ReadMadeGames(const std::vector<uint8_t>& Bytes, const std::st
             std::memcpy(stored.data(), Bytes.data() + body, stored.size());
             return stored;
         }()) {
-        throw refuse("damaged (its checksum does not match)");
+        throw refuse(TText(TR_TEXT("MadeGamesFormat", "damaged (its checksum does not match)")));
     }
     if (DataFields::GetUInt32(Bytes.data() + 8) != FormatVersion) {
-        throw refuse("Wrong version");
+        throw refuse(TText(TR_TEXT("MadeGamesFormat", "Wrong version")));
     }
     TMadeGamesContent content;
     content.NextGameNumber = DataFields::GetUInt32(Bytes.data() + 12);
@@ -106,7 +111,7 @@ TMadeGamesContent ReadMadeGames(const std::vector<uint8_t>& Bytes, const std::st
     std::set<uint32_t> numbers;
     for (uint32_t index = 0; index < count; ++index) {
         if (body - at < static_cast<size_t>(TPuzzleInfo::RecordSize) + 4) {
-            throw refuse(Format("game %u is cut short", index + 1));
+            throw refuse(TText(TR_TEXT("MadeGamesFormat", "game %1 is cut short"), index + 1));
         }
         TMadeGame game;
         std::memcpy(game.Record.Data(), Bytes.data() + at, TPuzzleInfo::RecordSize);
@@ -114,22 +119,23 @@ TMadeGamesContent ReadMadeGames(const std::vector<uint8_t>& Bytes, const std::st
         const uint32_t length = DataFields::GetUInt32(Bytes.data() + at);
         at += 4;
         if (length > body - at) {
-            throw refuse(Format("game %u is cut short", index + 1));
+            throw refuse(TText(TR_TEXT("MadeGamesFormat", "game %1 is cut short"), index + 1));
         }
         game.Stream.assign(Bytes.begin() + static_cast<std::ptrdiff_t>(at),
                            Bytes.begin() + static_cast<std::ptrdiff_t>(at + length));
         at += length;
-        if (const std::string problem = MadeGameProblem(game); !problem.empty()) {
-            throw refuse(Format("game %u: %s", index + 1, problem.c_str()));
+        if (const TText problem = MadeGameProblemText(game); !problem.English().empty()) {
+            throw refuse(TText(TR_TEXT("MadeGamesFormat", "game %1: %2"), index + 1, problem));
         }
         const uint32_t number = game.Record.GetGameNumber();
         if (number >= content.NextGameNumber || !numbers.insert(number).second) {
-            throw refuse(Format("game number %u is listed twice or was never handed out", number));
+            throw refuse(
+                TText(TR_TEXT("MadeGamesFormat", "game number %1 is listed twice or was never handed out"), number));
         }
         content.Games.push_back(std::move(game));
     }
     if (at != body) {
-        throw refuse("bytes after the last game");
+        throw refuse(TText(TR_TEXT("MadeGamesFormat", "bytes after the last game")));
     }
     return content;
 }

@@ -26,6 +26,7 @@
 // catalogue refuses an issue file that lists a game up there).
 
 #include "PuzzleInfo.h"
+#include "Text.h"
 
 #include <cstdint>
 #include <string>
@@ -65,8 +66,10 @@ struct TMadeGamesContent {
 // 1, the made issue's number, a made game number, a layout type 0 to 13, the
 // plain stream kind, and a puzzle stream of one 176-byte record per puzzle
 // of the layout whose digits are 1 to 9 and given flags 0 or 1. Otherwise
-// the first fault.
+// the first fault. MadeGameProblemText gives the fault as a text the window
+// layer translates (an empty plain text when there is none).
 std::string MadeGameProblem(const TMadeGame& Game);
+TText MadeGameProblemText(const TMadeGame& Game);
 
 // Reads a whole made-games file. Raises Exception naming FileName ("Invalid
 // file %s - ...") when anything is wrong: size, magic, version, checksum,

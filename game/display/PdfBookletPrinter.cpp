@@ -53,7 +53,7 @@ void TPdfBookletPrinter::OpenPage()
         return;
     if (!FStarted) {
         if (!FCanvas.Begin(&FWriter))
-            throw Exception("The PDF file could not be started");
+            throw Exception(TR_TEXT("PdfBookletPrinter", "The PDF file could not be started"));
         FStarted = true;
         FPagePending = false;
         ++FPageCount;
@@ -61,7 +61,7 @@ void TPdfBookletPrinter::OpenPage()
         // The orientation set since the last page applies from this one; the
         // painter keeps an identity view, so coordinates stay page pixels.
         if (!FWriter.newPage())
-            throw Exception("The PDF file could not take another page");
+            throw Exception(TR_TEXT("PdfBookletPrinter", "The PDF file could not take another page"));
         FPagePending = false;
         ++FPageCount;
     }
@@ -134,12 +134,13 @@ int TPdfBookletPrinter::PageHeight() const
 void TPdfBookletPrinter::Finish()
 {
     if (FSpoiled)
-        throw Exception("The PDF file is incomplete: a part of the booklet was abandoned");
+        throw Exception(
+            TR_TEXT("PdfBookletPrinter", "The PDF file is incomplete: a part of the booklet was abandoned"));
     if (!FStarted)
-        throw Exception("The PDF file has no pages");
+        throw Exception(TR_TEXT("PdfBookletPrinter", "The PDF file has no pages"));
     FJobOpen = false;
     const bool Ended = FCanvas.Painter().end();
     FCanvas.End();
     if (!Ended)
-        throw Exception("The PDF file could not be completed");
+        throw Exception(TR_TEXT("PdfBookletPrinter", "The PDF file could not be completed"));
 }

@@ -145,7 +145,7 @@ TRect BookletPanelRect(const TBookletMeasures& M, const TBookletRow& Row)
 void CheckBookletFits(const TBookletMeasures& M)
 {
     if (M.DpiX <= 0 || M.DpiY <= 0)
-        throw Exception("The printer reports no resolution, so the booklet cannot be laid out");
+        throw Exception(TR_TEXT("QVPrinting", "The printer reports no resolution, so the booklet cannot be laid out"));
     bool Fits = true;
     for (size_t i = 0; i < BookletLayout.size() && Fits; ++i) {
         const TBookletRow& Row = BookletLayout[i];
@@ -165,10 +165,10 @@ void CheckBookletFits(const TBookletMeasures& M)
         }
     }
     if (!Fits)
-        throw Exception(Format("The booklet does not fit on the printer's page of %.2f x %.2f inches. "
-                               "Please choose A4 or Letter paper.",
-                               M.Physical.Width / static_cast<double>(M.DpiX),
-                               M.Physical.Height / static_cast<double>(M.DpiY)));
+        throw Exception(TR_TEXT("QVPrinting", "The booklet does not fit on the printer's page of %1 x %2 inches. "
+                                              "Please choose A4 or Letter paper."),
+                        Format("%.2f", M.Physical.Width / static_cast<double>(M.DpiX)),
+                        Format("%.2f", M.Physical.Height / static_cast<double>(M.DpiY)));
 }
 
 bool BookletRowPrinted(const TBookletRow& Row, const TPuzzleXLink& Pyramid)
@@ -204,9 +204,9 @@ void PrintPuzzlePanel(TGrid& Grid, TPuzzleXLink& Pyramid, int Index, const TRect
     TQVDisplayLink* Link = Pyramid.GetLink(Index);
     TPuzzle* Puzzle = Pyramid.GetPuzzle(Index);
     if (Link == nullptr || Puzzle == nullptr)
-        throw Exception(Format("Booklet printing: the pyramid has no puzzle %d", Index));
-    const QString Title = Index == 0 ? QCoreApplication::translate("TPrinting", "Parent Puzzle")
-                                     : QCoreApplication::translate("TPrinting", "Child Puzzle %1").arg(Index);
+        throw Exception(TR_TEXT("QVPrinting", "Booklet printing: the pyramid has no puzzle %1"), Index);
+    const QString Title = Index == 0 ? QCoreApplication::translate("QVPrinting", "Parent Puzzle")
+                                     : QCoreApplication::translate("QVPrinting", "Child Puzzle %1").arg(Index);
     const TShadedWhilePrinting Shaded(Index == 0 ? nullptr : Puzzle);
     const int TextHeight = DrawPanelTitle(Title, Canvas, Panel);
     // The grid starts a tenth of the title's height below it, rounded up;

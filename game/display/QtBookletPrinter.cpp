@@ -1,7 +1,6 @@
 #include "QtBookletPrinter.h"
 
 #include "Exception.h"
-#include "Format.h"
 
 #include <QPrinter>
 #include <QRect>
@@ -38,7 +37,7 @@ void TQtBookletPrinter::OpenDevice()
         return;
     if (!FCanvas.Begin(&FPrinter)) {
         FJobOpen = false;
-        throw Exception(Format("Printing on \"%s\" could not be started", PrinterName(FPrinter).c_str()));
+        throw Exception(TR_TEXT("QtBookletPrinter", "Printing on \"%1\" could not be started"), PrinterName(FPrinter));
     }
     FDeviceOpen = true;
 }
@@ -55,7 +54,8 @@ void TQtBookletPrinter::EndDoc()
     const bool Ended = FCanvas.Painter().end();
     FCanvas.End();
     if (!Ended || FPrinter.printerState() == QPrinter::Error)
-        throw Exception(Format("The printer \"%s\" reported an error while printing", PrinterName(FPrinter).c_str()));
+        throw Exception(TR_TEXT("QtBookletPrinter", "The printer \"%1\" reported an error while printing"),
+                        PrinterName(FPrinter));
 }
 
 void TQtBookletPrinter::Abort()
@@ -79,7 +79,8 @@ void TQtBookletPrinter::NewPage()
         OpenDevice();
     }
     if (!FPrinter.newPage())
-        throw Exception(Format("The printer \"%s\" could not start a new page", PrinterName(FPrinter).c_str()));
+        throw Exception(TR_TEXT("QtBookletPrinter", "The printer \"%1\" could not start a new page"),
+                        PrinterName(FPrinter));
 }
 
 TPrintOrientation TQtBookletPrinter::Orientation() const

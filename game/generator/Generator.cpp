@@ -2,7 +2,6 @@
 
 #include "ExactSolver.h"
 #include "Exception.h"
-#include "Format.h"
 #include "PyramidLinks.h"
 #include "SinglesEngine.h"
 
@@ -265,7 +264,7 @@ TGeneratedPyramid GeneratePyramid(const TGeneratorOptions& Options)
     const uint8_t layout = Options.LayoutType;
     const TGrade wanted = Options.Grade;
     if (!GradeFitsLayout(wanted, layout)) {
-        throw Exception(Format("Layout %d has no links: no %s puzzles", layout, GradeName(wanted).c_str()));
+        throw Exception(TR_TEXT("Generator", "Layout %1 has no links: no %2 puzzles"), layout, GradeName(wanted));
     }
     TEngine engine(Options.Seed);
     const TExactSolver exact(1 + PyramidChildCount(layout), [&] {
@@ -349,11 +348,12 @@ TGeneratedPyramid GeneratePyramid(const TGeneratorOptions& Options)
         const std::vector<uint8_t> givens = GivenDigits(result.Solution, result.Givens);
         if (!exact.IsUnique(givens, &found) ||
             found != GivenDigits(result.Solution, TPyramidGivens(puzzleCount, all))) {
-            throw Exception(Format("Generator: layout %d seed %llu gave a pyramid without a unique solution", layout,
-                                   static_cast<unsigned long long>(Options.Seed)));
+            throw Exception(
+                TR_TEXT("Generator", "Generator: layout %1 seed %2 gave a pyramid without a unique solution"), layout,
+                static_cast<unsigned long long>(Options.Seed));
         }
         return result;
     }
-    throw Exception(Format("Generator: no %s puzzle for layout %d within %d attempts (seed %llu)",
-                           GradeName(wanted).c_str(), layout, attempts, static_cast<unsigned long long>(Options.Seed)));
+    throw Exception(TR_TEXT("Generator", "Generator: no %1 puzzle for layout %2 within %3 attempts (seed %4)"),
+                    GradeName(wanted), layout, attempts, static_cast<unsigned long long>(Options.Seed));
 }

@@ -60,7 +60,7 @@ struct TGeneratorOptions {
 // Raised by GeneratePyramid when its Cancel flag was set.
 class EGenerationCancelled : public Exception {
 public:
-    EGenerationCancelled() : Exception("Making the pyramid was cancelled") {}
+    EGenerationCancelled() : Exception(TR_TEXT("Generator", "Making the pyramid was cancelled")) {}
 };
 
 struct TGeneratedPyramid {

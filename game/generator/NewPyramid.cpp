@@ -87,7 +87,7 @@ TNewPyramid MakeNewPyramid(const TNewPyramidRequest& Request, const std::atomic<
     } else if (Request.Layout >= 0 && Request.Layout < LayoutTypeCount) {
         layout = static_cast<uint8_t>(Request.Layout);
     } else {
-        throw Exception(Format("Unknown layout type %d", Request.Layout));
+        throw Exception(TR_TEXT("NewPyramid", "Unknown layout type %1"), Request.Layout);
     }
     TGeneratorOptions options;
     options.LayoutType = layout;

@@ -197,7 +197,7 @@ TPyramidSolution MakePyramidSolution(uint8_t LayoutType, uint64_t Seed)
         if (Complete)
             return Result;
     }
-    throw Exception(Format("No pyramid solution found for layout %d", LayoutType));
+    throw Exception(TR_TEXT("SolutionMaker", "No pyramid solution found for layout %1"), LayoutType);
 }
 
 std::string CheckPyramidSolution(const TPyramidSolution& Solution)

@@ -6,5 +6,5 @@
 
 class ENoPossibilities : public Exception {
 public:
-    ENoPossibilities() : Exception("Possibilities error") {}
+    ENoPossibilities() : Exception(TR_TEXT("NoPossibilities", "Possibilities error")) {}
 };

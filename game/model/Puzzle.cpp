@@ -1,7 +1,6 @@
 #include "Puzzle.h"
 
 #include "Exception.h"
-#include "Format.h"
 #include "NoPossibilities.h"
 #include "QVSettings.h"
 
@@ -280,16 +279,16 @@ void TPuzzle::RestoreHistory(const TPuzzleHistory& History)
     const uint64_t Next = History.NextStamp;
     for (const TUndoRecord& Record : History.Undo)
         if (!RecordFits(Record, Next))
-            throw Exception("An undo record names a square, a digit or a stamp no puzzle has");
+            throw Exception(TR_TEXT("Puzzle", "An undo record names a square, a digit or a stamp no puzzle has"));
     // A checkpoint may lie beyond the records (values were taken back past
     // it) and below an older one (set again after such an undo).
     for (const int Kept : History.Checkpoints)
         if (Kept < 0 || Kept > MaxCheckpointRecords)
-            throw Exception("A checkpoint keeps a number of records no puzzle has");
+            throw Exception(TR_TEXT("Puzzle", "A checkpoint keeps a number of records no puzzle has"));
     for (const TRedoRecord& Entry : History.Redo)
         if (!RecordFits(Entry.Record, Next) || Entry.Before < 0 || Entry.Before > 9 || Entry.After < 0 ||
             Entry.After > 9)
-            throw Exception("A value to redo names a square, a digit or a stamp no puzzle has");
+            throw Exception(TR_TEXT("Puzzle", "A value to redo names a square, a digit or a stamp no puzzle has"));
     const THistoryNotice Notice(*this);
     FUndoCount = static_cast<int>(History.Undo.size());
     FUndoList.assign(History.Undo.begin(), History.Undo.end());
@@ -379,10 +378,10 @@ void TPuzzle::LoadEntries(const std::string& Text)
     // Checked before anything changes, so a bad text leaves the game as it was.
     for (int Index = 0; Index < 81; ++Index) {
         if (Index >= static_cast<int>(Text.size()))
-            throw Exception(Format("Invalid entries text: cell %d is missing", Index));
+            throw Exception(TR_TEXT("Puzzle", "Invalid entries text: cell %1 is missing"), Index);
         const char Character = Text[Index];
         if (Character < '0' || Character > '9')
-            throw Exception(Format("Invalid entries text: cell %d is not a number", Index));
+            throw Exception(TR_TEXT("Puzzle", "Invalid entries text: cell %1 is not a number"), Index);
     }
     ClearEntries();
     for (int Index = 0; Index < 81; ++Index) {
@@ -440,10 +439,10 @@ void TPuzzle::LoadMarks(const std::string& Text, int Kind)
     for (int Index = 0; Index < 81; ++Index) {
         const size_t Start = static_cast<size_t>(Index) * 4;
         if (Start + 4 > Text.size())
-            throw Exception(Format("Invalid marks text: cell %d is missing", Index));
+            throw Exception(TR_TEXT("Puzzle", "Invalid marks text: cell %1 is missing"), Index);
         const int Value = ParseMarksField(Text.data() + Start);
         if (Value < 0)
-            throw Exception(Format("Invalid marks text: cell %d is not a number", Index));
+            throw Exception(TR_TEXT("Puzzle", "Invalid marks text: cell %1 is not a number"), Index);
         // Only digits 1-9 are marks; other bits of a damaged text are dropped.
         Masks[Index] = static_cast<uint32_t>(Value) & AllDigitBits;
     }

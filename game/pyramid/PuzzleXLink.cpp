@@ -115,8 +115,8 @@ void TPuzzleXLink::LoadFromStream(TStream& Stream)
         // Read may deliver a record in pieces; only a read of nothing ends it.
         const int64_t Got = Stream.ReadUpTo(Records[Index].data(), StreamRecordSize);
         if (Got < StreamRecordSize)
-            throw Exception(Format("Puzzle stream too short: record %d of %d (%s) has %d of %d bytes", Index + 1,
-                                   RecordCount, PuzzleName(Index).c_str(), static_cast<int>(Got), StreamRecordSize));
+            throw Exception(TR_TEXT("PuzzleXLink", "Puzzle stream too short: record %1 of %2 (%3) has %4 of %5 bytes"),
+                            Index + 1, RecordCount, PuzzleName(Index), static_cast<int>(Got), StreamRecordSize);
         const TPuzzle& Puzzle = *GetPuzzle(Index);
         for (int Cell = 0; Cell < 81; ++Cell) {
             // A linked child cell takes its parent partner's digit instead of
@@ -125,8 +125,9 @@ void TPuzzleXLink::LoadFromStream(TStream& Stream)
                 continue;
             const int Digit = Records[Index][StreamDigitsOffset + Cell];
             if (Digit < 1 || Digit > 9)
-                throw Exception(Format("Puzzle stream record %d (%s): solution digit %d in cell %d is not 1 to 9",
-                                       Index + 1, PuzzleName(Index).c_str(), Digit, Cell));
+                throw Exception(
+                    TR_TEXT("PuzzleXLink", "Puzzle stream record %1 (%2): solution digit %3 in cell %4 is not 1 to 9"),
+                    Index + 1, PuzzleName(Index), Digit, Cell);
         }
     }
     // The parent first: each child then hands its given flags to the linked

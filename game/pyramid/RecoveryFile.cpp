@@ -45,18 +45,18 @@ public:
     std::string Next(const char* Key)
     {
         if (AtEnd())
-            throw Exception(Format("Recovery file: it ends before its \"%s\" line", Key));
+            throw Exception(TR_TEXT("RecoveryFile", "Recovery file: it ends before its \"%1\" line"), Key);
         const size_t End = FText.find('\n', FPosition);
         if (End == std::string::npos)
-            throw Exception("Recovery file: its last line has no end");
+            throw Exception(TR_TEXT("RecoveryFile", "Recovery file: its last line has no end"));
         const std::string Line = FText.substr(FPosition, End - FPosition);
         FPosition = End + 1;
         ++FLine;
         if (Line.size() > static_cast<size_t>(MaxRecoveryLineLength))
-            throw Exception(Format("Recovery file: line %d is too long", FLine));
+            throw Exception(TR_TEXT("RecoveryFile", "Recovery file: line %1 is too long"), FLine);
         const std::string Prefix = std::string(Key) + ' ';
         if (Line.compare(0, Prefix.size(), Prefix) != 0)
-            throw Exception(Format("Recovery file: line %d is not its \"%s\" line", FLine, Key));
+            throw Exception(TR_TEXT("RecoveryFile", "Recovery file: line %1 is not its \"%2\" line"), FLine, Key);
         return Line.substr(Prefix.size());
     }
 
@@ -77,14 +77,14 @@ public:
             Valid = Valid && Field != "-";
             const long long Value = Valid ? std::strtoll(Field.c_str(), nullptr, 10) : 0;
             if (!Valid || Value < Low || Value > High)
-                throw Exception(Format("Recovery file: line %d holds a number out of place", FLine));
+                throw Exception(TR_TEXT("RecoveryFile", "Recovery file: line %1 holds a number out of place"), FLine);
             Values.push_back(Value);
             Start = End + 1;
             if (End == Text.size() && Values.size() < Count)
-                throw Exception(Format("Recovery file: line %d holds too few numbers", FLine));
+                throw Exception(TR_TEXT("RecoveryFile", "Recovery file: line %1 holds too few numbers"), FLine);
         }
         if (Start <= Text.size())
-            throw Exception(Format("Recovery file: line %d holds too many numbers", FLine));
+            throw Exception(TR_TEXT("RecoveryFile", "Recovery file: line %1 holds too many numbers"), FLine);
         return Values;
     }
 
@@ -171,15 +171,15 @@ TRecoveryState ReadRecovery(const std::string& Text)
     const size_t CheckAt = Text.rfind("check ");
     if (CheckAt == std::string::npos || (CheckAt > 0 && Text[CheckAt - 1] != '\n') ||
         Text.size() != CheckAt + 6 + 16 + 1 || Text.back() != '\n')
-        throw Exception("Recovery file: it has no check at its end");
+        throw Exception(TR_TEXT("RecoveryFile", "Recovery file: it has no check at its end"));
     const std::string Body = Text.substr(0, CheckAt);
     if (Text.substr(CheckAt, 6 + 16) != Format("check %016" PRIx64, RecoveryCheck(Body)))
-        throw Exception("Recovery file: its check does not match its contents");
+        throw Exception(TR_TEXT("RecoveryFile", "Recovery file: its check does not match its contents"));
 
     TLines Lines(Body);
     TRecoveryState State;
     if (Body.compare(0, std::char_traits<char>::length(FirstLine) + 1, std::string(FirstLine) + '\n') != 0)
-        throw Exception("Recovery file: it is not a recovery file of this program");
+        throw Exception(TR_TEXT("RecoveryFile", "Recovery file: it is not a recovery file of this program"));
     Lines.Next("Tavrel");
     const std::vector<int64_t> Game = Lines.Numbers("game", 2, 0, UINT32_MAX);
     State.Issue = static_cast<uint32_t>(Game[0]);
@@ -200,7 +200,7 @@ TRecoveryState ReadRecovery(const std::string& Text)
             Lines.Numbers("history", 5, 0, std::max<int64_t>(MaxStamp, MaxRecoveredRecords));
         if (Head[0] != static_cast<int64_t>(State.Histories.size()) || Head[0] > 9 || Head[2] > MaxRecoveredRecords ||
             Head[3] > MaxRecoveredRecords || Head[4] > MaxRecoveredRecords)
-            throw Exception("Recovery file: a history is out of order or too long");
+            throw Exception(TR_TEXT("RecoveryFile", "Recovery file: a history is out of order or too long"));
         TPuzzleHistory History;
         History.NextStamp = static_cast<uint64_t>(Head[1]);
         for (int64_t Index = 0; Index < Head[2]; ++Index) {
@@ -217,24 +217,26 @@ TRecoveryState ReadRecovery(const std::string& Text)
         State.Histories.push_back(std::move(History));
     }
     if (State.Histories.empty())
-        throw Exception("Recovery file: it holds no puzzle's history");
+        throw Exception(TR_TEXT("RecoveryFile", "Recovery file: it holds no puzzle's history"));
     return State;
 }
 
 void RestorePyramid(const TRecoveryState& State, TPuzzleXLink& Pyramid)
 {
     if (State.Histories.size() != static_cast<size_t>(Pyramid.ChildCount()) + 1)
-        throw Exception(Format("Recovery file: it holds %d puzzles' histories for a pyramid of %d puzzles",
-                               static_cast<int>(State.Histories.size()), Pyramid.ChildCount() + 1));
+        throw Exception(
+            TR_TEXT("RecoveryFile", "Recovery file: it holds %1 puzzles' histories for a pyramid of %2 puzzles"),
+            static_cast<int>(State.Histories.size()), Pyramid.ChildCount() + 1);
     if (State.Child < 1 || State.Child > Pyramid.ChildCount())
-        throw Exception("Recovery file: the child shown is not one of the pyramid's");
+        throw Exception(TR_TEXT("RecoveryFile", "Recovery file: the child shown is not one of the pyramid's"));
     if (State.UndoPuzzle > Pyramid.ChildCount())
-        throw Exception("Recovery file: the puzzle the commands act on is not one of the pyramid's");
+        throw Exception(
+            TR_TEXT("RecoveryFile", "Recovery file: the puzzle the commands act on is not one of the pyramid's"));
     TMemoryStream Saved(std::vector<uint8_t>(State.SavedGame.begin(), State.SavedGame.end()));
     TSavedGameReader Reader(Saved);
     const TSavedGameName Name = Reader.ReadName();
     if (Name.Issue != State.Issue || Name.Game != State.Game)
-        throw Exception("Recovery file: its entries are of another game");
+        throw Exception(TR_TEXT("RecoveryFile", "Recovery file: its entries are of another game"));
     Reader.LoadInto(Pyramid);
     for (int Index = 0; Index <= Pyramid.ChildCount(); ++Index)
         Pyramid.GetPuzzle(Index)->RestoreHistory(State.Histories[static_cast<size_t>(Index)]);

@@ -35,7 +35,7 @@ uint32_t ParseNumber(const std::string& Text)
     for (char& Character : Shown)
         if (static_cast<unsigned char>(Character) < 32)
             Character = '?';
-    throw Exception(Format("'%s' is not a valid integer value", Shown.c_str()));
+    throw Exception(TR_TEXT("SavedGame", "'%1' is not a valid integer value"), Shown);
 }
 
 }  // namespace
@@ -73,7 +73,7 @@ std::string ProposedSaveName(const std::string& GameName, int Month, int Day)
 std::string TSavedGameReader::ReadLine()
 {
     if (FLinesRead >= SavedGameLineCount)
-        throw Exception("Saved game: more lines were asked for than the file holds");
+        throw Exception(TR_TEXT("SavedGame", "Saved game: more lines were asked for than the file holds"));
     ++FLinesRead;
     std::string Line;
     char Character = 0;
@@ -81,7 +81,8 @@ std::string TSavedGameReader::ReadLine()
         if (Character == '\n')
             break;
         if (Line.size() >= static_cast<size_t>(MaxLineLength))
-            throw Exception(Format("Saved game: line %d is longer than %d characters", FLinesRead, MaxLineLength));
+            throw Exception(TR_TEXT("SavedGame", "Saved game: line %1 is longer than %2 characters"), FLinesRead,
+                            MaxLineLength);
         Line += Character;
     }
     if (!Line.empty() && Line.back() == '\r')
@@ -96,7 +97,7 @@ TSavedGameName TSavedGameReader::ReadName()
     TSavedGameName Name;
     Name.Issue = ParseNumber(Line.substr(0, Comma));
     if (Comma == std::string::npos)
-        throw Exception("Saved game: the first line names no game");
+        throw Exception(TR_TEXT("SavedGame", "Saved game: the first line names no game"));
     const size_t Next = Line.find(',', Comma + 1);
     Name.Game = ParseNumber(Line.substr(Comma + 1, Next == std::string::npos ? std::string::npos : Next - Comma - 1));
     return Name;
@@ -108,7 +109,7 @@ std::string TSavedGameReader::DigitField(const std::string& Line) const
     for (int Field = 0; Field < 3; ++Field) {
         Position = Line.find(',', Position);
         if (Position == std::string::npos)
-            throw Exception(Format("Saved game: line %d is not a values line", FLinesRead));
+            throw Exception(TR_TEXT("SavedGame", "Saved game: line %1 is not a values line"), FLinesRead);
         ++Position;
     }
     return Line.substr(Position);
