@@ -6,12 +6,16 @@
 // been painted, and exits.
 
 #include "ChoosePuzzle.h"
+#include "LanguageLoader.h"
+#include "Languages.h"
 #include "Options.h"
 #include "Platform.h"
 #include "QVMain.h"
 #include "QVUtils.h"
+#include "SettingsStore.h"
 
 #include <QEvent>
+#include <QLocale>
 #include <QPixmap>
 #include <QScreen>
 #include <QString>
@@ -87,6 +91,15 @@ int main(int Argc, char** Argv)
     QGuiApplication::setDesktopFileName(QStringLiteral(TAVREL_DESKTOP_ID));
     // The help ("TavrelSudoku.HLP") is the program's own help window, whose
     // pages are compiled in; there is no file to name.
+
+    // The language is chosen once, before any text is made.
+    TLanguageLoader Language(App, TLanguageLoader::ProgramTranslations());
+    {
+        const std::string Chosen = TSettingsStore().ReadLanguage();
+        if (Chosen == "en")
+            QLocale::setDefault(QLocale(QLocale::English));
+        Language.Use(PickLanguage(Chosen, TLanguageLoader::SystemLanguages()));
+    }
 
     TfrmMain Main(Platform::ProgramFolder());
     TfrmOptions Options(&Main);

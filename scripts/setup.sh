@@ -10,6 +10,8 @@ set -euo pipefail
 packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev libqt6opengl6-dev libgl-dev
+  qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
+  fonts-wqy-microhei
   libssl-dev libjpeg-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev clang-format-14

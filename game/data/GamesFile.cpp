@@ -263,7 +263,7 @@ bool TGamesDataFile::Save()
         FOnDisk = std::move(bytes);
         return true;
     } catch (const Exception& error) {
-        FReporter.ShowMessage(error.Message());
+        FReporter.ShowText(error.Text());
         return false;
     }
 }

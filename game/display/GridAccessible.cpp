@@ -144,8 +144,14 @@ public:
             return {};
         return {Cell(Row, Col)};
     }
-    QString columnDescription(int Col) const override { return QCoreApplication::translate("TGrid", "Column %1").arg(Col + 1); }
-    QString rowDescription(int Row) const override { return QCoreApplication::translate("TGrid", "Row %1").arg(Row + 1); }
+    QString columnDescription(int Col) const override
+    {
+        return QCoreApplication::translate("TGrid", "Column %1").arg(Col + 1);
+    }
+    QString rowDescription(int Row) const override
+    {
+        return QCoreApplication::translate("TGrid", "Row %1").arg(Row + 1);
+    }
     int selectedColumnCount() const override { return 0; }
     int selectedRowCount() const override { return 0; }
     int columnCount() const override { return Side; }

@@ -74,7 +74,9 @@ QString SpokenSquare(const TGrid& Grid, int Box, int Square)
     QStringList Parts;
     const int Value = Cell->GetValue();
     if (Value != 0) {
-        Parts << QString::number(Value) << (Cell->GetRevealed() ? QCoreApplication::translate("TGrid", "given") : QCoreApplication::translate("TGrid", "entered"));
+        Parts << QString::number(Value)
+              << (Cell->GetRevealed() ? QCoreApplication::translate("TGrid", "given")
+                                      : QCoreApplication::translate("TGrid", "entered"));
         const TQVSettings& Options = Settings();
         if (Options.GetOption(optInvalid) && Cell->IsInvalid())
             Parts << QCoreApplication::translate("TGrid", "invalid");

@@ -45,7 +45,8 @@ struct TBookletRow {
 extern const std::array<TBookletRow, 14> BookletLayout;
 
 constexpr const char* BookletJobTitle = "Tavrel Sudoku Puzzle Booklet";
-constexpr const char* BookletReinsertMessage = "Please reinsert pages for second side of duplexing";
+constexpr const char* BookletReinsertMessage =
+    QT_TRANSLATE_NOOP("QVPrinting", "Please reinsert pages for second side of duplexing");
 
 // The measures of one run, in printer pixels, taken from the printer in
 // portrait.

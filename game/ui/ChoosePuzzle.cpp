@@ -113,8 +113,7 @@ void TfrmChoosePuzzle::EnsureControls()
     FOk = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), tr("OK"), this);
     FOk->setObjectName(QStringLiteral("btnOk"));
     FOk->setDefault(true);
-    auto* Cancel =
-        new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), tr("Cancel"), this);
+    auto* Cancel = new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), tr("Cancel"), this);
     Cancel->setObjectName(QStringLiteral("BitBtn2"));
     FDelete = new QPushButton(tr("&Delete"), this);
     FDelete->setObjectName(QStringLiteral("btnDelete"));

@@ -212,7 +212,9 @@ void TFileCommands::Print()
     if (!Prompts().ChoosePrinter(&FWindow, *FPrinter))
         return;
     const auto ShowMessage = [this](const std::string& Text) {
-        Prompts().Message(&FWindow, TMessageKind::Plain, QString(), ToQString(Text));
+        // The printing layer's own messages, in the player's language.
+        Prompts().Message(&FWindow, TMessageKind::Plain, QString(),
+                          QCoreApplication::translate("QVPrinting", Text.c_str()));
     };
     ThenReshade(FHost, [&] { PrintBookletOn(*FPrinter, *Pyramid, ShowMessage); });
 }

@@ -1,5 +1,8 @@
 #include "HelpWindow.h"
 
+#include "LanguageLoader.h"
+#include "Languages.h"
+
 #include <QApplication>
 #include <QHBoxLayout>
 #include <QKeySequence>
@@ -44,9 +47,15 @@ QString HelpCaption()
     return QCoreApplication::translate("THelpWindow", "Tavrel Sudoku Help");
 }
 
+// The pages in the language of the game where they are written in it,
+// else in English.
 QUrl PageUrl(const char* Page)
 {
-    return QUrl(QStringLiteral("qrc:/help/") + QString::fromLatin1(Page));
+    QString Folder = QStringLiteral("qrc:/help/");
+    for (const TLanguage& Language : Languages())
+        if (Language.Help && Language.Code == TLanguageLoader::Current() && TLanguageLoader::Current() != "en")
+            Folder += QString::fromLatin1(Language.Code) + QLatin1Char('/');
+    return QUrl(Folder + QString::fromLatin1(Page));
 }
 
 QPointer<THelpWindow>& Instance()

@@ -1,10 +1,12 @@
 #include "Options.h"
 
 #include "ColourBox.h"
+#include "LanguageLoader.h"
+#include "Languages.h"
 #include "OptionsPages.h"
 
-#include <QCoreApplication>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -18,6 +20,8 @@
 #include <QStyle>
 #include <QTabWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 QWidget* MakeOptionsPage(const QString& Name, int Topic)
 {
@@ -120,8 +124,8 @@ QWidget* TfrmOptions::MakeGeneralPage()
         MakeOptionBox(optSingleValue, QStringLiteral("cbxSingleValue"), tr("Click to enter"), Page);
     SingleValue->setToolTip(tr("Mouse click sets value if only on possibile value left. (Ignores pencil marks.)"));
     QCheckBox* ShowLeds = MakeOptionBox(optShowLeds, QStringLiteral("cxbShowLeds"), tr("Show LEDs"), Page);
-    ShowLeds->setToolTip(QStringLiteral(
-        "Turn on/off the nearly completed indication LEDs. These can also be used  to select child grids."));
+    ShowLeds->setToolTip(
+        tr("Turn on/off the nearly completed indication LEDs. These can also be used  to select child grids."));
     Layout->addWidget(SingleValue);
     Layout->addWidget(ShowLeds);
     Layout->addWidget(
@@ -135,8 +139,42 @@ QWidget* TfrmOptions::MakeGeneralPage()
     Layout->addWidget(
         MakeOptionBox(optCongrats, QStringLiteral("cbxCongrats"), tr("Show congratulations when game solved"), Page));
     Layout->addLayout(MakeStepStartRow(Page));
+    Layout->addLayout(MakeLanguageRow(Page));
+    FLanguageNote = new QLabel(tr("The game speaks the language chosen from its next start."), Page);
+    FLanguageNote->setObjectName(QStringLiteral("lblLanguageNote"));
+    FLanguageNote->setWordWrap(true);
+    Layout->addWidget(FLanguageNote);
     Layout->addStretch(1);
     return Page;
+}
+
+QHBoxLayout* TfrmOptions::MakeLanguageRow(QWidget* Page)
+{
+    auto* Row = new QHBoxLayout;
+    FLanguageBox = new QComboBox(Page);
+    FLanguageBox->setObjectName(QStringLiteral("cmbLanguage"));
+    //: The choice of the language the system uses.
+    FLanguageBox->addItem(tr("System"), QString::fromLatin1(SystemLanguage));
+    // Each language in its own name, for its readers to find.
+    for (const TLanguage& Language : Languages())
+        FLanguageBox->addItem(QString::fromUtf8(Language.OwnName), QString::fromLatin1(Language.Code));
+    auto* Label = new QLabel(tr("&Language:"), Page);
+    Label->setObjectName(QStringLiteral("lblLanguage"));
+    Label->setBuddy(FLanguageBox);
+    connect(FLanguageBox, &QComboBox::currentIndexChanged, this, [this](int Index) {
+        FLanguage = FLanguageBox->itemData(Index).toString().toStdString();
+        ShowValues();
+    });
+    Row->addWidget(Label);
+    Row->addWidget(FLanguageBox);
+    Row->addStretch(1);
+    return Row;
+}
+
+void TfrmOptions::SetLanguage(const std::string& Language)
+{
+    FLanguage = KnownLanguage(Language) ? Language : std::string(SystemLanguage);
+    ShowValues();
 }
 
 QHBoxLayout* TfrmOptions::MakeStepStartRow(QWidget* Page)
@@ -357,6 +395,13 @@ void TfrmOptions::ShowValues()
 {
     if (FPageControl == nullptr)
         return;
+    {
+        const QSignalBlocker Blocker(FLanguageBox);
+        FLanguageBox->setCurrentIndex(std::max(0, FLanguageBox->findData(QString::fromStdString(FLanguage))));
+        // The note shows while the choice differs from what this run speaks.
+        FLanguageNote->setVisible(PickLanguage(FLanguage, TLanguageLoader::SystemLanguages()) !=
+                                  TLanguageLoader::Current());
+    }
     for (int Number = 1; Number <= TSettingsValues::OptionCount; ++Number) {
         QCheckBox* Box = FOptionBoxes[Number];
         if (Box == nullptr)

@@ -58,6 +58,10 @@ public:
     // The colour scheme whose colours the window round the grids shows, as
     // the store reads it back (the thirteen colours are loaded apart).
     void SetScheme(TSchemeId Scheme);
+    // The language chosen: "System" or a language's code. The game takes it
+    // at its next start.
+    const std::string& Language() const { return FLanguage; }
+    void SetLanguage(const std::string& Language);
 
     // The per-game feature rules: the control of setting 7, 8, 9 or 10 (10 is
     // both priority buttons), the colour box 8 or 9 with its label. A
@@ -87,6 +91,8 @@ private:
     QWidget* MakeGeneralPage();
     // "Next Step shows at first:" and its choices.
     QHBoxLayout* MakeStepStartRow(QWidget* Page);
+    // "Language:", its choices and the note that it takes the next start.
+    QHBoxLayout* MakeLanguageRow(QWidget* Page);
     QWidget* MakeHelpersPage();
     QWidget* MakeAppearancePage();
     // Takes the scheme at Index of the "Scheme" choice ("Custom" does nothing).
@@ -125,4 +131,7 @@ private:
     // "Classic", "Dark", "High contrast", and "Custom" while the colours are
     // not the chosen scheme's.
     QComboBox* FScheme = nullptr;
+    std::string FLanguage = "System";
+    QComboBox* FLanguageBox = nullptr;
+    QLabel* FLanguageNote = nullptr;
 };

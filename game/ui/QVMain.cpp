@@ -17,9 +17,11 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 
 TfrmMain::TfrmMain(const std::string& ProgramFolder, QWidget* Owner)
     : QMainWindow(Owner, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -117,6 +119,13 @@ void TfrmMain::ApplicationEvents1Idle()
             Grid->MouseLeave();
 }
 
+bool TfrmMain::HelpSharesHiLiteKey() const
+{
+    const auto* Tab = findChild<QPushButton*>(QStringLiteral("tsHiLiteTab"));
+    return Tab != nullptr && QKeySequence::mnemonic(Tab->text()) == QKeySequence(Qt::ALT | Qt::Key_H) &&
+           QKeySequence::mnemonic(MenuOf(TMenuId::Help)->title()) == QKeySequence(Qt::ALT | Qt::Key_H);
+}
+
 bool TfrmMain::AltHPressed()
 {
     if (FPanels.Controls->isVisibleTo(this) && FEntry->SheetOffered(TSheet::HiLite)) {
@@ -166,9 +175,10 @@ bool TfrmMain::event(QEvent* Event)
 {
     if (Event->type() == QEvent::ShortcutOverride) {
         // Alt+H would be both the "&Help" menu's and the "&Hi Lite" tab's
-        // mnemonic, which cancel out; the window gives it one meaning.
+        // mnemonic, which cancel out; the window gives it one meaning. (A
+        // translation may give the two other letters.)
         const auto* Key = static_cast<QKeyEvent*>(Event);
-        if (Key->key() == Qt::Key_H && Key->modifiers() == Qt::AltModifier) {
+        if (Key->key() == Qt::Key_H && Key->modifiers() == Qt::AltModifier && HelpSharesHiLiteKey()) {
             Event->accept();
             return true;
         }
@@ -183,7 +193,7 @@ void TfrmMain::keyPressEvent(QKeyEvent* Event)
         QMainWindow::keyPressEvent(Event);
         return;
     }
-    if (Event->key() == Qt::Key_H && Event->modifiers() == Qt::AltModifier && AltHPressed())
+    if (Event->key() == Qt::Key_H && Event->modifiers() == Qt::AltModifier && HelpSharesHiLiteKey() && AltHPressed())
         return;
     if (FEntry->FormKeyDown(Event->key(), Event->modifiers()))
         return;

@@ -210,6 +210,8 @@ private:
     bool FormCloseQuery();
     // Ends the hover marking of the grids once the pointer has left them.
     void ApplicationEvents1Idle();
+    // Whether the Help menu and the Hi Lite tab both take Alt+H.
+    bool HelpSharesHiLiteKey() const;
     // Alt+H is "&Hi Lite" while that sheet's tab shows, "&Help" otherwise.
     bool AltHPressed();
 

@@ -115,9 +115,9 @@ void TfrmMain::ShowNoGames()
 {
     const QString Folder = QDir::toNativeSeparators(QDir::cleanPath(ToQString(FCatalogue->Folders().AddedIssues())));
     FNoGames->setText(tr("<p style='font-size:13pt'><b>No games were found.</b></p>"
-                                     "<p>Tavrel Sudoku looks for its issue files (*.ISS) in the folder<br><b>%1</b></p>"
-                                     "<p>Add them with \"Add Issue File...\" in the File menu, or put them "
-                                     "there and start the game again.</p>")
+                         "<p>Tavrel Sudoku looks for its issue files (*.ISS) in the folder<br><b>%1</b></p>"
+                         "<p>Add them with \"Add Issue File...\" in the File menu, or put them "
+                         "there and start the game again.</p>")
                           .arg(Folder.toHtmlEscaped()));
     FNoGames->show();
     FNoGames->raise();
@@ -132,8 +132,8 @@ void TfrmMain::LoadGame(uint32_t Issue, uint32_t Game)
         StartGame(Record, Stream);
     } catch (const std::exception& Error) {
         // The cause names the file, so the player can find the bad one.
-        throw Exception(
-            TR_TEXT("TfrmMain", "Unable to read puzzle - contact Tavrel Sudoku about your game files\n%1"), TextOf(Error));
+        throw Exception(TR_TEXT("TfrmMain", "Unable to read puzzle - contact Tavrel Sudoku about your game files\n%1"),
+                        TextOf(Error));
     }
     FStore.SaveLastGame(Issue, Game, QString());
 }

@@ -97,8 +97,7 @@ void TfrmMain::UpdateProgress(bool Check)
             SetSpokenName(Bar, tr("%1: %2 of %3 entered").arg(Puzzle).arg(Shown.Position).arg(Shown.Max));
         };
         for (size_t Index = 0; Index < Values.size(); ++Index)
-            Apply(*FBars[Index], Values[Index],
-                  Index == 0 ? tr("Parent") : tr("Child %1").arg(Index));
+            Apply(*FBars[Index], Values[Index], Index == 0 ? tr("Parent") : tr("Child %1").arg(Index));
         Apply(*FProgressOverAll, OverallBarValues(Values), tr("Whole pyramid"));
     }
     UpdateOverall(Check);
@@ -109,8 +108,7 @@ void TfrmMain::UpdateOverall(bool Check)
     switch (SolvedTest(*FXLink, Check)) {
     case TSolvedVerdict::None: break;
     case TSolvedVerdict::Congratulate:
-        Prompts().Message(this, TMessageKind::Exclamation, tr(CongratulationsCaption),
-                          tr(PuzzleSolvedText));
+        Prompts().Message(this, TMessageKind::Exclamation, tr(CongratulationsCaption), tr(PuzzleSolvedText));
         break;
     case TSolvedVerdict::Warn:
         Prompts().Message(this, TMessageKind::Warning, QString(), tr(SolutionNotCorrectText));

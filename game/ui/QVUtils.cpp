@@ -56,6 +56,11 @@ void TMessageReporter::ShowMessage(const std::string& Message)
     Prompts().Message(ActiveOwner(), TMessageKind::Plain, QString(), ToQString(Message));
 }
 
+void TMessageReporter::ShowText(const TText& Message)
+{
+    Prompts().Message(ActiveOwner(), TMessageKind::Plain, QString(), TranslatedText(Message));
+}
+
 void TMessageReporter::ShowInstallationError(const std::string& Message)
 {
     Prompts().Message(ActiveOwner(), TMessageKind::Error, QString(), ToQString(InstallationErrorText(Message)));

@@ -61,6 +61,7 @@ class TMessageReporter final : public TDataReporter {
 public:
     void ShowMessage(const std::string& Message) override;
     void ShowInstallationError(const std::string& Message) override;
+    void ShowText(const TText& Message) override;
 };
 
 // Messages and file names: UTF-8, as the lower layers take them (their

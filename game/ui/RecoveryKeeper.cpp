@@ -107,9 +107,8 @@ bool TRecoveryKeeper::OfferRecovery()
         State = ReadRecovery(ReadSmallFile(Newest));
     } catch (const std::exception& Error) {
         RemoveFile(Newest);
-        Prompts().Message(
-            &FWindow, TMessageKind::Warning, QString(),
-            tr("The recovery file %1 is damaged and was removed: %2").arg(Shown, MessageOf(Error)));
+        Prompts().Message(&FWindow, TMessageKind::Warning, QString(),
+                          tr("The recovery file %1 is damaged and was removed: %2").arg(Shown, MessageOf(Error)));
         return false;
     }
     const QString When = QLocale().toString(QDateTime::fromSecsSinceEpoch(State.Written), QLocale::ShortFormat);
@@ -126,9 +125,8 @@ bool TRecoveryKeeper::OfferRecovery()
         FHost.RecoveryRestore(State);
     } catch (const std::exception& Error) {
         RemoveFile(Newest);
-        Prompts().Message(
-            &FWindow, TMessageKind::Warning, QString(),
-            tr("The recovery file %1 is damaged and was removed: %2").arg(Shown, MessageOf(Error)));
+        Prompts().Message(&FWindow, TMessageKind::Warning, QString(),
+                          tr("The recovery file %1 is damaged and was removed: %2").arg(Shown, MessageOf(Error)));
         return false;
     }
     RemoveFile(Newest);

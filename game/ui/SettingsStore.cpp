@@ -1,5 +1,6 @@
 #include "SettingsStore.h"
 
+#include "Languages.h"
 #include "Options.h"
 #include "Prompter.h"
 #include "QVUtils.h"
@@ -241,6 +242,19 @@ void TSettingsStore::SaveOptions(const TfrmOptions& Options)
         Write(Store, Key(OptionsGroup, ColourName(Number)), static_cast<uint>(Options.GetColour(Number)));
     Write(Store, Key(OptionsGroup, StepStageName), static_cast<uint>(Options.StepStartStage()));
     Write(Store, Key(OptionsGroup, SchemeName), QString::fromLatin1(SchemeOf(Options.Values().Scheme()).StoredName));
+    // The system's language is what a store without the name means, so a
+    // player who never chose one has nothing stored for it.
+    if (Options.Language() == SystemLanguage)
+        Store.remove(Key(OptionsGroup, LanguageName));
+    else
+        Write(Store, Key(OptionsGroup, LanguageName), QString::fromStdString(Options.Language()));
+}
+
+std::string TSettingsStore::ReadLanguage()
+{
+    TScope Scope(*this);
+    const std::string Stored = Open().value(Key(OptionsGroup, LanguageName)).toString().toStdString();
+    return KnownLanguage(Stored) ? Stored : std::string(SystemLanguage);
 }
 
 void TSettingsStore::LoadOptions(TfrmOptions& Options)
@@ -265,6 +279,7 @@ void TSettingsStore::LoadOptions(TfrmOptions& Options)
     // Missing or unknown: the design's colours round the grids.
     Options.SetScheme(
         SchemeNamed(Store.value(Key(OptionsGroup, SchemeName)).toString().toStdString()).value_or(TSchemeId::Classic));
+    Options.SetLanguage(ReadLanguage());
 }
 
 void TSettingsStore::SaveWindowPlace(const TWindowPlace& Place)

@@ -20,6 +20,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 
 class QSettings;
 class TfrmOptions;
@@ -59,6 +60,8 @@ public:
     static constexpr const char* StepStageName = "StepStartStage";
     // The colour scheme chosen last, by its stored name.
     static constexpr const char* SchemeName = "ColourScheme";
+    // The language chosen: "System" or a language's code ("de", "pt_BR").
+    static constexpr const char* LanguageName = "Language";
     // The main window's zoom (in thousandths) and place: "Zoom", "Left",
     // "Top", "Width", "Height", "Maximised".
     static constexpr const char* WindowGroup = "Window";
@@ -91,6 +94,9 @@ public:
     // Reads them into the dialog; with nothing stored yet, stores the
     // dialog's own state instead.
     void LoadOptions(TfrmOptions& Options);
+    // The language chosen in the settings, as stored ("System" when nothing
+    // sound is).
+    std::string ReadLanguage();
 
     // WithPencilStyle false leaves the four pencil styles stored as they
     // are: the style shown is then the game's, not the player's choice.

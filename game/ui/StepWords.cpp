@@ -8,7 +8,6 @@
 
 namespace {
 
-
 // "the parent" or "child 4", inside a sentence.
 QString PuzzleName(int Puzzle)
 {
@@ -62,9 +61,11 @@ QString Joined(const QStringList& Items, TJoin Join)
             Text = Items[0];
         else if (Index + 1 < Items.size())
             //: Joins all but the last two items of a list: "1, 2" (of "1, 2 and 9").
-            Text = Join == TJoin::Places ? TStepWords::tr("%1; %2").arg(Text, Items[Index]) : TStepWords::tr("%1, %2").arg(Text, Items[Index]);
+            Text = Join == TJoin::Places ? TStepWords::tr("%1; %2").arg(Text, Items[Index])
+                                         : TStepWords::tr("%1, %2").arg(Text, Items[Index]);
         else
-            Text = Join == TJoin::Or ? TStepWords::tr("%1 or %2").arg(Text, Items[Index]) : TStepWords::tr("%1 and %2").arg(Text, Items[Index]);
+            Text = Join == TJoin::Or ? TStepWords::tr("%1 or %2").arg(Text, Items[Index])
+                                     : TStepWords::tr("%1 and %2").arg(Text, Items[Index]);
     }
     return Text;
 }
@@ -106,7 +107,8 @@ QString RuledOutText(const TPyramidStep& Step)
         Text += QLatin1Char(' ');
         Text += Squares.size() == 1
                     //: %1 a square's place, %2 digits, %3 a puzzle, %4 the partner's place.
-                    ? TStepWords::tr("%1 could hold %2 but for its partner in %3 (%4).").arg(Places, Digits, Partner, PartnerPlaces)
+                    ? TStepWords::tr("%1 could hold %2 but for its partner in %3 (%4).")
+                          .arg(Places, Digits, Partner, PartnerPlaces)
                     //: %1 squares' places, %2 digits, %3 a puzzle, %4 the partners' places.
                     : TStepWords::tr("%1 could hold %2 but for their partners in %3 (%4).")
                           .arg(Places, Digits, Partner, PartnerPlaces);
@@ -132,7 +134,8 @@ QString TakeText(const TPyramidStep& Step)
         }
         Text += QLatin1Char(' ');
         //: %1 digits, %2 places: the candidates to strike out.
-        Text += TStepWords::tr("Take %1 out of %2.").arg(DigitsText(Step.Strikes[First].Digits), Joined(Squares, TJoin::Places));
+        Text += TStepWords::tr("Take %1 out of %2.")
+                    .arg(DigitsText(Step.Strikes[First].Digits), Joined(Squares, TJoin::Places));
     }
     return Text;
 }
@@ -198,9 +201,11 @@ QString MethodStep(const TPyramidStep& Step)
         Names << PuzzleName(Puzzle);
     return Step.Links.size() == 1
                //: %1 a method's name, %2 a puzzle.
-               ? TStepWords::tr("a %1 step with the help of its partner in %2").arg(Method, Joined(Names, TJoin::Places))
+               ? TStepWords::tr("a %1 step with the help of its partner in %2")
+                     .arg(Method, Joined(Names, TJoin::Places))
                //: %1 a method's name, %2 puzzles.
-               : TStepWords::tr("a %1 step with the help of its partners in %2").arg(Method, Joined(Names, TJoin::Places));
+               : TStepWords::tr("a %1 step with the help of its partners in %2")
+                     .arg(Method, Joined(Names, TJoin::Places));
 }
 
 // The house a stage names: the proving house, or a single's box.
