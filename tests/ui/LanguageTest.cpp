@@ -68,9 +68,11 @@ void Clipped(QWidget& Root, TProblems& Found)
         if (Text.isEmpty())
             return;
         const int Needed = Control.fontMetrics().horizontalAdvance(Shown(Text));
-        if (Needed > Room)
-            Found[Control.window()->objectName() + QLatin1Char('/') + Control.objectName() + QStringLiteral(" clipped")] =
-                QStringLiteral("\"%1\" needs %2 of %3 px").arg(Text).arg(Needed).arg(Room);
+        if (Needed <= Room)
+            return;
+        const QString Where = Control.window()->objectName() + QLatin1Char('/') + Control.objectName();
+        Found[Where + QStringLiteral(" clipped")] =
+            QStringLiteral("\"%1\" needs %2 of %3 px").arg(Text).arg(Needed).arg(Room);
     };
     for (QWidget* Control : Root.findChildren<QWidget*>()) {
         if (!Control->isVisibleTo(&Root) && !Control->parentWidget()->inherits("QStackedWidget"))
