@@ -20,7 +20,7 @@ packages=(
   poppler-utils
   desktop-file-utils appstream
   g++-mingw-w64-x86-64-posix
-  dpkg-dev file
+  dpkg-dev file python3
 )
 if [ "${1:-}" = "--screen-reader" ]; then
   packages+=(orca xvfb xdotool dbus-x11 at-spi2-core)
