@@ -31,12 +31,14 @@ done
 for size in 16 32 48 256; do
   [ -f "$usr/share/icons/hicolor/${size}x${size}/apps/$id.png" ] || fail "no ${size}x${size} icon"
 done
+translated=$(ls "$build"/bin/translations/*.qm | wc -l)
+[ "$translated" -gt 0 ] && [ "$(ls "$pkg"/translations/*.qm | wc -l)" -eq "$translated" ] || fail "the translations are not all installed"
 bundled=$(ls "$build"/bin/ISSUES/*.ISS | wc -l)
 [ "$bundled" -gt 0 ] && [ "$(ls "$pkg"/ISSUES/*.ISS | wc -l)" -eq "$bundled" ] || fail "the bundled issues are not all installed"
 [ "$(readlink "$usr/bin/tavrel-sudoku")" = ../lib/tavrel-sudoku/TavrelSudoku ] || fail "bin/tavrel-sudoku is not the launcher"
 readelf -d "$pkg/TavrelSudoku" | grep -Eq 'R(UN)?PATH.*\[\$ORIGIN\]' || fail "the program's run path is not \$ORIGIN"
 extra=$(cd "$scratch/root" && find . -type f -o -type l | sort |
-  grep -Ev '^\./usr/(bin/tavrel-sudoku|lib/tavrel-sudoku/(TavrelSudoku|libEncrypt\.so|INSTALLED|ISSUES/TAVREL[0-9][0-9]\.ISS)|share/(applications|metainfo|icons/hicolor)/.*)$' || true)
+  grep -Ev '^\./usr/(bin/tavrel-sudoku|lib/tavrel-sudoku/(TavrelSudoku|libEncrypt\.so|INSTALLED|ISSUES/TAVREL[0-9][0-9]\.ISS|translations/TavrelSudoku_[a-zA-Z_]+\.qm)|share/(applications|metainfo|icons/hicolor)/.*)$' || true)
 [ -z "$extra" ] || fail "installed beyond the player's files: $extra"
 
 desktop-file-validate "$desktop"
