@@ -4,7 +4,8 @@ with the same %1..%9 and %n arguments as its English, one '&' accelerator
 exactly where the English has one, the same HTML tags and '|' filter
 separators; and, where Qt's lupdate is installed, that the files hold
 exactly the texts the code has (scripts/update-translations.sh brings them
-in line). Usage: check-translations.py [ROOT]. Exits 1 on any fault."""
+in line); and that each translated help page has its English page's links
+and anchors. Usage: check-translations.py [ROOT]. Exits 1 on any fault."""
 import glob
 import os
 import re
@@ -84,12 +85,29 @@ def stale(paths):
     return faults
 
 
+def help_faults():
+    """Translated help pages: one for every English page, with its links and anchors."""
+    faults = []
+    english = os.path.join(ROOT, 'game', 'ui', 'help')
+    pages = sorted(os.path.basename(p) for p in glob.glob(os.path.join(english, '*.html')))
+    marks = lambda path: sorted(re.findall(r'(?:href|name)="([^"]*)"', open(path, encoding='utf-8').read()))
+    for folder in sorted(glob.glob(os.path.join(english, '*', ''))):
+        language = os.path.basename(os.path.dirname(folder))
+        for page in pages:
+            translated = os.path.join(folder, page)
+            if not os.path.exists(translated):
+                faults.append('help/%s/%s: missing' % (language, page))
+            elif marks(translated) != marks(os.path.join(english, page)):
+                faults.append('help/%s/%s: its links or anchors differ from the English page' % (language, page))
+    return faults
+
+
 def main():
     paths = sorted(glob.glob(os.path.join(ROOT, 'translations', 'TavrelSudoku_*.ts')))
     if not paths:
         print('check-translations: no translation files')
         return 1
-    faults = [fault for path in paths for fault in faults_of(path)] + stale(paths)
+    faults = [fault for path in paths for fault in faults_of(path)] + stale(paths) + help_faults()
     for fault in faults:
         print(fault)
     print('check-translations: %d file(s), %d fault(s)' % (len(paths), len(faults)))

@@ -23,6 +23,259 @@
     </message>
 </context>
 <context>
+    <name>ColourNames</name>
+    <message>
+        <location filename="../game/model/ColourNames.cpp" line="+16"/>
+        <source>Black</source>
+        <translation>Schwarz</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Maroon</source>
+        <translation>Kastanienbraun</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Green</source>
+        <translation>Grün</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Olive</source>
+        <translation>Olivgrün</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Navy</source>
+        <translation>Marineblau</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Purple</source>
+        <translation>Purpur</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Teal</source>
+        <translation>Blaugrün</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Gray</source>
+        <translation>Grau</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Silver</source>
+        <translation>Silber</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Red</source>
+        <translation>Rot</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Lime</source>
+        <translation>Hellgrün</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Yellow</source>
+        <translation>Gelb</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Blue</source>
+        <translation>Blau</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Fuchsia</source>
+        <translation>Fuchsia</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Aqua</source>
+        <translation>Cyan</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>White</source>
+        <translation>Weiß</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Money Green</source>
+        <translation>Mintgrün</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Sky Blue</source>
+        <translation>Himmelblau</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Cream</source>
+        <translation>Creme</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Medium Gray</source>
+        <translation>Mittelgrau</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Scroll Bar</source>
+        <translation>Bildlaufleiste</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Background</source>
+        <translation>Hintergrund</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Active Caption</source>
+        <translation>Aktiver Titel</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Inactive Caption</source>
+        <translation>Inaktiver Titel</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Menu</source>
+        <translation>Menü</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Window</source>
+        <translation>Fenster</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Window Frame</source>
+        <translation>Fensterrahmen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Menu Text</source>
+        <translation>Menütext</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Window Text</source>
+        <translation>Fenstertext</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Caption Text</source>
+        <translation>Titeltext</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Active Border</source>
+        <translation>Aktiver Rahmen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Inactive Border</source>
+        <translation>Inaktiver Rahmen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Application Workspace</source>
+        <translation>Arbeitsbereich</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Highlight</source>
+        <translation>Markierung</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Highlight Text</source>
+        <translation>Markierter Text</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Button Face</source>
+        <translation>Schaltfläche</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Button Shadow</source>
+        <translation>Schatten (Schaltfl.)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Gray Text</source>
+        <translation>Grauer Text</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Button Text</source>
+        <translation>Text (Schaltfl.)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Inactive Caption Text</source>
+        <translation>Inakt. Titeltext</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Button Highlight</source>
+        <translation>Licht (Schaltfl.)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>3D Dark Shadow</source>
+        <translation>3D-Dunkelschatten</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>3D Light</source>
+        <translation>3D-Licht</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Info Text</source>
+        <translation>Infotext</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Info Background</source>
+        <translation>Infohintergrund</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Hot Light</source>
+        <translation>Hyperlink</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Gradient Active Caption</source>
+        <translation>Verlauf akt. Titel</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Gradient Inactive Caption</source>
+        <translation>Verlauf inakt. Titel</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Menu Highlight</source>
+        <translation>Menümarkierung</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Menu Bar</source>
+        <translation>Menüleiste</translation>
+    </message>
+</context>
+<context>
     <name>CopyStream</name>
     <message>
         <location filename="../common/CopyStream.cpp" line="+16"/>
@@ -764,7 +1017,7 @@ Das gespeicherte Spiel „%2“ konnte nicht geladen werden.</translation>
         <translation>Das gespeicherte Spiel gehört zu Spiel %1 der Ausgabe %2, das die Spieleliste nicht enthält</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+42"/>
         <source>Save booklet as PDF</source>
         <translation>Heft als PDF speichern</translation>
     </message>
@@ -777,22 +1030,22 @@ Das gespeicherte Spiel „%2“ konnte nicht geladen werden.</translation>
 <context>
     <name>TGrid</name>
     <message>
-        <location filename="../game/display/GridAccessible.cpp" line="+147"/>
+        <location filename="../game/display/GridAccessible.cpp" line="+149"/>
         <source>Column %1</source>
         <translation>Spalte %1</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+4"/>
         <source>Row %1</source>
         <translation>Zeile %1</translation>
     </message>
     <message>
-        <location filename="../game/display/QVDisplayGrid.cpp" line="+77"/>
+        <location filename="../game/display/QVDisplayGrid.cpp" line="+78"/>
         <source>given</source>
         <translation>vorgegeben</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>entered</source>
         <translation>eingetragen</translation>
     </message>
@@ -1169,18 +1422,18 @@ Das gespeicherte Spiel „%2“ konnte nicht geladen werden.</translation>
         <translation>Wiederherstellungsdatei: Die Datei konnte nicht vollständig gelesen werden</translation>
     </message>
     <message>
-        <location line="+64"/>
-        <location line="+19"/>
+        <location line="+63"/>
+        <location line="+18"/>
         <source>The recovery file %1 is damaged and was removed: %2</source>
         <translation>Die Wiederherstellungsdatei %1 ist beschädigt und wurde entfernt: %2</translation>
     </message>
     <message>
-        <location line="-14"/>
+        <location line="-13"/>
         <source>The game &quot;%1&quot; was not closed properly. Do you want to go on with it as it was at %2?</source>
         <translation>Das Spiel „%1“ wurde nicht ordnungsgemäß beendet. Möchten Sie es mit dem Stand von %2 fortsetzen?</translation>
     </message>
     <message>
-        <location line="+54"/>
+        <location line="+53"/>
         <source>The game cannot be kept safe in %1: %2</source>
         <translation>Das Spiel kann nicht in %1 gesichert werden: %2</translation>
     </message>
@@ -1229,7 +1482,7 @@ Das gespeicherte Spiel „%2“ konnte nicht geladen werden.</translation>
 <context>
     <name>TStepWords</name>
     <message>
-        <location filename="../game/ui/StepWords.cpp" line="+16"/>
+        <location filename="../game/ui/StepWords.cpp" line="+15"/>
         <source>the parent</source>
         <extracomment>A puzzle named inside a sentence (&quot;its partner in the parent&quot;).</extracomment>
         <translation>Haupträtsel</translation>
@@ -1278,7 +1531,7 @@ Das gespeicherte Spiel „%2“ konnte nicht geladen werden.</translation>
         <translation>%1; %2</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>%1, %2</source>
         <translation>%1, %2</translation>
     </message>
@@ -1288,7 +1541,7 @@ Das gespeicherte Spiel „%2“ konnte nicht geladen werden.</translation>
         <translation>%1 oder %2</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>%1 and %2</source>
         <translation>%1 und %2</translation>
     </message>
@@ -1299,7 +1552,7 @@ Das gespeicherte Spiel „%2“ konnte nicht geladen werden.</translation>
         <translation>In %1 könnte eine %2 stehen, doch das Partnerfeld (%3: %4) schließt das aus.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>%1 could hold %2 but for their partners in %3 (%4).</source>
         <extracomment>%1 squares&apos; places, %2 digits, %3 a puzzle, %4 the partners&apos; places.</extracomment>
         <translation>In %1 könnte eine %2 stehen, doch die Partnerfelder (%3: %4) schließen das aus.</translation>
@@ -1311,7 +1564,7 @@ Das gespeicherte Spiel „%2“ konnte nicht geladen werden.</translation>
         <translation>Streichen Sie die %1 aus %2.</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+13"/>
         <source>%1 and its partner in %2 (%3) together leave only %4 (%5).</source>
         <extracomment>%1 a square, %2 a puzzle, %3 the partner&apos;s place, %4 the digit, %5 the method.</extracomment>
         <translation>%1 und das Partnerfeld (%2: %3) lassen zusammen nur die %4 zu (%5).</translation>
@@ -1359,13 +1612,13 @@ Das gespeicherte Spiel „%2“ konnte nicht geladen werden.</translation>
         <translation>ein Schritt nach der Methode „%1“ mit Hilfe des Partnerfelds (%2)</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>a %1 step with the help of its partners in %2</source>
         <extracomment>%1 a method&apos;s name, %2 puzzles.</extracomment>
         <translation>ein Schritt nach der Methode „%1“ mit Hilfe der Partnerfelder (%2)</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+27"/>
         <source>The solving methods find no further step from these entries.</source>
         <translation>Die Lösungsmethoden finden ausgehend von diesen Einträgen keinen weiteren Schritt.</translation>
     </message>
@@ -1453,7 +1706,7 @@ Das gespeicherte Spiel „%2“ konnte nicht geladen werden.</translation>
         <translation>OK</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+3"/>
         <source>Cancel</source>
         <translation>Abbruch</translation>
     </message>
@@ -1946,7 +2199,7 @@ Das gespeicherte Spiel „%2“ konnte nicht geladen werden.</translation>
         <translation>%1: %2 von %3 eingetragen</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+4"/>
         <source>Whole pyramid</source>
         <translation>Ganze Pyramide</translation>
     </message>
@@ -1984,7 +2237,7 @@ Das gespeicherte Spiel „%2“ konnte nicht geladen werden.</translation>
         <translation>&lt;p style=&apos;font-size:13pt&apos;&gt;&lt;b&gt;Es wurden keine Spiele gefunden.&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Tavrel Sudoku sucht seine Ausgaben (*.ISS) im Ordner&lt;br&gt;&lt;b&gt;%1&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Fügen Sie sie mit „Ausgabe hinzufügen...“ im Menü Datei hinzu, oder legen Sie sie dort ab und starten Sie das Spiel neu.&lt;/p&gt;</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+18"/>
         <source>Unable to read puzzle - contact Tavrel Sudoku about your game files
 %1</source>
         <translation>Das Rätsel kann nicht gelesen werden – bitte wenden Sie sich wegen Ihrer Spieldateien an Tavrel Sudoku

@@ -23,6 +23,259 @@
     </message>
 </context>
 <context>
+    <name>ColourNames</name>
+    <message>
+        <location filename="../game/model/ColourNames.cpp" line="+16"/>
+        <source>Black</source>
+        <translation>Negro</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Maroon</source>
+        <translation>Granate</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Green</source>
+        <translation>Verde</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Olive</source>
+        <translation>Oliva</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Navy</source>
+        <translation>Azul marino</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Purple</source>
+        <translation>Púrpura</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Teal</source>
+        <translation>Verde azulado</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Gray</source>
+        <translation>Gris</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Silver</source>
+        <translation>Plata</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Red</source>
+        <translation>Rojo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Lime</source>
+        <translation>Lima</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Yellow</source>
+        <translation>Amarillo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Blue</source>
+        <translation>Azul</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Fuchsia</source>
+        <translation>Fucsia</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Aqua</source>
+        <translation>Cian</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>White</source>
+        <translation>Blanco</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Money Green</source>
+        <translation>Verde menta</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Sky Blue</source>
+        <translation>Azul cielo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Cream</source>
+        <translation>Crema</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Medium Gray</source>
+        <translation>Gris medio</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Scroll Bar</source>
+        <translation>Barra desplaz.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Background</source>
+        <translation>Fondo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Active Caption</source>
+        <translation>Título activo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Inactive Caption</source>
+        <translation>Título inactivo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Menu</source>
+        <translation>Menú</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Window</source>
+        <translation>Ventana</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Window Frame</source>
+        <translation>Marco ventana</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Menu Text</source>
+        <translation>Texto menú</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Window Text</source>
+        <translation>Texto ventana</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Caption Text</source>
+        <translation>Texto título</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Active Border</source>
+        <translation>Borde activo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Inactive Border</source>
+        <translation>Borde inactivo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Application Workspace</source>
+        <translation>Área de trabajo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Highlight</source>
+        <translation>Resaltado</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Highlight Text</source>
+        <translation>Texto resaltado</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Button Face</source>
+        <translation>Fondo botón</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Button Shadow</source>
+        <translation>Sombra botón</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Gray Text</source>
+        <translation>Texto gris</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Button Text</source>
+        <translation>Texto botón</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Inactive Caption Text</source>
+        <translation>Texto tít. inactivo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Button Highlight</source>
+        <translation>Brillo botón</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>3D Dark Shadow</source>
+        <translation>Sombra oscura 3D</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>3D Light</source>
+        <translation>Luz 3D</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Info Text</source>
+        <translation>Texto info</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Info Background</source>
+        <translation>Fondo info</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Hot Light</source>
+        <translation>Hipervínculo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Gradient Active Caption</source>
+        <translation>Degr. título activo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Gradient Inactive Caption</source>
+        <translation>Degr. título inact.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Menu Highlight</source>
+        <translation>Resaltado menú</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Menu Bar</source>
+        <translation>Barra de menús</translation>
+    </message>
+</context>
+<context>
     <name>CopyStream</name>
     <message>
         <location filename="../common/CopyStream.cpp" line="+16"/>
@@ -764,7 +1017,7 @@ No se ha podido cargar la partida guardada &quot;%2&quot;.</translation>
         <translation>La partida guardada es de la partida %1 del número %2, que no figura en la lista de partidas</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+42"/>
         <source>Save booklet as PDF</source>
         <translation>Guardar cuadernillo en PDF</translation>
     </message>
@@ -777,22 +1030,22 @@ No se ha podido cargar la partida guardada &quot;%2&quot;.</translation>
 <context>
     <name>TGrid</name>
     <message>
-        <location filename="../game/display/GridAccessible.cpp" line="+147"/>
+        <location filename="../game/display/GridAccessible.cpp" line="+149"/>
         <source>Column %1</source>
         <translation>Columna %1</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+4"/>
         <source>Row %1</source>
         <translation>Fila %1</translation>
     </message>
     <message>
-        <location filename="../game/display/QVDisplayGrid.cpp" line="+77"/>
+        <location filename="../game/display/QVDisplayGrid.cpp" line="+78"/>
         <source>given</source>
         <translation>inicial</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>entered</source>
         <translation>colocado</translation>
     </message>
@@ -1169,18 +1422,18 @@ No se ha podido cargar la partida guardada &quot;%2&quot;.</translation>
         <translation>Archivo de recuperación: no se ha podido leer entero</translation>
     </message>
     <message>
-        <location line="+64"/>
-        <location line="+19"/>
+        <location line="+63"/>
+        <location line="+18"/>
         <source>The recovery file %1 is damaged and was removed: %2</source>
         <translation>El archivo de recuperación %1 estaba dañado y se ha eliminado: %2</translation>
     </message>
     <message>
-        <location line="-14"/>
+        <location line="-13"/>
         <source>The game &quot;%1&quot; was not closed properly. Do you want to go on with it as it was at %2?</source>
         <translation>La partida &quot;%1&quot; no se cerró correctamente. ¿Quieres continuarla tal como estaba el %2?</translation>
     </message>
     <message>
-        <location line="+54"/>
+        <location line="+53"/>
         <source>The game cannot be kept safe in %1: %2</source>
         <translation>No se puede poner a salvo la partida en %1: %2</translation>
     </message>
@@ -1229,7 +1482,7 @@ No se ha podido cargar la partida guardada &quot;%2&quot;.</translation>
 <context>
     <name>TStepWords</name>
     <message>
-        <location filename="../game/ui/StepWords.cpp" line="+16"/>
+        <location filename="../game/ui/StepWords.cpp" line="+15"/>
         <source>the parent</source>
         <extracomment>A puzzle named inside a sentence (&quot;its partner in the parent&quot;).</extracomment>
         <translation>el padre</translation>
@@ -1278,7 +1531,7 @@ No se ha podido cargar la partida guardada &quot;%2&quot;.</translation>
         <translation>%1; %2</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>%1, %2</source>
         <translation>%1, %2</translation>
     </message>
@@ -1288,7 +1541,7 @@ No se ha podido cargar la partida guardada &quot;%2&quot;.</translation>
         <translation>%1 o %2</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>%1 and %2</source>
         <translation>%1 y %2</translation>
     </message>
@@ -1299,7 +1552,7 @@ No se ha podido cargar la partida guardada &quot;%2&quot;.</translation>
         <translation>%1: podría contener %2, pero su casilla enlazada en %3 (%4) lo impide.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>%1 could hold %2 but for their partners in %3 (%4).</source>
         <extracomment>%1 squares&apos; places, %2 digits, %3 a puzzle, %4 the partners&apos; places.</extracomment>
         <translation>%1: podrían contener %2, pero sus casillas enlazadas en %3 (%4) lo impiden.</translation>
@@ -1311,7 +1564,7 @@ No se ha podido cargar la partida guardada &quot;%2&quot;.</translation>
         <translation>Tacha %1 en %2.</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+13"/>
         <source>%1 and its partner in %2 (%3) together leave only %4 (%5).</source>
         <extracomment>%1 a square, %2 a puzzle, %3 the partner&apos;s place, %4 the digit, %5 the method.</extracomment>
         <translation>%1: junto con su casilla enlazada en %2 (%3), solo deja posible el %4 (%5).</translation>
@@ -1359,13 +1612,13 @@ No se ha podido cargar la partida guardada &quot;%2&quot;.</translation>
         <translation>un paso del método %1 con ayuda de su casilla enlazada en %2</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>a %1 step with the help of its partners in %2</source>
         <extracomment>%1 a method&apos;s name, %2 puzzles.</extracomment>
         <translation>un paso del método %1 con ayuda de sus casillas enlazadas en %2</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+27"/>
         <source>The solving methods find no further step from these entries.</source>
         <translation>Los métodos de resolución no encuentran ningún paso más a partir de estos valores.</translation>
     </message>
@@ -1453,7 +1706,7 @@ No se ha podido cargar la partida guardada &quot;%2&quot;.</translation>
         <translation>Aceptar</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+3"/>
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
@@ -1946,7 +2199,7 @@ No se ha podido cargar la partida guardada &quot;%2&quot;.</translation>
         <translation>%1: %2 de %3 colocados</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+4"/>
         <source>Whole pyramid</source>
         <translation>Pirámide entera</translation>
     </message>
@@ -1984,7 +2237,7 @@ No se ha podido cargar la partida guardada &quot;%2&quot;.</translation>
         <translation>&lt;p style=&apos;font-size:13pt&apos;&gt;&lt;b&gt;No se ha encontrado ninguna partida.&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Tavrel Sudoku busca sus números de revista (*.ISS) en la carpeta&lt;br&gt;&lt;b&gt;%1&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Añádelos con &quot;Añadir número de revista...&quot; en el menú Archivo, o cópialos allí y vuelve a iniciar el juego.&lt;/p&gt;</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+18"/>
         <source>Unable to read puzzle - contact Tavrel Sudoku about your game files
 %1</source>
         <translation>No se puede leer el sudoku. Ponte en contacto con Tavrel Sudoku por tus archivos de partidas.

@@ -23,6 +23,259 @@
     </message>
 </context>
 <context>
+    <name>ColourNames</name>
+    <message>
+        <location filename="../game/model/ColourNames.cpp" line="+16"/>
+        <source>Black</source>
+        <translation>Noir</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Maroon</source>
+        <translation>Bordeaux</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Green</source>
+        <translation>Vert</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Olive</source>
+        <translation>Olive</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Navy</source>
+        <translation>Bleu marine</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Purple</source>
+        <translation>Violet</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Teal</source>
+        <translation>Sarcelle</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Gray</source>
+        <translation>Gris</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Silver</source>
+        <translation>Argent</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Red</source>
+        <translation>Rouge</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Lime</source>
+        <translation>Vert citron</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Yellow</source>
+        <translation>Jaune</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Blue</source>
+        <translation>Bleu</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Fuchsia</source>
+        <translation>Fuchsia</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Aqua</source>
+        <translation>Cyan</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>White</source>
+        <translation>Blanc</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Money Green</source>
+        <translation>Vert menthe</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Sky Blue</source>
+        <translation>Bleu ciel</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Cream</source>
+        <translation>Crème</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Medium Gray</source>
+        <translation>Gris moyen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Scroll Bar</source>
+        <translation>Barre défilement</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Background</source>
+        <translation>Arrière-plan</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Active Caption</source>
+        <translation>Titre actif</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Inactive Caption</source>
+        <translation>Titre inactif</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Window</source>
+        <translation>Fenêtre</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Window Frame</source>
+        <translation>Cadre fenêtre</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Menu Text</source>
+        <translation>Texte menu</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Window Text</source>
+        <translation>Texte fenêtre</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Caption Text</source>
+        <translation>Texte titre</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Active Border</source>
+        <translation>Bordure active</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Inactive Border</source>
+        <translation>Bordure inactive</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Application Workspace</source>
+        <translation>Espace de travail</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Highlight</source>
+        <translation>Sélection</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Highlight Text</source>
+        <translation>Texte sélection</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Button Face</source>
+        <translation>Fond bouton</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Button Shadow</source>
+        <translation>Ombre bouton</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Gray Text</source>
+        <translation>Texte grisé</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Button Text</source>
+        <translation>Texte bouton</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Inactive Caption Text</source>
+        <translation>Texte titre inact.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Button Highlight</source>
+        <translation>Reflet bouton</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>3D Dark Shadow</source>
+        <translation>Ombre foncée 3D</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>3D Light</source>
+        <translation>Lumière 3D</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Info Text</source>
+        <translation>Texte info-bulle</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Info Background</source>
+        <translation>Fond info-bulle</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Hot Light</source>
+        <translation>Hyperlien</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Gradient Active Caption</source>
+        <translation>Dégr. titre actif</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Gradient Inactive Caption</source>
+        <translation>Dégr. titre inactif</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Menu Highlight</source>
+        <translation>Sélection menu</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Menu Bar</source>
+        <translation>Barre de menus</translation>
+    </message>
+</context>
+<context>
     <name>CopyStream</name>
     <message>
         <location filename="../common/CopyStream.cpp" line="+16"/>
@@ -764,7 +1017,7 @@ Impossible d’ouvrir la partie enregistrée «&#xa0;%2&#xa0;».</translation>
         <translation>La partie enregistrée est la partie %1 du numéro %2, qui ne figure pas dans la liste des parties</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+42"/>
         <source>Save booklet as PDF</source>
         <translation>Enregistrer le livret en PDF</translation>
     </message>
@@ -777,22 +1030,22 @@ Impossible d’ouvrir la partie enregistrée «&#xa0;%2&#xa0;».</translation>
 <context>
     <name>TGrid</name>
     <message>
-        <location filename="../game/display/GridAccessible.cpp" line="+147"/>
+        <location filename="../game/display/GridAccessible.cpp" line="+149"/>
         <source>Column %1</source>
         <translation>Colonne %1</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+4"/>
         <source>Row %1</source>
         <translation>Ligne %1</translation>
     </message>
     <message>
-        <location filename="../game/display/QVDisplayGrid.cpp" line="+77"/>
+        <location filename="../game/display/QVDisplayGrid.cpp" line="+78"/>
         <source>given</source>
         <translation>donnée</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>entered</source>
         <translation>saisie</translation>
     </message>
@@ -1169,18 +1422,18 @@ Impossible d’ouvrir la partie enregistrée «&#xa0;%2&#xa0;».</translation>
         <translation>Fichier de récupération&#xa0;: il n’a pas pu être lu en entier</translation>
     </message>
     <message>
-        <location line="+64"/>
-        <location line="+19"/>
+        <location line="+63"/>
+        <location line="+18"/>
         <source>The recovery file %1 is damaged and was removed: %2</source>
         <translation>Le fichier de récupération %1 est endommagé et a été supprimé&#xa0;: %2</translation>
     </message>
     <message>
-        <location line="-14"/>
+        <location line="-13"/>
         <source>The game &quot;%1&quot; was not closed properly. Do you want to go on with it as it was at %2?</source>
         <translation>La partie «&#xa0;%1&#xa0;» n’a pas été fermée correctement. Voulez-vous la reprendre telle qu’elle était le %2&#xa0;?</translation>
     </message>
     <message>
-        <location line="+54"/>
+        <location line="+53"/>
         <source>The game cannot be kept safe in %1: %2</source>
         <translation>Impossible de mettre la partie à l’abri dans %1&#xa0;: %2</translation>
     </message>
@@ -1229,7 +1482,7 @@ Impossible d’ouvrir la partie enregistrée «&#xa0;%2&#xa0;».</translation>
 <context>
     <name>TStepWords</name>
     <message>
-        <location filename="../game/ui/StepWords.cpp" line="+16"/>
+        <location filename="../game/ui/StepWords.cpp" line="+15"/>
         <source>the parent</source>
         <extracomment>A puzzle named inside a sentence (&quot;its partner in the parent&quot;).</extracomment>
         <translation>la grille mère</translation>
@@ -1278,7 +1531,7 @@ Impossible d’ouvrir la partie enregistrée «&#xa0;%2&#xa0;».</translation>
         <translation>%1&#xa0;; %2</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>%1, %2</source>
         <translation>%1, %2</translation>
     </message>
@@ -1288,7 +1541,7 @@ Impossible d’ouvrir la partie enregistrée «&#xa0;%2&#xa0;».</translation>
         <translation>%1 ou %2</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>%1 and %2</source>
         <translation>%1 et %2</translation>
     </message>
@@ -1299,7 +1552,7 @@ Impossible d’ouvrir la partie enregistrée «&#xa0;%2&#xa0;».</translation>
         <translation>%1 pourrait recevoir %2, mais sa partenaire dans %3 (%4) l’en empêche.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>%1 could hold %2 but for their partners in %3 (%4).</source>
         <extracomment>%1 squares&apos; places, %2 digits, %3 a puzzle, %4 the partners&apos; places.</extracomment>
         <translation>%1 pourraient recevoir %2, mais leurs partenaires dans %3 (%4) les en empêchent.</translation>
@@ -1311,7 +1564,7 @@ Impossible d’ouvrir la partie enregistrée «&#xa0;%2&#xa0;».</translation>
         <translation>Gommez %1 en %2.</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+13"/>
         <source>%1 and its partner in %2 (%3) together leave only %4 (%5).</source>
         <extracomment>%1 a square, %2 a puzzle, %3 the partner&apos;s place, %4 the digit, %5 the method.</extracomment>
         <translation>%1 et sa partenaire dans %2 (%3) n’ont plus qu’un candidat en commun&#xa0;: %4 (%5).</translation>
@@ -1359,13 +1612,13 @@ Impossible d’ouvrir la partie enregistrée «&#xa0;%2&#xa0;».</translation>
         <translation>une étape de la méthode %1 avec l’aide de sa partenaire dans %2</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>a %1 step with the help of its partners in %2</source>
         <extracomment>%1 a method&apos;s name, %2 puzzles.</extracomment>
         <translation>une étape de la méthode %1 avec l’aide de ses partenaires dans %2</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+27"/>
         <source>The solving methods find no further step from these entries.</source>
         <translation>À partir de ces saisies, les méthodes de résolution ne trouvent plus aucune étape.</translation>
     </message>
@@ -1453,7 +1706,7 @@ Impossible d’ouvrir la partie enregistrée «&#xa0;%2&#xa0;».</translation>
         <translation>OK</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+3"/>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
@@ -1946,7 +2199,7 @@ Impossible d’ouvrir la partie enregistrée «&#xa0;%2&#xa0;».</translation>
         <translation>%1&#xa0;: %2 cases remplies sur %3</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+4"/>
         <source>Whole pyramid</source>
         <translation>Pyramide entière</translation>
     </message>
@@ -1984,7 +2237,7 @@ Impossible d’ouvrir la partie enregistrée «&#xa0;%2&#xa0;».</translation>
         <translation>&lt;p style=&apos;font-size:13pt&apos;&gt;&lt;b&gt;Aucune partie n’a été trouvée.&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Tavrel Sudoku cherche ses fichiers de numéro (*.ISS) dans le dossier&lt;br&gt;&lt;b&gt;%1&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Ajoutez-les avec «&#xa0;Ajouter un fichier de numéro...&#xa0;» dans le menu Fichier, ou placez-les dans ce dossier et relancez le jeu.&lt;/p&gt;</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+18"/>
         <source>Unable to read puzzle - contact Tavrel Sudoku about your game files
 %1</source>
         <translation>Impossible de lire la grille&#xa0;; contactez Tavrel Sudoku au sujet de vos fichiers de parties

@@ -23,6 +23,259 @@
     </message>
 </context>
 <context>
+    <name>ColourNames</name>
+    <message>
+        <location filename="../game/model/ColourNames.cpp" line="+16"/>
+        <source>Black</source>
+        <translation>Nero</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Maroon</source>
+        <translation>Bordeaux</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Green</source>
+        <translation>Verde</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Olive</source>
+        <translation>Oliva</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Navy</source>
+        <translation>Blu marino</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Purple</source>
+        <translation>Viola</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Teal</source>
+        <translation>Verde acqua</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Gray</source>
+        <translation>Grigio</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Silver</source>
+        <translation>Argento</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Red</source>
+        <translation>Rosso</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Lime</source>
+        <translation>Lime</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Yellow</source>
+        <translation>Giallo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Blue</source>
+        <translation>Blu</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Fuchsia</source>
+        <translation>Fucsia</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Aqua</source>
+        <translation>Ciano</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>White</source>
+        <translation>Bianco</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Money Green</source>
+        <translation>Verde menta</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Sky Blue</source>
+        <translation>Azzurro cielo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Cream</source>
+        <translation>Crema</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Medium Gray</source>
+        <translation>Grigio medio</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Scroll Bar</source>
+        <translation>Barra scorrimento</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Background</source>
+        <translation>Sfondo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Active Caption</source>
+        <translation>Titolo attivo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Inactive Caption</source>
+        <translation>Titolo inattivo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Window</source>
+        <translation>Finestra</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Window Frame</source>
+        <translation>Cornice finestra</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Menu Text</source>
+        <translation>Testo menu</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Window Text</source>
+        <translation>Testo finestra</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Caption Text</source>
+        <translation>Testo titolo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Active Border</source>
+        <translation>Bordo attivo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Inactive Border</source>
+        <translation>Bordo inattivo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Application Workspace</source>
+        <translation>Area di lavoro</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Highlight</source>
+        <translation>Evidenziazione</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Highlight Text</source>
+        <translation>Testo evidenziato</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Button Face</source>
+        <translation>Sfondo pulsante</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Button Shadow</source>
+        <translation>Ombra pulsante</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Gray Text</source>
+        <translation>Testo grigio</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Button Text</source>
+        <translation>Testo pulsante</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Inactive Caption Text</source>
+        <translation>Testo tit. inattivo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Button Highlight</source>
+        <translation>Luce pulsante</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>3D Dark Shadow</source>
+        <translation>Ombra scura 3D</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>3D Light</source>
+        <translation>Luce 3D</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Info Text</source>
+        <translation>Testo info</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Info Background</source>
+        <translation>Sfondo info</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Hot Light</source>
+        <translation>Collegamento</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Gradient Active Caption</source>
+        <translation>Sfum. titolo attivo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Gradient Inactive Caption</source>
+        <translation>Sfum. titolo inatt.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Menu Highlight</source>
+        <translation>Evidenz. menu</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Menu Bar</source>
+        <translation>Barra dei menu</translation>
+    </message>
+</context>
+<context>
     <name>CopyStream</name>
     <message>
         <location filename="../common/CopyStream.cpp" line="+16"/>
@@ -764,7 +1017,7 @@ Impossibile caricare la partita salvata &quot;%2&quot;.</translation>
         <translation>La partita salvata è della partita %1 del numero %2, che non compare nell&apos;elenco delle partite</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+42"/>
         <source>Save booklet as PDF</source>
         <translation>Salva libretto in PDF</translation>
     </message>
@@ -777,22 +1030,22 @@ Impossibile caricare la partita salvata &quot;%2&quot;.</translation>
 <context>
     <name>TGrid</name>
     <message>
-        <location filename="../game/display/GridAccessible.cpp" line="+147"/>
+        <location filename="../game/display/GridAccessible.cpp" line="+149"/>
         <source>Column %1</source>
         <translation>Colonna %1</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+4"/>
         <source>Row %1</source>
         <translation>Riga %1</translation>
     </message>
     <message>
-        <location filename="../game/display/QVDisplayGrid.cpp" line="+77"/>
+        <location filename="../game/display/QVDisplayGrid.cpp" line="+78"/>
         <source>given</source>
         <translation>iniziale</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>entered</source>
         <translation>inserito</translation>
     </message>
@@ -1169,18 +1422,18 @@ Impossibile caricare la partita salvata &quot;%2&quot;.</translation>
         <translation>File di ripristino: impossibile leggerlo per intero</translation>
     </message>
     <message>
-        <location line="+64"/>
-        <location line="+19"/>
+        <location line="+63"/>
+        <location line="+18"/>
         <source>The recovery file %1 is damaged and was removed: %2</source>
         <translation>Il file di ripristino %1 era danneggiato ed è stato rimosso: %2</translation>
     </message>
     <message>
-        <location line="-14"/>
+        <location line="-13"/>
         <source>The game &quot;%1&quot; was not closed properly. Do you want to go on with it as it was at %2?</source>
         <translation>La partita &quot;%1&quot; non è stata chiusa correttamente. Vuoi riprenderla com&apos;era il %2?</translation>
     </message>
     <message>
-        <location line="+54"/>
+        <location line="+53"/>
         <source>The game cannot be kept safe in %1: %2</source>
         <translation>Impossibile mettere al sicuro la partita in %1: %2</translation>
     </message>
@@ -1229,7 +1482,7 @@ Impossibile caricare la partita salvata &quot;%2&quot;.</translation>
 <context>
     <name>TStepWords</name>
     <message>
-        <location filename="../game/ui/StepWords.cpp" line="+16"/>
+        <location filename="../game/ui/StepWords.cpp" line="+15"/>
         <source>the parent</source>
         <extracomment>A puzzle named inside a sentence (&quot;its partner in the parent&quot;).</extracomment>
         <translation>nel padre</translation>
@@ -1278,7 +1531,7 @@ Impossibile caricare la partita salvata &quot;%2&quot;.</translation>
         <translation>%1; %2</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>%1, %2</source>
         <translation>%1, %2</translation>
     </message>
@@ -1288,7 +1541,7 @@ Impossibile caricare la partita salvata &quot;%2&quot;.</translation>
         <translation>%1 o %2</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>%1 and %2</source>
         <translation>%1 e %2</translation>
     </message>
@@ -1299,7 +1552,7 @@ Impossibile caricare la partita salvata &quot;%2&quot;.</translation>
         <translation>%1: potrebbe contenere %2, ma lo impedisce la sua casella collegata %3 (%4).</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>%1 could hold %2 but for their partners in %3 (%4).</source>
         <extracomment>%1 squares&apos; places, %2 digits, %3 a puzzle, %4 the partners&apos; places.</extracomment>
         <translation>%1: potrebbero contenere %2, ma lo impediscono le loro caselle collegate %3 (%4).</translation>
@@ -1311,7 +1564,7 @@ Impossibile caricare la partita salvata &quot;%2&quot;.</translation>
         <translation>Cancella %1 in %2.</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+13"/>
         <source>%1 and its partner in %2 (%3) together leave only %4 (%5).</source>
         <extracomment>%1 a square, %2 a puzzle, %3 the partner&apos;s place, %4 the digit, %5 the method.</extracomment>
         <translation>%1: insieme alla sua casella collegata %2 (%3), ammette solo la cifra %4 (%5).</translation>
@@ -1359,13 +1612,13 @@ Impossibile caricare la partita salvata &quot;%2&quot;.</translation>
         <translation>un passo del metodo %1 con l&apos;aiuto della casella collegata %2</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>a %1 step with the help of its partners in %2</source>
         <extracomment>%1 a method&apos;s name, %2 puzzles.</extracomment>
         <translation>un passo del metodo %1 con l&apos;aiuto delle caselle collegate %2</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+27"/>
         <source>The solving methods find no further step from these entries.</source>
         <translation>I metodi di risoluzione non trovano altri passi a partire da questi valori.</translation>
     </message>
@@ -1453,7 +1706,7 @@ Impossibile caricare la partita salvata &quot;%2&quot;.</translation>
         <translation>OK</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+3"/>
         <source>Cancel</source>
         <translation>Annulla</translation>
     </message>
@@ -1946,7 +2199,7 @@ Impossibile caricare la partita salvata &quot;%2&quot;.</translation>
         <translation>%1: %2 su %3 inseriti</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+4"/>
         <source>Whole pyramid</source>
         <translation>Piramide intera</translation>
     </message>
@@ -1984,7 +2237,7 @@ Impossibile caricare la partita salvata &quot;%2&quot;.</translation>
         <translation>&lt;p style=&apos;font-size:13pt&apos;&gt;&lt;b&gt;Nessuna partita trovata.&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Tavrel Sudoku cerca i suoi numeri della rivista (*.ISS) nella cartella&lt;br&gt;&lt;b&gt;%1&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Aggiungili con &quot;Aggiungi numero della rivista...&quot; nel menu File, oppure copiali lì e riavvia il gioco.&lt;/p&gt;</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+18"/>
         <source>Unable to read puzzle - contact Tavrel Sudoku about your game files
 %1</source>
         <translation>Impossibile leggere il sudoku. Contatta Tavrel Sudoku a proposito dei tuoi file delle partite.

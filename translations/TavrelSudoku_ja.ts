@@ -23,6 +23,259 @@
     </message>
 </context>
 <context>
+    <name>ColourNames</name>
+    <message>
+        <location filename="../game/model/ColourNames.cpp" line="+16"/>
+        <source>Black</source>
+        <translation>黒</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Maroon</source>
+        <translation>マルーン</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Green</source>
+        <translation>緑</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Olive</source>
+        <translation>オリーブ</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Navy</source>
+        <translation>ネイビー</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Purple</source>
+        <translation>紫</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Teal</source>
+        <translation>ティール</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Gray</source>
+        <translation>グレー</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Silver</source>
+        <translation>シルバー</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Red</source>
+        <translation>赤</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Lime</source>
+        <translation>ライム</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Yellow</source>
+        <translation>黄</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Blue</source>
+        <translation>青</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Fuchsia</source>
+        <translation>フクシア</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Aqua</source>
+        <translation>アクア</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>White</source>
+        <translation>白</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Money Green</source>
+        <translation>ミントグリーン</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Sky Blue</source>
+        <translation>スカイブルー</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Cream</source>
+        <translation>クリーム</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Medium Gray</source>
+        <translation>ミディアムグレー</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Scroll Bar</source>
+        <translation>スクロールバー</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Background</source>
+        <translation>背景</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Active Caption</source>
+        <translation>アクティブ タイトル</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Inactive Caption</source>
+        <translation>非アクティブ タイトル</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Menu</source>
+        <translation>メニュー</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Window</source>
+        <translation>ウィンドウ</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Window Frame</source>
+        <translation>ウィンドウ枠</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Menu Text</source>
+        <translation>メニューの文字</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Window Text</source>
+        <translation>ウィンドウの文字</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Caption Text</source>
+        <translation>タイトルの文字</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Active Border</source>
+        <translation>アクティブな境界</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Inactive Border</source>
+        <translation>非アクティブな境界</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Application Workspace</source>
+        <translation>アプリの作業領域</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Highlight</source>
+        <translation>選択項目</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Highlight Text</source>
+        <translation>選択項目の文字</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Button Face</source>
+        <translation>ボタンの表面</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Button Shadow</source>
+        <translation>ボタンの影</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Gray Text</source>
+        <translation>淡色の文字</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Button Text</source>
+        <translation>ボタンの文字</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Inactive Caption Text</source>
+        <translation>非アクティブ タイトル文字</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Button Highlight</source>
+        <translation>ボタンのハイライト</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>3D Dark Shadow</source>
+        <translation>3D の濃い影</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>3D Light</source>
+        <translation>3D の明るい面</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Info Text</source>
+        <translation>ヒントの文字</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Info Background</source>
+        <translation>ヒントの背景</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Hot Light</source>
+        <translation>ハイパーリンク</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Gradient Active Caption</source>
+        <translation>グラデーション (アクティブ)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Gradient Inactive Caption</source>
+        <translation>グラデーション (非アクティブ)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Menu Highlight</source>
+        <translation>メニューの強調表示</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Menu Bar</source>
+        <translation>メニュー バー</translation>
+    </message>
+</context>
+<context>
     <name>CopyStream</name>
     <message>
         <location filename="../common/CopyStream.cpp" line="+16"/>
@@ -764,7 +1017,7 @@ The saved game &quot;%2&quot; could not be loaded.</source>
         <translation>保存したゲームは第 %2 号のゲーム %1 のものですが、このゲームはゲームの一覧にありません</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+42"/>
         <source>Save booklet as PDF</source>
         <translation>冊子を PDF で保存</translation>
     </message>
@@ -777,22 +1030,22 @@ The saved game &quot;%2&quot; could not be loaded.</source>
 <context>
     <name>TGrid</name>
     <message>
-        <location filename="../game/display/GridAccessible.cpp" line="+147"/>
+        <location filename="../game/display/GridAccessible.cpp" line="+149"/>
         <source>Column %1</source>
         <translation>%1列</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+4"/>
         <source>Row %1</source>
         <translation>%1行</translation>
     </message>
     <message>
-        <location filename="../game/display/QVDisplayGrid.cpp" line="+77"/>
+        <location filename="../game/display/QVDisplayGrid.cpp" line="+78"/>
         <source>given</source>
         <translation>初期数字</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>entered</source>
         <translation>入力済み</translation>
     </message>
@@ -1169,18 +1422,18 @@ The saved game &quot;%2&quot; could not be loaded.</source>
         <translation>復元用ファイル: 全体を読み込めませんでした</translation>
     </message>
     <message>
-        <location line="+64"/>
-        <location line="+19"/>
+        <location line="+63"/>
+        <location line="+18"/>
         <source>The recovery file %1 is damaged and was removed: %2</source>
         <translation>復元用ファイル %1 が壊れていたため削除しました: %2</translation>
     </message>
     <message>
-        <location line="-14"/>
+        <location line="-13"/>
         <source>The game &quot;%1&quot; was not closed properly. Do you want to go on with it as it was at %2?</source>
         <translation>ゲーム「%1」は正しく終了しませんでした。%2 の時点の状態から続けますか？</translation>
     </message>
     <message>
-        <location line="+54"/>
+        <location line="+53"/>
         <source>The game cannot be kept safe in %1: %2</source>
         <translation>ゲームの復元用データを %1 に保存できません: %2</translation>
     </message>
@@ -1229,7 +1482,7 @@ The saved game &quot;%2&quot; could not be loaded.</source>
 <context>
     <name>TStepWords</name>
     <message>
-        <location filename="../game/ui/StepWords.cpp" line="+16"/>
+        <location filename="../game/ui/StepWords.cpp" line="+15"/>
         <source>the parent</source>
         <extracomment>A puzzle named inside a sentence (&quot;its partner in the parent&quot;).</extracomment>
         <translation>親パズル</translation>
@@ -1278,7 +1531,7 @@ The saved game &quot;%2&quot; could not be loaded.</source>
         <translation>%1、%2</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>%1, %2</source>
         <translation>%1、%2</translation>
     </message>
@@ -1288,7 +1541,7 @@ The saved game &quot;%2&quot; could not be loaded.</source>
         <translation>%1または%2</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>%1 and %2</source>
         <translation>%1と%2</translation>
     </message>
@@ -1299,7 +1552,7 @@ The saved game &quot;%2&quot; could not be loaded.</source>
         <translation>%1には、%3にあるリンク先（%4）のために %2 が入りません。</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>%1 could hold %2 but for their partners in %3 (%4).</source>
         <extracomment>%1 squares&apos; places, %2 digits, %3 a puzzle, %4 the partners&apos; places.</extracomment>
         <translation>%1には、%3にあるそれぞれのリンク先（%4）のために %2 が入りません。</translation>
@@ -1311,7 +1564,7 @@ The saved game &quot;%2&quot; could not be loaded.</source>
         <translation>%2の候補から %1 を消します。</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+13"/>
         <source>%1 and its partner in %2 (%3) together leave only %4 (%5).</source>
         <extracomment>%1 a square, %2 a puzzle, %3 the partner&apos;s place, %4 the digit, %5 the method.</extracomment>
         <translation>%1と、%2にあるそのリンク先（%3）を合わせると、残る数字は %4 だけです（%5）。</translation>
@@ -1359,13 +1612,13 @@ The saved game &quot;%2&quot; could not be loaded.</source>
         <translation>%2のリンク先を使った%1の一手</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>a %1 step with the help of its partners in %2</source>
         <extracomment>%1 a method&apos;s name, %2 puzzles.</extracomment>
         <translation>%2の各リンク先を使った%1の一手</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+27"/>
         <source>The solving methods find no further step from these entries.</source>
         <translation>現在の入力からは、解き方で見つかる次の一手がありません。</translation>
     </message>
@@ -1453,7 +1706,7 @@ The saved game &quot;%2&quot; could not be loaded.</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+3"/>
         <source>Cancel</source>
         <translation>中止</translation>
     </message>
@@ -1946,7 +2199,7 @@ The saved game &quot;%2&quot; could not be loaded.</source>
         <translation>%1: %3 マス中 %2 マス入力済み</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+4"/>
         <source>Whole pyramid</source>
         <translation>ピラミッド全体</translation>
     </message>
@@ -1984,7 +2237,7 @@ The saved game &quot;%2&quot; could not be loaded.</source>
         <translation>&lt;p style=&apos;font-size:13pt&apos;&gt;&lt;b&gt;ゲームが見つかりませんでした。&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Tavrel Sudoku は号のファイル (*.ISS) を次のフォルダーで探します:&lt;br&gt;&lt;b&gt;%1&lt;/b&gt;&lt;/p&gt;&lt;p&gt;［ファイル］メニューの「号のファイルを追加...」で追加するか、ファイルをこのフォルダーに置いてからゲームを起動し直してください。&lt;/p&gt;</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+18"/>
         <source>Unable to read puzzle - contact Tavrel Sudoku about your game files
 %1</source>
         <translation>パズルを読み込めません。ゲームファイルについて Tavrel Sudoku にお問い合わせください。

@@ -69,7 +69,8 @@ TColourBox::TColourBox(QWidget* Parent) : QComboBox(Parent)
     setMinimumContentsLength(9);
     addItem(BlankSwatch(), QCoreApplication::translate("TfrmOptions", "Custom..."));
     for (const TNamedColour& Entry : NamedColours())
-        addItem(Swatch(Entry.Value), QString::fromLatin1(Entry.Name), QVariant::fromValue<uint>(Entry.Value));
+        addItem(Swatch(Entry.Value), QCoreApplication::translate("ColourNames", Entry.Name),
+                QVariant::fromValue<uint>(Entry.Value));
     SetColour(clBlack);
     connect(this, &QComboBox::activated, this, &TColourBox::Activated);
 }

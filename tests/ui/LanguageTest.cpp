@@ -4,9 +4,11 @@
 // its own, and the German window reads German; a missing translation leaves
 // English.
 
+#include "HelpWindow.h"
 #include "LanguageLoader.h"
 #include "Languages.h"
 #include "MainWindowRig.h"
+#include "SettingsFileSupport.h"
 #include "NewPyramidDialog.h"
 #include "QVAbout.h"
 #include "Statistics.h"
@@ -15,6 +17,7 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLocale>
@@ -229,8 +232,17 @@ TEST(Language, TheGermanWindowReadsGermanAndAMissingTranslationLeavesEnglish)
         const Exception Damaged(TR_TEXT("RecoveryFile", "Recovery file: line %1 is too long"), 12);
         EXPECT_NE(MessageOf(Damaged), QString::fromStdString(Damaged.Message()));
         EXPECT_TRUE(MessageOf(Damaged).contains(QStringLiteral("12")));
-        // The help opens on its German pages.
+        // Dates and numbers as German readers write them; the help on its
+        // German pages, which exist.
         EXPECT_EQ(QLocale().language(), QLocale::German);
+        EXPECT_EQ(THelpWindow::TopicPage(9), QUrl(QStringLiteral("qrc:/help/de/records.html")));
+        EXPECT_TRUE(QFile::exists(QStringLiteral(":/help/de/records.html")));
+    }
+    {
+        // Spanish has no help pages of its own: the English ones.
+        const TLanguageScope Spanish("es");
+        ASSERT_TRUE(Spanish.Loaded);
+        EXPECT_EQ(THelpWindow::TopicPage(9), QUrl(QStringLiteral("qrc:/help/records.html")));
     }
     EXPECT_EQ(TLanguageLoader::Current(), "en");
 
@@ -239,4 +251,41 @@ TEST(Language, TheGermanWindowReadsGermanAndAMissingTranslationLeavesEnglish)
     EXPECT_FALSE(Nowhere.Use("de"));
     EXPECT_EQ(TLanguageLoader::Current(), "en");
     EXPECT_EQ(QCoreApplication::translate("TfrmMain", "&File"), QStringLiteral("&File"));
+}
+
+// The choice is the player's, kept under a name of its own from OK on and
+// taken at the next start; the system's language, the default, stores
+// nothing, and a choice the game does not know reads as the system's.
+TEST(Language, TheChoiceIsStoredUnderItsOwnNameAndTakesTheNextStart)
+{
+    TMainWindowRig Rig({QStringLiteral("ISSUE01.ISS")});
+    Rig.Start();
+    EXPECT_EQ(StoredValues(Rig.SettingsFile).count(QStringLiteral("Options/Language")), 0u);
+    bool NoteShown = false;
+    RunSettings(Rig, true, [&] {
+        auto* Choice = Rig.Options->findChild<QComboBox*>(QStringLiteral("cmbLanguage"));
+        ASSERT_NE(Choice, nullptr);
+        EXPECT_EQ(Choice->currentText(), QStringLiteral("System"));
+        EXPECT_EQ(Choice->count(), static_cast<int>(Languages().size()) + 1);
+        const int French = Choice->findText(QStringLiteral("Français"));
+        ASSERT_GT(French, 0);
+        Choice->setCurrentIndex(French);
+        NoteShown = Rig.Options->findChild<QLabel*>(QStringLiteral("lblLanguageNote"))->isVisible();
+    });
+    EXPECT_TRUE(NoteShown);
+    EXPECT_EQ(StoredValues(Rig.SettingsFile)[QStringLiteral("Options/Language")], QStringLiteral("fr"));
+    EXPECT_EQ(TSettingsStore().ReadLanguage(), "fr");
+    // This run goes on in its own language.
+    EXPECT_EQ(TLanguageLoader::Current(), "en");
+    EXPECT_EQ(Rig.Find<QMenu>("mnuFile")->title(), QStringLiteral("&File"));
+
+    RunSettings(Rig, true, [&] {
+        auto* Choice = Rig.Options->findChild<QComboBox*>(QStringLiteral("cmbLanguage"));
+        EXPECT_EQ(Choice->currentText(), QStringLiteral("Français"));
+        Choice->setCurrentIndex(0);
+    });
+    EXPECT_EQ(StoredValues(Rig.SettingsFile).count(QStringLiteral("Options/Language")), 0u);
+
+    Edit(Rig.SettingsFile, [](QSettings& Store) { Store.setValue(QStringLiteral("Options/Language"), "xx"); });
+    EXPECT_EQ(TSettingsStore().ReadLanguage(), SystemLanguage);
 }
