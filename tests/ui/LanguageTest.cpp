@@ -220,6 +220,24 @@ TEST(Language, TheGermanWindowReadsGermanAndAMissingTranslationLeavesEnglish)
             Titles << Title->text();
         EXPECT_TRUE(Titles.contains(QStringLiteral("&Datei"))) << Titles.join(QLatin1Char(' ')).toStdString();
         EXPECT_EQ(Rig.Find<QPushButton>("tsPencilTab")->text(), QStringLiteral("&Notieren"));
+        // The tabs answer their German letters, and Alt+H, which German
+        // leaves to Help alone, brings up no sheet.
+        Main.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&Main));
+        const auto Press = [&](Qt::Key Key) {
+            QWidget* Target = QApplication::focusWidget() != nullptr ? QApplication::focusWidget() : &Main;
+            QTest::keyClick(Target, Key, Qt::AltModifier);
+            // A button's mnemonic clicks it a moment later.
+            QTest::qWait(250);
+        };
+        Press(Qt::Key_N);
+        EXPECT_TRUE(Rig.Find<QPushButton>("tsPencilTab")->isChecked());
+        Press(Qt::Key_E);
+        EXPECT_TRUE(Rig.Find<QPushButton>("tsValueTab")->isChecked());
+        Press(Qt::Key_H);
+        EXPECT_TRUE(Rig.Find<QPushButton>("tsValueTab")->isChecked());
+        EXPECT_EQ(Main.menuBar()->activeAction(), Rig.Find<QMenu>("mnuHelp")->menuAction());
+        Main.menuBar()->setActiveAction(nullptr);
         // A step's sentence, composed from its German pieces.
         TPyramidStep Step;
         Step.Kind = TStepKind::WrongEntry;
