@@ -37,6 +37,7 @@ work=${ORCA_CHECK_KEEP:-$(mktemp -d /tmp/orca-check.XXXXXX)}
 mkdir -p "$work/home" "$work/game" "$work/runtime"
 chmod 700 "$work/runtime"
 cp -r "$bin/TavrelSudoku" "$bin/libEncrypt.so" "$bin/ISSUES" "$work/game/"
+[ ! -d "$bin/translations" ] || cp -r "$bin/translations" "$work/game/"
 
 pids=()
 cleanup() {
